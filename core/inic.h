@@ -1,0 +1,29 @@
+#pragma once
+// The start-up files of the working directory: INIC.DAT and trazo.txt.
+#include <QString>
+
+#include "experiment_state.h"
+
+namespace tya {
+
+struct ValoresInic {
+    std::array<Fijo, 11> valor{}, max{};
+    std::array<int16_t, 11> min{};
+};
+
+// Reads INIC.DAT: ten records of start-up value, maximum and minimum. On failure returns
+// false and says in `error` which file and record cannot be read.
+bool leer_inic(const QString& ruta, ValoresInic& v, QString& error);
+bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error);
+void aplicar_inic(const ValoresInic& v, EstadoExp& st);
+
+// Reads trazo.txt: the session-documentation switch, 0 or 1.
+bool leer_trazo(const QString& ruta, uint8_t& trazo, QString& error);
+// Writes a one-number settings line as " 1 " or " 0 " with CR LF; false if it could not.
+bool escribir_valor(const QString& ruta, int valor);
+// The first number of a one-value file, blanks ignored; false if missing or unreadable.
+bool leer_valor(const QString& ruta, double& valor);
+
+const char* nombre_param(int i);
+
+}  // namespace tya

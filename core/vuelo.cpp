@@ -1,0 +1,235 @@
+#include "vuelo.h"
+
+#include <cmath>
+
+#include "formato.h"
+#include "platform/dialogos.h"
+#include "platform/reloj.h"
+
+namespace tya {
+
+namespace {
+constexpr double kG = 9.81;
+constexpr double kPi = 3.14159265358979323846;  // 4·atan(1)
+constexpr int64_t kPeriodoCrudo = 7500;         // 0.75 s
+int signo(Fijo v) { return v.crudo() > 0 ? 1 : (v.crudo() < 0 ? -1 : 0); }
+}  // namespace
+
+Esquina esquina_marcador(Fijo x, Fijo y, int escala, int16_t medio_ancho, int16_t medio_alto) {
+    const Fijo izq = x * Fijo::entero(escala) - Fijo::saturado(medio_ancho / 2.0);
+    const Fijo arr = y * Fijo::entero(escala) + Fijo::saturado(medio_alto / 2.0);
+    return {static_cast<float>(izq.real()), static_cast<float>(arr.real())};
+}
+
+bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
+                     double vxf, double vyf, double roz) {
+    const int e = st.NExp - 1;
+    if (e < 0 || e >= kExperiencias) return false;
+    auto& f = st.Extremos[e];
+    f[0] = st.Xo();
+    f[1] = st.Yo();
+    f[2] = st.Vo();
+    f[3] = st.Ang();
+    f[4] = Fijo::saturado(roz);
+    f[5] = Fijo::saturado(xmax);
+    f[6] = Fijo::saturado(ymax);
+    f[7] = Fijo::saturado(tf);
+    f[8] = st.XoB();
+    f[9] = st.YoB();
+    f[10] = st.Vxb();
+    f[11] = st.Vyb();
+    f[12] = Fijo::saturado(dmin);
+    f[13] = Fijo::saturado(tmin);
+    f[14] = Fijo::saturado(vxf);
+    f[15] = Fijo::saturado(vyf);
+    return true;
+}
+
+FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t medio_alto_blanco) {
+    EstadoExp& st = en.st;
+    const Fijo radio_min = Fijo::crudo(100);
+    if (st.R() < radio_min) {
+        st.R() = radio_min;
+        en.ventana.mostrar_radio(QStringLiteral("0.01"));
+    }
+    en.lienzo.retenido(true);
+
+    st.EnVuelo = 1;
+    st.NExp = static_cast<int16_t>(st.NExp + 1);
+    st.NColor = static_cast<int16_t>(st.NColor + 1);
+    if (st.NColor == 4) st.NColor = 6;
+    if (st.NColor == 7) st.NColor = 9;
+    if (st.NColor == 15) st.NColor = 3;
+    if (st.NColor < 3 || st.NColor > 14) st.NColor = 3;  // an out-of-cycle value restarts the cycle
+    if (st.NExp >= 11 || st.NExp < 1) st.NExp = 1;
+    const int e = st.NExp - 1;
+    auto& pos = st.Pos[e];
+    auto& vel = st.VelMarca[e];
+    pos[0] = Fijo::entero(st.NColor);
+    int i = 0, j = 0, c = 0;
+
+    st.YmaxEnt = 0;
+    FinVuelo fin = FinVuelo::Suelo;
+    Fijo t, x, y, vx, vy, xb, yb, vxb, vyb, tp, xp, yp, vxp, vyp;
+    double k = 0, m = 1, ax = 0, ay = 0, d2min = 1000000.0;
+    Fijo vymax, vymin, vxmax, vxmin, ymax, ymin, xmax, xmin;
+    const Fijo dt = st.Dt;
+    const double dtd = dt.real();
+    double w = 0;
+
+    auto aceleracion = [&]() {
+        const double u = vx.real() - w, v = vy.real();
+        const double s2 = u * u + v * v;
+        const double s = std::sqrt(s2);
+        if (s != 0) {
+            ax = -(k * s2 / m) * u / s;
+            ay = -(k * s2 / m) * v / s - kG;
+        } else {
+            ax = 0;
+            ay = -kG;
+        }
+    };
+
+    try {
+        const double theta = st.Ang().real() * kPi / 180.0;
+        vx = Fijo::desde(st.Vo().real() * std::cos(theta));
+        vy = Fijo::desde(st.Vo().real() * std::sin(theta));
+        x = st.Xo();
+        y = st.Yo();
+        xb = st.XoB();
+        yb = st.YoB();
+        vxb = st.Vxb();
+        vyb = st.Vyb();
+        w = st.Viento().real();
+        const double r = st.R().real();
+        m = (4.0 * st.Densidad.real() / 3.0) * kPi * r * r * r / 1000.0;
+        if (st.Cd == kCdForma[1]) m *= 3;
+        k = 0.5 * st.Aire * st.Cd.real() * 0.0013 * kPi * r * r / 10.0;
+        vymax = vymin = vy;
+        vxmax = vxmin = vx;
+        tp = t; xp = x; yp = y; vxp = vx; vyp = vy;
+        double marca_pausa = en.reloj.segundos();
+        const bool con_blanco = en.ventana.blanco_colocado();
+
+        for (;;) {
+            en.ventana.procesar_eventos();
+            if (++c > 51) c = 0;
+            if (t.crudo() % kPeriodoCrudo == 0) {
+                ++j;
+                vel[2 * j] = vx;
+                vel[2 * j + 1] = vy;
+                const int esc = st.Escala;
+                const double xd = x.real(), yd = y.real();
+                if (xd >= 0 && xd < 6450.0 / esc && yd >= 0 && yd < 4200.0 / esc)
+                    en.lienzo.marca(xd * esc, yd * esc, esc == 10 ? 34 : 16, st.NColor);
+                marca_pausa = esperar_desde(en.reloj, marca_pausa, 0.01);
+                ++i;
+                if (i == 2) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
+                st.Tiempo[e][i] = t;
+                st.Xs[e][i] = static_cast<float>(xd);
+                st.Ys[e][i] = static_cast<float>(yd);
+                st.Vx[e][i] = vx;
+                st.Vy[e][i] = vy;
+                if (t.crudo() == 0) aceleracion();
+                st.Ax[e][i] = std::fabs(ax) > 0.001 ? Fijo::desde(ax) : Fijo();
+                st.Ay[e][i] = std::fabs(ay) > 0.001 ? Fijo::desde(ay) : Fijo();
+                pos[2 * i] = x;
+                pos[2 * i + 1] = y;
+                ymax = std::max(ymax, y);
+                ymin = std::min(ymin, y);
+                xmax = std::max(xmax, x);
+                xmin = std::min(xmin, x);
+            }
+            if (c % 10 == 0 && c != 0 && con_blanco && xb.crudo() > 0 && xb < Fijo::entero(6450) &&
+                yb.crudo() >= 0 && yb < Fijo::entero(4200)) {
+                const Esquina q = esquina_marcador(xb, yb, 1, medio_ancho_blanco, medio_alto_blanco);
+                en.ventana.mover_blanco(q.izquierda, q.arriba);
+            }
+            if (!con_blanco && y > Fijo::entero(st.YmaxEnt)) st.YmaxEnt = entero16(y.real());
+            tp = t; xp = x; yp = y; vxp = vx; vyp = vy;
+            t += dt;
+            aceleracion();
+            vx = Fijo::desde(vx.real() + ax * dtd);
+            vy = Fijo::desde(vy.real() + ay * dtd);
+            x += vx * dt;
+            y += vy * dt;
+            xb += vxb * dt;
+            yb += vyb * dt;
+            vymax = std::max(vymax, vy);
+            vymin = std::min(vymin, vy);
+            vxmax = std::max(vxmax, vx);
+            vxmin = std::min(vxmin, vx);
+            if (con_blanco) {
+                const double dx = (x - xb).real(), dy = (y - yb).real();
+                const double d2 = dx * dx + dy * dy;
+                if (d2 < d2min) {
+                    d2min = d2;
+                    st.TminEnt = entero16(t.real());
+                }
+                if (d2min < 100) {
+                    en.dialogos.mensaje(QStringLiteral("Impacto"));
+                    fin = FinVuelo::Impacto;
+                    break;
+                }
+            }
+            if (st.Parar == 1) {
+                fin = FinVuelo::Parada;
+                break;
+            }
+            if (!(y.crudo() > 0 && j < kMarcasMax)) {
+                if (j >= kMarcasMax) {
+                    en.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
+                    fin = FinVuelo::Limite;
+                }
+                break;
+            }
+        }
+    } catch (const DesbordeFijo&) {
+        // Values far outside their ranges: the flight ends where it got to.
+        fin = FinVuelo::Desborde;
+    }
+
+    st.XfinEnt = entero16(x.real());
+    st.TfinEnt = entero16(t.real());
+    st.DminEnt = entero16(std::sqrt(d2min));
+    Fijo vxf = vx, vyf = vy, xf = x, yf = y, tf = t;
+    if (signo(yf) != signo(yp) && fin != FinVuelo::Desborde) {
+        try {
+            const double t0 = tf.real(), t1 = tp.real();
+            const double tn = t0 - yf.real() * (t1 - t0) / (yp.real() - yf.real());
+            const double f = (tn - t0) / (t1 - t0);
+            const Fijo ntf = Fijo::desde(tn);
+            const Fijo nxf = Fijo::desde(xf.real() + f * (xp.real() - xf.real()));
+            const Fijo nvxf = Fijo::desde(vxf.real() + f * (vxp.real() - vxf.real()));
+            const Fijo nvyf = Fijo::desde(vyf.real() + f * (vyp.real() - vyf.real()));
+            tf = ntf; xf = nxf; yf = Fijo(); vxf = nvxf; vyf = nvyf;
+        } catch (const DesbordeFijo&) {
+            // keeps the last state
+        }
+    }
+    const int n = i;
+    pos[1] = Fijo::entero(n);
+    vel[1] = Fijo::entero(n);
+    vel[2 * n + 2] = vymax;
+    vel[2 * n + 3] = vymin;
+    vel[2 * n + 4] = vxmax;
+    vel[2 * n + 5] = vxmin;
+    vel[2 * n + 6] = vxf;
+    vel[2 * n + 7] = vyf;
+    vel[2 * n + 8] = tf;
+    pos[2 * n + 2] = ymax;
+    pos[2 * n + 3] = ymin;
+    pos[2 * n + 4] = xmax;
+    pos[2 * n + 5] = xmin;
+    pos[2 * n + 6] = xf;
+    pos[2 * n + 7] = yf;
+    pos[2 * n + 8] = Fijo::entero(c);
+    if (st.Trazo == 1) en.ventana.documentar_lanzamiento();
+    anotar_extremos(st, st.XfinEnt, st.YmaxEnt, tf.real(), st.DminEnt, st.TminEnt, vxf.real(), vyf.real(), k);
+    st.EnVuelo = 0;
+    st.NGrafSel = st.NExp;
+    en.ventana.mostrar_ngraf(QString::number(st.NExp));
+    return fin;
+}
+
+}  // namespace tya

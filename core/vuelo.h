@@ -1,0 +1,57 @@
+#pragma once
+// One flight of the particle, computed step by step while its marks appear in the scene.
+#include <cstdint>
+#include <QString>
+
+#include "experiment_state.h"
+
+namespace tya {
+
+class Reloj;
+class Dialogos;
+
+// What the flight needs of the scene it draws into.
+class LienzoVuelo {
+public:
+    virtual ~LienzoVuelo() = default;
+    virtual void retenido(bool on) = 0;
+    // A sample mark of palette colour `color`, centred at a scene point.
+    virtual void marca(double x, double y, double radio, int color) = 0;
+    virtual uint32_t color_en(double x, double y) = 0;
+};
+
+// What the flight needs of the main window around the scene.
+class VentanaVuelo {
+public:
+    virtual ~VentanaVuelo() = default;
+    virtual void procesar_eventos() {}
+    virtual bool blanco_colocado() const { return false; }
+    virtual void mostrar_radio(const QString&) {}
+    virtual void mover_blanco(double /*izquierda*/, double /*arriba*/) {}
+    virtual void mostrar_ngraf(const QString&) {}
+    virtual void documentar_lanzamiento() {}
+};
+
+struct EntornoVuelo {
+    EstadoExp& st;
+    LienzoVuelo& lienzo;
+    VentanaVuelo& ventana;
+    Reloj& reloj;
+    Dialogos& dialogos;
+};
+
+enum class FinVuelo { Suelo, Impacto, Parada, Limite, Desborde };
+
+// Computes the next experiment. Returns how the flight ended.
+FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t medio_alto_blanco);
+
+// Writes row NExp - 1 of Extremos; false if that row does not exist.
+bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
+                     double vxf, double vyf, double roz);
+
+// Left and top edges of a marker at a point, by the placement rule (marked point a quarter of
+// the marker in from its top-left corner).
+struct Esquina { float izquierda, arriba; };
+Esquina esquina_marcador(Fijo x, Fijo y, int escala, int16_t medio_ancho, int16_t medio_alto);
+
+}  // namespace tya

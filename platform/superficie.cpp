@@ -1,0 +1,189 @@
+#include "superficie.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace tya {
+
+namespace {
+QRgb argb(uint32_t c) { return qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+uint32_t desde_argb(QRgb p) {
+    return static_cast<uint32_t>(qRed(p)) | (static_cast<uint32_t>(qGreen(p)) << 8) |
+           (static_cast<uint32_t>(qBlue(p)) << 16);
+}
+int px(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+}  // namespace
+
+Superficie::Superficie(int ancho, int alto, uint32_t fondo)
+    : retenida_(std::max(1, ancho), std::max(1, alto), QImage::Format_RGB32), fondo_(fondo) {
+    retenida_.fill(argb(fondo));
+    fuente_ = QFont(QStringLiteral("Sans Serif"), 8);
+    fuente_.setStyleStrategy(QFont::NoAntialias);
+}
+
+void Superficie::escala(double x1, double y1, double x2, double y2) {
+    x1_ = x1;
+    y1_ = y1;
+    ux_ = (x2 - x1) / ancho_px();
+    uy_ = (y2 - y1) / alto_px();
+}
+
+void Superficie::redimensionar(int ancho, int alto) {
+    ancho = std::max(1, ancho);
+    alto = std::max(1, alto);
+    if (ancho == ancho_px() && alto == alto_px()) return;
+    auto crecer = [&](const QImage& vieja) {
+        QImage n(ancho, alto, QImage::Format_RGB32);
+        n.fill(argb(fondo_));
+        QPainter p(&n);
+        p.drawImage(0, 0, vieja);
+        return n;
+    };
+    retenida_ = crecer(retenida_);
+    if (!igual_) visible_ = crecer(visible_);
+    cambios_ = QRect(0, 0, ancho, alto);
+}
+
+uint32_t Superficie::tinta(uint32_t color) const {
+    return modo_ == Modo::Invertido ? (~color & 0xffffffu) : color;
+}
+
+template <class F> void Superficie::dibujar(F&& f, const QRect& zona) {
+    if (retenido_) {
+        f(retenida_);
+        if (!igual_) f(visible_);
+    } else {
+        if (igual_) {
+            visible_ = retenida_.copy();
+            igual_ = false;
+        }
+        f(visible_);
+    }
+    cambios_ |= zona.intersected(QRect(0, 0, ancho_px(), alto_px()));
+}
+
+void Superficie::borrar() {
+    if (retenido_) retenida_.fill(argb(fondo_));
+    igual_ = true;
+    visible_ = QImage();
+    cambios_ = QRect(0, 0, ancho_px(), alto_px());
+}
+
+void Superficie::disco(QImage& img, int cx, int cy, double r, uint32_t color) {
+    const int R = static_cast<int>(std::floor(r));
+    const QRgb c = argb(color);
+    for (int dy = -R; dy <= R; ++dy) {
+        const int y = cy + dy;
+        if (y < 0 || y >= img.height()) continue;
+        const int h = static_cast<int>(std::floor(std::sqrt(r * r - double(dy) * dy)));
+        const int a = std::max(0, cx - h), b = std::min(img.width() - 1, cx + h);
+        if (a > b) continue;
+        QRgb* fila = reinterpret_cast<QRgb*>(img.scanLine(y));
+        if (modo_ == Modo::InvertirFondo)
+            for (int x = a; x <= b; ++x) fila[x] = ~fila[x] | 0xff000000u;
+        else
+            for (int x = a; x <= b; ++x) fila[x] = c;
+    }
+}
+
+void Superficie::circulo(double x, double y, double radio, uint32_t color) {
+    const int cx = px(x_px(x)), cy = px(y_px(y));
+    const double r = std::fabs(radio / ux_);
+    const int R = static_cast<int>(r) + 1;
+    const uint32_t t = tinta(color);
+    dibujar([&](QImage& img) { disco(img, cx, cy, r, t); }, QRect(cx - R, cy - R, 2 * R + 1, 2 * R + 1));
+    cx_ = x;
+    cy_ = y;
+}
+
+void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t color) {
+    const QPointF a(x_px(x1), y_px(y1)), b(x_px(x2), y_px(y2));
+    const uint32_t t = tinta(color);
+    const QPoint pa(px(a.x()), px(a.y())), pb(px(b.x()), px(b.y()));
+    dibujar(
+        [&](QImage& img) {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            if (modo_ == Modo::InvertirFondo) p.setCompositionMode(QPainter::RasterOp_NotDestination);
+            p.setPen(QPen(QColor(argb(t)), 0));
+            p.drawLine(pa, pb);
+        },
+        QRect(pa, pb).normalized().adjusted(-1, -1, 1, 1));
+    cx_ = x2;
+    cy_ = y2;
+}
+
+void Superficie::linea_a(double x, double y, uint32_t color) { linea(cx_, cy_, x, y, color); }
+
+void Superficie::caja(double x1, double y1, double x2, double y2, uint32_t color) {
+    int a = px(x_px(x1)), b = px(x_px(x2)), c = px(y_px(y1)), d = px(y_px(y2));
+    if (a > b) std::swap(a, b);
+    if (c > d) std::swap(c, d);
+    const QRect zona(a, c, b - a + 1, d - c + 1);
+    const uint32_t t = tinta(color);
+    dibujar(
+        [&](QImage& img) {
+            const QRect z = zona.intersected(img.rect());
+            for (int y = z.top(); y <= z.bottom(); ++y) {
+                QRgb* fila = reinterpret_cast<QRgb*>(img.scanLine(y));
+                for (int x = z.left(); x <= z.right(); ++x)
+                    fila[x] = modo_ == Modo::InvertirFondo ? (~fila[x] | 0xff000000u) : argb(t);
+            }
+        },
+        zona);
+    cx_ = x2;
+    cy_ = y2;
+}
+
+void Superficie::punto(double x, double y, uint32_t color) {
+    const int a = px(x_px(x)), b = px(y_px(y));
+    const uint32_t t = tinta(color);
+    dibujar(
+        [&](QImage& img) {
+            if (!img.rect().contains(a, b)) return;
+            QRgb* fila = reinterpret_cast<QRgb*>(img.scanLine(b));
+            fila[a] = modo_ == Modo::InvertirFondo ? (~fila[a] | 0xff000000u) : argb(t);
+        },
+        QRect(a, b, 1, 1));
+    cx_ = x;
+    cy_ = y;
+}
+
+void Superficie::texto(const QString& t, uint32_t color) {
+    const QFontMetricsF fm(fuente_);
+    const QPointF origen(x_px(cx_), y_px(cy_));
+    const uint32_t tc = tinta(color);
+    const QRect zona = QRectF(origen, QSizeF(fm.horizontalAdvance(t) + 2, fm.height() + 2)).toAlignedRect();
+    dibujar(
+        [&](QImage& img) {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::TextAntialiasing, false);
+            p.setFont(fuente_);
+            if (modo_ == Modo::InvertirFondo) p.setCompositionMode(QPainter::RasterOp_NotDestination);
+            p.setPen(QColor(argb(tc)));
+            p.drawText(QPointF(origen.x(), origen.y() + fm.ascent()), t);
+        },
+        zona);
+    cx_ += fm.horizontalAdvance(t) * ux_;
+}
+
+double Superficie::ancho_texto(const QString& t) const {
+    return QFontMetricsF(fuente_).horizontalAdvance(t) * std::fabs(ux_);
+}
+double Superficie::alto_texto(const QString&) const { return QFontMetricsF(fuente_).height() * std::fabs(uy_); }
+
+uint32_t Superficie::color_en(double x, double y) const {
+    const int a = px(x_px(x)), b = px(y_px(y));
+    const QImage& img = imagen();
+    if (!img.rect().contains(a, b)) return 0xffffffffu;  // outside: no colour of the palette
+    return desde_argb(img.pixel(a, b));
+}
+
+QRect Superficie::tomar_cambios() {
+    QRect r = cambios_;
+    cambios_ = QRect();
+    return r;
+}
+
+}  // namespace tya

@@ -1,0 +1,77 @@
+#pragma once
+// A drawing surface with a user coordinate frame, copy and inverted modes, a retained
+// image and pixel read-back, kept in raster images so it works with or without a window.
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+namespace tya {
+
+enum class Modo {
+    Copia,          // the pixel takes the pen colour
+    Invertido,      // the pixel takes the complement of the pen colour, whatever it held
+    InvertirFondo,  // the pixel takes the complement of what it held (drawing twice restores)
+};
+
+class Superficie {
+public:
+    Superficie(int ancho_px, int alto_px, uint32_t fondo);
+
+    // Frame: (x1, y1) is the top-left corner, (x2, y2) the bottom-right at the current size.
+    // The unit size stays when the surface is later made larger.
+    void escala(double x1, double y1, double x2, double y2);
+    void redimensionar(int ancho_px, int alto_px);
+
+    void modo(Modo m) { modo_ = m; }
+    Modo modo() const { return modo_; }
+    void retenido(bool r) { retenido_ = r; }
+    bool retenido() const { return retenido_; }
+
+    // Clears: with the retained mode on, the retained image to the background colour;
+    // either way the visible surface returns to the retained image.
+    void borrar();
+    void linea(double x1, double y1, double x2, double y2, uint32_t color);
+    void linea_a(double x, double y, uint32_t color);  // from the current position
+    void caja(double x1, double y1, double x2, double y2, uint32_t color);  // filled
+    void circulo(double x, double y, double radio, uint32_t color);         // filled disc
+    void punto(double x, double y, uint32_t color);
+    void texto(const QString& t, uint32_t color = 0);
+    double ancho_texto(const QString& t) const;
+    double alto_texto(const QString& t) const;
+    void posicion(double x, double y) { cx_ = x; cy_ = y; }
+    double pos_x() const { return cx_; }
+    double pos_y() const { return cy_; }
+
+    uint32_t color_en(double x, double y) const;
+    uint32_t fondo() const { return fondo_; }
+    const QImage& imagen() const { return igual_ ? retenida_ : visible_; }
+    const QImage& imagen_retenida() const { return retenida_; }
+    int ancho_px() const { return retenida_.width(); }
+    int alto_px() const { return retenida_.height(); }
+    double unidades_x() const { return ux_; }
+    double unidades_y() const { return uy_; }
+    double x_px(double x) const { return (x - x1_) / ux_; }
+    double y_px(double y) const { return (y - y1_) / uy_; }
+    double x_unidades(double px) const { return x1_ + px * ux_; }
+    double y_unidades(double py) const { return y1_ + py * uy_; }
+    // Pixels changed since the last call (for the window to repaint only those).
+    QRect tomar_cambios();
+
+private:
+    template <class F> void dibujar(F&& f, const QRect& zona);
+    void disco(QImage& img, int cx, int cy, double r, uint32_t argb);
+    uint32_t tinta(uint32_t color) const;
+
+    QImage retenida_, visible_;
+    bool igual_ = true;  // the visible surface is the retained image
+    uint32_t fondo_;
+    Modo modo_ = Modo::Copia;
+    bool retenido_ = false;
+    double x1_ = 0, y1_ = 0, ux_ = 1, uy_ = 1;
+    double cx_ = 0, cy_ = 0;
+    QFont fuente_;
+    QRect cambios_;
+};
+
+}  // namespace tya

@@ -1,0 +1,107 @@
+#include "escena.h"
+
+#include <cmath>
+
+namespace tya {
+
+const FilaZoom& fila_zoom(int escala) {
+    static const FilaZoom uno{1, QStringLiteral("Escala /10"), QStringLiteral("3750 m"), QStringLiteral("6400 m"),
+                              6400, 3750, true};
+    static const FilaZoom diez{10, QStringLiteral("Escala x 10"), QStringLiteral("375 m"), QStringLiteral("640 m"),
+                               640, 375, false};
+    return escala == 10 ? diez : uno;
+}
+
+Superficie nueva_superficie_escena(int ancho_px, int alto_px) {
+    Superficie s(kAreaAnchoPx, kAreaAltoPx, kColorFondo);
+    s.escala(kEscenaX1, kEscenaY1, kEscenaX2, kEscenaY2);
+    s.redimensionar(std::max(ancho_px, 1), std::max(alto_px, 1));
+    return s;
+}
+
+Escena::Escena(EstadoExp& st, Superficie& sup, VentanaEscena* ventana) : st_(st), sup_(sup), ventana_(ventana) {}
+
+bool Escena::visible(double x, double y, int escala) {
+    return x >= 0 && x < 6450.0 / escala && y >= 0 && y < 4200.0 / escala;
+}
+
+void Escena::preparar() {
+    sup_.retenido(true);
+    // Half sizes of the 7-pixel markers in scene units, whole numbers, ties to even.
+    const double ancho = kMarcadorPx * std::fabs(sup_.unidades_x());
+    const double alto = kMarcadorPx * std::fabs(sup_.unidades_y());
+    st_.MedioAnchoCruz = st_.MedioAnchoBlanco = entero16(ancho / 2);
+    st_.MedioAltoCruz = st_.MedioAltoBlanco = entero16(alto / 2);
+    dibujar_fondo();
+    sup_.retenido(false);
+    colocar_cruz();
+    colocar_blanco();
+    sup_.modo(Modo::Invertido);
+}
+
+void Escena::dibujar_fondo() {
+    sup_.modo(Modo::Copia);
+    sup_.caja(0, 0, 6450, -250, kPaleta[2]);
+    sup_.linea(0, 0, 0, 3800, kPaleta[0]);
+}
+
+void Escena::colocar_cruz() {
+    v().colocar_cruz(esquina_marcador(st_.Xo(), st_.Yo(), st_.Escala, st_.MedioAnchoCruz, st_.MedioAltoCruz));
+}
+
+void Escena::colocar_blanco() {
+    v().colocar_blanco(esquina_marcador(st_.XoB(), st_.YoB(), 1, st_.MedioAnchoBlanco, st_.MedioAltoBlanco));
+}
+
+void Escena::borrar_escena(int16_t medio_ancho_blanco, int16_t medio_alto_blanco) {
+    v().menus_experiencias(false);
+    st_.NExp = 0;
+    v().vaciar_lista_y_ngraf();
+    sup_.retenido(true);
+    v().borrar_curvas();
+    sup_.borrar();
+    st_.NColor = 2;
+    st_.NGrafSel = 0;
+    dibujar_fondo();
+    sup_.modo(Modo::Invertido);
+    v().colocar_blanco(esquina_marcador(st_.XoB(), st_.YoB(), 1, medio_ancho_blanco, medio_alto_blanco));
+}
+
+void Escena::marca(double x, double y, double radio, int color) {
+    sup_.circulo(x, y, radio, color_paleta(color));
+}
+
+void Escena::redibujar_escena() {
+    const int esc = st_.Escala;
+    const double radio = esc == 10 ? 34 : 16;
+    const int hasta = std::clamp<int>(st_.NExp, 0, kExperiencias);
+    for (int k = 1; k <= hasta; ++k) {
+        const int e = k - 1;
+        const auto& pos = st_.Pos[e];
+        const int color = static_cast<int>(std::nearbyint(pos[0].real()));
+        const int n = muestras(pos);
+        for (int j = 1; j <= n; ++j) {
+            const double x = pos[2 * j].real(), y = pos[2 * j + 1].real();
+            if (visible(x, y, esc)) marca(x * esc, y * esc, radio, color);
+            if (j == 2) st_.ColorExp[e] = sup_.color_en(x * esc, y * esc);
+        }
+    }
+}
+
+void Escena::menu_zoom() {
+    st_.Escala = st_.Escala != 1 ? 1 : 10;
+    const FilaZoom& fila = fila_zoom(st_.Escala);
+    st_.Max[iXo] = Fijo::entero(fila.max3);
+    st_.Max[iYo] = Fijo::entero(fila.max4);
+    v().zoom_cambiado(fila);
+    sup_.modo(Modo::Invertido);
+    sup_.retenido(true);
+    v().borrar_curvas();
+    sup_.borrar();
+    dibujar_fondo();
+    colocar_cruz();
+    sup_.modo(Modo::Invertido);
+    redibujar_escena();
+}
+
+}  // namespace tya
