@@ -1,0 +1,1 @@
+// session log: to be written

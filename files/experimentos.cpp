@@ -1,0 +1,1 @@
+// experiment files: to be written

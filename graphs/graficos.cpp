@@ -1,0 +1,1 @@
+// time graphs: to be written

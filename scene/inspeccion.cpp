@@ -1,0 +1,1 @@
+// sample inspection: to be written
