@@ -1,0 +1,37 @@
+#include "dialogos_qt.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tya {
+
+const QString kTituloAplicacion = QStringLiteral("Trayecta");
+
+void DialogosQt::mensaje(const QString& texto) {
+    QMessageBox::warning(padre_, kTituloAplicacion, texto, QMessageBox::Ok);
+}
+
+bool DialogosQt::confirmar(const QString& texto) {
+    return QMessageBox::warning(padre_, kTituloAplicacion, texto, QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+QString DialogosQt::entrada(const QString& pregunta, const QString& titulo) {
+    QInputDialog d(padre_);
+    d.setWindowTitle(titulo);
+    d.setLabelText(pregunta);
+    d.setInputMode(QInputDialog::TextInput);
+    d.move(67, 67);  // 1000 twips from the screen's corner
+    if (d.exec() != QDialog::Accepted) return QString();
+    return d.textValue();
+}
+
+void DialogosQt::aviso(const QString& titulo, const QString& texto) {
+    QMessageBox m(QMessageBox::NoIcon, titulo, texto, QMessageBox::Ok, padre_);
+    m.exec();
+}
+
+void DialogosQt::pitido() { QApplication::beep(); }
+
+}  // namespace tya

@@ -1,0 +1,25 @@
+#pragma once
+// The toolkit's message boxes, input box and beep.
+#include "dialogos.h"
+
+class QWidget;
+
+namespace tya {
+
+class DialogosQt : public Dialogos {
+public:
+    explicit DialogosQt(QWidget* padre = nullptr) : padre_(padre) {}
+    void padre(QWidget* p) { padre_ = p; }
+    void mensaje(const QString& texto) override;
+    bool confirmar(const QString& texto) override;
+    QString entrada(const QString& pregunta, const QString& titulo) override;
+    void aviso(const QString& titulo, const QString& texto) override;
+    void pitido() override;
+
+private:
+    QWidget* padre_;
+};
+
+extern const QString kTituloAplicacion;
+
+}  // namespace tya

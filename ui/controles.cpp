@@ -1,0 +1,141 @@
+#include "controles.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/experiment_state.h"
+#include "platform/reloj.h"
+
+namespace tya {
+
+static const char* kMimeMarcador = "application/x-trayecta-marcador";
+
+VistaSuperficie::VistaSuperficie(Superficie& sup, QWidget* padre, bool crece) : QWidget(padre), sup_(sup), crece_(crece) {
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (!crece_) setFixedSize(sup.ancho_px(), sup.alto_px());
+}
+
+void VistaSuperficie::refrescar() {
+    const QRect r = sup_.tomar_cambios();
+    if (!r.isNull()) update(r);
+}
+
+void VistaSuperficie::paintEvent(QPaintEvent* ev) {
+    sup_.tomar_cambios();
+    QPainter p(this);
+    p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
+}
+
+void VistaSuperficie::resizeEvent(QResizeEvent*) {
+    // Only ever grows: a smaller window keeps what lies beyond its edge for when it grows again.
+    if (crece_ && (width() > sup_.ancho_px() || height() > sup_.alto_px()))
+        sup_.redimensionar(std::max(width(), sup_.ancho_px()), std::max(height(), sup_.alto_px()));
+}
+
+void VistaSuperficie::mouseMoveEvent(QMouseEvent* ev) {
+    const QPointF p = ev->position();
+    emit raton_movido(float(sup_.x_unidades(p.x())), float(sup_.y_unidades(p.y())));
+}
+
+void VistaSuperficie::mouseReleaseEvent(QMouseEvent* ev) {
+    if (rect().contains(ev->position().toPoint())) emit pulsado();
+}
+
+void VistaSuperficie::dragEnterEvent(QDragEnterEvent* ev) {
+    if (ev->mimeData()->hasFormat(kMimeMarcador)) ev->acceptProposedAction();
+}
+
+void VistaSuperficie::dragMoveEvent(QDragMoveEvent* ev) {
+    if (ev->mimeData()->hasFormat(kMimeMarcador)) ev->acceptProposedAction();
+}
+
+void VistaSuperficie::dropEvent(QDropEvent* ev) {
+    if (!ev->mimeData()->hasFormat(kMimeMarcador)) return;
+    ev->acceptProposedAction();
+    // Markers sit on the view; a drop over one of them lands at the pointer all the same.
+    const QPointF p = ev->position();
+    emit soltado_arrastre(float(sup_.x_unidades(p.x())), float(sup_.y_unidades(p.y())));
+}
+
+BotonImagen::BotonImagen(int ancho_px, int alto_px, double ancho_u, double alto_u, QWidget* padre)
+    : QWidget(padre), sup_(ancho_px, alto_px, rgb(192, 192, 192)), ancho_u_(ancho_u), alto_u_(alto_u) {
+    sup_.escala(0, 0, ancho_u, alto_u);
+    sup_.retenido(true);
+    setFixedSize(ancho_px, alto_px);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void BotonImagen::aspecto_presionado(Reloj& reloj) {
+    const double marca = reloj.segundos();
+    const Modo antes = sup_.modo();
+    sup_.modo(Modo::InvertirFondo);
+    sup_.caja(0, 0, ancho_u_, alto_u_, rgb(100, 100, 100));
+    repaint();
+    esperar_desde(reloj, marca, 0.1);
+    sup_.caja(0, 0, ancho_u_, alto_u_, rgb(100, 100, 100));
+    sup_.modo(antes);
+    repaint();
+}
+
+void BotonImagen::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, sup_.imagen());
+}
+
+void BotonImagen::mouseReleaseEvent(QMouseEvent* ev) {
+    if (ev->button() == Qt::LeftButton && rect().contains(ev->position().toPoint())) emit clic();
+}
+
+Marcador::Marcador(bool blanco, QWidget* padre) : QWidget(padre), blanco_(blanco) {
+    setFixedSize(7, 7);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QPixmap Marcador::imagen() const {
+    QPixmap pm(7, 7);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    if (blanco_) {
+        p.fillRect(1, 0, 5, 7, Qt::white);
+        p.fillRect(0, 1, 7, 5, Qt::white);
+        p.setPen(Qt::black);
+        p.drawLine(1, 0, 5, 0); p.drawLine(1, 6, 5, 6);
+        p.drawLine(0, 1, 0, 5); p.drawLine(6, 1, 6, 5);
+        p.fillRect(2, 2, 3, 3, QColor(255, 0, 0));
+    } else {
+        p.setPen(Qt::black);
+        p.drawLine(3, 0, 3, 6);
+        p.drawLine(0, 3, 6, 3);
+    }
+    return pm;
+}
+
+void Marcador::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, imagen());
+}
+
+void Marcador::mousePressEvent(QMouseEvent*) {
+    emit presionado();
+    auto* drag = new QDrag(this);
+    auto* datos = new QMimeData;
+    datos->setData(kMimeMarcador, QByteArray(blanco_ ? "2" : "1"));
+    drag->setMimeData(datos);
+    drag->setPixmap(imagen());
+    drag->setHotSpot(QPoint(3, 3));
+    drag->exec(Qt::MoveAction);
+}
+
+void CajaTexto::keyPressEvent(QKeyEvent* ev) {
+    const QString t = ev->text();
+    const bool caracter = t.size() == 1 && (t[0].isPrint() || t[0] == QChar(8) || t[0] == QChar(13));
+    if (caracter && !(ev->modifiers() & Qt::ControlModifier) && filtro && !filtro(t[0])) return;
+    QLineEdit::keyPressEvent(ev);
+}
+
+}  // namespace tya

@@ -1,0 +1,91 @@
+#pragma once
+// Small controls of the main window: the scene view, picture buttons, markers, entry boxes.
+#include <QLineEdit>
+#include <QWidget>
+#include <functional>
+
+#include "platform/superficie.h"
+
+namespace tya {
+
+class Reloj;
+
+// Shows a drawing surface and reports the pointer in the surface's units.
+class VistaSuperficie : public QWidget {
+    Q_OBJECT
+public:
+    VistaSuperficie(Superficie& sup, QWidget* padre, bool crece = false);
+    Superficie& superficie() { return sup_; }
+    // Repaints what was drawn since the last call.
+    void refrescar();
+
+signals:
+    void raton_movido(float x, float y);
+    void pulsado();
+    void soltado_arrastre(float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dragMoveEvent(QDragMoveEvent*) override;
+    void dropEvent(QDropEvent*) override;
+
+private:
+    Superficie& sup_;
+    bool crece_;
+};
+
+// A picture used as a button: its face is drawn on a surface of its own, and the pressed
+// look inverts a box of it for a tenth of a second.
+class BotonImagen : public QWidget {
+    Q_OBJECT
+public:
+    BotonImagen(int ancho_px, int alto_px, double ancho_u, double alto_u, QWidget* padre);
+    Superficie& superficie() { return sup_; }
+    void aspecto_presionado(Reloj& reloj);
+
+signals:
+    void clic();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    Superficie sup_;
+    double ancho_u_, alto_u_;
+};
+
+// The 7 by 7-pixel launch-point and target markers.
+class Marcador : public QWidget {
+    Q_OBJECT
+public:
+    Marcador(bool blanco, QWidget* padre);
+    QPixmap imagen() const;
+
+signals:
+    void presionado();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+
+private:
+    bool blanco_;
+};
+
+// A text box whose typed characters pass through a filter first.
+class CajaTexto : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+    std::function<bool(QChar)> filtro;  // false: the key is discarded
+
+protected:
+    void keyPressEvent(QKeyEvent*) override;
+};
+
+}  // namespace tya

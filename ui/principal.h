@@ -1,0 +1,145 @@
+#pragma once
+// The main window: menus, parameter panels, markers and the scene it draws on.
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "core/experiment_state.h"
+#include "core/vuelo.h"
+#include "scene/escena.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class QTimer;
+
+namespace tya {
+
+class BotonImagen;
+class CajaTexto;
+class Dialogos;
+class Marcador;
+class Reloj;
+class VistaSuperficie;
+
+class Princip : public QMainWindow, public VentanaVuelo, public VentanaEscena {
+    Q_OBJECT
+public:
+    // `directorio` is the working folder with INIC.DAT, trazo.txt and "sugiere".
+    Princip(EstadoExp& st, Dialogos& dialogos, Reloj& reloj, const QString& directorio);
+    ~Princip() override;
+
+    // The load sequence; false with a message naming the file when start-up cannot go on.
+    bool cargar(QString& error);
+
+    // Commands of the menu bar and the picture buttons.
+    void Lanzar1_Click();
+    void Picture1_Click();
+    void menu_parar_Click();
+    void Picture2_Click();
+    void Borrar_Click();
+    void menu_zoom_Click();
+    void Blanco1_Click();
+    void Salir_Click();
+    void menu_sugiere_Click();
+    void Timer1_Timer();
+    void Cerrar_Click();
+
+    // Parameter entry.
+    bool Entrada_KeyPress(int i, QChar tecla);
+    void Entrada_Change(int i);
+    void SpinUp_Click(int i);
+    void SpinDown_Click(int i);
+    void Combo1_Click(int posicion);
+    void Combo2_Click(int posicion);
+    void Option3_Click(int i);
+
+    // Markers.
+    void Cruz_MouseDown();
+    void Blanco_MouseDown();
+    void Form_DragDrop(float x, float y);
+
+    CajaTexto* entrada(int i) const { return Entrada[i]; }
+    QAction* accion(const QString& nombre) const;
+    Superficie& superficie_escena() { return *sup_; }
+    Escena& escena() { return *escena_; }
+    Marcador* cruz() const { return Cruz; }
+    Marcador* blanco() const { return Blanco; }
+    QComboBox* combo1() const { return Combo1; }
+    QComboBox* combo2() const { return Combo2; }
+    QRadioButton* option3(int i) const { return Option3[i]; }
+    BotonImagen* spin_up(int i) const { return SpinUp[i]; }
+    BotonImagen* spin_down(int i) const { return SpinDown[i]; }
+    BotonImagen* picture(int i) const { return i == 1 ? Picture1 : Picture2; }
+    VistaSuperficie* vista_escena() const { return vista_; }
+    int arrastre() const { return Arrastre; }
+    // The window's position in scene units of a marker's top-left corner.
+    QPointF esquina_en_escena(const QWidget* marcador) const;
+
+    // VentanaVuelo
+    void procesar_eventos() override;
+    bool blanco_colocado() const override;
+    void mostrar_radio(const QString& t) override;
+    void mover_blanco(double izquierda, double arriba) override;
+    void mostrar_ngraf(const QString& t) override;
+    void documentar_lanzamiento() override;
+
+    // VentanaEscena
+    void menus_experiencias(bool habilitados) override;
+    void vaciar_lista_y_ngraf() override;
+    void borrar_curvas() override;
+    void colocar_blanco(Esquina e) override;
+    void colocar_cruz(Esquina e) override;
+    void zoom_cambiado(const FilaZoom& fila) override;
+
+protected:
+    void closeEvent(QCloseEvent*) override;
+
+private:
+    void crear_menus();
+    void crear_paneles();
+    void poner_texto(int i, const QString& t);
+    void mover_marcador(QWidget* m, Esquina e);
+    void refrescar_escena();
+    // The start-up steps of session documentation: the offer to delete old logs and a new log.
+    void documentacion_al_arrancar();
+    void mostrar_sugerencias();
+
+    EstadoExp& st;
+    Dialogos& dialogos_;
+    Reloj& reloj_;
+    QString dir_;
+    std::unique_ptr<Superficie> sup_;
+    std::unique_ptr<Escena> escena_;
+    VistaSuperficie* vista_ = nullptr;
+
+    QAction *Grabar = nullptr, *Recuperar = nullptr, *recup_sesion = nullptr, *menu_trazo = nullptr,
+            *ImprVal = nullptr, *ImprGraf = nullptr, *Salir = nullptr, *menu_copi_pant = nullptr,
+            *menu_valores = nullptr, *menu_posiciones = nullptr, *menu_velocidades = nullptr,
+            *menu_zoom = nullptr, *menu_modelo = nullptr, *Blanco1 = nullptr, *tp = nullptr,
+            *Problem = nullptr, *Lanzar1 = nullptr, *menu_parar = nullptr, *Borrar = nullptr,
+            *menu_sugiere = nullptr;
+    std::array<QAction*, 5> Menu_seleccion{};
+
+    QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *ccc = nullptr, *Frame5 = nullptr, *Frame10 = nullptr,
+              *Frame3 = nullptr, *Comparaposi = nullptr, *Velocidades = nullptr, *Frame4 = nullptr;
+    std::array<CajaTexto*, 11> Entrada{};
+    std::array<BotonImagen*, 3> SpinUp{}, SpinDown{};
+    BotonImagen *Picture1 = nullptr, *Picture2 = nullptr;
+    QComboBox *Combo1 = nullptr, *Combo2 = nullptr;
+    std::array<QRadioButton*, 2> Option3{};
+    QLabel *Label18 = nullptr, *Label19 = nullptr;
+    Marcador *Cruz = nullptr, *Blanco = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    int16_t ticks_ = 0;
+    Fijo Anterior;
+    std::array<int16_t, 3> Paso{0, 10, 5};
+    int16_t Arrastre = 0;
+    bool saliendo_ = false;
+};
+
+}  // namespace tya

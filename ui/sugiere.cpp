@@ -1,0 +1,56 @@
+#include "sugiere.h"
+
+#include <QGridLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "core/inic.h"
+
+namespace tya {
+
+const QString Sugiere::kTexto1 = QStringLiteral(
+    "* Haga Click y \r\nArrastre el punto \r\nde lanzamiento\r\n(Cruz del origen)\r\n");
+const QString Sugiere::kTexto2 = QStringLiteral(
+    "* Haga Click en los \r\npuntos graficados\r\npara obtener los\r\nvectores :\r\nVelocidad: verde\r\nAceleracion: rojo\r\n");
+const QString Sugiere::kTexto3 = QStringLiteral(
+    "¿ Desea que este anuncio \r\n aparezca al arrancar \r\nluego el programa ?\r\n");
+
+Sugiere::Sugiere(const QString& archivo, QWidget* padre) : QDialog(padre), archivo_(archivo) {
+    setWindowTitle(QStringLiteral("Sugerencias"));
+    setObjectName(QStringLiteral("Sugiere"));
+    auto* g = new QGridLayout(this);
+    auto texto = [this](const char* nombre, const QString& t) {
+        auto* e = new QPlainTextEdit(this);
+        e->setObjectName(QLatin1String(nombre));
+        QString visto = t;
+        visto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        e->setPlainText(visto.trimmed());
+        e->setReadOnly(true);
+        e->setFixedSize(170, 110);
+        return e;
+    };
+    g->addWidget(texto("Text1", kTexto1), 0, 0);
+    g->addWidget(texto("Text2", kTexto2), 0, 1);
+    auto* t3 = texto("Text3", kTexto3);
+    t3->setFixedSize(344, 64);
+    g->addWidget(t3, 1, 0, 1, 2);
+    // The button called Cancelar answers yes and the one called si answers no.
+    auto* cancelar = new QPushButton(QStringLiteral("Si"), this);
+    cancelar->setObjectName(QStringLiteral("Cancelar"));
+    auto* si = new QPushButton(QStringLiteral("No"), this);
+    si->setObjectName(QStringLiteral("si"));
+    cancelar->setAutoDefault(false);
+    si->setAutoDefault(false);
+    g->addWidget(cancelar, 2, 0);
+    g->addWidget(si, 2, 1);
+    connect(cancelar, &QPushButton::clicked, this, [this] { responder(1); });
+    connect(si, &QPushButton::clicked, this, [this] { responder(0); });
+}
+
+void Sugiere::responder(int valor) {
+    escribir_valor(archivo_, valor);  // a failed write is passed over: the window closes anyway
+    hide();
+    accept();
+}
+
+}  // namespace tya

@@ -1,0 +1,18 @@
+#pragma once
+// The start-up hints window and its question, answered into the file "sugiere".
+#include <QDialog>
+
+namespace tya {
+
+class Sugiere : public QDialog {
+    Q_OBJECT
+public:
+    Sugiere(const QString& archivo, QWidget* padre = nullptr);
+    static const QString kTexto1, kTexto2, kTexto3;
+
+private:
+    void responder(int valor);
+    QString archivo_;
+};
+
+}  // namespace tya
