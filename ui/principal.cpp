@@ -479,9 +479,14 @@ void Princip::poner_texto(int i, const QString& t) {
     if (Entrada[i]->text() != t) Entrada[i]->setText(t);
 }
 
-bool Princip::Entrada_KeyPress(int i, QChar tecla) {
+void Princip::recordar_anterior(int i) {
     Anterior = st.Param[i];
     if (i == iXo || i == iYo) Anterior = Fijo::entero(static_cast<int64_t>(std::floor(Anterior.real())));
+    anterior_de_ = i;
+}
+
+bool Princip::Entrada_KeyPress(int i, QChar tecla) {
+    recordar_anterior(i);
     const bool vale = tecla.isDigit() || tecla == QLatin1Char('-') || tecla == QLatin1Char(',') ||
                       tecla == QLatin1Char('.') || tecla == QChar(8) || tecla == QChar(13);
     if (!vale) dialogos_.pitido();
@@ -489,6 +494,9 @@ bool Princip::Entrada_KeyPress(int i, QChar tecla) {
 }
 
 void Princip::Entrada_Change(int i) {
+    // A text that came without a key press (pasted with the mouse, set by the program) must
+    // not put back the value of another box.
+    if (anterior_de_ != i) recordar_anterior(i);
     double v = leer_numero(Entrada[i]->text());
     if (i >= iXo && i <= iYoB) {
         v = std::floor(v);
@@ -518,7 +526,7 @@ void Princip::SpinUp_Click(int i) {
     b->superficie().modo(Modo::InvertirFondo);
     b->superficie().caja(0, 0, 16, 13, rgb(100, 100, 100));
     b->repaint();
-    Anterior = st.Param[i];
+    recordar_anterior(i);
     st.Param[i] = Fijo::saturado(leer_numero(Entrada[i]->text()) + Paso[i]);
     poner_texto(i, forma_archivo(st.Param[i]));
     esperar_desde(reloj_, marca, 0.1);
@@ -532,7 +540,7 @@ void Princip::SpinDown_Click(int i) {
     b->superficie().modo(Modo::InvertirFondo);
     b->superficie().caja(0, 0, 16, 13, rgb(100, 100, 100));
     b->repaint();
-    Anterior = st.Param[i];
+    recordar_anterior(i);
     st.Param[i] = Fijo::saturado(leer_numero(Entrada[i]->text()) - Paso[i]);
     poner_texto(i, forma_archivo(st.Param[i]));
     esperar_desde(reloj_, marca, 0.1);
@@ -571,7 +579,7 @@ void Princip::Option3_Click(int i) {
     if (i == 1) {
         Entrada[10]->setEnabled(true);
     } else {
-        Anterior = st.Param[iViento];
+        recordar_anterior(iViento);
         poner_texto(10, QStringLiteral("0"));
         Entrada_Change(10);  // also when the box already read 0
         Entrada[10]->setEnabled(false);
@@ -608,8 +616,7 @@ void Princip::Form_DragDrop(float x, float y) {
     // Each text runs the entry check, which puts back the parameter's own previous value
     // when the drop lies beyond the limits.
     auto poner = [this](int i, Fijo v) {
-        Anterior = st.Param[i];
-        if (i == iXo || i == iYo) Anterior = Fijo::entero(static_cast<int64_t>(std::floor(Anterior.real())));
+        recordar_anterior(i);
         st.Param[i] = v;
         poner_texto(i, forma_simple(v));
     };

@@ -102,6 +102,7 @@ private:
     void crear_menus();
     void crear_paneles();
     void poner_texto(int i, const QString& t);
+    void recordar_anterior(int i);
     void mover_marcador(QWidget* m, Esquina e);
     void refrescar_escena();
     // The start-up steps of session documentation: the offer to delete old logs and a new log.
@@ -137,6 +138,7 @@ private:
 
     int16_t ticks_ = 0;
     Fijo Anterior;
+    int anterior_de_ = 0;  // the box whose value Anterior holds
     std::array<int16_t, 3> Paso{0, 10, 5};
     int16_t Arrastre = 0;
     bool saliendo_ = false;
