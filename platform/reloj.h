@@ -1,6 +1,8 @@
 #pragma once
 // The clock the program paces itself by: seconds since midnight, as the day's clock shows them.
 #include <QTime>
+#include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace tya {
@@ -15,11 +17,19 @@ public:
 
 class RelojReal : public Reloj {
 public:
-    double segundos() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+    // The day's clock has only milliseconds; a steady clock from a reading of it gives microseconds.
+    double segundos() override {
+        const double t = base_ + std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio_).count();
+        return std::fmod(t, 86400.0);
+    }
     void ceder(double restante) override {
         if (restante > 0.0005)
             std::this_thread::sleep_for(std::chrono::microseconds(static_cast<long>(restante * 1e6 * 0.8)));
     }
+
+private:
+    std::chrono::steady_clock::time_point inicio_ = std::chrono::steady_clock::now();
+    double base_ = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 };
 
 // A clock that moves forward by a fixed amount at every reading: waits end at once.

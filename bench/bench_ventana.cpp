@@ -1,0 +1,47 @@
+// A 1900-sample flight in the real window, paced by the real clock: the time it takes against
+// the 19 s that the pause of 0.01 s per sample sets.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "core/experiment_state.h"
+#include "platform/dialogos.h"
+#include "platform/reloj.h"
+#include "ui/principal.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    for (const char* n : {"INIC.DAT", "trazo.txt"})
+        QFile::copy(QStringLiteral(TYA_DATOS "/") + QLatin1String(n), dir.filePath(QLatin1String(n)));
+    auto st = std::make_unique<tya::EstadoExp>();
+    tya::DialogosGuion dlg;
+    tya::RelojReal reloj;
+    tya::Princip w(*st, dlg, reloj, dir.path());
+    QString error;
+    if (!w.cargar(error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    w.resize(1280, 800);
+    w.show();
+    QApplication::processEvents();
+    // A very light ball drifting in the wind: it is still in the air after 1900 samples.
+    st->Aire = 1;
+    st->Densidad = tya::Fijo::desde(0.0001);
+    st->Param[tya::iR] = tya::Fijo::entero(100);
+    st->Param[tya::iVo] = tya::Fijo();
+    st->Param[tya::iYo] = tya::Fijo::entero(3500);
+    st->Param[tya::iViento] = tya::Fijo::entero(4);
+    QElapsedTimer t;
+    t.start();
+    w.Lanzar1_Click();
+    const double s = t.nsecsElapsed() / 1e9;
+    const int n = tya::muestras(st->Pos[0]);
+    std::printf("flight in the window: %d samples in %.2f s (pace set by the pause: %.2f s, %+.1f%%)\n", n, s,
+                n * 0.01, 100.0 * (s / (n * 0.01) - 1));
+    std::printf("end message: %s\n", qPrintable(dlg.mensajes.join(QStringLiteral(", "))));
+    return 0;
+}
