@@ -1,1 +1,176 @@
-// time graphs: to be written
+#include "graficos.h"
+
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace tya {
+
+namespace {
+
+const uint32_t kTintaEjes = color_paleta(15);  // white pen, shown black in inverted mode
+
+const Registro& registro(const EstadoExp& st, int e, bool velocidades) {
+    return velocidades ? st.VelMarca[e] : st.Pos[e];
+}
+
+// Nothing to show: the box is left empty.
+MarcoGrafico vaciar(Superficie& caja) {
+    caja.retenido(true);
+    caja.borrar();
+    return {};
+}
+
+MarcoGrafico marco(Superficie& caja, int16_t T, double derecha, RangoVertical r) {
+    caja.retenido(true);
+    caja.modo(Modo::Invertido);
+    caja.escala(0, r.arriba, derecha, r.abajo);
+    caja.borrar();
+    const double t20 = T / 20.0;
+    caja.linea(t20, 0, derecha, 0, kTintaEjes);
+    caja.linea(t20, r.arriba, t20, r.abajo, kTintaEjes);
+    const QString cero = QStringLiteral("0");
+    caja.posicion(caja.ancho_texto(cero) / 2, caja.alto_texto(cero) / 2);
+    caja.texto(cero, kTintaEjes);
+    return {true, T, derecha, r.arriba, r.abajo};
+}
+
+// One curve, shifted right by T/20 so that t = 0 lies on the vertical axis, ending with the
+// segment to the exact end of the flight.
+void curva(Superficie& caja, const EstadoExp& st, int e, bool velocidades, bool vertical, int16_t T) {
+    const Registro& r = registro(st, e, velocidades);
+    const int n = muestras(r);
+    const int desp = vertical ? 1 : 0;
+    const uint32_t color = color_paleta(static_cast<int64_t>(std::nearbyint(st.Pos[e][0].real())));
+    const Fijo t20 = Fijo::saturado(T / 20.0);
+    const Fijo paso = Fijo::entero(50) * st.Dt;
+    caja.punto(static_cast<float>(T / 20.0), static_cast<float>(r[2 + desp].real()), color);
+    Fijo s;
+    for (int k = 2; k <= n; ++k) {
+        s += paso;
+        caja.linea_a(static_cast<float>((s + t20).real()), static_cast<float>(r[2 * k + desp].real()), color);
+    }
+    // In doubles: a final time read from a file may be far too large for a fixed-point sum.
+    caja.linea_a(static_cast<float>(st.VelMarca[e][2 * n + 8].real() + t20.real()),
+                 static_cast<float>(r[2 * n + 6 + desp].real()), color);
+}
+
+MarcoGrafico graficar_uno(const EstadoExp& st, int k, bool velocidades, bool vertical, Superficie& caja) {
+    if (!experiencia_guardada(st, k)) return vaciar(caja);
+    const int e = k - 1;
+    const Registro& r = registro(st, e, velocidades);
+    const int n = muestras(r);
+    const int16_t T = lapso_grafico(st.Dt, n);
+    if (T < 1) return vaciar(caja);  // a box with no width
+    const double hi = r[2 * n + (vertical ? 2 : 4)].real();
+    const double lo = r[2 * n + (vertical ? 3 : 5)].real();
+    const bool posiciones = !velocidades;
+    const MarcoGrafico m =
+        marco(caja, T, posiciones ? 1.1 * T : T, rango_vertical(hi, lo, !vertical, posiciones));
+    curva(caja, st, e, velocidades, vertical, T);
+    return m;
+}
+
+MarcoGrafico comparar(const EstadoExp& st, AcumComparacion& a, bool velocidades, bool vertical, Superficie& caja) {
+    if (st.NExp < 1 || st.NExp > kExperiencias) return vaciar(caja);
+    int16_t& nmax = velocidades ? a.NmaxVel : a.NmaxPos;
+    Fijo& vmax = velocidades ? a.VymaxComp : a.YmaxComp;
+    Fijo& vmin = velocidades ? a.VyminComp : a.YminComp;
+    Fijo& hmax = velocidades ? a.VxmaxComp : a.XmaxComp;
+    Fijo& hmin = velocidades ? a.VxminComp : a.XminComp;
+    bool alguna = false;
+    for (int i = 1; i <= st.NExp; ++i) {
+        const Registro& r = registro(st, i - 1, velocidades);
+        const int n = muestras(r);
+        if (n < 1) continue;  // a record without samples has no curve and no extremes
+        alguna = true;
+        nmax = static_cast<int16_t>(std::max<int>(nmax, n));
+        vmax = std::max(vmax, r[2 * n + 2]);
+        vmin = std::min(vmin, r[2 * n + 3]);
+        hmax = std::max(hmax, r[2 * n + 4]);
+        hmin = std::min(hmin, r[2 * n + 5]);
+    }
+    if (!alguna) return vaciar(caja);
+    const int16_t T = lapso_grafico(st.Dt, nmax);
+    if (T < 1) return vaciar(caja);
+    const double hi = (vertical ? vmax : hmax).real(), lo = (vertical ? vmin : hmin).real();
+    const MarcoGrafico m = marco(caja, T, T, rango_vertical(hi, lo, !vertical, false));
+    for (int i = 1; i <= st.NExp; ++i)
+        if (muestras(registro(st, i - 1, velocidades)) >= 1) curva(caja, st, i - 1, velocidades, vertical, T);
+    return m;
+}
+
+MarcoGrafico anotar(EstadoExp& st, MarcoGrafico m) {
+    if (m.dibujado) st.TfinEnt = m.T;
+    return m;
+}
+
+}  // namespace
+
+Superficie nueva_caja_grafico(CajaGrafico caja) {
+    const bool curvas = caja == CajaGrafico::Curvas;
+    Superficie s(curvas ? kCurvasAnchoPx : kComparaAnchoPx, curvas ? kCurvasAltoPx : kComparaAltoPx, kFondoGrafico);
+    s.retenido(true);
+    s.modo(Modo::Invertido);
+    return s;
+}
+
+int16_t lapso_grafico(Fijo dt, int64_t n) {
+    // Exactly, in ten-thousandths: a double product could fall beside a tie such as 4.5.
+    const __int128 c = static_cast<__int128>(50) * n * dt.crudo();
+    __int128 q = c / Fijo::kEscala, r = c % Fijo::kEscala;
+    if (r < 0) { r += Fijo::kEscala; q -= 1; }
+    if (r * 2 > Fijo::kEscala || (r * 2 == Fijo::kEscala && (q & 1) != 0)) q += 1;
+    return static_cast<int16_t>(std::clamp<__int128>(q, INT16_MIN, INT16_MAX));
+}
+
+RangoVertical rango_vertical(double hi, double lo, bool horizontal, bool posiciones_uno) {
+    std::optional<RangoVertical> r;
+    if (hi > 0 && lo < 0) r = RangoVertical{1.05 * hi, 1.05 * lo};
+    if (hi > 0 && lo >= 0) r = RangoVertical{1.05 * hi, 1.05 * (lo - hi) / 10};
+    if (hi <= 0 && lo < 0) r = RangoVertical{(hi - lo) / 10, 1.05 * lo};
+    if (horizontal && hi == lo) {
+        const double a = std::fabs(lo);
+        r = posiciones_uno ? RangoVertical{lo + a / 10, -a / 10} : RangoVertical{a + a / 10, -1.05 * a};
+    }
+    if (horizontal && hi == 0 && lo == 0) r = RangoVertical{10, -10};
+    // No rule gave the box a height (extremes both zero, or not in order): the zero range.
+    if (!r || r->arriba == r->abajo) r = RangoVertical{10, -10};
+    return *r;
+}
+
+bool experiencia_guardada(const EstadoExp& st, int k) {
+    return k >= 1 && k <= st.NExp && st.NExp <= kExperiencias && muestras(st.Pos[k - 1]) >= 1 &&
+           muestras(st.VelMarca[k - 1]) >= 1;
+}
+
+MarcoGrafico graficar_posiciones(EstadoExp& st, Superficie& curvas, bool vertical) {
+    return anotar(st, graficar_uno(st, st.NGrafSel, false, vertical, curvas));
+}
+
+MarcoGrafico graficar_velocidades(EstadoExp& st, Superficie& curvas, bool vertical) {
+    return anotar(st, graficar_uno(st, st.NGrafSel, true, vertical, curvas));
+}
+
+MarcoGrafico comparar_posiciones(EstadoExp& st, AcumComparacion& acum, Superficie& compara_p, bool vertical) {
+    return anotar(st, comparar(st, acum, false, vertical, compara_p));
+}
+
+MarcoGrafico comparar_velocidades(EstadoExp& st, AcumComparacion& acum, Superficie& compara_v, bool vertical) {
+    return anotar(st, comparar(st, acum, true, vertical, compara_v));
+}
+
+QImage imagen_grafico(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia, AcumComparacion acum) {
+    const bool velocidades = magnitud == Magnitud::Velocidades;
+    if (experiencia == kTodasLasExperiencias) {
+        Superficie caja = nueva_caja_grafico(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP);
+        comparar(st, acum, velocidades, vertical, caja);
+        return caja.imagen();
+    }
+    Superficie caja = nueva_caja_grafico(CajaGrafico::Curvas);
+    graficar_uno(st, experiencia, velocidades, vertical, caja);
+    return caja.imagen();
+}
+
+}  // namespace tya

@@ -11,6 +11,34 @@
 
 namespace tya {
 
+// Faces of the launch and stop buttons and the spin arrows.
+void cara_lanzar(Superficie& s) {
+    s.modo(Modo::Copia);
+    for (double x = 3; x <= 8; x += 0.25) {
+        const double h = (8 - x) * 0.6;
+        s.linea(x, 5 - h, x, 5 + h, rgb(0, 128, 0));
+    }
+}
+void cara_parar(Superficie& s) {
+    s.modo(Modo::Copia);
+    s.caja(2.5, 2.5, 7.5, 7.5, rgb(200, 0, 0));
+}
+void cara_flecha(Superficie& s, bool arriba) {
+    s.modo(Modo::Copia);
+    for (int k = 0; k < 5; ++k) {
+        const double y = arriba ? 4 + k : 9 - k;
+        s.linea(8 - k, y, 8 + k, y, rgb(0, 0, 0));
+    }
+}
+void cara_flecha_lado(Superficie& s, bool derecha) {
+    s.modo(Modo::Copia);
+    for (int k = 0; k < 5; ++k) {
+        const double x = derecha ? 6 + k : 10 - k;
+        s.linea(x, 6.5 - (4 - k), x, 6.5 + (4 - k), rgb(0, 0, 0));
+    }
+}
+
+
 static const char* kMimeMarcador = "application/x-trayecta-marcador";
 
 VistaSuperficie::VistaSuperficie(Superficie& sup, QWidget* padre, bool crece) : QWidget(padre), sup_(sup), crece_(crece) {

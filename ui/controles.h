@@ -10,6 +10,12 @@ namespace tya {
 
 class Reloj;
 
+// Faces of the launch and stop buttons and of the arrows.
+void cara_lanzar(Superficie& s);
+void cara_parar(Superficie& s);
+void cara_flecha(Superficie& s, bool arriba);
+void cara_flecha_lado(Superficie& s, bool derecha);
+
 // Shows a drawing surface and reports the pointer in the surface's units.
 class VistaSuperficie : public QWidget {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
@@ -24,6 +25,7 @@
 #include "core/inic.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
+#include "ayuda.h"
 #include "sugiere.h"
 
 namespace tya {
@@ -35,25 +37,6 @@ const QStringList kMateriales = {QStringLiteral("Plomo (d: 11.3)"), QStringLiter
                                  QStringLiteral("Madera (d: 0.8)"), QStringLiteral("Otro material")};
 const QStringList kFormas = {QStringLiteral("Esfera"), QStringLiteral("Bala")};
 
-// Faces of the launch and stop buttons and the spin arrows.
-void cara_lanzar(Superficie& s) {
-    s.modo(Modo::Copia);
-    for (double x = 3; x <= 8; x += 0.25) {
-        const double h = (8 - x) * 0.6;
-        s.linea(x, 5 - h, x, 5 + h, rgb(0, 128, 0));
-    }
-}
-void cara_parar(Superficie& s) {
-    s.modo(Modo::Copia);
-    s.caja(2.5, 2.5, 7.5, 7.5, rgb(200, 0, 0));
-}
-void cara_flecha(Superficie& s, bool arriba) {
-    s.modo(Modo::Copia);
-    for (int k = 0; k < 5; ++k) {
-        const double y = arriba ? 4 + k : 9 - k;
-        s.linea(8 - k, y, 8 + k, y, rgb(0, 0, 0));
-    }
-}
 }  // namespace
 
 Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QString& directorio)
@@ -155,6 +138,9 @@ void Princip::crear_menus() {
     Menu_seleccion[3] = ayuda->addSeparator();
     Menu_seleccion[3]->setObjectName(QStringLiteral("Menu_seleccion3"));
     Menu_seleccion[4] = entrada(ayuda, "Menu_seleccion4", QStringLiteral("Acerca de Trayecta"), true);
+
+    for (int k : {1, 2})
+        connect(Menu_seleccion[k], &QAction::triggered, this, [this, k] { Menu_seleccion_Click(k); });
 
     menu_sugiere = en_barra("menu_sugiere", QStringLiteral("?"));
     connect(menu_sugiere, &QAction::triggered, this, &Princip::menu_sugiere_Click);
@@ -305,6 +291,7 @@ void Princip::crear_paneles() {
     Comparaposi = marco("Comparaposi", QStringLiteral("Posiciones Y"));
     Velocidades = marco("Velocidades", QStringLiteral("Velocidades Vy"));
     Frame4 = marco("Frame4", QStringLiteral("Trabajo Práctico"));
+    crear_vistas();
     for (QGroupBox* g : {Frame3, Comparaposi, Velocidades, Frame4}) g->hide();
 
     Label18 = new QLabel(QStringLiteral("3750 m"), vista_);
@@ -432,6 +419,14 @@ void Princip::Timer1_Timer() {
 }
 
 void Princip::menu_sugiere_Click() { mostrar_sugerencias(); }
+
+void Princip::Menu_seleccion_Click(int indice) {
+    // The help command is the entry's index plus 8, the second entry counting as 3.
+    const int comando = (indice == 2 ? 3 : indice) + 8;
+    delete ayuda_;
+    ayuda_ = new VisorAyuda(st.RutaAyuda, comando, this);
+    ayuda_->show();
+}
 
 void Princip::mostrar_sugerencias() {
     Sugiere s(QDir(dir_).filePath(QStringLiteral("sugiere")), this);
@@ -667,7 +662,7 @@ void Princip::mover_blanco(double izquierda, double arriba) {
     mover_marcador(Blanco, {float(izquierda), float(arriba)});
 }
 
-void Princip::mostrar_ngraf(const QString&) {}
+void Princip::mostrar_ngraf(const QString& t) { NGraf->setText(t); }
 
 void Princip::documentar_lanzamiento() {}
 
@@ -675,9 +670,16 @@ void Princip::menus_experiencias(bool h) {
     for (QAction* a : {ImprVal, ImprGraf, menu_posiciones, Grabar, menu_velocidades, menu_valores}) a->setEnabled(h);
 }
 
-void Princip::vaciar_lista_y_ngraf() {}
+void Princip::vaciar_lista_y_ngraf() {
+    List1->clear();
+    NGraf->setText(QString());
+}
 
-void Princip::borrar_curvas() {}
+void Princip::borrar_curvas() {
+    curvas_sup_->retenido(true);
+    curvas_sup_->borrar();
+    Curvas->refrescar();
+}
 
 void Princip::zoom_cambiado(const FilaZoom& fila) {
     menu_zoom->setText(fila.menu);

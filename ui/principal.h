@@ -2,14 +2,18 @@
 // The main window: menus, parameter panels, markers and the scene it draws on.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/experiment_state.h"
 #include "core/vuelo.h"
+#include "graphs/graficos.h"
 #include "scene/escena.h"
 
 class QAction;
 class QComboBox;
+class QListWidget;
+class QPushButton;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -24,6 +28,7 @@ class Dialogos;
 class Marcador;
 class Reloj;
 class VistaSuperficie;
+class VisorAyuda;
 
 class Princip : public QMainWindow, public VentanaVuelo, public VentanaEscena {
     Q_OBJECT
@@ -45,6 +50,7 @@ public:
     void Blanco1_Click();
     void Salir_Click();
     void menu_sugiere_Click();
+    void Menu_seleccion_Click(int indice);
     void Timer1_Timer();
     void Cerrar_Click();
 
@@ -56,6 +62,31 @@ public:
     void Combo1_Click(int posicion);
     void Combo2_Click(int posicion);
     void Option3_Click(int i);
+
+    // Graph-and-table panel and comparisons.
+    void menu_posiciones_Click();
+    void menu_velocidades_Click();
+    void Command7_Click();
+    void Option1_Click();
+    void Option2_Click();
+    bool NGraf_KeyPress(QChar tecla);
+    void NGraf_Change();
+    void SpinDown2_Click();
+    void SpinUp2_Click();
+    void Comparar_Click();
+    void cierracomparaP_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void menu_copi_pant_Click();
+    int16_t modo_graf() const { return ModoGraf; }
+    QListWidget* lista() const { return List1; }
+    CajaTexto* ngraf() const { return NGraf; }
+    Superficie& curvas() { return *curvas_sup_; }
+    Superficie& compara_p() { return *comparap_sup_; }
+    Superficie& compara_v() { return *comparav_sup_; }
 
     // Markers.
     void Cruz_MouseDown();
@@ -101,6 +132,12 @@ protected:
 private:
     void crear_menus();
     void crear_paneles();
+    void crear_vistas();
+    // The graph routines, drawn only for an experiment that exists.
+    void graficar(bool velocidades);
+    void comparar(bool velocidades);
+    void tabla(bool velocidades);
+    void presionar_y(BotonImagen* b, const std::function<void()>& accion);
     void poner_texto(int i, const QString& t);
     void recordar_anterior(int i);
     void mover_marcador(QWidget* m, Esquina e);
@@ -136,12 +173,26 @@ private:
     Marcador *Cruz = nullptr, *Blanco = nullptr;
     QTimer* Timer1 = nullptr;
 
+    std::unique_ptr<Superficie> curvas_sup_, comparap_sup_, comparav_sup_;
+    VistaSuperficie *Curvas = nullptr, *ComparaP = nullptr, *ComparaV = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr, *Label17 = nullptr;
+    CajaTexto* NGraf = nullptr;
+    BotonImagen *SpinDown2 = nullptr, *SpinUp2 = nullptr;
+    QRadioButton *Option1 = nullptr, *Option2 = nullptr;
+    QPushButton *Command7 = nullptr, *Command6 = nullptr, *Command5 = nullptr, *Comparar = nullptr,
+                *Cerrar = nullptr, *Command2 = nullptr, *cierracomparaP = nullptr, *Command3 = nullptr,
+                *Command1 = nullptr;
+    int16_t ModoGraf = 0;
+    AcumComparacion acumulados_;
+
     int16_t ticks_ = 0;
     Fijo Anterior;
     int anterior_de_ = 0;  // the box whose value Anterior holds
     std::array<int16_t, 3> Paso{0, 10, 5};
     int16_t Arrastre = 0;
     bool saliendo_ = false;
+    VisorAyuda* ayuda_ = nullptr;
 };
 
 }  // namespace tya

@@ -1,0 +1,48 @@
+#include "formtabla.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace tya {
+
+FormTabla::FormTabla(QWidget* padre) : QWidget(padre, Qt::Tool) {
+    setWindowTitle(QStringLiteral("Tabla"));
+    setObjectName(QStringLiteral("formtabla"));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(p);
+    auto* g = new QGridLayout(this);
+    g->setSpacing(2);
+    static const char* const kFilas[7] = {"t", "X", "Y", "Vx", "Vy", "Ax", "Ay"};
+    QFont negrita(QStringLiteral("Sans Serif"));
+    negrita.setPointSizeF(8.25);
+    negrita.setBold(true);
+    for (int i = 0; i < 7; ++i) {
+        auto* c = new QLabel(QLatin1String(kFilas[i]), this);
+        c->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        c->setFont(negrita);
+        c->setAlignment(Qt::AlignCenter);
+        c->setFixedWidth(28);
+        c->setStyleSheet(QStringLiteral("background: rgb(192,192,192);"));
+        auto* v = new QLabel(this);
+        v->setObjectName(QStringLiteral("tabla%1").arg(i + 1));
+        v->setMinimumWidth(90);
+        v->setStyleSheet(QStringLiteral("background: white;"));
+        v->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        tabla_[static_cast<size_t>(i + 1)] = v;
+        g->addWidget(c, i, 0);
+        g->addWidget(v, i, 1);
+    }
+    setFixedSize(sizeHint());
+}
+
+void FormTabla::poner(const std::array<QString, 7>& valores) {
+    for (int i = 0; i < 7; ++i) tabla_[static_cast<size_t>(i + 1)]->setText(valores[static_cast<size_t>(i)]);
+}
+
+QString FormTabla::valor(int fila) const {
+    return fila >= 1 && fila <= 7 ? tabla_[static_cast<size_t>(fila)]->text() : QString();
+}
+
+}  // namespace tya

@@ -1,0 +1,21 @@
+#pragma once
+// The small window with the values of one inspected sample.
+#include <QWidget>
+#include <array>
+
+class QLabel;
+
+namespace tya {
+
+class FormTabla : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormTabla(QWidget* padre = nullptr);
+    void poner(const std::array<QString, 7>& valores);
+    QString valor(int fila) const;  // fila 1 to 7
+
+private:
+    std::array<QLabel*, 8> tabla_{};
+};
+
+}  // namespace tya
