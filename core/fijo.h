@@ -21,16 +21,24 @@ public:
     static constexpr Fijo crudo(int64_t v) { Fijo f; f.v_ = v; return f; }
     static constexpr Fijo entero(int64_t n) { return crudo(n * kEscala); }
 
-    // Nearest 0.0001, ties to even (the default rounding mode of nearbyint).
+    // Nearest 0.0001, ties to even. A decimal tie such as 0.00005 is a hair off in binary;
+    // it counts as a tie all the same.
+    static double redondear(double d) {
+        const double e = d * static_cast<double>(kEscala);
+        const double f = std::floor(e);
+        if (std::fabs(e - f - 0.5) <= 8 * 2.220446049250313e-16 * std::fmax(1.0, std::fabs(e)))
+            return std::fmod(f, 2.0) == 0 ? f : f + 1;
+        return std::nearbyint(e);
+    }
     static Fijo desde(double d) {
-        const double e = std::nearbyint(d * static_cast<double>(kEscala));
+        const double e = redondear(d);
         if (!(e > -9.2233720368547e18 && e < 9.2233720368547e18)) throw DesbordeFijo();
         return crudo(static_cast<int64_t>(e));
     }
     // Never throws: out-of-range values stop at the ends of the range, NaN gives 0.
     static Fijo saturado(double d) {
         if (std::isnan(d)) return Fijo();
-        const double e = std::nearbyint(d * static_cast<double>(kEscala));
+        const double e = redondear(d);
         if (e >= 9.2233720368547e18) return crudo(INT64_MAX);
         if (e <= -9.2233720368547e18) return crudo(INT64_MIN + 1);
         return crudo(static_cast<int64_t>(e));

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "core/fijo.h"
+#include "core/formato.h"
+
+using namespace tya;
+
+TEST(Fijo, RedondeoAlParYDesborde) {
+    EXPECT_EQ(Fijo::desde(0.00005).crudo(), 0);
+    EXPECT_EQ(Fijo::desde(0.00015).crudo(), 2);
+    EXPECT_EQ(Fijo::desde(-0.00025).crudo(), -2);
+    EXPECT_EQ(Fijo::desde(-0.00035).crudo(), -4);
+    EXPECT_EQ(Fijo::desde(12.34567).crudo(), 123457);
+    // Products: 0.0001 * 0.5 = 0.00005 -> 0; 0.0003 * 0.5 = 0.00015 -> 0.0002; negatives likewise.
+    EXPECT_EQ((Fijo::crudo(1) * Fijo::crudo(5000)).crudo(), 0);
+    EXPECT_EQ((Fijo::crudo(3) * Fijo::crudo(5000)).crudo(), 2);
+    EXPECT_EQ((Fijo::crudo(-3) * Fijo::crudo(5000)).crudo(), -2);
+    EXPECT_EQ((Fijo::crudo(-5) * Fijo::crudo(5000)).crudo(), -2);
+    EXPECT_EQ((Fijo::desde(100.5) * Fijo::desde(0.015)).crudo(), 15075);
+    EXPECT_THROW(Fijo::desde(1e15), DesbordeFijo);
+    EXPECT_THROW(Fijo::desde(1e12) * Fijo::desde(1e12), DesbordeFijo);
+    EXPECT_THROW(Fijo::crudo(INT64_MAX) + Fijo::crudo(1), DesbordeFijo);
+    EXPECT_EQ(Fijo::saturado(1e300).crudo(), INT64_MAX);
+    EXPECT_EQ(Fijo::saturado(std::nan("")).crudo(), 0);
+    EXPECT_EQ(entero16(2.5), 2);
+    EXPECT_EQ(entero16(3.5), 4);
+    EXPECT_EQ(entero16(-2.5), -2);
+    EXPECT_EQ(entero16(1e9), 32767);
+    EXPECT_EQ(entero16(-1e9), -32768);
+}
+
+TEST(Formato, FormasSimpleYDeImpresion) {
+    EXPECT_EQ(forma_simple(Fijo::desde(12)), " 12");
+    EXPECT_EQ(forma_simple(Fijo::desde(-3.25)), "-3.25");
+    EXPECT_EQ(forma_simple(Fijo::desde(0.5)), " 0.5");
+    EXPECT_EQ(forma_simple(Fijo::desde(1018.1234)), " 1018.1234");
+    EXPECT_EQ(forma_simple(Fijo()), " 0");
+    EXPECT_EQ(forma_impresion(Fijo::desde(7.1)), " 7.1 ");
+    EXPECT_EQ(forma_archivo(Fijo::desde(-0.0001)), "-0.0001");
+    EXPECT_EQ(forma_simple_entero(3), " 3");
+    EXPECT_EQ(forma_simple_f32(1018.125f), " 1018.125");
+    EXPECT_EQ(forma_simple_f32(-0.5f), "-0.5");
+    EXPECT_EQ(forma_simple_f32(123456789.0f), " 1.234568E+08");
+}
+
+TEST(Formato, Mascaras) {
+    const QChar p('.'), c(',');
+    EXPECT_EQ(formato(Fijo::desde(53.0330), "###0.00", p), "53.03");
+    EXPECT_EQ(formato(Fijo::desde(0.004), "###0.00", p), "0.00");
+    EXPECT_EQ(formato(Fijo::desde(-0.2), "###0.00", c), "-0,20");
+    EXPECT_EQ(formato(Fijo::desde(0.005), "##0.00", p), "0.01");  // half away from zero
+    EXPECT_EQ(formato(Fijo::desde(-0.004), "##0.00", p), "0.00");
+    EXPECT_EQ(formato(Fijo::desde(100), "##0.0#", p), "100.0");
+    EXPECT_EQ(formato(Fijo::desde(12.347), "##0.0#", p), "12.35");
+    EXPECT_EQ(formato(Fijo::desde(11.3), "#0.0#", c), "11,3");
+    EXPECT_EQ(formato(Fijo::desde(0.4), "0.#", p), "0.4");
+    EXPECT_EQ(formato(Fijo::desde(5), "0.#", p), "5");
+    EXPECT_EQ(formato(Fijo::desde(6449.6), "###0", p), "6450");
+    EXPECT_EQ(formato(Fijo(), "##0", p), "0");
+    EXPECT_EQ(ajustar("100.0", 8), "100.0   ");
+    EXPECT_EQ(ajustar("123456789", 6), "123456");
+}
+
+TEST(Formato, LecturaDeNumeros) {
+    EXPECT_EQ(leer_numero("1,5"), 1);
+    EXPECT_EQ(leer_numero("12.7"), 12.7);
+    EXPECT_EQ(leer_numero("  -3x"), -3);
+    EXPECT_EQ(leer_numero(""), 0);
+    EXPECT_EQ(leer_numero("abc"), 0);
+    EXPECT_EQ(leer_numero("."), 0);
+    double v = 0;
+    EXPECT_TRUE(leer_numero_completo(" 2,5 ", v));
+    EXPECT_EQ(v, 2.5);
+    EXPECT_FALSE(leer_numero_completo("2.5a", v));
+    EXPECT_FALSE(leer_numero_completo("", v));
+}

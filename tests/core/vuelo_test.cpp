@@ -26,3 +26,135 @@ TEST(Vuelo, AirePlomo) {
     EXPECT_NEAR(st.VelMarca[0][2 * n + 8].real(), 11.27, 0.01);
     EXPECT_NEAR(st.Pos[0][2 * n + 6].real(), 469.8, 0.1);
 }
+
+namespace {
+// FNV-1a over the raw values of a record, to pin a flight's digits.
+uint64_t huella(const EstadoExp& st, int e) {
+    uint64_t h = 1469598103934665603ull;
+    auto mezclar = [&](int64_t v) {
+        for (int b = 0; b < 8; ++b) { h ^= uint64_t(v >> (8 * b)) & 0xff; h *= 1099511628211ull; }
+    };
+    const int n = muestras(st.Pos[e]);
+    for (int k = 0; k <= 2 * n + 8; ++k) mezclar(st.Pos[e][k].crudo());
+    for (int k = 1; k <= 2 * n + 8; ++k) mezclar(st.VelMarca[e][k].crudo());
+    for (const Fijo& f : st.Extremos[e]) mezclar(f.crudo());
+    return h;
+}
+}  // namespace
+
+TEST(Vuelo, RegistrosYFilaResumen) {
+    Banco b;
+    b.volar();
+    const auto& st = *b.st;
+    const int n = 20;
+    EXPECT_EQ(st.Pos[0][0], Fijo::entero(3));
+    EXPECT_EQ(st.VelMarca[0][1], Fijo::entero(n));
+    EXPECT_EQ(st.Vx[0][1], Fijo::desde(70.7107));
+    EXPECT_EQ(st.Ax[0][3], Fijo());  // vacuum: no horizontal acceleration
+    EXPECT_EQ(st.Ay[0][3], Fijo::desde(-9.81));
+    EXPECT_EQ(st.Pos[0][2 * n + 3], Fijo());  // lowest Y starts from 0
+    EXPECT_GT(st.Pos[0][2 * n + 2].real(), 250);  // highest sample near 100²/(4·9.81)
+    EXPECT_EQ(st.VelMarca[0][2 * n + 4], st.VelMarca[0][2 * n + 5]);  // constant Vx
+    EXPECT_LE(st.Pos[0][2 * n + 8].crudo(), 51 * 10000);
+    EXPECT_EQ(st.Extremos[0][2], Fijo::entero(100));
+    EXPECT_EQ(st.Extremos[0][3], Fijo::entero(45));
+    EXPECT_EQ(st.Extremos[0][4], Fijo());
+    EXPECT_EQ(st.Extremos[0][5], Fijo::entero(st.XfinEnt));
+    EXPECT_EQ(st.Extremos[0][12], Fijo::entero(1000));  // no target
+    EXPECT_EQ(st.Extremos[0][7], st.VelMarca[0][2 * n + 8]);
+    EXPECT_EQ(st.NGrafSel, 1);
+    EXPECT_EQ(b.ventana.ngraf, "1");
+    EXPECT_EQ(st.EnVuelo, 0);
+    EXPECT_EQ(b.ventana.eventos, 960) << "one event-pump call per 0.015 s step of 14.40 s";
+    // The read-back colour of palette 3 in inverted mode.
+    EXPECT_EQ(st.ColorExp[0], rgb(255, 127, 127));
+    EXPECT_EQ(huella(st, 0), 16885226906737860277ull) << "golden: " << huella(st, 0);
+}
+
+TEST(Vuelo, FinalesDelVuelo) {
+    {   // One-step flights come back to t = 0 and the launch point.
+        Banco b;
+        b.lanzamiento(50, -30, 100, 0);
+        b.volar();
+        const auto& st = *b.st;
+        EXPECT_EQ(muestras(st.Pos[0]), 1);
+        EXPECT_EQ(st.VelMarca[0][10].crudo(), 0);
+        EXPECT_NEAR(st.Pos[0][8].real(), 100, 0.001);
+        EXPECT_EQ(st.Pos[0][9].crudo(), 0);
+    }
+    {   // Stop from inside the flight's event processing.
+        Banco b;
+        int pasos = 0;
+        b.ventana.en_evento = [&] { if (++pasos == 120) b.st->Parar = 1; };
+        EXPECT_EQ(b.volar(), FinVuelo::Parada);
+        EXPECT_EQ(muestras(b.st->Pos[0]), 3);
+        EXPECT_GT(b.st->Pos[0][2 * 3 + 7].real(), 0);  // stopped in the air: no interpolation
+    }
+    {   // Target hit: message, YmaxEnt stays 0, Dmin below 10.
+        Banco b;
+        b.ventana.blanco = true;
+        b.st->XoB() = Fijo::entero(200);
+        b.st->YoB() = Fijo::entero(160);
+        b.st->Vxb() = Fijo();
+        b.st->Vyb() = Fijo();
+        EXPECT_EQ(b.volar(), FinVuelo::Impacto);
+        EXPECT_EQ(b.dialogos.mensajes, QStringList{"Impacto"});
+        EXPECT_EQ(b.st->YmaxEnt, 0);
+        EXPECT_LT(b.st->Extremos[0][12].real(), 10);
+        EXPECT_GT(b.ventana.movimientos_blanco, 0);
+    }
+    {   // 1900 samples from a great height; the radius is raised to 0.01.
+        Banco b;
+        b.lanzamiento(0, 0, 10, 1e7, 0, 0);
+        EXPECT_EQ(b.volar(), FinVuelo::Limite);
+        EXPECT_EQ(b.dialogos.mensajes, QStringList{"Fin de Simulación"});
+        EXPECT_EQ(muestras(b.st->Pos[0]), 1900);
+        EXPECT_EQ(b.st->Tiempo[0][1900], Fijo::desde(1424.25));
+        EXPECT_EQ(b.st->R(), Fijo::crudo(100));
+        EXPECT_EQ(b.ventana.radio, "0.01");
+    }
+    {   // Far outside every range: an orderly end, indices in bounds.
+        Banco b;
+        b.lanzamiento(1e14, 45, 0, 0);
+        EXPECT_EQ(b.volar(), FinVuelo::Desborde);
+        EXPECT_EQ(b.st->EnVuelo, 0);
+        EXPECT_LE(muestras(b.st->Pos[0]), 1900);
+    }
+    {   // s = 0: wind equal to vx, no vertical speed.
+        Banco b;
+        b.lanzamiento(20, 0, 0, 100, 1, 1, 20);
+        b.volar();
+        EXPECT_EQ(b.st->Ax[0][1], Fijo());
+        EXPECT_EQ(b.st->Ay[0][1], Fijo::desde(-9.81));
+    }
+}
+
+TEST(Vuelo, ColoresYForma) {
+    Banco b;
+    b.lanzamiento(30, 60, 0, 0, 1, 1);
+    const int esperado[] = {3, 6, 9, 10, 11, 12, 13, 14, 3, 6};
+    for (int k = 0; k < 10; ++k) {
+        b.volar();
+        EXPECT_EQ(b.st->Pos[k][0], Fijo::entero(esperado[k])) << k;
+    }
+    EXPECT_EQ(b.st->ColorExp[8], b.st->ColorExp[0]);
+    // A bullet slows less than a sphere of the same radius and material.
+    Banco e, bala;
+    e.lanzamiento(300, 30, 0, 0, 1, 1);
+    bala.lanzamiento(300, 30, 0, 0, 1, 1);
+    bala.st->Cd = kCdForma[1];
+    e.volar();
+    bala.volar();
+    EXPECT_GT(bala.st->Extremos[0][5], e.st->Extremos[0][5]);
+}
+
+TEST(Vuelo, PausaConRelojQueDaLaVuelta) {
+    // The clock passes midnight: a reading below the mark ends the wait.
+    struct Medianoche : Reloj {
+        double t = 86399.995;
+        double segundos() override { double r = t; t += 0.002; if (t >= 86400) t -= 86400; return r; }
+    } reloj;
+    const double marca = reloj.segundos();
+    const double fin = esperar_desde(reloj, marca, 0.01);
+    EXPECT_LT(fin, 1.0);
+}
