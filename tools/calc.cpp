@@ -1,0 +1,395 @@
+#include "calc.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <cmath>
+
+#include "core/formato.h"
+#include "files/bitacora.h"
+#include "files/experimentos.h"
+#include "graphs/tablas.h"
+#include "platform/dialogos.h"
+#include "platform/reloj.h"
+#include "platform/superficie.h"
+#include "scene/escena.h"
+
+namespace tya::calc {
+
+namespace {
+
+enum Campo { cXo, cYo, cVo, cAng, cAire, cViento, cR, cDens, cCd, cXoB, cYoB, cVxb, cVyb };
+
+// Param index of each field checked against Max/Min; 0 for the fields with rules of their own.
+constexpr int kParamDeCampo[kCamposConBlanco] = {iXo, iYo, iVo, iAng, 0, iViento, iR, 0, 0, iXoB, iYoB, iVxb, iVyb};
+
+bool entero_primero(int k) { return k == cXo || k == cYo || k == cXoB || k == cYoB; }
+
+QString campo_txt(int k) { return QStringLiteral("campo %1 (%2)").arg(k + 1).arg(nombre_campo(k)); }
+
+QString fuera_de_rango(const Lanzamiento& l, int k, const QString& rango) {
+    return QStringLiteral("%1: Valor fuera de rango (%2; %3)").arg(campo_txt(k), l.textos.value(k).left(24), rango);
+}
+
+const QRegularExpression& separadores() {
+    static const QRegularExpression re(QStringLiteral("[ \\t]+"));
+    return re;
+}
+
+}  // namespace
+
+const QString& nombre_campo(int k) {
+    static const QString n[kCamposConBlanco] = {
+        QStringLiteral("Xo"),   QStringLiteral("Yo"),     QStringLiteral("Vo"),       QStringLiteral("Ang"),
+        QStringLiteral("Aire"), QStringLiteral("Viento"), QStringLiteral("R"),        QStringLiteral("Densidad"),
+        QStringLiteral("Cd"),   QStringLiteral("XoB"),    QStringLiteral("YoB"),      QStringLiteral("Vxb"),
+        QStringLiteral("Vyb")};
+    static const QString nada;
+    return k >= 0 && k < kCamposConBlanco ? n[k] : nada;
+}
+
+Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
+    const QStringList campos = texto.trimmed().split(separadores(), Qt::SkipEmptyParts);
+    double v = 0;
+    if (campos.isEmpty() || !leer_numero_completo(campos[0], v)) return Lectura::Saltada;
+    if (campos.size() != kCamposLanzamiento && campos.size() != kCamposConBlanco) {
+        error = QStringLiteral("se esperaban %1 o %2 campos y hay %3")
+                    .arg(kCamposLanzamiento).arg(kCamposConBlanco).arg(campos.size());
+        return Lectura::Error;
+    }
+    l.v = {};
+    l.blanco = campos.size() == kCamposConBlanco;
+    l.textos = campos;
+    for (int k = 0; k < campos.size(); ++k) {
+        if (!leer_numero_completo(campos[k], l.v[k])) {
+            error = QStringLiteral("%1: no es un número: \"%2\"").arg(campo_txt(k), campos[k].left(24));
+            return Lectura::Error;
+        }
+    }
+    return Lectura::Lanzamiento;
+}
+
+bool comprobar(Lanzamiento& l, const ValoresInic& lim, QString& error) {
+    const int campos = l.blanco ? kCamposConBlanco : kCamposLanzamiento;
+    for (int k = 0; k < campos; ++k) {
+        double& v = l.v[k];
+        if (entero_primero(k)) v = std::floor(v);
+        if (const int i = kParamDeCampo[k]; i != 0) {
+            // Compared as read: a value beyond the fixed-point range must be refused, not converted.
+            if (v > lim.max[i].real() || v < lim.min[i]) {
+                error = fuera_de_rango(l, k, QStringLiteral("de %1 a %2").arg(lim.min[i]).arg(forma_archivo(lim.max[i])));
+                return false;
+            }
+        } else if (k == cAire && v != 0 && v != 1) {
+            error = fuera_de_rango(l, k, QStringLiteral("0 o 1"));
+            return false;
+        } else if (k == cDens && (v < 0.01 || v > 20)) {
+            error = fuera_de_rango(l, k, QStringLiteral("de 0.01 a 20"));
+            return false;
+        } else if (k == cCd && v != 0.4 && v != 0.2) {
+            error = fuera_de_rango(l, k, QStringLiteral("0.4 o 0.2"));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool leer_lanzamientos(const QString& texto, const QString& origen, const ValoresInic& lim,
+                       QList<Lanzamiento>& lista, QString& error) {
+    const QStringList lineas = texto.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")));
+    for (int n = 0; n < lineas.size(); ++n) {
+        Lanzamiento l;
+        l.origen = origen;
+        l.linea = n + 1;
+        QString motivo;
+        const Lectura r = leer_linea(lineas[n], l, motivo);
+        if (r == Lectura::Saltada) continue;
+        if (r == Lectura::Error || !comprobar(l, lim, motivo)) {
+            error = QStringLiteral("%1, línea %2: %3").arg(origen).arg(l.linea).arg(motivo);
+            return false;
+        }
+        if (lista.size() == kLanzamientosMax) {
+            error = QStringLiteral("%1, línea %2: más de %3 lanzamientos; se guardan diez experiencias como máximo")
+                        .arg(origen).arg(l.linea).arg(kLanzamientosMax);
+            return false;
+        }
+        lista << l;
+    }
+    return true;
+}
+
+namespace {
+
+struct VentanaCalc : VentanaVuelo, VentanaEscena {
+    EstadoExp* st = nullptr;
+    bool blanco = false;
+    QStringList lineas;
+    bool blanco_colocado() const override { return blanco; }
+    void documentar_lanzamiento() override { lineas << linea_lanzamiento(*st, separador_local()); }
+};
+
+}  // namespace
+
+struct Calculadora::Impl {
+    ValoresInic inic;
+    std::unique_ptr<EstadoExp> st = std::make_unique<EstadoExp>();
+    Superficie sup = nueva_superficie_escena(632, 420);
+    VentanaCalc ventana;
+    Escena escena{*st, sup, &ventana};
+    RelojContador reloj;
+    DialogosGuion dialogos;
+    EntornoVuelo en{*st, escena, ventana, reloj, dialogos};
+    QList<FinVuelo> fines;
+};
+
+Calculadora::Calculadora(const ValoresInic& inic) : d_(std::make_unique<Impl>()) {
+    d_->inic = inic;
+    d_->ventana.st = d_->st.get();
+    aplicar_inic(inic, *d_->st);
+    d_->st->Trazo = 1;  // every launch gives its log line
+    d_->escena.preparar();
+}
+
+Calculadora::~Calculadora() = default;
+
+FinVuelo Calculadora::lanzar(const Lanzamiento& l) {
+    EstadoExp& st = *d_->st;
+    // Each line stands alone: a launch without target fields keeps the start-up target values.
+    for (int i = 1; i <= 10; ++i) st.Param[i] = d_->inic.valor[i];
+    const int campos = l.blanco ? kCamposConBlanco : kCamposLanzamiento;
+    for (int k = 0; k < campos; ++k)
+        if (const int i = kParamDeCampo[k]; i != 0) st.Param[i] = Fijo::desde(l.v[k]);
+    st.Aire = static_cast<int16_t>(l.v[cAire]);
+    st.Densidad = Fijo::desde(l.v[cDens]);
+    st.Cd = Fijo::desde(l.v[cCd]);
+    st.Parar = 0;
+    d_->ventana.blanco = l.blanco;
+    const FinVuelo fin = calcular_vuelo(d_->en, st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    d_->fines << fin;
+    return fin;
+}
+
+EstadoExp& Calculadora::estado() { return *d_->st; }
+Superficie& Calculadora::superficie() { return d_->sup; }
+const QStringList& Calculadora::lineas_log() const { return d_->ventana.lineas; }
+const QList<FinVuelo>& Calculadora::fines() const { return d_->fines; }
+
+QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar sep) {
+    const int e = experiencia - 1;
+    if (e < 0 || e >= kExperiencias) return {};
+    const int n = muestras(st.Pos[e]);
+    const QString m = QStringLiteral("0.00");
+    QString s = QStringLiteral("%1\t%2\t%3\t%4")
+                    .arg(experiencia)
+                    .arg(n)
+                    .arg(formato(st.VelMarca[e][2 * n + 8], m, sep), formato(st.Pos[e][2 * n + 6], m, sep));
+    if (fin == FinVuelo::Impacto) s += QStringLiteral("\tImpacto");
+    if (fin == FinVuelo::Limite) s += QStringLiteral("\tFin de Simulación");
+    return s;
+}
+
+QString texto_ayuda() {
+    return QStringLiteral(
+        "Uso: trayecta-calc [opciones] [archivo...]\n"
+        "\n"
+        "Calcula lanzamientos de Trayecta sin ventana. Lee un lanzamiento por línea de los\n"
+        "archivos nombrados (\"-\" o ninguno: la entrada estándar). Cada línea tiene nueve\n"
+        "números en el orden de la bitácora de sesión:\n"
+        "    Xo Yo Vo Ang Aire Viento R Densidad Cd\n"
+        "y, si se agregan cuatro más, XoB YoB Vxb Vyb, un blanco colocado para ese lanzamiento.\n"
+        "Los campos se separan con blancos o tabuladores; \".\" y \",\" valen como separador\n"
+        "decimal. Las líneas cuyo primer campo no es un número se saltan, así que una bitácora\n"
+        "(.log) sirve de entrada tal como está. Los lanzamientos son las experiencias 1, 2, ...\n"
+        "(diez como máximo).\n"
+        "\n"
+        "Los valores se comprueban con los límites de INIC.DAT; Aire es 0 (vacío) o 1 (aire),\n"
+        "Densidad va de 0.01 a 20 y Cd es 0.4 (esfera) o 0.2 (bala).\n"
+        "\n"
+        "Opciones:\n"
+        "  --inic ARCHIVO                 límites y valores iniciales (INIC.DAT del directorio)\n"
+        "  --tya ARCHIVO                  guarda las experiencias en un archivo de experiencias\n"
+        "  --escena ARCHIVO.png           guarda la imagen de la escena tras los vuelos\n"
+        "  --tabla posiciones N           imprime la tabla de posiciones de la experiencia N\n"
+        "  --tabla velocidades N          imprime la tabla de velocidades de la experiencia N\n"
+        "  --log                          imprime la línea de bitácora de cada lanzamiento\n"
+        "  --resumen                      imprime una línea por experiencia: número, muestras,\n"
+        "                                 tiempo final, X final y el mensaje del final, si hubo\n"
+        "                                 (es la salida cuando no se pide ninguna otra)\n"
+        "  --help                         muestra esta ayuda\n"
+        "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
+        "\n"
+        "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida; 2 opciones o\n"
+        "entrada rechazadas (el mensaje nombra la línea y el campo) y nada escrito.\n");
+}
+
+bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
+    o = Opciones();
+    bool solo_archivos = false;
+    for (int a = 0; a < args.size(); ++a) {
+        const QString& x = args[a];
+        auto siguiente = [&](QString& destino) {
+            if (a + 1 >= args.size() || args[a + 1].isEmpty()) {
+                error = QStringLiteral("La opción %1 necesita un nombre de archivo.").arg(x);
+                return false;
+            }
+            destino = args[++a];
+            return true;
+        };
+        if (solo_archivos || x == QLatin1String("-") || !x.startsWith(QLatin1Char('-'))) {
+            o.archivos << x;
+        } else if (x == QLatin1String("--")) {
+            solo_archivos = true;
+        } else if (x == QLatin1String("--help") || x == QLatin1String("-h")) {
+            o.ayuda = true;
+        } else if (x == QLatin1String("--inic")) {
+            if (!siguiente(o.inic)) return false;
+        } else if (x == QLatin1String("--tya")) {
+            if (!siguiente(o.tya)) return false;
+        } else if (x == QLatin1String("--escena")) {
+            if (!siguiente(o.escena)) return false;
+        } else if (x == QLatin1String("--log")) {
+            o.salidas << PedidoSalida{Salida::Log};
+        } else if (x == QLatin1String("--resumen")) {
+            o.salidas << PedidoSalida{Salida::Resumen};
+        } else if (x == QLatin1String("--tabla")) {
+            if (a + 2 >= args.size()) {
+                error = QStringLiteral("La opción --tabla necesita \"posiciones\" o \"velocidades\" y un número de experiencia.");
+                return false;
+            }
+            const QString tipo = args[a + 1];
+            bool ok = false;
+            const int n = args[a + 2].toInt(&ok);
+            if (tipo != QLatin1String("posiciones") && tipo != QLatin1String("velocidades")) {
+                error = QStringLiteral("--tabla: \"%1\" no es \"posiciones\" ni \"velocidades\".").arg(tipo);
+                return false;
+            }
+            if (!ok || n < 1 || n > kLanzamientosMax) {
+                error = QStringLiteral("--tabla: \"%1\" no es un número de experiencia de 1 a 10.").arg(args[a + 2]);
+                return false;
+            }
+            o.salidas << PedidoSalida{tipo == QLatin1String("posiciones") ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
+            a += 2;
+        } else {
+            error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+void decir(QIODevice& d, const QString& t) { d.write((t + QLatin1Char('\n')).toUtf8()); }
+
+QString guardar_escena(const QImage& img, const QString& ruta) {
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2").arg(ruta, f.errorString());
+    if (!img.save(&f, "PNG") || !f.flush()) {
+        f.cancelWriting();
+        f.commit();
+        return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+    }
+    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2").arg(ruta, f.errorString());
+    return {};
+}
+
+}  // namespace
+
+int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores) {
+    Opciones o;
+    QString error;
+    if (!leer_opciones(args, o, error)) {
+        decir(errores, error);
+        return kSalidaRechazo;
+    }
+    if (o.ayuda) {
+        salida.write(texto_ayuda().toUtf8());
+        return kSalidaBien;
+    }
+    ValoresInic inic;
+    if (!leer_inic(o.inic, inic, error)) {
+        decir(errores, error);
+        return kSalidaRechazo;
+    }
+
+    QList<Lanzamiento> lanzamientos;
+    const QStringList archivos = o.archivos.isEmpty() ? QStringList{QStringLiteral("-")} : o.archivos;
+    for (const QString& a : archivos) {
+        QByteArray datos;
+        QString origen = a;
+        if (a == QLatin1String("-")) {
+            datos = entrada.readAll();
+            origen = QStringLiteral("entrada estándar");
+        } else {
+            QFile f(a);
+            if (!f.open(QIODevice::ReadOnly)) {
+                decir(errores, QStringLiteral("No se puede leer %1: %2").arg(a, f.errorString()));
+                return kSalidaRechazo;
+            }
+            datos = f.readAll();
+        }
+        if (!leer_lanzamientos(QString::fromUtf8(datos), origen, inic, lanzamientos, error)) {
+            decir(errores, error);
+            return kSalidaRechazo;
+        }
+    }
+    for (const PedidoSalida& p : o.salidas) {
+        if ((p.que == Salida::TablaPosiciones || p.que == Salida::TablaVelocidades) && p.experiencia > lanzamientos.size()) {
+            decir(errores, QStringLiteral("--tabla: no hay experiencia %1 (hay %2).").arg(p.experiencia).arg(lanzamientos.size()));
+            return kSalidaRechazo;
+        }
+    }
+
+    Calculadora calc(inic);
+    for (const Lanzamiento& l : lanzamientos) calc.lanzar(l);
+    EstadoExp& st = calc.estado();
+
+    if (!o.tya.isEmpty()) {
+        const ResultadoArchivo r = grabar_experiencias(st, o.tya);
+        if (!r) {
+            decir(errores, r.error);
+            return kSalidaEscritura;
+        }
+    }
+    if (!o.escena.isEmpty()) {
+        if (const QString e = guardar_escena(calc.superficie().imagen(), o.escena); !e.isEmpty()) {
+            decir(errores, e);
+            return kSalidaEscritura;
+        }
+    }
+
+    QList<PedidoSalida> salidas = o.salidas;
+    if (salidas.isEmpty() && o.tya.isEmpty() && o.escena.isEmpty()) salidas << PedidoSalida{Salida::Resumen};
+    const QChar sep = separador_local();
+    QByteArray texto;
+    for (const PedidoSalida& p : salidas) {
+        switch (p.que) {
+        case Salida::Resumen:
+            for (int k = 1; k <= lanzamientos.size(); ++k)
+                texto += (resumen(st, k, calc.fines()[k - 1], sep) + QLatin1Char('\n')).toUtf8();
+            break;
+        case Salida::Log:
+            for (const QString& l : calc.lineas_log()) texto += (l + QLatin1Char('\n')).toUtf8();
+            break;
+        case Salida::TablaPosiciones:
+        case Salida::TablaVelocidades: {
+            const int16_t antes = st.NGrafSel;
+            st.NGrafSel = static_cast<int16_t>(p.experiencia);
+            if (p.que == Salida::TablaPosiciones) tabla_posiciones(st, sep);
+            else tabla_velocidades(st, sep);
+            st.NGrafSel = antes;
+            texto += st.TextoCopia.toUtf8();
+            break;
+        }
+        }
+    }
+    if (salida.write(texto) != texto.size()) {
+        decir(errores, QStringLiteral("No se pudo escribir la salida."));
+        return kSalidaEscritura;
+    }
+    return kSalidaBien;
+}
+
+}  // namespace tya::calc

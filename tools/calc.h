@@ -1,0 +1,92 @@
+#pragma once
+// trayecta-calc: launches read from text, flown headless through the program's own flight.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+#include "core/inic.h"
+#include "core/vuelo.h"
+
+class QIODevice;
+
+namespace tya {
+class Superficie;
+}
+
+namespace tya::calc {
+
+constexpr int kCamposLanzamiento = 9;   // Xo Yo Vo Ang Aire Viento R Densidad Cd
+constexpr int kCamposConBlanco = 13;    // ... XoB YoB Vxb Vyb
+constexpr int kLanzamientosMax = 10;
+
+// Field names in line order: those of the session-log line, then the target.
+const QString& nombre_campo(int k);  // k = 0..12
+
+struct Lanzamiento {
+    std::array<double, kCamposConBlanco> v{};
+    QStringList textos;   // the fields as written, for the messages
+    bool blanco = false;  // the four target fields were given
+    QString origen;       // file name, or "entrada estándar"
+    int linea = 0;
+};
+
+enum class Lectura { Lanzamiento, Saltada, Error };
+
+// One input line. Blanks or tabs separate fields, "." or "," is the decimal separator.
+// A line whose first field is not a number (a log header, a blank line) is skipped.
+Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error);
+
+// Checks the values as parameter entry does (coordinates take their whole part first);
+// the error names the field. Nothing is converted to fixed point before it passes.
+bool comprobar(Lanzamiento& l, const ValoresInic& limites, QString& error);
+
+// Every launch of a text, appended to `lista`; false at the first refused line, or at the
+// launch beyond the tenth. The error names the source and the line.
+bool leer_lanzamientos(const QString& texto, const QString& origen, const ValoresInic& limites,
+                       QList<Lanzamiento>& lista, QString& error);
+
+// A scene that is not shown, a clock that never waits and scripted boxes around calcular_vuelo.
+class Calculadora {
+public:
+    explicit Calculadora(const ValoresInic& inic);
+    ~Calculadora();
+    // Flies one launch as the next experiment.
+    FinVuelo lanzar(const Lanzamiento& l);
+
+    EstadoExp& estado();
+    Superficie& superficie();
+    const QStringList& lineas_log() const;  // the 59-character line of every launch
+    const QList<FinVuelo>& fines() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+// "1\t20\t14.40\t1018.10" and, when the flight ended on a message, a tab and the message.
+QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar separador);
+
+enum class Salida { Resumen, Log, TablaPosiciones, TablaVelocidades };
+struct PedidoSalida { Salida que; int experiencia = 0; };
+
+struct Opciones {
+    QString inic = QStringLiteral("INIC.DAT");
+    QString tya, escena;
+    QList<PedidoSalida> salidas;  // standard-output pieces, in the order asked
+    QStringList archivos;         // none: standard input; "-" also names it
+    bool ayuda = false;
+};
+
+bool leer_opciones(const QStringList& args, Opciones& o, QString& error);
+QString texto_ayuda();
+
+constexpr int kSalidaBien = 0;
+constexpr int kSalidaEscritura = 1;  // an output file could not be written
+constexpr int kSalidaRechazo = 2;    // bad options or input: nothing is written
+
+// The whole command, arguments without the program's name; returns the exit status.
+int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores);
+
+}  // namespace tya::calc
