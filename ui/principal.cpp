@@ -26,6 +26,7 @@
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 #include "ayuda.h"
+#include "formtabla.h"
 #include "sugiere.h"
 
 namespace tya {
@@ -56,6 +57,8 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     vista_->setObjectName(QStringLiteral("escena"));
     setCentralWidget(vista_);
     connect(vista_, &VistaSuperficie::soltado_arrastre, this, &Princip::Form_DragDrop);
+    connect(vista_, &VistaSuperficie::raton_movido, this, &Princip::Form_MouseMove);
+    connect(vista_, &VistaSuperficie::pulsado, this, &Princip::Form_Click);
     crear_menus();
     crear_paneles();
     Timer1 = new QTimer(this);
@@ -467,6 +470,36 @@ void Princip::closeEvent(QCloseEvent* ev) {
 }
 
 void Princip::refrescar_escena() { vista_->refrescar(); }
+
+// ---- Sample inspection -----------------------------------------------------------------
+
+void Princip::Form_MouseMove(float x, float y) {
+    switch (seguir_puntero(raton_, st, *sup_, x, y)) {
+    case Puntero::Cruz: vista_->setCursor(Qt::CrossCursor); break;
+    case Puntero::Flecha: vista_->setCursor(Qt::ArrowCursor); break;
+    case Puntero::SinCambio: break;
+    }
+}
+
+void Princip::Form_Activate() { raton_.ColorFondo = sup_->fondo(); }
+
+void Princip::changeEvent(QEvent* ev) {
+    if (ev->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+    QMainWindow::changeEvent(ev);
+}
+
+void Princip::Form_Click() {
+    const std::optional<MuestraElegida> m = clic_escena(raton_, st, *sup_);
+    if (!m) return;
+    refrescar_escena();
+    if (!formtabla_) {
+        formtabla_ = new FormTabla(this);
+        // At design the table stands to the right of the scene, below the panels.
+        formtabla_->move(mapToGlobal(QPoint(width() - formtabla_->width() - 20, height() / 2)));
+    }
+    formtabla_->poner(m->valores);
+    formtabla_->show();
+}
 
 // ---- Parameter entry -------------------------------------------------------------------
 

@@ -9,6 +9,7 @@
 #include "core/vuelo.h"
 #include "graphs/graficos.h"
 #include "scene/escena.h"
+#include "scene/inspeccion.h"
 
 class QAction;
 class QComboBox;
@@ -24,6 +25,7 @@ namespace tya {
 
 class BotonImagen;
 class CajaTexto;
+class FormTabla;
 class Dialogos;
 class Marcador;
 class Reloj;
@@ -93,6 +95,13 @@ public:
     void Blanco_MouseDown();
     void Form_DragDrop(float x, float y);
 
+    // Sample inspection on the scene.
+    void Form_MouseMove(float x, float y);
+    void Form_Click();
+    void Form_Activate();
+    const Raton& raton() const { return raton_; }
+    FormTabla* formtabla() const { return formtabla_; }
+
     CajaTexto* entrada(int i) const { return Entrada[i]; }
     QAction* accion(const QString& nombre) const;
     Superficie& superficie_escena() { return *sup_; }
@@ -128,6 +137,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent*) override;
+    void changeEvent(QEvent*) override;
 
 private:
     void crear_menus();
@@ -193,6 +203,8 @@ private:
     int16_t Arrastre = 0;
     bool saliendo_ = false;
     VisorAyuda* ayuda_ = nullptr;
+    Raton raton_;
+    FormTabla* formtabla_ = nullptr;
 };
 
 }  // namespace tya

@@ -1,1 +1,175 @@
 #include <gtest/gtest.h>
+
+#include "apoyo.h"
+#include "scene/inspeccion.h"
+
+using namespace tya;
+using namespace tya::prueba;
+
+namespace {
+
+// Points the mouse at sample i of experiment k as the window would, from a far-off start so
+// the move is always accepted.
+Puntero apuntar(Raton& r, Banco& b, int k, int i) {
+    r.XRaton = 0;
+    r.YRaton = 0;
+    const auto& st = *b.st;
+    return seguir_puntero(r, st, b.sup, st.Xs[k - 1][i] * st.Escala, st.Ys[k - 1][i] * st.Escala);
+}
+
+uint32_t complemento(uint32_t c) { return rgb(255 - rojo(c), 255 - verde(c), 255 - azul(c)); }
+
+}  // namespace
+
+TEST(Inspeccion, PunteroYClic) {
+    Banco b;
+    b.volar();
+    auto& st = *b.st;
+    b.sup.modo(Modo::Invertido);
+    Raton r;
+    // Over a mark: accepted, cross-hair, the mark's colour taken.
+    EXPECT_EQ(apuntar(r, b, 1, 6), Puntero::Cruz);
+    EXPECT_EQ(r.ColorCursor, st.ColorExp[0]);
+    // A move that keeps x² + y² within 36 of the last accepted value is ignored.
+    const float x = r.XRaton, y = r.YRaton;
+    EXPECT_EQ(seguir_puntero(r, st, b.sup, x + 0.001f, y), Puntero::SinCambio);
+    EXPECT_EQ(r.XRaton, x);
+    // The click picks experiment 1 at the sample under the pointer and fills the table.
+    auto m = clic_escena(r, st, b.sup);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->experiencia, 1);
+    EXPECT_EQ(m->indice, 6);
+    EXPECT_EQ(m->valores[0], " 3.75");
+    EXPECT_EQ(m->valores[5], " 0");  // vacuum: no horizontal acceleration
+    EXPECT_EQ(m->valores[6], "-9.81");
+    // Empty sky: arrow pointer, and a click does nothing.
+    EXPECT_EQ(seguir_puntero(r, st, b.sup, 6000, 3000), Puntero::Flecha);
+    EXPECT_FALSE(clic_escena(r, st, b.sup));
+    // Below the ground line nothing happens even on a drawn colour.
+    r.YRaton = -5;
+    r.ColorCursor = st.ColorExp[0];
+    EXPECT_FALSE(clic_escena(r, st, b.sup));
+    // During a flight the pointer is not followed.
+    st.EnVuelo = 1;
+    EXPECT_EQ(seguir_puntero(r, st, b.sup, 100, 100), Puntero::SinCambio);
+    EXPECT_EQ(r.YRaton, -5);
+    st.EnVuelo = 0;
+    // With the experiments forgotten (target placed), old traces no longer respond.
+    EXPECT_EQ(apuntar(r, b, 1, 6), Puntero::Cruz);
+    st.NExp = 0;
+    EXPECT_FALSE(clic_escena(r, st, b.sup));
+}
+
+TEST(Inspeccion, ElMayorNumeroGanaConColoresRepetidos) {
+    Banco b;
+    for (int n = 0; n < 10; ++n) {
+        b.lanzamiento(60, 45, 600 * n, 0);  // apart, so no trace covers another
+        b.volar();
+    }
+    auto& st = *b.st;
+    ASSERT_EQ(st.ColorExp[0], st.ColorExp[8]);
+    Raton r;
+    apuntar(r, b, 1, 3);
+    const auto m = clic_escena(r, st, b.sup);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->experiencia, 9);
+    EXPECT_GE(m->indice, 1);
+    EXPECT_LE(m->indice, muestras(st.Pos[8]));
+}
+
+TEST(Inspeccion, BuscarMuestra) {
+    Banco b;
+    b.volar();                       // 1: forwards
+    b.lanzamiento(100, 135, 3000, 0);
+    b.volar();                       // 2: backwards
+    b.lanzamiento(80, 90, 1000, 0);
+    b.volar();                       // 3: straight up
+    const auto& st = *b.st;
+    // Forwards and backwards, by X: the nearest sample, either side of the midpoint.
+    for (int k : {1, 2})
+        for (int i : {1, 2, 7, 13, 20}) {
+            const double x = st.Xs[k - 1][i];
+            EXPECT_EQ(indice_muestra(buscar_muestra(st, k, x + 0.3, 0)), i) << k << " " << i;
+            EXPECT_EQ(indice_muestra(buscar_muestra(st, k, x - 0.3, 0)), i) << k << " " << i;
+        }
+    EXPECT_EQ(buscar_muestra(st, 1, -500, 0), 1);
+    EXPECT_EQ(buscar_muestra(st, 1, 5000, 0), 20);
+    // Straight up, by Y: a point between samples takes the nearer; above the apex, the apex.
+    const int n = muestras(st.Pos[2]);
+    const float y4 = st.Ys[2][4], y5 = st.Ys[2][5];
+    EXPECT_EQ(buscar_muestra(st, 3, 1000, y4 + (y5 - y4) * 0.2f), 4);
+    EXPECT_EQ(buscar_muestra(st, 3, 1000, y4 + (y5 - y4) * 0.8f), 5);
+    int apice = 1;
+    for (int j = 1; j <= n; ++j)
+        if (st.Ys[2][j] >= st.Ys[2][apice]) apice = j;
+    EXPECT_EQ(buscar_muestra(st, 3, 1000, 1e6f), apice);
+}
+
+TEST(Inspeccion, MuestrasViejasNoSalenDelVuelo) {
+    Banco b;
+    b.lanzamiento(10, 80, 500, 0);  // a short hop: three samples
+    b.volar();
+    auto& st = *b.st;
+    const int n = muestras(st.Pos[0]);
+    ASSERT_LT(n, 5);
+    // Stale slots of a longer earlier flight beyond N.
+    for (int j = n + 1; j < 40; ++j) {
+        st.Xs[0][j] = 9000.0f + j;
+        st.Ys[0][j] = 50.0f * j;
+    }
+    for (double x : {-1e6, 0.0, 500.5, 1e6})
+        for (float y : {-1e6f, 0.0f, 3.0f, 1e6f}) {
+            const double i = buscar_muestra(st, 1, x, y);
+            EXPECT_GE(i, 1);
+            EXPECT_LE(indice_muestra(i), n);
+        }
+    // Vertical flight of two samples: the scan never pairs the last sample with a stale one.
+    st.Pos[0][1] = Fijo::entero(2);
+    st.Xs[0][1] = st.Xs[0][2] = 500;
+    st.Ys[0][1] = 0;
+    st.Ys[0][2] = 10;
+    st.Ys[0][3] = 1000;
+    EXPECT_EQ(buscar_muestra(st, 1, 500, 900), 2);
+    // No experiment or no samples: sample 1, never an index beyond the records.
+    EXPECT_EQ(buscar_muestra(st, 0, 0, 0), 1);
+    EXPECT_EQ(buscar_muestra(st, 11, 0, 0), 1);
+}
+
+TEST(Inspeccion, VectoresVerdeYRojo) {
+    Banco b;
+    b.volar();
+    auto& st = *b.st;
+    Superficie& s = b.sup;
+    s.modo(Modo::Invertido);
+    const uint32_t verde = complemento(st.ColorVel), rojo_ = complemento(st.ColorAcel);
+    EXPECT_EQ(verde, rgb(5, 155, 5));
+    EXPECT_EQ(rojo_, rgb(205, 5, 5));
+    // A sample in the sky with Vx = 0 and Vy > 0: the shaft goes up and the head points up.
+    const int i = 3;
+    st.Vx[0][i] = Fijo();
+    st.Vy[0][i] = Fijo::entero(60);
+    st.Ax[0][i] = Fijo();
+    st.Ay[0][i] = Fijo::desde(-9.81);
+    const float X = 3000, Y = 1500;
+    dibujar_vectores(st, s, X, Y, 1, i);
+    EXPECT_EQ(s.color_en(X, Y + 150), verde);               // halfway up the 300-unit shaft
+    EXPECT_EQ(s.color_en(X + 20, Y + 300 - 40), verde);     // right barb, behind the tip
+    EXPECT_EQ(s.color_en(X - 20, Y + 300 - 40), verde);     // left barb
+    EXPECT_EQ(s.color_en(X, Y - 150), rojo_);               // acceleration, 30 units per m/s²
+    EXPECT_EQ(s.color_en(X + 20, Y - 294.3 + 40), rojo_);   // its head points down
+    // No acceleration: a zero-length line and no head.
+    const QImage antes = s.imagen().copy();
+    st.Ay[0][i] = Fijo();
+    st.Vy[0][i] = Fijo::entero(-60);
+    dibujar_vectores(st, s, X + 1500, Y, 1, i);
+    EXPECT_EQ(s.color_en(X + 1500, Y - 150), verde);        // pointing down now
+    EXPECT_EQ(s.color_en(X + 1520, Y - 300 + 40), verde);
+    EXPECT_NE(s.color_en(X + 1520, Y + 40), rojo_);
+    // Drawing the same vectors again in the inverting mode restores the picture.
+    s.modo(Modo::InvertirFondo);
+    const QImage limpio = s.imagen().copy();
+    dibujar_vectores(st, s, X + 3000, Y, 1, i);
+    dibujar_vectores(st, s, X + 3000, Y, 1, i);
+    EXPECT_EQ(s.imagen(), limpio);
+    EXPECT_NE(antes, limpio);
+}

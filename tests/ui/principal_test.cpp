@@ -15,6 +15,7 @@
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 #include "ui/controles.h"
+#include "ui/formtabla.h"
 #include "ui/principal.h"
 #include "ui/sugiere.h"
 
@@ -276,6 +277,28 @@ private slots:
             QVERIFY(!p.w->cargar(error));
             QVERIFY(error.contains("trazo.txt"));
         }
+    }
+
+    void inspeccion_de_una_marca() {
+        Puesto p;
+        p.w->resize(1280, 800);  // the ground lies below the design size, as when maximized
+        p.w->Lanzar1_Click();
+        auto* vista = p.w->vista_escena();
+        const Superficie& sup = p.w->superficie_escena();
+        const QPoint sobre(int(sup.x_px(p.st->Xs[0][6])), int(sup.y_px(p.st->Ys[0][6])));
+        QTest::mouseMove(vista, sobre);
+        QCOMPARE(vista->cursor().shape(), Qt::CrossCursor);
+        QTest::mouseClick(vista, Qt::LeftButton, {}, sobre);
+        FormTabla* t = p.w->formtabla();
+        QVERIFY(t && t->isVisible());
+        QCOMPARE(t->windowTitle(), QStringLiteral("Tabla"));
+        QCOMPARE(t->valor(1), QStringLiteral(" 3.75"));
+        QCOMPARE(t->valor(7), QStringLiteral("-9.81"));
+        // Over the empty sky the pointer is the arrow again and a click changes nothing.
+        QTest::mouseMove(vista, QPoint(sobre.x() + 300, sobre.y() - 10));
+        QCOMPARE(vista->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(vista, Qt::LeftButton, {}, QPoint(sobre.x() + 300, sobre.y() - 10));
+        QCOMPARE(t->valor(1), QStringLiteral(" 3.75"));
     }
 
     void sugerencias() {
