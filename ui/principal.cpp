@@ -494,8 +494,8 @@ void Princip::Form_Click() {
     refrescar_escena();
     if (!formtabla_) {
         formtabla_ = new FormTabla(this);
-        // At design the table stands to the right of the scene, below the panels.
-        formtabla_->move(mapToGlobal(QPoint(width() - formtabla_->width() - 20, height() / 2)));
+        // Below the ground band, where neither marks nor the graph panels ever are.
+        formtabla_->move(vista_->mapToGlobal(QPoint(int(sup_->x_px(0)), int(sup_->y_px(-400)))));
     }
     formtabla_->poner(m->valores);
     formtabla_->show();

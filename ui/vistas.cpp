@@ -48,7 +48,7 @@ void Princip::crear_vistas() {
         Label12 = etiqueta("Label12", QStringLiteral("t             Vx            Vy"), Frame3);
         List1 = new QListWidget(Frame3);
         List1->setObjectName(QStringLiteral("List1"));
-        List1->setFixedWidth(190);
+        List1->setFixedWidth(250);  // three columns of the widest values without a scroll bar
         QFont fija(QStringLiteral("Monospace"));
         fija.setStyleHint(QFont::TypeWriter);
         fija.setPointSize(8);
