@@ -163,7 +163,7 @@ void Princip::crear_paneles() {
         "Radio de Partícula, de 0.01cm a 100 cm", "Viento Horiz. De -50 m/S a +50m/S"};
     auto caja = [&](int i, QWidget* padre) {
         auto* c = new CajaTexto(padre);
-        c->setObjectName(QStringLiteral("Entrada%1").arg(i));
+        c->setObjectName(QStringLiteral("Entrada_%1").arg(i));
         c->setFixedWidth(48);
         if (kTooltips[i]) c->setToolTip(QString::fromUtf8(kTooltips[i]));
         c->filtro = [this, i](QChar k) { return Entrada_KeyPress(i, k); };
@@ -178,8 +178,8 @@ void Princip::crear_paneles() {
         l->setSpacing(0);
         SpinUp[i] = new BotonImagen(16, 13, 16, 13, w);
         SpinDown[i] = new BotonImagen(16, 13, 16, 13, w);
-        SpinUp[i]->setObjectName(QStringLiteral("SpinUp%1").arg(i));
-        SpinDown[i]->setObjectName(QStringLiteral("SpinDown%1").arg(i));
+        SpinUp[i]->setObjectName(QStringLiteral("SpinUp_%1").arg(i));
+        SpinDown[i]->setObjectName(QStringLiteral("SpinDown_%1").arg(i));
         cara_flecha(SpinUp[i]->superficie(), true);
         cara_flecha(SpinDown[i]->superficie(), false);
         connect(SpinUp[i], &BotonImagen::clic, this, [this, i] { SpinUp_Click(i); });

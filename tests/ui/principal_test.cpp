@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <QClipboard>
 
 #include "core/formato.h"
 #include "platform/dialogos.h"
@@ -277,6 +279,78 @@ private slots:
             QVERIFY(!p.w->cargar(error));
             QVERIFY(error.contains("trazo.txt"));
         }
+    }
+
+    void vistas_y_portapapeles() {
+        Puesto p;
+        p.w->resize(1400, 900);  // the panels stand right of the scene, beyond the design width
+        for (int ang : {45, 60, 30}) {
+            p.teclear(2, QString());
+            p.w->entrada(2)->setText(QString::number(ang));
+            p.w->Lanzar1_Click();
+        }
+        QCOMPARE(p.st->NExp, 3);
+        auto* frame3 = p.w->findChild<QGroupBox*>("Frame3");
+        auto* label13 = p.w->findChild<QLabel*>("Label13");
+        auto* option1 = p.w->findChild<QRadioButton*>("Option1");
+        auto* command7 = p.w->findChild<QPushButton*>("Command7");
+        // Velocity view with the horizontal component, then the position view: the option's
+        // handler runs first, still in velocity mode, and the view overwrites its graph.
+        p.w->accion("menu_velocidades")->trigger();
+        QCOMPARE(frame3->title(), QStringLiteral("Velocidades Instantaneas"));
+        QTest::mouseClick(option1, Qt::LeftButton, {}, QPoint(6, option1->height() / 2));  // on its circle
+        QCOMPARE(label13->text(), QStringLiteral("Vx"));
+        p.w->accion("menu_posiciones")->trigger();
+        QCOMPARE(p.w->findChild<QGroupBox*>("Velocidades")->title(), QStringLiteral("Velocidades Vy"));
+        QCOMPARE(label13->text(), QStringLiteral("Y"));
+        QCOMPARE(frame3->title(), QStringLiteral("Posiciones"));
+        QCOMPARE(command7->text(), QStringLiteral("Ver Velocidades"));
+        QCOMPARE(p.w->modo_graf(), int16_t(2));
+        QCOMPARE(p.w->lista()->count(), muestras(p.st->Pos[2]) + 1);
+        // Typing 1 then 2: experiment 1 is shown, then the box empties and nothing is redrawn.
+        p.w->ngraf()->clear();
+        QTest::keyClick(p.w->ngraf(), '1');
+        const int filas_1 = muestras(p.st->Pos[0]) + 1;
+        QCOMPARE(p.w->lista()->count(), filas_1);
+        const QImage grafico_1 = p.w->curvas().imagen().copy();
+        QTest::keyClick(p.w->ngraf(), '2');
+        QCOMPARE(p.w->ngraf()->text(), QString());
+        QCOMPARE(p.st->NGrafSel, int16_t(12));
+        QCOMPARE(p.w->lista()->count(), filas_1);
+        QTest::keyClick(p.w->ngraf(), 'x');  // refused
+        QCOMPARE(p.w->ngraf()->text(), QString());
+        // The arrows: at the last experiment "next" keeps it; "previous" goes down with a blank.
+        p.w->ngraf()->setText(QStringLiteral("3"));
+        QTest::mouseClick(p.w->findChild<QWidget*>("SpinUp2"), Qt::LeftButton);
+        QCOMPARE(p.st->NGrafSel, int16_t(3));
+        QTest::mouseClick(p.w->findChild<QWidget*>("SpinDown2"), Qt::LeftButton);
+        QCOMPARE(p.st->NGrafSel, int16_t(2));
+        QCOMPARE(p.w->ngraf()->text(), QStringLiteral(" 2"));
+        QVERIFY(p.w->curvas().imagen() != grafico_1);
+        // Clipboard: the table text, the graph bitmap, the scene's retained image.
+        QTest::mouseClick(p.w->findChild<QPushButton*>("Command5"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), p.st->TextoCopia);
+        QVERIFY(p.st->TextoCopia.startsWith(QStringLiteral("0\t0\t0\r\n")));
+        QTest::mouseClick(p.w->findChild<QPushButton*>("Command6"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 p.w->curvas().imagen_retenida().convertToFormat(QImage::Format_RGB32));
+        p.w->accion("menu_copi_pant")->trigger();
+        const QSize area = p.w->vista_escena()->size();
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 p.w->superficie_escena().imagen_retenida().copy(QRect(QPoint(), area)).convertToFormat(QImage::Format_RGB32));
+        // Comparing in velocity mode opens the velocity panel; its Cerrar hides it again.
+        QTest::mouseClick(command7, Qt::LeftButton);
+        QCOMPARE(frame3->title(), QStringLiteral("Velocidades Instantaneas"));
+        QTest::mouseClick(p.w->findChild<QPushButton*>("Comparar"), Qt::LeftButton);
+        auto* velocidades = p.w->findChild<QGroupBox*>("Velocidades");
+        QVERIFY(velocidades->isVisible());
+        QVERIFY(!p.w->findChild<QGroupBox*>("Comparaposi")->isVisible());
+        QVERIFY(p.w->compara_v().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
+        QTest::mouseClick(p.w->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!velocidades->isVisible());
+        // A launch hides the panel.
+        p.w->Lanzar1_Click();
+        QVERIFY(!frame3->isVisible());
     }
 
     void inspeccion_de_una_marca() {
