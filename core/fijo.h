@@ -26,7 +26,9 @@ public:
     static double redondear(double d) {
         const double e = d * static_cast<double>(kEscala);
         const double f = std::floor(e);
-        if (std::fabs(e - f - 0.5) <= 8 * 2.220446049250313e-16 * std::fmax(1.0, std::fabs(e)))
+        // A few units in the last place, but never so wide that a far-off value counts as a tie.
+        const double tolerancia = std::fmin(8 * 2.220446049250313e-16 * std::fmax(1.0, std::fabs(e)), 0.01);
+        if (std::fabs(e - f - 0.5) <= tolerancia)
             return std::fmod(f, 2.0) == 0 ? f : f + 1;
         return std::nearbyint(e);
     }

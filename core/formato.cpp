@@ -124,7 +124,8 @@ qsizetype leer(const QString& t, qsizetype p, bool coma, double& valor) {
     if (!dig) { valor = 0; return 0; }
     bool ok = false;
     valor = n.toDouble(&ok);
-    if (!ok) valor = 0;
+    // Too many digits for a double: an infinite value, so every range check refuses it.
+    if (!ok) valor = n.startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
     return p - inicio;
 }
 }  // namespace

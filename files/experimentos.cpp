@@ -53,6 +53,50 @@ bool componer(const EstadoExp& st, QByteArray& salida, QString& error) {
 
 ResultadoArchivo fallo(int linea, const QString& error) { return {false, linea, error}; }
 
+enum class Numero { Bien, NoEsNumero, Grande };
+
+// A plain decimal number ("-", digits, "." and digits, blanks around it) read digit by digit
+// into fixed point: going through a double would change the last digit of large values.
+// Decimals beyond the fourth round to the nearest 0.0001, ties to even.
+Numero leer_fijo(QByteArrayView t, Fijo& v) {
+    t = t.trimmed();
+    const bool neg = t.startsWith('-');
+    qsizetype p = neg || t.startsWith('+') ? 1 : 0;
+    // Any integer part beyond 2^64 is out of range; stopping there keeps the sums in 128 bits.
+    constexpr unsigned __int128 kTope = static_cast<unsigned __int128>(1) << 64;
+    unsigned __int128 crudo = 0;
+    bool digitos = false, grande = false;
+    auto digito = [&t](qsizetype i) { return i < t.size() && t[i] >= '0' && t[i] <= '9'; };
+    for (; digito(p); ++p) {
+        digitos = true;
+        crudo = crudo * 10 + static_cast<unsigned>(t[p] - '0');
+        if (crudo > kTope) {
+            grande = true;
+            crudo = kTope;
+        }
+    }
+    int decimales = 0, siguiente = 0;
+    bool resto = false;  // a nonzero digit after the fifth decimal
+    if (p < t.size() && t[p] == '.') {
+        for (++p; digito(p); ++p, ++decimales) {
+            digitos = true;
+            const int d = t[p] - '0';
+            if (decimales < 4) crudo = crudo * 10 + static_cast<unsigned>(d);
+            else if (decimales == 4) siguiente = d;
+            else resto = resto || d != 0;
+        }
+    }
+    if (!digitos || p != t.size()) return Numero::NoEsNumero;
+    if (grande) return Numero::Grande;
+    for (int i = decimales; i < 4; ++i) crudo *= 10;
+    if (siguiente > 5 || (siguiente == 5 && (resto || (crudo & 1) != 0))) crudo += 1;
+    const unsigned __int128 limite = static_cast<unsigned __int128>(INT64_MAX) + (neg ? 1 : 0);
+    if (crudo > limite) return Numero::Grande;
+    const __int128 con_signo = neg ? -static_cast<__int128>(crudo) : static_cast<__int128>(crudo);
+    v = Fijo::crudo(static_cast<int64_t>(con_signo));
+    return Numero::Bien;
+}
+
 // Reads one value per line, counting lines for the error text.
 class Lector {
 public:
@@ -69,20 +113,17 @@ public:
         QByteArray b = d_.readLine();
         ++linea_;
         while (b.endsWith('\n') || b.endsWith('\r')) b.chop(1);
-        const QString t = QString::fromLatin1(b);
-        double d = 0;
-        // "," would be a second value on the same line, not a decimal separator.
-        if (t.contains(QLatin1Char(',')) || !leer_numero_completo(t, d)) {
-            error = QStringLiteral("La línea %1 no es un número: \"%2\".").arg(linea_).arg(t.left(40));
+        switch (leer_fijo(b, v)) {
+        case Numero::Bien:
+            return true;
+        case Numero::NoEsNumero:
+            error = QStringLiteral("La línea %1 no es un número: \"%2\".").arg(linea_).arg(QString::fromLatin1(b.left(40)));
             return false;
-        }
-        try {
-            v = Fijo::desde(d);
-        } catch (const DesbordeFijo&) {
+        case Numero::Grande:
             error = QStringLiteral("El número de la línea %1 es demasiado grande.").arg(linea_);
             return false;
         }
-        return true;
+        return false;
     }
     // A count read back as a 16-bit whole number; -1 when it lies outside [minimo, maximo].
     int cuenta(Fijo v, int minimo, int maximo) const {

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
+#include <utility>
 
 #include "core/formato.h"
 #include "files/bitacora.h"
@@ -24,6 +25,8 @@ enum Campo { cXo, cYo, cVo, cAng, cAire, cViento, cR, cDens, cCd, cXoB, cYoB, cV
 
 // Param index of each field checked against Max/Min; 0 for the fields with rules of their own.
 constexpr int kParamDeCampo[kCamposConBlanco] = {iXo, iYo, iVo, iAng, 0, iViento, iR, 0, 0, iXoB, iYoB, iVxb, iVyb};
+
+int campos_dados(const Lanzamiento& l) { return l.blanco ? kCamposConBlanco : kCamposLanzamiento; }
 
 bool entero_primero(int k) { return k == cXo || k == cYo || k == cXoB || k == cYoB; }
 
@@ -72,24 +75,23 @@ Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
 }
 
 bool comprobar(Lanzamiento& l, const ValoresInic& lim, QString& error) {
-    const int campos = l.blanco ? kCamposConBlanco : kCamposLanzamiento;
-    for (int k = 0; k < campos; ++k) {
+    for (int k = 0; k < campos_dados(l); ++k) {
         double& v = l.v[k];
         if (entero_primero(k)) v = std::floor(v);
+        QString rango;  // set when the value lies outside it
         if (const int i = kParamDeCampo[k]; i != 0) {
             // Compared as read: a value beyond the fixed-point range must be refused, not converted.
-            if (v > lim.max[i].real() || v < lim.min[i]) {
-                error = fuera_de_rango(l, k, QStringLiteral("de %1 a %2").arg(lim.min[i]).arg(forma_archivo(lim.max[i])));
-                return false;
-            }
+            if (v > lim.max[i].real() || v < lim.min[i])
+                rango = QStringLiteral("de %1 a %2").arg(lim.min[i]).arg(forma_archivo(lim.max[i]));
         } else if (k == cAire && v != 0 && v != 1) {
-            error = fuera_de_rango(l, k, QStringLiteral("0 o 1"));
-            return false;
+            rango = QStringLiteral("0 o 1");
         } else if (k == cDens && (v < 0.01 || v > 20)) {
-            error = fuera_de_rango(l, k, QStringLiteral("de 0.01 a 20"));
-            return false;
+            rango = QStringLiteral("de 0.01 a 20");
         } else if (k == cCd && v != 0.4 && v != 0.2) {
-            error = fuera_de_rango(l, k, QStringLiteral("0.4 o 0.2"));
+            rango = QStringLiteral("0.4 o 0.2");
+        }
+        if (!rango.isEmpty()) {
+            error = fuera_de_rango(l, k, rango);
             return false;
         }
     }
@@ -158,8 +160,7 @@ FinVuelo Calculadora::lanzar(const Lanzamiento& l) {
     EstadoExp& st = *d_->st;
     // Each line stands alone: a launch without target fields keeps the start-up target values.
     for (int i = 1; i <= 10; ++i) st.Param[i] = d_->inic.valor[i];
-    const int campos = l.blanco ? kCamposConBlanco : kCamposLanzamiento;
-    for (int k = 0; k < campos; ++k)
+    for (int k = 0; k < campos_dados(l); ++k)
         if (const int i = kParamDeCampo[k]; i != 0) st.Param[i] = Fijo::desde(l.v[k]);
     st.Aire = static_cast<int16_t>(l.v[cAire]);
     st.Densidad = Fijo::desde(l.v[cDens]);
@@ -211,6 +212,11 @@ QString texto_ayuda() {
         "  --inic ARCHIVO                 límites y valores iniciales (INIC.DAT del directorio)\n"
         "  --tya ARCHIVO                  guarda las experiencias en un archivo de experiencias\n"
         "  --escena ARCHIVO.png           guarda la imagen de la escena tras los vuelos\n"
+        "  --grafico posiciones|velocidades N|todos ARCHIVO.png\n"
+        "                                 guarda como imagen el gráfico contra el tiempo de la\n"
+        "                                 experiencia N (1 a 10), o con \"todos\" la comparación\n"
+        "                                 de todas las experiencias; muestra Y o Vy\n"
+        "  --horizontal                   los gráficos muestran X o Vx en lugar de Y o Vy\n"
         "  --tabla posiciones N           imprime la tabla de posiciones de la experiencia N\n"
         "  --tabla velocidades N          imprime la tabla de velocidades de la experiencia N\n"
         "  --log                          imprime la línea de bitácora de cada lanzamiento\n"
@@ -219,16 +225,54 @@ QString texto_ayuda() {
         "                                 (es la salida cuando no se pide ninguna otra)\n"
         "  --help                         muestra esta ayuda\n"
         "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
+        "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
         "\n"
         "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida; 2 opciones o\n"
         "entrada rechazadas (el mensaje nombra la línea y el campo) y nada escrito.\n");
 }
 
+namespace {
+
+// The two arguments after the option args[a]: "posiciones" or "velocidades", then an
+// experiment number from 1 to 10, or "todos" (kTodasLasExperiencias) when `todos` allows it.
+bool leer_magnitud_y_numero(const QStringList& args, int a, bool todos, Magnitud& m, int& n, QString& error) {
+    const QString& opcion = args[a];
+    const QString numero = todos ? QStringLiteral("un número de experiencia de 1 a 10 o \"todos\"")
+                                 : QStringLiteral("un número de experiencia de 1 a 10");
+    if (a + 2 >= args.size()) {
+        error = QStringLiteral("La opción %1 necesita \"posiciones\" o \"velocidades\" y %2.").arg(opcion, numero);
+        return false;
+    }
+    const QString& tipo = args[a + 1];
+    if (tipo == QLatin1String("posiciones")) {
+        m = Magnitud::Posiciones;
+    } else if (tipo == QLatin1String("velocidades")) {
+        m = Magnitud::Velocidades;
+    } else {
+        error = QStringLiteral("%1: \"%2\" no es \"posiciones\" ni \"velocidades\".").arg(opcion, tipo);
+        return false;
+    }
+    if (todos && args[a + 2] == QLatin1String("todos")) {
+        n = kTodasLasExperiencias;
+        return true;
+    }
+    bool ok = false;
+    n = args[a + 2].toInt(&ok);
+    if (!ok || n < 1 || n > kLanzamientosMax) {
+        error = QStringLiteral("%1: \"%2\" no es %3.").arg(opcion, args[a + 2], numero);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
     o = Opciones();
     bool solo_archivos = false;
     for (int a = 0; a < args.size(); ++a) {
-        const QString& x = args[a];
+        const QString x = args[a];
+        // The file name after the option and whatever arguments it took before it.
         auto siguiente = [&](QString& destino) {
             if (a + 1 >= args.size() || args[a + 1].isEmpty()) {
                 error = QStringLiteral("La opción %1 necesita un nombre de archivo.").arg(x);
@@ -237,6 +281,8 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             destino = args[++a];
             return true;
         };
+        Magnitud m = Magnitud::Posiciones;
+        int n = 0;
         if (solo_archivos || x == QLatin1String("-") || !x.startsWith(QLatin1Char('-'))) {
             o.archivos << x;
         } else if (x == QLatin1String("--")) {
@@ -253,24 +299,18 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             o.salidas << PedidoSalida{Salida::Log};
         } else if (x == QLatin1String("--resumen")) {
             o.salidas << PedidoSalida{Salida::Resumen};
+        } else if (x == QLatin1String("--horizontal")) {
+            o.horizontal = true;
         } else if (x == QLatin1String("--tabla")) {
-            if (a + 2 >= args.size()) {
-                error = QStringLiteral("La opción --tabla necesita \"posiciones\" o \"velocidades\" y un número de experiencia.");
-                return false;
-            }
-            const QString tipo = args[a + 1];
-            bool ok = false;
-            const int n = args[a + 2].toInt(&ok);
-            if (tipo != QLatin1String("posiciones") && tipo != QLatin1String("velocidades")) {
-                error = QStringLiteral("--tabla: \"%1\" no es \"posiciones\" ni \"velocidades\".").arg(tipo);
-                return false;
-            }
-            if (!ok || n < 1 || n > kLanzamientosMax) {
-                error = QStringLiteral("--tabla: \"%1\" no es un número de experiencia de 1 a 10.").arg(args[a + 2]);
-                return false;
-            }
-            o.salidas << PedidoSalida{tipo == QLatin1String("posiciones") ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
+            if (!leer_magnitud_y_numero(args, a, false, m, n, error)) return false;
+            o.salidas << PedidoSalida{m == Magnitud::Posiciones ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
             a += 2;
+        } else if (x == QLatin1String("--grafico")) {
+            if (!leer_magnitud_y_numero(args, a, true, m, n, error)) return false;
+            a += 2;
+            PedidoGrafico g{m, n, {}};
+            if (!siguiente(g.archivo)) return false;
+            o.graficos << g;
         } else {
             error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
             return false;
@@ -283,7 +323,8 @@ namespace {
 
 void decir(QIODevice& d, const QString& t) { d.write((t + QLatin1Char('\n')).toUtf8()); }
 
-QString guardar_escena(const QImage& img, const QString& ruta) {
+// Through a temporary file, so that a failed write leaves whatever the path held before.
+QString guardar_imagen(const QImage& img, const QString& ruta) {
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2").arg(ruta, f.errorString());
     if (!img.save(&f, "PNG") || !f.flush()) {
@@ -293,6 +334,47 @@ QString guardar_escena(const QImage& img, const QString& ruta) {
     }
     if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2").arg(ruta, f.errorString());
     return {};
+}
+
+// Reads every input in order; false (with the message) at the first that cannot be read or refused.
+bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
+                   QString& error) {
+    const QStringList archivos = o.archivos.isEmpty() ? QStringList{QStringLiteral("-")} : o.archivos;
+    for (const QString& a : archivos) {
+        QByteArray datos;
+        QString origen = a;
+        if (a == QLatin1String("-")) {
+            datos = entrada.readAll();
+            origen = QStringLiteral("entrada estándar");
+        } else {
+            QFile f(a);
+            if (!f.open(QIODevice::ReadOnly)) {
+                error = QStringLiteral("No se puede leer %1: %2").arg(a, f.errorString());
+                return false;
+            }
+            datos = f.readAll();
+        }
+        if (!leer_lanzamientos(QString::fromUtf8(datos), origen, inic, lista, error)) return false;
+    }
+    return true;
+}
+
+// Tables and graphs may only name launched experiments, and a comparison needs one at least.
+bool experiencias_pedidas(const Opciones& o, int lanzadas, QString& error) {
+    auto falta = [&](const QString& opcion, int k) {
+        if (k == kTodasLasExperiencias ? lanzadas > 0 : k <= lanzadas) return false;
+        error = k == kTodasLasExperiencias
+                    ? QStringLiteral("%1: no hay experiencias que comparar.").arg(opcion)
+                    : QStringLiteral("%1: no hay experiencia %2 (hay %3).").arg(opcion).arg(k).arg(lanzadas);
+        return true;
+    };
+    for (const PedidoSalida& p : o.salidas)
+        if ((p.que == Salida::TablaPosiciones || p.que == Salida::TablaVelocidades) &&
+            falta(QStringLiteral("--tabla"), p.experiencia))
+            return false;
+    for (const PedidoGrafico& g : o.graficos)
+        if (falta(QStringLiteral("--grafico"), g.experiencia)) return false;
+    return true;
 }
 
 }  // namespace
@@ -309,37 +391,11 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         return kSalidaBien;
     }
     ValoresInic inic;
-    if (!leer_inic(o.inic, inic, error)) {
+    QList<Lanzamiento> lanzamientos;
+    if (!leer_inic(o.inic, inic, error) || !leer_entradas(o, entrada, inic, lanzamientos, error) ||
+        !experiencias_pedidas(o, static_cast<int>(lanzamientos.size()), error)) {
         decir(errores, error);
         return kSalidaRechazo;
-    }
-
-    QList<Lanzamiento> lanzamientos;
-    const QStringList archivos = o.archivos.isEmpty() ? QStringList{QStringLiteral("-")} : o.archivos;
-    for (const QString& a : archivos) {
-        QByteArray datos;
-        QString origen = a;
-        if (a == QLatin1String("-")) {
-            datos = entrada.readAll();
-            origen = QStringLiteral("entrada estándar");
-        } else {
-            QFile f(a);
-            if (!f.open(QIODevice::ReadOnly)) {
-                decir(errores, QStringLiteral("No se puede leer %1: %2").arg(a, f.errorString()));
-                return kSalidaRechazo;
-            }
-            datos = f.readAll();
-        }
-        if (!leer_lanzamientos(QString::fromUtf8(datos), origen, inic, lanzamientos, error)) {
-            decir(errores, error);
-            return kSalidaRechazo;
-        }
-    }
-    for (const PedidoSalida& p : o.salidas) {
-        if ((p.que == Salida::TablaPosiciones || p.que == Salida::TablaVelocidades) && p.experiencia > lanzamientos.size()) {
-            decir(errores, QStringLiteral("--tabla: no hay experiencia %1 (hay %2).").arg(p.experiencia).arg(lanzamientos.size()));
-            return kSalidaRechazo;
-        }
     }
 
     Calculadora calc(inic);
@@ -353,15 +409,19 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             return kSalidaEscritura;
         }
     }
-    if (!o.escena.isEmpty()) {
-        if (const QString e = guardar_escena(calc.superficie().imagen(), o.escena); !e.isEmpty()) {
+    QList<std::pair<QImage, QString>> imagenes;
+    if (!o.escena.isEmpty()) imagenes.append({calc.superficie().imagen(), o.escena});
+    for (const PedidoGrafico& g : o.graficos)
+        imagenes.append({imagen_grafico(st, g.magnitud, !o.horizontal, g.experiencia), g.archivo});
+    for (const auto& [img, ruta] : imagenes) {
+        if (const QString e = guardar_imagen(img, ruta); !e.isEmpty()) {
             decir(errores, e);
             return kSalidaEscritura;
         }
     }
 
     QList<PedidoSalida> salidas = o.salidas;
-    if (salidas.isEmpty() && o.tya.isEmpty() && o.escena.isEmpty()) salidas << PedidoSalida{Salida::Resumen};
+    if (salidas.isEmpty() && o.tya.isEmpty() && imagenes.isEmpty()) salidas << PedidoSalida{Salida::Resumen};
     const QChar sep = separador_local();
     QByteArray texto;
     for (const PedidoSalida& p : salidas) {

@@ -8,6 +8,7 @@
 
 #include "core/inic.h"
 #include "core/vuelo.h"
+#include "graphs/graficos.h"
 
 class QIODevice;
 
@@ -71,10 +72,19 @@ QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar separa
 enum class Salida { Resumen, Log, TablaPosiciones, TablaVelocidades };
 struct PedidoSalida { Salida que; int experiencia = 0; };
 
+// A graph image: experiment 1..10, or kTodasLasExperiencias for the comparison.
+struct PedidoGrafico {
+    Magnitud magnitud = Magnitud::Posiciones;
+    int experiencia = kTodasLasExperiencias;
+    QString archivo;
+};
+
 struct Opciones {
     QString inic = QStringLiteral("INIC.DAT");
     QString tya, escena;
     QList<PedidoSalida> salidas;  // standard-output pieces, in the order asked
+    QList<PedidoGrafico> graficos;
+    bool horizontal = false;      // graphs of X or Vx instead of Y or Vy
     QStringList archivos;         // none: standard input; "-" also names it
     bool ayuda = false;
 };

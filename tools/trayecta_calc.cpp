@@ -1,12 +1,14 @@
 // trayecta-calc: the flights of Trayecta from the command line, without a window.
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <cstdio>
 
 #include "calc.h"
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Graph labels need the font machinery of a GUI application, but no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QFile entrada, salida, errores;
     entrada.open(stdin, QIODevice::ReadOnly);
     salida.open(stdout, QIODevice::WriteOnly);

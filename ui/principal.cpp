@@ -526,7 +526,7 @@ void Princip::Entrada_Change(int i) {
     // not put back the value of another box.
     if (anterior_de_ != i) recordar_anterior(i);
     double v = leer_numero(Entrada[i]->text());
-    if (i >= iXo && i <= iYoB) {
+    if (i >= iXo && i <= iYoB && std::isfinite(v)) {
         v = std::floor(v);
         const QString entero = QString::number(v, 'f', 0);
         if (Entrada[i]->text() != entero) {

@@ -11,6 +11,9 @@ TEST(Fijo, RedondeoAlParYDesborde) {
     EXPECT_EQ(Fijo::desde(-0.00025).crudo(), -2);
     EXPECT_EQ(Fijo::desde(-0.00035).crudo(), -4);
     EXPECT_EQ(Fijo::desde(12.34567).crudo(), 123457);
+    // Large values keep their nearest digit: only a real tie goes to even.
+    EXPECT_EQ(Fijo::desde(123456789012.3457).crudo(), 1234567890123457);
+    EXPECT_EQ(Fijo::desde(123456789012.34).crudo(), 1234567890123400);
     // Products: 0.0001 * 0.5 = 0.00005 -> 0; 0.0003 * 0.5 = 0.00015 -> 0.0002; negatives likewise.
     EXPECT_EQ((Fijo::crudo(1) * Fijo::crudo(5000)).crudo(), 0);
     EXPECT_EQ((Fijo::crudo(3) * Fijo::crudo(5000)).crudo(), 2);
@@ -73,4 +76,9 @@ TEST(Formato, LecturaDeNumeros) {
     EXPECT_EQ(v, 2.5);
     EXPECT_FALSE(leer_numero_completo("2.5a", v));
     EXPECT_FALSE(leer_numero_completo("", v));
+    // More digits than a double holds: infinite, never a small value that passes a range check.
+    const QString enorme = QString(400, QLatin1Char('9'));
+    EXPECT_EQ(leer_numero(enorme), HUGE_VAL);
+    EXPECT_EQ(leer_numero(QLatin1Char('-') + enorme), -HUGE_VAL);
+    EXPECT_FALSE(leer_numero_completo(enorme, v));
 }

@@ -1,1 +1,334 @@
 #include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "apoyo.h"
+#include "core/formato.h"
+#include "files/experimentos.h"
+
+using namespace tya;
+using namespace tya::prueba;
+
+namespace {
+
+QByteArray leer(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void escribir(const QString& ruta, const QByteArray& datos) {
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(datos), datos.size());
+}
+
+// The lines of a file written with CR LF, without their line ends.
+QList<QByteArray> lineas(const QByteArray& texto) {
+    QList<QByteArray> l = texto.split('\n');
+    if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
+    for (QByteArray& x : l) x.chop(x.endsWith('\r') ? 1 : 0);
+    return l;
+}
+
+QByteArray unir(const QList<QByteArray>& l) {
+    QByteArray s;
+    for (const QByteArray& x : l) s += x + "\r\n";
+    return s;
+}
+
+ResultadoArchivo leer_texto(EstadoExp& st, const QByteArray& texto, QStringList* ngraf = nullptr) {
+    QBuffer b;
+    b.setData(texto);
+    b.open(QIODevice::ReadOnly);
+    return leer_experiencias(st, b, [ngraf](const QString& t) { if (ngraf) *ngraf << t; });
+}
+
+// Three flights of different lengths and media: vacuum, lead sphere in air, bullet in a wind.
+void tres_vuelos(Banco& b) {
+    b.volar();
+    b.lanzamiento(100, 45, 0, 0, 1, 1);
+    b.volar();
+    b.lanzamiento(60, 70, 200, 100, 1, 0.5, -12.5);
+    b.st->Cd = kCdForma[1];
+    b.st->Densidad = kDensMat[1];
+    b.volar();
+}
+
+}  // namespace
+
+TEST(ArchivoTya, FormaDelArchivo) {
+    Banco b;
+    ASSERT_EQ(b.volar(), FinVuelo::Suelo);
+    const QByteArray texto = texto_experiencias(*b.st);
+    // CR LF after every value and no other line end.
+    EXPECT_EQ(texto.count("\r\n"), 158);
+    EXPECT_EQ(texto.count('\n'), 158);
+    EXPECT_EQ(texto.count('\r'), 158);
+    const QList<QByteArray> l = lineas(texto);
+    ASSERT_EQ(l.size(), 158);
+    // Plain numbers, "." as the point, no trailing zeros, no blanks or exponents.
+    const QRegularExpression numero(QStringLiteral("^-?[0-9]+(\\.[0-9]{0,3}[1-9])?$"));
+    for (int k = 0; k < l.size(); ++k)
+        EXPECT_TRUE(numero.match(QString::fromLatin1(l[k])).hasMatch()) << "line " << k + 1 << ": " << l[k].toStdString();
+    EXPECT_EQ(l[0], "1");
+    EXPECT_EQ(l[1], "3");             // Pos[0][0], the colour index
+    EXPECT_EQ(l[2], "20");            // Pos[0][1]
+    EXPECT_EQ(l[3], "0");             // X of sample 1
+    EXPECT_EQ(l[50], "20");           // block 2 starts after 2N + 9 = 49 values: VelMarca[0][1]
+    EXPECT_EQ(l[51], "70.7107");      // Vx and Vy of sample 1
+    EXPECT_EQ(l[52], "70.7107");
+    EXPECT_EQ(l[97], forma_archivo(b.st->VelMarca[0][48]).toLatin1());  // final time closes block 2
+    EXPECT_EQ(l[98], "0");            // block 3: Ax of sample 1 in vacuum, then Ay
+    EXPECT_EQ(l[99], "-9.81");
+    EXPECT_EQ(l[144], "100");         // block 4: Extremos Vo, Ang ... Dmin
+    EXPECT_EQ(l[145], "45");
+    EXPECT_EQ(l[154], "1000");
+
+    // 1 + sum of 6N + 37 lines for several experiments; the writer leaves the state alone.
+    Banco v;
+    tres_vuelos(v);
+    int esperadas = 1;
+    for (int e = 0; e < 3; ++e) esperadas += 6 * muestras(v.st->Pos[e]) + 37;
+    QBuffer destino;
+    destino.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(escribir_experiencias(*v.st, destino));
+    EXPECT_EQ(lineas(destino.data()).size(), esperadas);
+    EXPECT_EQ(destino.data(), texto_experiencias(*v.st));
+    EXPECT_EQ(v.st->NExp, 3);
+}
+
+TEST(ArchivoTya, GrabarRecuperarGrabar) {
+    QTemporaryDir dir;
+    Banco b;
+    tres_vuelos(b);
+    const QString ruta = dir.filePath("tres.TYA");
+    ASSERT_TRUE(grabar_experiencias(*b.st, ruta));
+    const QByteArray primero = leer(ruta);
+    ASSERT_FALSE(primero.isEmpty());
+
+    // Read into a state holding other records, with a view that looks at the state when NGraf changes.
+    Banco r;
+    r.lanzamiento(300, 80, 0, 0);
+    r.volar();
+    const Fijo viejo = r.st->Pos[0][1];
+    EstadoExp& st = *r.st;
+    QStringList ngraf;
+    int16_t sel_al_fijar = -1;
+    Fijo pos_al_fijar;
+    const ResultadoArchivo res = recuperar_experiencias(st, ruta, [&](const QString& t) {
+        ngraf << t;
+        sel_al_fijar = st.NGrafSel;
+        pos_al_fijar = st.Pos[0][1];
+    });
+    ASSERT_TRUE(res) << res.error.toStdString();
+    EXPECT_EQ(ngraf, QStringList{"3"});
+    EXPECT_EQ(sel_al_fijar, 3);
+    EXPECT_EQ(pos_al_fijar, viejo) << "NGraf is set before the records are read";
+    EXPECT_EQ(st.NExp, 3);
+    EXPECT_EQ(st.NGrafSel, 3);
+    EXPECT_EQ(st.NColor, 9);
+    EXPECT_EQ(Fijo::entero(st.NColor), st.Pos[2][0]);
+
+    for (int e = 0; e < 3; ++e) {
+        const int n = muestras(b.st->Pos[e]);
+        ASSERT_EQ(muestras(st.Pos[e]), n);
+        for (int k = 0; k <= 2 * n + 8; ++k) ASSERT_EQ(st.Pos[e][k], b.st->Pos[e][k]) << e << " Pos " << k;
+        for (int k = 1; k <= 2 * n + 8; ++k) ASSERT_EQ(st.VelMarca[e][k], b.st->VelMarca[e][k]) << e << " Vel " << k;
+        for (int j = 1; j <= n + 2; ++j) {
+            ASSERT_EQ(st.Tiempo[e][j].crudo(), (j - 1) * 7500) << e << " Tiempo " << j;
+            ASSERT_EQ(st.Ax[e][j], b.st->Ax[e][j]) << e << " Ax " << j;
+            ASSERT_EQ(st.Ay[e][j], b.st->Ay[e][j]) << e << " Ay " << j;
+        }
+        // The samples are rebuilt from the records as the flight stored them.
+        for (int j = 1; j <= n; ++j) {
+            ASSERT_EQ(st.Tiempo[e][j], b.st->Tiempo[e][j]) << e << " " << j;
+            ASSERT_EQ(st.Xs[e][j], b.st->Xs[e][j]) << e << " " << j;
+            ASSERT_EQ(st.Ys[e][j], b.st->Ys[e][j]) << e << " " << j;
+            ASSERT_EQ(st.Vx[e][j], b.st->Vx[e][j]) << e << " " << j;
+            ASSERT_EQ(st.Vy[e][j], b.st->Vy[e][j]) << e << " " << j;
+        }
+        EXPECT_EQ(st.Extremos[e], b.st->Extremos[e]);
+    }
+
+    const QString otra = dir.filePath("otra.TYA");
+    ASSERT_TRUE(grabar_experiencias(st, otra));
+    EXPECT_EQ(leer(otra), primero);
+}
+
+TEST(ArchivoTya, ValoresExtremosVuelvenExactos) {
+    // Values near the ends of the fixed-point range and with all four decimals must come back
+    // to the last digit: a reader going through doubles loses them.
+    auto estado = std::make_unique<EstadoExp>();
+    EstadoExp& st = *estado;
+    st.NExp = 1;
+    st.Pos[0][1] = Fijo::entero(2);
+    st.VelMarca[0][1] = Fijo::entero(2);
+    const Fijo valores[] = {Fijo::crudo(INT64_MAX),        Fijo::crudo(INT64_MIN + 1),  Fijo::crudo(1234567890123457),
+                            Fijo::crudo(-9007199254740993), Fijo::crudo(-1),            Fijo::crudo(5000),
+                            Fijo::crudo(281474976710657),  Fijo::crudo(999999999999999)};
+    int k = 0;
+    for (int i = 2; i <= 12; ++i) st.Pos[0][i] = valores[k++ % 8];
+    for (int i = 2; i <= 12; ++i) st.VelMarca[0][i] = valores[k++ % 8];
+    for (int j = 1; j <= 4; ++j) st.Ax[0][j] = st.Ay[0][j] = valores[k++ % 8];
+    for (Fijo& f : st.Extremos[0]) f = valores[k++ % 8];
+    const QByteArray texto = texto_experiencias(st);
+    ASSERT_FALSE(texto.isEmpty());
+    EXPECT_TRUE(texto.contains("\r\n922337203685477.5807\r\n"));
+    EXPECT_TRUE(texto.contains("\r\n-0.0001\r\n"));
+
+    auto r = std::make_unique<EstadoExp>();
+    const ResultadoArchivo res = leer_texto(*r, texto);
+    ASSERT_TRUE(res) << res.error.toStdString();
+    EXPECT_EQ(r->Pos[0], st.Pos[0]);
+    EXPECT_EQ(r->VelMarca[0], st.VelMarca[0]);
+    EXPECT_EQ(r->Extremos[0], st.Extremos[0]);
+    EXPECT_EQ(texto_experiencias(*r), texto);
+
+    // Other spellings the reader takes: blanks, "+", no digit before the point, LF alone;
+    // decimals past the fourth round to the nearest 0.0001, ties to even.
+    QList<QByteArray> l = lineas(texto);
+    l[3] = " .5\t";
+    l[4] = "+0.00015";
+    l[5] = "0.00025";
+    l[6] = "-0.000250001";
+    l[7] = "7.";
+    QByteArray mezcla = unir(l);
+    mezcla.replace(mezcla.indexOf("\r\n"), 2, "\n");
+    ASSERT_TRUE(leer_texto(*r, mezcla));
+    EXPECT_EQ(r->Pos[0][2], Fijo::crudo(5000));
+    EXPECT_EQ(r->Pos[0][3], Fijo::crudo(2));
+    EXPECT_EQ(r->Pos[0][4], Fijo::crudo(2));
+    EXPECT_EQ(r->Pos[0][5], Fijo::crudo(-3));
+    EXPECT_EQ(r->Pos[0][6], Fijo::entero(7));
+}
+
+TEST(ArchivoTya, ArchivoCero) {
+    for (const QByteArray& texto : {QByteArray("0\r\n"), QByteArray("0"), QByteArray(" 0 \r\n")}) {
+        Banco b;
+        b.volar();
+        b.st->NExp = 0;  // the scene was cleared before recovering
+        QStringList ngraf;
+        const ResultadoArchivo r = leer_texto(*b.st, texto, &ngraf);
+        EXPECT_TRUE(r) << r.error.toStdString();
+        EXPECT_EQ(b.st->NExp, 0);
+        EXPECT_EQ(b.st->NGrafSel, 0);
+        EXPECT_EQ(ngraf, QStringList{"0"});
+    }
+    // An empty state saves as the single line "0".
+    EXPECT_EQ(texto_experiencias(*std::make_unique<EstadoExp>()), QByteArray("0\r\n"));
+}
+
+TEST(ArchivoTya, ArchivosQueFallan) {
+    Banco b;
+    b.volar();
+    const QList<QByteArray> bueno = lineas(texto_experiencias(*b.st));
+    ASSERT_EQ(bueno.size(), 158);
+    auto cambiada = [&bueno](int linea, const QByteArray& valor) {
+        QList<QByteArray> l = bueno;
+        l[linea - 1] = valor;
+        return unir(l);
+    };
+    struct Caso { const char* que; QByteArray texto; int linea; const char* palabra; };
+    const QList<Caso> casos = {
+        {"eleven experiments", "11\r\n", 1, "experiencias"},
+        {"a count below zero", "-1\r\n", 1, "experiencias"},
+        {"an empty file", "", 1, "termina"},
+        {"not a number", "tres\r\n", 1, "no es un número"},
+        {"early end", unir(bueno.mid(0, 157)), 158, "termina"},
+        {"ten declared, one given", cambiada(1, "10"), 159, "termina"},
+        {"a comma", cambiada(40, "1,5"), 40, "no es un número"},
+        {"two values on a line", cambiada(40, "1 5"), 40, "no es un número"},
+        {"an exponent", cambiada(40, "1e5"), 40, "no es un número"},
+        {"an empty line", cambiada(60, ""), 60, "no es un número"},
+        {"a bare sign", cambiada(60, "-"), 60, "no es un número"},
+        {"a huge number", cambiada(60, "1" + QByteArray(400, '0')), 60, "grande"},
+        {"just beyond the range", cambiada(60, "922337203685477.5808"), 60, "grande"},
+        {"a position count beyond the records", cambiada(3, "1997"), 3, "muestras"},
+        {"a velocity count beyond the records", cambiada(51, "1997"), 51, "muestras"},
+        {"a negative sample count", cambiada(3, "-3"), 3, "muestras"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.que);
+        Banco r;
+        r.volar();
+        r.volar();
+        ASSERT_EQ(r.st->NExp, 2);
+        const ResultadoArchivo res = leer_texto(*r.st, c.texto);
+        EXPECT_FALSE(res);
+        EXPECT_EQ(res.linea, c.linea) << res.error.toStdString();
+        EXPECT_TRUE(res.error.contains(QString::fromUtf8(c.palabra))) << res.error.toStdString();
+        EXPECT_EQ(r.st->NExp, 0);
+        EXPECT_EQ(r.st->NGrafSel, 0);
+        EXPECT_EQ(r.st->NColor, 2);
+    }
+
+    // The largest count that fits reads up to index 4000 and no further (the sanitizer and
+    // the checked arrays of that build watch the bounds).
+    auto lleno = [](int n) {
+        QByteArray s = "1\r\n3\r\n" + QByteArray::number(n) + "\r\n";
+        s += QByteArray("1\r\n").repeated(2 * n + 7);
+        s += QByteArray::number(n) + "\r\n" + QByteArray("2\r\n").repeated(2 * n + 7);
+        s += QByteArray("3\r\n").repeated(2 * n + 4) + QByteArray("4\r\n").repeated(16);
+        return s;
+    };
+    auto st = std::make_unique<EstadoExp>();
+    const ResultadoArchivo r = leer_texto(*st, lleno(kMuestrasArchivo));
+    ASSERT_TRUE(r) << r.error.toStdString();
+    EXPECT_EQ(st->Pos[0][kIndiceMax], Fijo::entero(1));
+    EXPECT_EQ(st->VelMarca[0][kIndiceMax], Fijo::entero(2));
+    EXPECT_EQ(st->Ax[0][kMuestrasArchivo + 2], Fijo::entero(3));
+    EXPECT_EQ(texto_experiencias(*st), lleno(kMuestrasArchivo));
+    EXPECT_FALSE(leer_texto(*st, lleno(kMuestrasArchivo + 1)));
+
+    // A file that cannot be opened forgets the experiments too.
+    Banco c;
+    c.volar();
+    EXPECT_FALSE(recuperar_experiencias(*c.st, QStringLiteral("/no/existe/x.TYA")));
+    EXPECT_EQ(c.st->NExp, 0);
+}
+
+TEST(ArchivoTya, GrabarQueFalla) {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("viejo.TYA");
+    escribir(ruta, "intacto\r\n");
+    Banco b;
+    b.volar();
+
+    // States whose counts would not read back are refused before the file is touched.
+    EstadoExp& st = *b.st;
+    st.NExp = 11;
+    EXPECT_FALSE(grabar_experiencias(st, ruta));
+    QString error;
+    EXPECT_TRUE(texto_experiencias(st, &error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+    st.NExp = 1;
+    st.VelMarca[0][1] = Fijo::entero(kMuestrasArchivo + 1);
+    EXPECT_FALSE(grabar_experiencias(st, ruta));
+    st.VelMarca[0][1] = Fijo::entero(20);
+    EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
+
+    // Paths that cannot be written: under a file, and a folder.
+    const ResultadoArchivo bajo_archivo = grabar_experiencias(st, ruta + "/hijo.TYA");
+    EXPECT_FALSE(bajo_archivo);
+    EXPECT_FALSE(bajo_archivo.error.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("carpeta"));
+    EXPECT_FALSE(grabar_experiencias(st, dir.filePath("carpeta")));
+    EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"carpeta", "viejo.TYA"})) << "no temporary file is left behind";
+
+    QBuffer cerrado;
+    EXPECT_FALSE(escribir_experiencias(st, cerrado));
+
+    // A name without extension is used as typed.
+    ASSERT_TRUE(grabar_experiencias(st, dir.filePath("sin_extension")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("sin_extension")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("sin_extension.TYA")));
+    // Overwriting replaces the old content completely.
+    ASSERT_TRUE(grabar_experiencias(st, ruta));
+    EXPECT_EQ(leer(ruta), texto_experiencias(st));
+}

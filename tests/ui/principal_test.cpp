@@ -113,6 +113,10 @@ private slots:
         p.w->entrada(9)->setText("99999999999999999999999");
         QCOMPARE(p.dlg.mensajes.size(), 1);
         QCOMPARE(p.st->Param[iR], Fijo::entero(1));
+        // So is one with more digits than a double holds, in a whole-number box too.
+        p.w->entrada(6)->setText(QString(400, QLatin1Char('9')));
+        QCOMPARE(p.dlg.mensajes.size(), 2);
+        QCOMPARE(p.st->Param[iYoB], Fijo::entero(1000));
     }
 
     void flechas() {
