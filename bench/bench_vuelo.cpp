@@ -1,1 +1,229 @@
-int main() { return 0; }
+// The flight kernel without drawing or pauses, against a plain double-precision Euler loop of
+// the same steps, and the redraw of ten full experiments. Prints median and worst times.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "core/experiment_state.h"
+#include "core/vuelo.h"
+#include "platform/dialogos.h"
+#include "platform/reloj.h"
+#include "scene/escena.h"
+
+#ifndef TYA_TIPO_COMPILACION
+#define TYA_TIPO_COMPILACION "?"
+#endif
+
+using namespace tya;
+
+namespace {
+
+using Reloj_ = std::chrono::steady_clock;
+
+double ahora_s() { return std::chrono::duration<double>(Reloj_::now().time_since_epoch()).count(); }
+
+struct Cifras {
+    double mediana, peor;
+};
+Cifras cifras(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return {v[v.size() / 2], v.back()};
+}
+
+struct LienzoNulo : LienzoVuelo {
+    void retenido(bool) override {}
+    void marca(double, double, double, int) override {}
+    uint32_t color_en(double, double) override { return 0; }
+};
+
+struct VentanaCuenta : VentanaVuelo {
+    long pasos = 0;
+    void procesar_eventos() override { ++pasos; }
+};
+
+// A very light ball drifting down in the wind: still in the air at the 1900th sample.
+void lanzamiento(EstadoExp& st, double xo, double yo) {
+    st.Aire = 1;
+    st.Densidad = Fijo::desde(0.0001);
+    st.Cd = kCdForma[0];
+    st.R() = Fijo::entero(100);
+    st.Vo() = Fijo();
+    st.Ang() = Fijo();
+    st.Xo() = Fijo::desde(xo);
+    st.Yo() = Fijo::desde(yo);
+    st.Viento() = Fijo::entero(4);
+}
+
+// The same flight in plain doubles: same drag and gravity, same steps, same sampling.
+struct Llano {
+    std::vector<double> t, x, y, vx, vy, ax, ay, pos, vel;
+    std::vector<float> xs, ys;
+    Llano()
+        : t(kIndiceMax + 1), x(kIndiceMax + 1), y(kIndiceMax + 1), vx(kIndiceMax + 1), vy(kIndiceMax + 1),
+          ax(kIndiceMax + 1), ay(kIndiceMax + 1), pos(kIndiceMax + 1), vel(kIndiceMax + 1), xs(kIndiceMax + 1),
+          ys(kIndiceMax + 1) {}
+
+    long volar(double xo, double yo, int& n) {
+        const double pi = 4 * std::atan(1.0), dt = 0.015, w = 4, r = 100, dens = 0.0001, cd = 0.4;
+        const double m = (4 * dens / 3) * pi * r * r * r / 1000;
+        const double k = 0.5 * cd * 0.0013 * pi * r * r / 10;
+        double T = 0, X = xo, Y = yo, VX = 0, VY = 0, AX = 0, AY = 0;
+        auto acel = [&] {
+            const double u = VX - w, s2 = u * u + VY * VY, s = std::sqrt(s2);
+            if (s != 0) {
+                AX = -(k * s2 / m) * u / s;
+                AY = -(k * s2 / m) * VY / s - 9.81;
+            } else {
+                AX = 0;
+                AY = -9.81;
+            }
+        };
+        int j = 0;
+        long pasos = 0;
+        for (long paso = 0;; ++paso) {
+            ++pasos;
+            if (paso % 50 == 0) {
+                ++j;
+                vel[2 * j] = VX;
+                vel[2 * j + 1] = VY;
+                if (paso == 0) acel();
+                t[j] = T;
+                xs[j] = static_cast<float>(X);
+                ys[j] = static_cast<float>(Y);
+                vx[j] = VX;
+                vy[j] = VY;
+                ax[j] = std::fabs(AX) > 0.001 ? AX : 0;
+                ay[j] = std::fabs(AY) > 0.001 ? AY : 0;
+                pos[2 * j] = X;
+                pos[2 * j + 1] = Y;
+            }
+            T += dt;
+            acel();
+            VX += AX * dt;
+            VY += AY * dt;
+            X += VX * dt;
+            Y += VY * dt;
+            if (!(Y > 0 && j < kMarcasMax)) break;
+        }
+        n = j;
+        return pasos;
+    }
+};
+
+}  // namespace
+
+int main() {
+#ifdef __OPTIMIZE__
+    const char* optimizado = "optimised";
+#else
+    const char* optimizado = "not optimised";
+#endif
+    std::printf("build type: %s (%s)\n\n", TYA_TIPO_COMPILACION, optimizado);
+
+    // ---- (a) the flight kernel ----
+    auto st = std::make_unique<EstadoExp>();
+    LienzoNulo lienzo;
+    VentanaCuenta ventana;
+    RelojContador reloj;
+    DialogosGuion dialogos;
+    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
+    Llano llano;
+
+    auto vuelo_nucleo = [&] {
+        st->NExp = 0;
+        st->NColor = 2;
+        lanzamiento(*st, 0, 3500);
+        return calcular_vuelo(en, 40, 37);
+    };
+    // Check the flight once: 1900 samples, ended by the sample limit, the same steps as the loop.
+    ventana.pasos = 0;
+    const FinVuelo fin = vuelo_nucleo();
+    const int n_nucleo = muestras(st->Pos[0]);
+    int n_llano = 0;
+    const long pasos_llano = llano.volar(0, 3500, n_llano);
+    std::printf("kernel flight: %d samples, %ld steps, end %s, last sample t = %.2f s\n", n_nucleo, ventana.pasos,
+                fin == FinVuelo::Limite ? "\"Fin de Simulación\"" : "NOT the sample limit",
+                st->Tiempo[0][n_nucleo].real());
+    std::printf("plain loop:    %d samples, %ld steps; last sample x, y: kernel %.3f, %.3f  loop %.3f, %.3f\n",
+                n_llano, pasos_llano, st->Xs[0][n_nucleo], st->Ys[0][n_nucleo], llano.xs[n_llano],
+                llano.ys[n_llano]);
+    if (n_nucleo != 1900 || fin != FinVuelo::Limite || pasos_llano != ventana.pasos) {
+        std::printf("the two flights do not match: figures below are not comparable\n");
+        return 1;
+    }
+
+    const int vueltas = 200;
+    std::vector<double> t_nucleo, t_llano;
+    double suma = 0;
+    for (int r = 0; r < vueltas; ++r) {  // interleaved so both see the same machine
+        double a = ahora_s();
+        vuelo_nucleo();
+        t_nucleo.push_back(ahora_s() - a);
+        a = ahora_s();
+        int n = 0;
+        llano.volar(0, 3500, n);
+        t_llano.push_back(ahora_s() - a);
+        suma += llano.ys[static_cast<size_t>(n)];
+    }
+    const Cifras cn = cifras(t_nucleo), cl = cifras(t_llano);
+    std::printf("\nflight of 1900 samples, no drawing, no pause (%d runs):\n", vueltas);
+    std::printf("  kernel (calcular_vuelo)  median %8.3f ms  worst %8.3f ms  (%.1f ns a step)\n", cn.mediana * 1e3,
+                cn.peor * 1e3, cn.mediana * 1e9 / pasos_llano);
+    std::printf("  plain double Euler loop  median %8.3f ms  worst %8.3f ms  (%.1f ns a step)\n", cl.mediana * 1e3,
+                cl.peor * 1e3, cl.mediana * 1e9 / pasos_llano);
+    std::printf("  ratio kernel / plain     median %8.2f x                     target 1.5 x or better: %s\n",
+                cn.mediana / cl.mediana, cn.mediana / cl.mediana <= 1.5 ? "met" : "NOT met");
+    std::printf("  (checksum %.1f)\n", suma);
+
+    // ---- (b) redraw of ten experiments of 1900 samples ----
+    st->NExp = 0;
+    st->NColor = 2;
+    for (int k = 0; k < kExperiencias; ++k) {
+        lanzamiento(*st, 70.0 * k, 3500 + 50.0 * k);
+        calcular_vuelo(en, 40, 37);
+        if (muestras(st->Pos[k]) != 1900) {
+            std::printf("experiment %d has %d samples, not 1900\n", k + 1, muestras(st->Pos[k]));
+            return 1;
+        }
+    }
+    Superficie sup = nueva_superficie_escena(1920, 1200);
+    Escena escena(*st, sup);
+    escena.preparar();
+    long visibles = 0;
+    for (int k = 0; k < kExperiencias; ++k)
+        for (int j = 1; j <= 1900; ++j)
+            visibles += Escena::visible(st->Pos[k][2 * j].real(), st->Pos[k][2 * j + 1].real(), 1);
+    std::printf("\nredibujar_escena, %d experiments of 1900 samples, %ld marks in the scene, 1920 x 1200 surface:\n",
+                st->NExp, visibles);
+
+    auto medir = [&](const char* caso, auto&& preparar_caso) {
+        std::vector<double> t;
+        for (int r = 0; r < 200; ++r) {
+            preparar_caso();
+            const double a = ahora_s();
+            escena.redibujar_escena();
+            t.push_back(ahora_s() - a);
+        }
+        const Cifras c = cifras(t);
+        std::printf("  %-44s median %7.3f ms  worst %7.3f ms   target 10 ms or less: %s\n", caso, c.mediana * 1e3,
+                    c.peor * 1e3, c.peor <= 0.010 ? "met" : (c.mediana <= 0.010 ? "median met" : "NOT met"));
+    };
+    // After a flight the retained mode is on and what shows is the retained image.
+    sup.retenido(true);
+    medir("retained on (the usual case)", [] {});
+    // A vector drawn with the retained mode off: the redraw must keep two images.
+    medir("retained on, a vector on show only", [&] {
+        sup.retenido(false);
+        sup.linea(4000, 3000, 5000, 3000, st->ColorVel);
+        sup.retenido(true);
+    });
+    // Retained mode off after a clear: the first drawing copies the retained image.
+    medir("retained off, right after a clear", [&] {
+        sup.retenido(false);
+        sup.borrar();
+    });
+    return 0;
+}

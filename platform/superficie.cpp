@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace tya {
@@ -12,7 +13,42 @@ uint32_t desde_argb(QRgb p) {
     return static_cast<uint32_t>(qRed(p)) | (static_cast<uint32_t>(qGreen(p)) << 8) |
            (static_cast<uint32_t>(qBlue(p)) << 16);
 }
-int px(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+// Far enough off any surface to stand for "outside", and still exact as an int, so points far
+// away (or not a number) never overflow the pixel arithmetic.
+constexpr double kLejos = 1 << 28;
+int px(double v) {
+    if (!(v > -kLejos)) return -static_cast<int>(kLejos);
+    if (!(v < kLejos)) return static_cast<int>(kLejos);
+    return static_cast<int>(std::floor(v + 0.5));
+}
+
+// Cuts the segment a-b to the rectangle r (Liang-Barsky), keeping its direction; false if
+// no part of it lies inside.
+bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
+        return false;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    auto borde = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double t = q / p;
+        if (p < 0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+        return true;
+    };
+    if (!borde(-dx, a.x() - r.left()) || !borde(dx, r.right() - a.x()) || !borde(-dy, a.y() - r.top()) ||
+        !borde(dy, r.bottom() - a.y()))
+        return false;
+    const QPointF a0 = a;
+    if (t1 < 1) b = QPointF(a0.x() + t1 * dx, a0.y() + t1 * dy);
+    if (t0 > 0) a = QPointF(a0.x() + t0 * dx, a0.y() + t0 * dy);
+    return true;
+}
 }  // namespace
 
 Superficie::Superficie(int ancho, int alto, uint32_t fondo)
@@ -73,10 +109,12 @@ void Superficie::borrar() {
 void Superficie::disco(QImage& img, int cx, int cy, double r, uint32_t color) {
     const int R = static_cast<int>(std::floor(r));
     const QRgb c = argb(color);
-    for (int dy = -R; dy <= R; ++dy) {
-        const int y = cy + dy;
-        if (y < 0 || y >= img.height()) continue;
-        const int h = static_cast<int>(std::floor(std::sqrt(r * r - double(dy) * dy)));
+    // Only the rows on the image: a large disc must not walk rows that are not there.
+    const int desde = static_cast<int>(std::max<int64_t>(0, int64_t(cy) - R));
+    const int hasta = static_cast<int>(std::min<int64_t>(img.height() - 1, int64_t(cy) + R));
+    for (int y = desde; y <= hasta; ++y) {
+        const double dy = double(y) - cy;
+        const int h = static_cast<int>(std::floor(std::sqrt(std::max(0.0, r * r - dy * dy))));
         const int a = std::max(0, cx - h), b = std::min(img.width() - 1, cx + h);
         if (a > b) continue;
         QRgb* fila = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -88,18 +126,26 @@ void Superficie::disco(QImage& img, int cx, int cy, double r, uint32_t color) {
 }
 
 void Superficie::circulo(double x, double y, double radio, uint32_t color) {
-    const int cx = px(x_px(x)), cy = px(y_px(y));
-    const double r = std::fabs(radio / ux_);
-    const int R = static_cast<int>(r) + 1;
-    const uint32_t t = tinta(color);
-    dibujar([&](QImage& img) { disco(img, cx, cy, r, t); }, QRect(cx - R, cy - R, 2 * R + 1, 2 * R + 1));
     cx_ = x;
     cy_ = y;
+    const int cx = px(x_px(x)), cy = px(y_px(y));
+    const double r = std::fabs(radio / ux_);
+    if (std::isnan(r)) return;
+    const int R = static_cast<int>(std::min(r, kLejos)) + 1;
+    const uint32_t t = tinta(color);
+    const QRect zona(cx - R, cy - R, 2 * R + 1, 2 * R + 1);
+    if (zona.intersects(QRect(0, 0, ancho_px(), alto_px())))
+        dibujar([&](QImage& img) { disco(img, cx, cy, std::min(r, kLejos), t); }, zona);
 }
 
 void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t color) {
-    const QPointF a(x_px(x1), y_px(y1)), b(x_px(x2), y_px(y2));
+    QPointF a(x_px(x1), y_px(y1)), b(x_px(x2), y_px(y2));
     const uint32_t t = tinta(color);
+    cx_ = x2;
+    cy_ = y2;
+    // Ends far off the surface are brought in along the line, which keeps its direction.
+    const double margen = 64;
+    if (!recortar(a, b, QRectF(-margen, -margen, ancho_px() + 2 * margen, alto_px() + 2 * margen))) return;
     const QPoint pa(px(a.x()), px(a.y())), pb(px(b.x()), px(b.y()));
     dibujar(
         [&](QImage& img) {
@@ -110,8 +156,6 @@ void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t colo
             p.drawLine(pa, pb);
         },
         QRect(pa, pb).normalized().adjusted(-1, -1, 1, 1));
-    cx_ = x2;
-    cy_ = y2;
 }
 
 void Superficie::linea_a(double x, double y, uint32_t color) { linea(cx_, cy_, x, y, color); }
@@ -154,6 +198,10 @@ void Superficie::texto(const QString& t, uint32_t color) {
     const QFontMetricsF fm(fuente_);
     const QPointF origen(x_px(cx_), y_px(cy_));
     const uint32_t tc = tinta(color);
+    if (!(std::fabs(origen.x()) < kLejos && std::fabs(origen.y()) < kLejos)) {
+        cx_ += fm.horizontalAdvance(t) * ux_;
+        return;
+    }
     const QRect zona = QRectF(origen, QSizeF(fm.horizontalAdvance(t) + 2, fm.height() + 2)).toAlignedRect();
     dibujar(
         [&](QImage& img) {

@@ -1,5 +1,6 @@
 #include "escena.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tya {
@@ -78,11 +79,12 @@ void Escena::redibujar_escena() {
     for (int k = 1; k <= hasta; ++k) {
         const int e = k - 1;
         const auto& pos = st_.Pos[e];
-        const int color = static_cast<int>(std::nearbyint(pos[0].real()));
+        // A record loaded from a file may hold any number here; the palette wraps it.
+        const uint32_t color = color_paleta(static_cast<int64_t>(std::nearbyint(pos[0].real())));
         const int n = muestras(pos);
         for (int j = 1; j <= n; ++j) {
             const double x = pos[2 * j].real(), y = pos[2 * j + 1].real();
-            if (visible(x, y, esc)) marca(x * esc, y * esc, radio, color);
+            if (visible(x, y, esc)) sup_.circulo(x * esc, y * esc, radio, color);
             if (j == 2) st_.ColorExp[e] = sup_.color_en(x * esc, y * esc);
         }
     }
