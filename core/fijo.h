@@ -26,11 +26,13 @@ public:
     static double redondear(double d) {
         const double e = d * static_cast<double>(kEscala);
         const double f = std::floor(e);
+        const double a = std::fabs(e);
         // A few units in the last place, but never so wide that a far-off value counts as a tie.
-        const double tolerancia = std::fmin(8 * 2.220446049250313e-16 * std::fmax(1.0, std::fabs(e)), 0.01);
-        if (std::fabs(e - f - 0.5) <= tolerancia)
-            return std::fmod(f, 2.0) == 0 ? f : f + 1;
-        return std::nearbyint(e);
+        double tolerancia = 8 * 2.220446049250313e-16 * (a > 1 ? a : 1);
+        if (tolerancia > 0.01) tolerancia = 0.01;
+        const double sobre = e - f - 0.5;  // exact: e and f are within one unit of each other
+        if (std::fabs(sobre) <= tolerancia) return std::fmod(f, 2.0) == 0 ? f : f + 1;
+        return sobre > 0 ? f + 1 : f;
     }
     static Fijo desde(double d) {
         const double e = redondear(d);
@@ -63,6 +65,13 @@ public:
     friend Fijo operator-(Fijo a) { return Fijo() - a; }
     // Product rounded to the nearest 0.0001, ties to even.
     friend Fijo operator*(Fijo a, Fijo b) {
+        // Most products fit in 64 bits, where the division is a multiply; same rounding.
+        if (int64_t p64; !__builtin_mul_overflow(a.v_, b.v_, &p64)) {
+            int64_t q = p64 / kEscala, r = p64 % kEscala;
+            if (r < 0) { r += kEscala; q -= 1; }
+            if (r > kEscala / 2 || (r == kEscala / 2 && (q & 1) != 0)) q += 1;
+            return crudo(q);
+        }
         const __int128 p = static_cast<__int128>(a.v_) * b.v_;
         __int128 q = p / kEscala;
         __int128 r = p % kEscala;
