@@ -3,14 +3,14 @@
 #include <cmath>
 
 #include "core/formato.h"
+#include "graphs/graficos.h"
 #include "platform/superficie.h"
 
 namespace tya {
 
-bool seleccion_valida(const EstadoExp& st) {
-    return st.NGrafSel >= 1 && st.NGrafSel <= st.NExp && st.NExp <= kExperiencias &&
-           muestras(st.Pos[st.NGrafSel - 1]) >= 1;
-}
+// Both tables read both records (the final time is in VelMarca), so both must hold samples,
+// as for the graphs: a recovery cut short after the positions leaves the velocities empty.
+bool seleccion_valida(const EstadoExp& st) { return experiencia_guardada(st, st.NGrafSel); }
 
 namespace {
 

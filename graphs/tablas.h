@@ -14,7 +14,7 @@ class Superficie;
 QStringList tabla_posiciones(EstadoExp& st, QChar separador, Superficie* escena = nullptr);
 QStringList tabla_velocidades(EstadoExp& st, QChar separador, Superficie* escena = nullptr);
 
-// True when NGrafSel names a stored experiment with samples (1 to NExp).
+// True when NGrafSel names a stored experiment (1 to NExp) with samples in both records.
 bool seleccion_valida(const EstadoExp& st);
 
 }  // namespace tya
