@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "core/experiment_state.h"
+#include "core/formato.h"
+#include "graphs/tablas.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 #include "ui/principal.h"
@@ -43,5 +46,26 @@ int main(int argc, char** argv) {
     std::printf("flight in the window: %d samples in %.2f s (pace set by the pause: %.2f s, %+.1f%%)\n", n, s,
                 n * 0.01, 100.0 * (s / (n * 0.01) - 1));
     std::printf("end message: %s\n", qPrintable(dlg.mensajes.join(QStringLiteral(", "))));
+
+    // The view of that flight as a student opens it: graph, table of 1901 rows into List1, paint.
+    st->NGrafSel = 1;
+    constexpr int kVeces = 20;
+    t.restart();
+    for (int i = 0; i < kVeces; ++i) {
+        w.menu_posiciones_Click();
+        QApplication::processEvents();
+    }
+    std::printf("\"Gráfico Posiciones\" of %d samples (graph, %d table rows, repaint): %.2f ms each\n", n, n + 1,
+                t.nsecsElapsed() / 1e6 / kVeces);
+
+    // The table alone: rows built and put into the window's List1.
+    auto* lista = w.findChild<QListWidget*>(QStringLiteral("List1"));
+    t.restart();
+    for (int i = 0; i < kVeces; ++i) {
+        const QStringList filas = tya::tabla_posiciones(*st, tya::separador_local());
+        lista->clear();
+        lista->addItems(filas);
+    }
+    std::printf("table of %d rows into List1: %.2f ms each (target 20 ms)\n", lista->count(), t.nsecsElapsed() / 1e6 / kVeces);
     return 0;
 }
