@@ -1,6 +1,5 @@
 #include "graficos.h"
 
-#include <QPoint>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -46,31 +45,15 @@ void curva(Superficie& caja, const EstadoExp& st, int e, bool velocidades, bool 
     const uint32_t color = color_paleta(static_cast<int64_t>(std::nearbyint(st.Pos[e][0].real())));
     const Fijo t20 = Fijo::saturado(T / 20.0);
     const Fijo paso = Fijo::entero(50) * st.Dt;
-    // A segment that starts and ends on the pixel already drawn adds nothing: only the current
-    // position moves. Long flights have several samples per pixel, so this saves most lines.
-    auto pixel = [&](float x, float y) {
-        return QPoint(static_cast<int>(std::floor(caja.x_px(x) + 0.5)), static_cast<int>(std::floor(caja.y_px(y) + 0.5)));
-    };
-    auto hasta = [&](QPoint& ultimo, float x, float y) {
-        const QPoint p = pixel(x, y);
-        if (p == ultimo) {
-            caja.posicion(x, y);
-        } else {
-            caja.linea_a(x, y, color);
-            ultimo = p;
-        }
-    };
-    const float x0 = static_cast<float>(T / 20.0), y0 = static_cast<float>(r[2 + desp].real());
-    caja.punto(x0, y0, color);
-    QPoint ultimo = pixel(x0, y0);
+    caja.punto(static_cast<float>(T / 20.0), static_cast<float>(r[2 + desp].real()), color);
     Fijo s;
     for (int k = 2; k <= n; ++k) {
         s += paso;
-        hasta(ultimo, static_cast<float>((s + t20).real()), static_cast<float>(r[2 * k + desp].real()));
+        caja.linea_a(static_cast<float>((s + t20).real()), static_cast<float>(r[2 * k + desp].real()), color);
     }
     // In doubles: a final time read from a file may be far too large for a fixed-point sum.
-    hasta(ultimo, static_cast<float>(st.VelMarca[e][2 * n + 8].real() + t20.real()),
-          static_cast<float>(r[2 * n + 6 + desp].real()));
+    caja.linea_a(static_cast<float>(st.VelMarca[e][2 * n + 8].real() + t20.real()),
+                 static_cast<float>(r[2 * n + 6 + desp].real()), color);
 }
 
 MarcoGrafico graficar_uno(const EstadoExp& st, int k, bool velocidades, bool vertical, Superficie& caja) {

@@ -147,6 +147,12 @@ void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t colo
     const double margen = 64;
     if (!recortar(a, b, QRectF(-margen, -margen, ancho_px() + 2 * margen, alto_px() + 2 * margen))) return;
     const QPoint pa(px(a.x()), px(a.y())), pb(px(b.x()), px(b.y()));
+    if (pa == pb) {
+        // One pixel, as the painter would draw it: long curves have many such segments, and a
+        // painter for each one costs far more than the pixel.
+        dibujar([&](QImage& img) { pixel(img, pa.x(), pa.y(), t); }, QRect(pa, QSize(1, 1)));
+        return;
+    }
     dibujar(
         [&](QImage& img) {
             QPainter p(&img);
@@ -180,16 +186,16 @@ void Superficie::caja(double x1, double y1, double x2, double y2, uint32_t color
     cy_ = y2;
 }
 
+void Superficie::pixel(QImage& img, int x, int y, uint32_t tinta) const {
+    if (!img.rect().contains(x, y)) return;
+    QRgb* fila = reinterpret_cast<QRgb*>(img.scanLine(y));
+    fila[x] = modo_ == Modo::InvertirFondo ? (~fila[x] | 0xff000000u) : argb(tinta);
+}
+
 void Superficie::punto(double x, double y, uint32_t color) {
     const int a = px(x_px(x)), b = px(y_px(y));
     const uint32_t t = tinta(color);
-    dibujar(
-        [&](QImage& img) {
-            if (!img.rect().contains(a, b)) return;
-            QRgb* fila = reinterpret_cast<QRgb*>(img.scanLine(b));
-            fila[a] = modo_ == Modo::InvertirFondo ? (~fila[a] | 0xff000000u) : argb(t);
-        },
-        QRect(a, b, 1, 1));
+    dibujar([&](QImage& img) { pixel(img, a, b, t); }, QRect(a, b, 1, 1));
     cx_ = x;
     cy_ = y;
 }

@@ -61,6 +61,7 @@ public:
 private:
     template <class F> void dibujar(F&& f, const QRect& zona);
     void disco(QImage& img, int cx, int cy, double r, uint32_t argb);
+    void pixel(QImage& img, int x, int y, uint32_t tinta) const;
     uint32_t tinta(uint32_t color) const;
 
     QImage retenida_, visible_;

@@ -9,7 +9,7 @@
 #include "core/vuelo.h"
 #include "graphs/graficos.h"
 #include "scene/escena.h"
-#include "scene/inspeccion.h"
+#include "scene/vectores.h"
 
 class QAction;
 class QComboBox;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <cmath>
 #include <memory>
 #include <vector>
 
+#include "aplicacion.h"
 #include "apoyo.h"
 #include "graphs/graficos.h"
 
@@ -12,20 +12,6 @@ using namespace tya;
 using namespace tya::prueba;
 
 namespace {
-
-// The "0" of the frame needs the fonts of an application; one serves every test of this binary.
-class ConAplicacion : public testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char nombre_[12] = "test_graphs";
-    char* argv_[2] = {nombre_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-[[maybe_unused]] testing::Environment* const kAplicacion = testing::AddGlobalTestEnvironment(new ConAplicacion);
 
 struct Muestra { double x, y, vx, vy; };
 

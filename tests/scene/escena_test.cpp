@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -164,6 +166,38 @@ TEST(Superficie, ModosYLectura) {
     EXPECT_EQ(s.color_en(190, 25), rgb(255, 127, 255));
     s.caja(0, 0, 200, 100, rgb(100, 100, 100));
     EXPECT_TRUE(s.imagen() == una);
+}
+
+TEST(Superficie, LineaDentroDeUnPixel) {
+    // A segment whose ends round to one pixel paints what the painter paints for that
+    // one-pixel line, in every mode: the pixel itself and nothing around it.
+    struct { Modo modo; QPainter::CompositionMode composicion; uint32_t pluma; } casos[] = {
+        {Modo::Copia, QPainter::CompositionMode_SourceOver, kVerde},
+        {Modo::Invertido, QPainter::CompositionMode_SourceOver, ~kVerde & 0xffffffu},
+        {Modo::InvertirFondo, QPainter::RasterOp_NotDestination, kVerde},
+    };
+    for (const auto& c : casos) {
+        Superficie s = superficie_simple();
+        s.modo(Modo::Copia);
+        s.caja(40, 40, 60, 60, kPaleta[12]);
+        QImage esperada = s.imagen().copy();
+        {
+            QPainter p(&esperada);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setCompositionMode(c.composicion);
+            p.setPen(QPen(QColor(QRgb(0xff000000u | c.pluma)), 0));
+            const QPoint q(static_cast<int>(std::floor(s.x_px(50.2) + 0.5)), static_cast<int>(std::floor(s.y_px(50.3) + 0.5)));
+            p.drawLine(q, q);
+        }
+        s.modo(c.modo);
+        s.posicion(50.1, 50.2);
+        s.linea_a(50.3, 50.4, kVerde);
+        EXPECT_EQ(s.imagen(), esperada) << static_cast<int>(c.modo);
+        EXPECT_EQ(s.pos_x(), 50.3);
+        // Off the surface nothing is painted.
+        s.linea(-5.2, 50, -5.1, 50, kVerde);
+        EXPECT_EQ(s.imagen(), esperada) << static_cast<int>(c.modo);
+    }
 }
 
 TEST(Superficie, PuntosMuyLejanos) {

@@ -3,11 +3,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <memory>
 
+#include "aplicacion.h"
 #include "apoyo.h"
 #include "core/formato.h"
 #include "files/bitacora.h"
@@ -19,20 +19,6 @@
 using namespace tya;
 
 namespace {
-
-// The "0" of the graphs needs fonts, which need a GUI application (offscreen here).
-class ConAplicacion : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char nombre_[11] = "test_tools";
-    char* argv_[2] = {nombre_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-};
-const auto* const kEntorno = ::testing::AddGlobalTestEnvironment(new ConAplicacion);
 
 struct Corrida {
     int rc = -1;

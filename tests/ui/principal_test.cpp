@@ -357,7 +357,7 @@ private slots:
         QVERIFY(!frame3->isVisible());
     }
 
-    void inspeccion_de_una_marca() {
+    void vectores_de_una_marca() {
         Puesto p;
         p.w->resize(1280, 800);  // the ground lies below the design size, as when maximized
         p.w->Lanzar1_Click();

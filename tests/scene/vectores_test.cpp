@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "apoyo.h"
-#include "scene/inspeccion.h"
+#include "scene/vectores.h"
 
 using namespace tya;
 using namespace tya::prueba;
@@ -21,7 +21,7 @@ uint32_t complemento(uint32_t c) { return rgb(255 - rojo(c), 255 - verde(c), 255
 
 }  // namespace
 
-TEST(Inspeccion, PunteroYClic) {
+TEST(Vectores, PunteroYClic) {
     Banco b;
     b.volar();
     auto& st = *b.st;
@@ -60,7 +60,7 @@ TEST(Inspeccion, PunteroYClic) {
     EXPECT_FALSE(clic_escena(r, st, b.sup));
 }
 
-TEST(Inspeccion, ElMayorNumeroGanaConColoresRepetidos) {
+TEST(Vectores, ElMayorNumeroGanaConColoresRepetidos) {
     Banco b;
     for (int n = 0; n < 10; ++n) {
         b.lanzamiento(60, 45, 600 * n, 0);  // apart, so no trace covers another
@@ -77,7 +77,7 @@ TEST(Inspeccion, ElMayorNumeroGanaConColoresRepetidos) {
     EXPECT_LE(m->indice, muestras(st.Pos[8]));
 }
 
-TEST(Inspeccion, BuscarMuestra) {
+TEST(Vectores, BuscarMuestra) {
     Banco b;
     b.volar();                       // 1: forwards
     b.lanzamiento(100, 135, 3000, 0);
@@ -105,7 +105,7 @@ TEST(Inspeccion, BuscarMuestra) {
     EXPECT_EQ(buscar_muestra(st, 3, 1000, 1e6f), apice);
 }
 
-TEST(Inspeccion, MuestrasViejasNoSalenDelVuelo) {
+TEST(Vectores, MuestrasViejasNoSalenDelVuelo) {
     Banco b;
     b.lanzamiento(10, 80, 500, 0);  // a short hop: three samples
     b.volar();
@@ -135,7 +135,7 @@ TEST(Inspeccion, MuestrasViejasNoSalenDelVuelo) {
     EXPECT_EQ(buscar_muestra(st, 11, 0, 0), 1);
 }
 
-TEST(Inspeccion, VectoresVerdeYRojo) {
+TEST(Vectores, VectoresVerdeYRojo) {
     Banco b;
     b.volar();
     auto& st = *b.st;

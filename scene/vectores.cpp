@@ -1,4 +1,4 @@
-#include "inspeccion.h"
+#include "vectores.h"
 
 #include <cmath>
 
