@@ -21,18 +21,16 @@ public:
     static constexpr Fijo crudo(int64_t v) { Fijo f; f.v_ = v; return f; }
     static constexpr Fijo entero(int64_t n) { return crudo(n * kEscala); }
 
-    // Nearest 0.0001, ties to even. A decimal tie such as 0.00005 is a hair off in binary;
-    // it counts as a tie all the same.
+    // Nearest 0.0001 as the processor's default rounding gives it: the double product d·10000
+    // rounded to a whole number, ties to even. A product that lies a hair off a decimal tie goes
+    // to its nearer side; only an exact binary half is a tie.
     static double redondear(double d) {
-        const double e = d * static_cast<double>(kEscala);
-        const double f = std::floor(e);
-        const double a = std::fabs(e);
-        // A few units in the last place, but never so wide that a far-off value counts as a tie.
-        double tolerancia = 8 * 2.220446049250313e-16 * (a > 1 ? a : 1);
-        if (tolerancia > 0.01) tolerancia = 0.01;
-        const double sobre = e - f - 0.5;  // exact: e and f are within one unit of each other
-        if (std::fabs(sobre) <= tolerancia) return std::fmod(f, 2.0) == 0 ? f : f + 1;
-        return sobre > 0 ? f + 1 : f;
+        const double p = d * static_cast<double>(kEscala);
+        // Adding and taking away 1.5·2^52 leaves p rounded by the FPU itself (2^52 ≤ sum < 2^53,
+        // where the unit in the last place is 1). Beyond 2^51 the library does it.
+        constexpr double kMagia = 6755399441055744.0;
+        if (std::fabs(p) < 2251799813685248.0) return (p + kMagia) - kMagia;
+        return std::nearbyint(p);
     }
     static Fijo desde(double d) {
         const double e = redondear(d);

@@ -197,8 +197,9 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
         try {
             const double t0 = tf.real(), t1 = tp.real();
             const double tn = t0 - yf.real() * (t1 - t0) / (yp.real() - yf.real());
-            const double f = (tn - t0) / (t1 - t0);
+            // The fraction of the last step comes from the landing time as it is stored.
             const Fijo ntf = Fijo::desde(tn);
+            const double f = (ntf.real() - t0) / (t1 - t0);
             const Fijo nxf = Fijo::desde(xf.real() + f * (xp.real() - xf.real()));
             const Fijo nvxf = Fijo::desde(vxf.real() + f * (vxp.real() - vxf.real()));
             const Fijo nvyf = Fijo::desde(vyf.real() + f * (vyp.real() - vyf.real()));

@@ -6,14 +6,20 @@
 using namespace tya;
 
 TEST(Fijo, RedondeoAlParYDesborde) {
-    EXPECT_EQ(Fijo::desde(0.00005).crudo(), 0);
-    EXPECT_EQ(Fijo::desde(0.00015).crudo(), 2);
-    EXPECT_EQ(Fijo::desde(-0.00025).crudo(), -2);
-    EXPECT_EQ(Fijo::desde(-0.00035).crudo(), -4);
-    EXPECT_EQ(Fijo::desde(12.34567).crudo(), 123457);
-    // Large values keep their nearest digit: only a real tie goes to even.
-    EXPECT_EQ(Fijo::desde(123456789012.3457).crudo(), 1234567890123457);
-    EXPECT_EQ(Fijo::desde(123456789012.34).crudo(), 1234567890123400);
+    // The double product v·10000 rounded as the processor rounds it: an exact binary half goes
+    // to even, a decimal near-tie (0.00015·10000 = 1.4999999999999998) to its nearer side.
+    const struct { double v; int64_t crudo; } casos[] = {
+        {0.00005, 0}, {0.00015, 1}, {-0.00025, -2}, {-0.00035, -4}, {1.00005, 10001},
+        {12.34567, 123457}, {123456789012.3457, 1234567890123457}, {123456789012.34, 1234567890123400},
+        {225179981368.52475, 2251799813685248}, {-225179981368.52465, -2251799813685246},
+    };
+    for (const auto& c : casos) EXPECT_EQ(Fijo::desde(c.v).crudo(), c.crudo) << c.v;
+    // Around the shortcut's limit (2^51 after scaling) and on a spread of values, the same bits
+    // as nearbyint.
+    for (double v = 1e-7; v < 9e14; v *= 1.0137) {
+        for (double s : {v, -v, v + 0.00005, 225179981368.5248 - v * 1e-9})
+            ASSERT_EQ(Fijo::desde(s).crudo(), static_cast<int64_t>(std::nearbyint(s * 10000.0))) << s;
+    }
     // Products: 0.0001 * 0.5 = 0.00005 -> 0; 0.0003 * 0.5 = 0.00015 -> 0.0002; negatives likewise.
     EXPECT_EQ((Fijo::crudo(1) * Fijo::crudo(5000)).crudo(), 0);
     EXPECT_EQ((Fijo::crudo(3) * Fijo::crudo(5000)).crudo(), 2);
