@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -115,7 +116,29 @@ struct Llano {
 
 }  // namespace
 
-int main() {
+// One flight only, for counting instructions under callgrind (bench/instrucciones_por_paso.sh):
+// "nucleo" or "llano", from 3500 m (1900 samples) or from the ground (one step).
+int una_sola(const char* cual, const char* desde) {
+    const double yo = std::strcmp(desde, "alto") == 0 ? 3500 : 0;
+    if (std::strcmp(cual, "llano") == 0) {
+        Llano llano;
+        int n = 0;
+        return llano.volar(0, yo, n) > 0 ? 0 : 1;
+    }
+    auto st = std::make_unique<EstadoExp>();
+    LienzoNulo lienzo;
+    VentanaCuenta ventana;
+    RelojContador reloj;
+    DialogosGuion dialogos;
+    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
+    lanzamiento(*st, 0, yo);
+    calcular_vuelo(en, 40, 37);
+    std::printf("%ld steps\n", ventana.pasos);
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--una") == 0) return una_sola(argv[2], argv[3]);
 #ifdef __OPTIMIZE__
     const char* optimizado = "optimised";
 #else

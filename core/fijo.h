@@ -26,14 +26,14 @@ public:
     // to its nearer side; only an exact binary half is a tie.
     static double redondear(double d) {
         const double p = d * static_cast<double>(kEscala);
-        // Adding and taking away 1.5·2^52 leaves p rounded by the FPU itself (2^52 ≤ sum < 2^53,
-        // where the unit in the last place is 1). Beyond 2^51 the library does it.
-        constexpr double kMagia = 6755399441055744.0;
-        if (std::fabs(p) < 2251799813685248.0) return (p + kMagia) - kMagia;
+        if (std::fabs(p) < kLimiteRapido) return entero_cercano(p);
         return std::nearbyint(p);
     }
     static Fijo desde(double d) {
-        const double e = redondear(d);
+        const double p = d * static_cast<double>(kEscala);
+        if (std::fabs(p) < kLimiteRapido) [[likely]]
+            return crudo(static_cast<int64_t>(entero_cercano(p)));
+        const double e = std::nearbyint(p);
         if (!(e > -9.2233720368547e18 && e < 9.2233720368547e18)) throw DesbordeFijo();
         return crudo(static_cast<int64_t>(e));
     }
@@ -63,13 +63,10 @@ public:
     friend Fijo operator-(Fijo a) { return Fijo() - a; }
     // Product rounded to the nearest 0.0001, ties to even.
     friend Fijo operator*(Fijo a, Fijo b) {
-        // Most products fit in 64 bits, where the division is a multiply; same rounding.
-        if (int64_t p64; !__builtin_mul_overflow(a.v_, b.v_, &p64)) {
-            int64_t q = p64 / kEscala, r = p64 % kEscala;
-            if (r < 0) { r += kEscala; q -= 1; }
-            if (r > kEscala / 2 || (r == kEscala / 2 && (q & 1) != 0)) q += 1;
-            return crudo(q);
-        }
+        // Below 2^53 the raw product is exact as a double, and so close to its quotient by 10000
+        // that the division's own rounding cannot carry it across a half: the FPU gives the digit.
+        if (int64_t p; !__builtin_mul_overflow(a.v_, b.v_, &p) && p < kExactoDoble && p > -kExactoDoble) [[likely]]
+            return crudo(static_cast<int64_t>(entero_cercano(static_cast<double>(p) / kEscala)));
         const __int128 p = static_cast<__int128>(a.v_) * b.v_;
         __int128 q = p / kEscala;
         __int128 r = p % kEscala;
@@ -82,6 +79,15 @@ public:
     Fijo& operator-=(Fijo b) { return *this = *this - b; }
 
     friend constexpr auto operator<=>(Fijo a, Fijo b) = default;
+
+    static constexpr double kLimiteRapido = 2251799813685248.0;  // 2^51
+    static constexpr int64_t kExactoDoble = int64_t{1} << 53;
+    // For |p| < 2^51 only: adding and taking away 1.5·2^52 leaves p rounded by the FPU itself
+    // (2^52 <= sum < 2^53, where the unit in the last place is 1), ties to even.
+    static double entero_cercano(double p) {
+        constexpr double kMagia = 6755399441055744.0;
+        return (p + kMagia) - kMagia;
+    }
 
 private:
     int64_t v_ = 0;

@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "formato.h"
+#include "paso.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 
 namespace tya {
 
 namespace {
-constexpr double kG = 9.81;
 constexpr double kPi = 3.14159265358979323846;  // 4·atan(1)
 constexpr int64_t kPeriodoCrudo = 7500;         // 0.75 s
 int signo(Fijo v) { return v.crudo() > 0 ? 1 : (v.crudo() < 0 ? -1 : 0); }
@@ -45,6 +45,76 @@ bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double 
     return true;
 }
 
+namespace {
+
+// What a flight keeps beside the particle, and the work it does only now and then: kept out of
+// the step loop so the loop's few values stay in registers.
+struct Toma {
+    EntornoVuelo& en;
+    EstadoExp& st;
+    int e;
+    int i = 0, j = 0;
+    double marca_pausa = 0;
+    Fijo ymax, ymin, xmax, xmin;
+
+    // A sample every 0.75 s: velocity record, mark, pause, the records of the sample.
+    [[gnu::noinline]] void muestra(EstadoPaso& p, const MedioPaso& medio) {
+        auto& pos = st.Pos[e];
+        auto& vel = st.VelMarca[e];
+        ++j;
+        vel[2 * j] = p.vx;
+        vel[2 * j + 1] = p.vy;
+        const int esc = st.Escala;
+        const double xd = p.x.real(), yd = p.y.real();
+        if (xd >= 0 && xd < 6450.0 / esc && yd >= 0 && yd < 4200.0 / esc)
+            en.lienzo.marca(xd * esc, yd * esc, esc == 10 ? 34 : 16, st.NColor);
+        marca_pausa = esperar_desde(en.reloj, marca_pausa, 0.01);
+        ++i;
+        if (i == 2) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
+        st.Tiempo[e][i] = p.t;
+        st.Xs[e][i] = static_cast<float>(xd);
+        st.Ys[e][i] = static_cast<float>(yd);
+        st.Vx[e][i] = p.vx;
+        st.Vy[e][i] = p.vy;
+        if (p.t.crudo() == 0) aceleracion(p, medio);
+        st.Ax[e][i] = std::fabs(p.ax) > 0.001 ? Fijo::desde(p.ax) : Fijo();
+        st.Ay[e][i] = std::fabs(p.ay) > 0.001 ? Fijo::desde(p.ay) : Fijo();
+        pos[2 * i] = p.x;
+        pos[2 * i + 1] = p.y;
+        ymax = std::max(ymax, p.y);
+        ymin = std::min(ymin, p.y);
+        xmax = std::max(xmax, p.x);
+        xmin = std::min(xmin, p.x);
+    }
+};
+
+// The moving target: its marker every ten steps, the closest approach, the hit.
+struct Blanco {
+    Fijo xb, yb, vxb, vyb;
+    double d2min = 1000000.0;
+
+    [[gnu::noinline]] void mover_marcador(VentanaVuelo& v, int16_t medio_ancho, int16_t medio_alto) const {
+        if (xb.crudo() > 0 && xb < Fijo::entero(6450) && yb.crudo() >= 0 && yb < Fijo::entero(4200)) {
+            const Esquina q = esquina_marcador(xb, yb, 1, medio_ancho, medio_alto);
+            v.mover_blanco(q.izquierda, q.arriba);
+        }
+    }
+    // True on a hit.
+    [[gnu::noinline]] bool seguir(const EstadoPaso& p, const Fijo dt, int16_t& tmin) {
+        xb += vxb * dt;
+        yb += vyb * dt;
+        const double dx = (p.x - xb).real(), dy = (p.y - yb).real();
+        const double d2 = dx * dx + dy * dy;
+        if (d2 < d2min) {
+            d2min = d2;
+            tmin = entero16(p.t.real());
+        }
+        return d2min < 100;
+    }
+};
+
+}  // namespace
+
 FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t medio_alto_blanco) {
     EstadoExp& st = en.st;
     const Fijo radio_min = Fijo::crudo(100);
@@ -66,29 +136,17 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
     auto& pos = st.Pos[e];
     auto& vel = st.VelMarca[e];
     pos[0] = Fijo::entero(st.NColor);
-    int i = 0, j = 0, c = 0;
+    Toma reg{en, st, e, 0, 0, 0, {}, {}, {}, {}};
+    int c = 0;
 
     st.YmaxEnt = 0;
     FinVuelo fin = FinVuelo::Suelo;
-    Fijo t, x, y, vx, vy, xb, yb, vxb, vyb, tp, xp, yp, vxp, vyp;
-    double k = 0, m = 1, ax = 0, ay = 0, d2min = 1000000.0;
-    Fijo vymax, vymin, vxmax, vxmin, ymax, ymin, xmax, xmin;
-    const Fijo dt = st.Dt;
-    const double dtd = dt.real();
-    double w = 0;
-
-    auto aceleracion = [&]() {
-        const double u = vx.real() - w, v = vy.real();
-        const double s2 = u * u + v * v;
-        const double s = std::sqrt(s2);
-        if (s != 0) {
-            ax = -(k * s2 / m) * u / s;
-            ay = -(k * s2 / m) * v / s - kG;
-        } else {
-            ax = 0;
-            ay = -kG;
-        }
-    };
+    EstadoPaso p;                      // the particle
+    Fijo &t = p.t, &x = p.x, &y = p.y, &vx = p.vx, &vy = p.vy;
+    Fijo tp, xp, yp, vxp, vyp;         // the state before the last step
+    Blanco blanco;
+    MedioPaso medio;
+    Fijo vymax, vymin, vxmax, vxmin;
 
     try {
         const double theta = st.Ang().real() * kPi / 180.0;
@@ -96,88 +154,58 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
         vy = Fijo::desde(st.Vo().real() * std::sin(theta));
         x = st.Xo();
         y = st.Yo();
-        xb = st.XoB();
-        yb = st.YoB();
-        vxb = st.Vxb();
-        vyb = st.Vyb();
-        w = st.Viento().real();
+        blanco.xb = st.XoB();
+        blanco.yb = st.YoB();
+        blanco.vxb = st.Vxb();
+        blanco.vyb = st.Vyb();
         const double r = st.R().real();
-        m = (4.0 * st.Densidad.real() / 3.0) * kPi * r * r * r / 1000.0;
-        if (st.Cd == kCdForma[1]) m *= 3;
-        k = 0.5 * st.Aire * st.Cd.real() * 0.0013 * kPi * r * r / 10.0;
+        double masa = (4.0 * st.Densidad.real() / 3.0) * kPi * r * r * r / 1000.0;
+        if (st.Cd == kCdForma[1]) masa *= 3;
+        const double roz = 0.5 * st.Aire * st.Cd.real() * 0.0013 * kPi * r * r / 10.0;
+        medio = MedioPaso(st.Dt, st.Viento().real(), roz, masa);
         vymax = vymin = vy;
         vxmax = vxmin = vx;
         tp = t; xp = x; yp = y; vxp = vx; vyp = vy;
-        double marca_pausa = en.reloj.segundos();
+        reg.marca_pausa = en.reloj.segundos();
         const bool con_blanco = en.ventana.blanco_colocado();
+        // Y raises YmaxEnt only past the whole metre last recorded; kept here, not read back each step.
+        Fijo umbral_ymax = Fijo::entero(st.YmaxEnt);
+        // The next sampling time: a sample is taken when t is a whole multiple of 0.75 s.
+        int64_t proxima_muestra = 0;
 
         for (;;) {
             en.ventana.procesar_eventos();
             if (++c > 51) c = 0;
-            if (t.crudo() % kPeriodoCrudo == 0) {
-                ++j;
-                vel[2 * j] = vx;
-                vel[2 * j + 1] = vy;
-                const int esc = st.Escala;
-                const double xd = x.real(), yd = y.real();
-                if (xd >= 0 && xd < 6450.0 / esc && yd >= 0 && yd < 4200.0 / esc)
-                    en.lienzo.marca(xd * esc, yd * esc, esc == 10 ? 34 : 16, st.NColor);
-                marca_pausa = esperar_desde(en.reloj, marca_pausa, 0.01);
-                ++i;
-                if (i == 2) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
-                st.Tiempo[e][i] = t;
-                st.Xs[e][i] = static_cast<float>(xd);
-                st.Ys[e][i] = static_cast<float>(yd);
-                st.Vx[e][i] = vx;
-                st.Vy[e][i] = vy;
-                if (t.crudo() == 0) aceleracion();
-                st.Ax[e][i] = std::fabs(ax) > 0.001 ? Fijo::desde(ax) : Fijo();
-                st.Ay[e][i] = std::fabs(ay) > 0.001 ? Fijo::desde(ay) : Fijo();
-                pos[2 * i] = x;
-                pos[2 * i + 1] = y;
-                ymax = std::max(ymax, y);
-                ymin = std::min(ymin, y);
-                xmax = std::max(xmax, x);
-                xmin = std::min(xmin, x);
+            if (t.crudo() >= proxima_muestra) [[unlikely]] {
+                const bool muestra = t.crudo() == proxima_muestra;
+                while (proxima_muestra <= t.crudo()) proxima_muestra += kPeriodoCrudo;
+                if (muestra) reg.muestra(p, medio);
             }
-            if (c % 10 == 0 && c != 0 && con_blanco && xb.crudo() > 0 && xb < Fijo::entero(6450) &&
-                yb.crudo() >= 0 && yb < Fijo::entero(4200)) {
-                const Esquina q = esquina_marcador(xb, yb, 1, medio_ancho_blanco, medio_alto_blanco);
-                en.ventana.mover_blanco(q.izquierda, q.arriba);
+            if (con_blanco) [[unlikely]] {
+                if (c % 10 == 0 && c != 0)
+                    blanco.mover_marcador(en.ventana, medio_ancho_blanco, medio_alto_blanco);
+            } else if (y > umbral_ymax) [[unlikely]] {
+                st.YmaxEnt = entero16(y.real());
+                umbral_ymax = Fijo::entero(st.YmaxEnt);
             }
-            if (!con_blanco && y > Fijo::entero(st.YmaxEnt)) st.YmaxEnt = entero16(y.real());
             tp = t; xp = x; yp = y; vxp = vx; vyp = vy;
-            t += dt;
-            aceleracion();
-            vx = Fijo::desde(vx.real() + ax * dtd);
-            vy = Fijo::desde(vy.real() + ay * dtd);
-            x += vx * dt;
-            y += vy * dt;
-            xb += vxb * dt;
-            yb += vyb * dt;
+            avanzar(p, medio);
             vymax = std::max(vymax, vy);
             vymin = std::min(vymin, vy);
             vxmax = std::max(vxmax, vx);
             vxmin = std::min(vxmin, vx);
-            if (con_blanco) {
-                const double dx = (x - xb).real(), dy = (y - yb).real();
-                const double d2 = dx * dx + dy * dy;
-                if (d2 < d2min) {
-                    d2min = d2;
-                    st.TminEnt = entero16(t.real());
-                }
-                if (d2min < 100) {
-                    en.dialogos.mensaje(QStringLiteral("Impacto"));
-                    fin = FinVuelo::Impacto;
-                    break;
-                }
+            // The target moves only where it can be met; without one its copies stay idle.
+            if (con_blanco && blanco.seguir(p, medio.dt, st.TminEnt)) [[unlikely]] {
+                en.dialogos.mensaje(QStringLiteral("Impacto"));
+                fin = FinVuelo::Impacto;
+                break;
             }
-            if (st.Parar == 1) {
+            if (st.Parar == 1) [[unlikely]] {
                 fin = FinVuelo::Parada;
                 break;
             }
-            if (!(y.crudo() > 0 && j < kMarcasMax)) {
-                if (j >= kMarcasMax) {
+            if (!(y.crudo() > 0 && reg.j < kMarcasMax)) [[unlikely]] {
+                if (reg.j >= kMarcasMax) {
                     en.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
                     fin = FinVuelo::Limite;
                 }
@@ -188,6 +216,9 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
         // Values far outside their ranges: the flight ends where it got to.
         fin = FinVuelo::Desborde;
     }
+    const int i = reg.i;
+    const double d2min = blanco.d2min;
+    const Fijo ymax = reg.ymax, ymin = reg.ymin, xmax = reg.xmax, xmin = reg.xmin;
 
     st.XfinEnt = entero16(x.real());
     st.TfinEnt = entero16(t.real());
@@ -226,7 +257,7 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
     pos[2 * n + 7] = yf;
     pos[2 * n + 8] = Fijo::entero(c);
     if (st.Trazo == 1) en.ventana.documentar_lanzamiento();
-    anotar_extremos(st, st.XfinEnt, st.YmaxEnt, tf.real(), st.DminEnt, st.TminEnt, vxf.real(), vyf.real(), k);
+    anotar_extremos(st, st.XfinEnt, st.YmaxEnt, tf.real(), st.DminEnt, st.TminEnt, vxf.real(), vyf.real(), medio.k);
     st.EnVuelo = 0;
     st.NGrafSel = st.NExp;
     en.ventana.mostrar_ngraf(QString::number(st.NExp));
