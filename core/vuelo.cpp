@@ -137,13 +137,13 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
     auto& vel = st.VelMarca[e];
     pos[0] = Fijo::entero(st.NColor);
     Toma reg{en, st, e, 0, 0, 0, {}, {}, {}, {}};
-    int c = 0;
+    long pasos = 0;  // the step counter c is pasos mod 52
 
     st.YmaxEnt = 0;
     FinVuelo fin = FinVuelo::Suelo;
     EstadoPaso p;                      // the particle
     Fijo &t = p.t, &x = p.x, &y = p.y, &vx = p.vx, &vy = p.vy;
-    Fijo tp, xp, yp, vxp, vyp;         // the state before the last step
+    Fijo vxp, vyp;                     // the velocities before the last step
     Blanco blanco;
     MedioPaso medio;
     Fijo vymax, vymin, vxmax, vxmin;
@@ -165,30 +165,36 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
         medio = MedioPaso(st.Dt, st.Viento().real(), roz, masa);
         vymax = vymin = vy;
         vxmax = vxmin = vx;
-        tp = t; xp = x; yp = y; vxp = vx; vyp = vy;
+        vxp = vx; vyp = vy;
         reg.marca_pausa = en.reloj.segundos();
         const bool con_blanco = en.ventana.blanco_colocado();
         // Y raises YmaxEnt only past the whole metre last recorded; kept here, not read back each step.
         Fijo umbral_ymax = Fijo::entero(st.YmaxEnt);
         // The next sampling time: a sample is taken when t is a whole multiple of 0.75 s.
         int64_t proxima_muestra = 0;
+        bool limite = false;  // 1900 samples taken
 
+        VentanaVuelo& ventana = en.ventana;
         for (;;) {
-            en.ventana.procesar_eventos();
-            if (++c > 51) c = 0;
+            ventana.procesar_eventos();
+            ++pasos;
             if (t.crudo() >= proxima_muestra) [[unlikely]] {
                 const bool muestra = t.crudo() == proxima_muestra;
                 while (proxima_muestra <= t.crudo()) proxima_muestra += kPeriodoCrudo;
-                if (muestra) reg.muestra(p, medio);
+                if (muestra) {
+                    reg.muestra(p, medio);
+                    limite = reg.j >= kMarcasMax;
+                }
             }
             if (con_blanco) [[unlikely]] {
+                const long c = pasos % 52;
                 if (c % 10 == 0 && c != 0)
                     blanco.mover_marcador(en.ventana, medio_ancho_blanco, medio_alto_blanco);
             } else if (y > umbral_ymax) [[unlikely]] {
                 st.YmaxEnt = entero16(y.real());
                 umbral_ymax = Fijo::entero(st.YmaxEnt);
             }
-            tp = t; xp = x; yp = y; vxp = vx; vyp = vy;
+            vxp = vx; vyp = vy;
             avanzar(p, medio);
             vymax = std::max(vymax, vy);
             vymin = std::min(vymin, vy);
@@ -204,8 +210,8 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
                 fin = FinVuelo::Parada;
                 break;
             }
-            if (!(y.crudo() > 0 && reg.j < kMarcasMax)) [[unlikely]] {
-                if (reg.j >= kMarcasMax) {
+            if (y.crudo() <= 0 || limite) [[unlikely]] {
+                if (limite) {
                     en.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
                     fin = FinVuelo::Limite;
                 }
@@ -217,6 +223,15 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
         fin = FinVuelo::Desborde;
     }
     const int i = reg.i;
+    const int c = static_cast<int>(pasos % 52);
+    // The rest of the state before the last step follows from the last: t and the positions
+    // moved by exact sums of what the step added.
+    Fijo tp = t, xp = x, yp = y;
+    if (pasos > 0 && fin != FinVuelo::Desborde) {
+        tp = t - medio.dt;
+        xp = x - vx * medio.dt;
+        yp = y - vy * medio.dt;
+    }
     const double d2min = blanco.d2min;
     const Fijo ymax = reg.ymax, ymin = reg.ymin, xmax = reg.xmax, xmin = reg.xmin;
 
