@@ -1,5 +1,6 @@
 #include "calc.h"
 
+#include <QDir>
 #include <QFile>
 #include <QIODevice>
 #include <QImage>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/carpeta_trabajo.h"
 #include "core/formato.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
@@ -209,7 +211,7 @@ QString texto_ayuda() {
         "Densidad va de 0.01 a 20 y Cd es 0.4 (esfera) o 0.2 (bala).\n"
         "\n"
         "Opciones:\n"
-        "  --inic ARCHIVO                 límites y valores iniciales (INIC.DAT del directorio)\n"
+        "  --inic ARCHIVO                 límites y valores iniciales (INIC.DAT de la carpeta de trabajo)\n"
         "  --tya ARCHIVO                  guarda las experiencias en un archivo de experiencias\n"
         "  --escena ARCHIVO.png           guarda la imagen de la escena tras los vuelos\n"
         "  --grafico posiciones|velocidades N|todos ARCHIVO.png\n"
@@ -389,6 +391,15 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
     if (o.ayuda) {
         salida.write(texto_ayuda().toUtf8());
         return kSalidaBien;
+    }
+    if (o.inic.isEmpty()) {
+        // The window's own start-up folder: this one if it holds INIC.DAT, the per-user one otherwise.
+        const QString carpeta = preparar_carpeta_trabajo(error);
+        if (carpeta.isEmpty()) {
+            decir(errores, error);
+            return kSalidaRechazo;
+        }
+        o.inic = QDir(carpeta).filePath(QStringLiteral("INIC.DAT"));
     }
     ValoresInic inic;
     QList<Lanzamiento> lanzamientos;

@@ -80,7 +80,7 @@ struct PedidoGrafico {
 };
 
 struct Opciones {
-    QString inic = QStringLiteral("INIC.DAT");
+    QString inic;                 // empty: INIC.DAT of the working folder
     QString tya, escena;
     QList<PedidoSalida> salidas;  // standard-output pieces, in the order asked
     QList<PedidoGrafico> graficos;

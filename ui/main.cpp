@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
 #include "form2.h"
 #include "platform/dialogos_qt.h"
@@ -19,6 +20,16 @@ int main(int argc, char** argv) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qt_es);
 
+    // Started from a folder with INIC.DAT it works there; from anywhere else (a desktop menu), in
+    // the per-user folder. Everything relative then resolves there, as in the folder itself.
+    QString error;
+    const QString carpeta = tya::preparar_carpeta_trabajo(error);
+    if (carpeta.isEmpty() || !QDir::setCurrent(carpeta)) {
+        if (error.isEmpty()) error = QStringLiteral("No se puede usar la carpeta de trabajo %1.").arg(carpeta);
+        QMessageBox::critical(nullptr, tya::kTituloAplicacion, error);
+        return 1;
+    }
+
     tya::RelojReal reloj;
     auto estado = std::make_unique<tya::EstadoExp>();
     tya::DialogosQt dialogos;
@@ -26,9 +37,8 @@ int main(int argc, char** argv) {
     tya::Form2 splash;
     splash.mostrar(reloj);
 
-    tya::Princip ventana(*estado, dialogos, reloj, QDir::currentPath());
+    tya::Princip ventana(*estado, dialogos, reloj, carpeta);
     dialogos.padre(&ventana);
-    QString error;
     if (!ventana.cargar(error)) {
         QMessageBox::critical(nullptr, tya::kTituloAplicacion, error);
         return 1;
