@@ -62,7 +62,7 @@ struct EstadoExp {
     int16_t NGrafSel = 0;
     Fijo Dt = Fijo::crudo(150);
     uint8_t Trazo = 0;
-    uint8_t NLogs = 0;
+    int32_t NLogs = 0;    // any number of logs a folder may hold
     int64_t TamLogs = 0;  // wide enough for any total size of logs
     QString RutaAyuda;
     QString TextoCopia;  // rows of tab-separated fields, each ended by CR LF

@@ -60,7 +60,7 @@ bool Bitacora::escribir_cabecera(const QString& fecha) {
 }
 
 bool Bitacora::agregar(const QString& linea) {
-    if (!f_.isOpen()) return false;
+    if (!f_.isOpen() && (f_.fileName().isEmpty() || !f_.open(QIODevice::WriteOnly | QIODevice::Append))) return false;
     const QByteArray b = linea.toUtf8() + QByteArrayLiteral("\r\n");
     return f_.write(b) == b.size() && f_.flush();
 }

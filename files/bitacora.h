@@ -25,7 +25,8 @@ QString linea_lanzamiento(const EstadoExp& st, QChar separador);
 constexpr int kAnchoLinea = 59;
 
 // The open session log. Lines end in CR LF and are flushed at once, so a line is either
-// written or reported as skipped.
+// written or reported as skipped. A log closed by a close-all of the program's files is
+// opened again for appending by the next line, so no flight's line is lost in silence.
 class Bitacora {
 public:
     // Opens (creating it when missing) a log for appending; closes the one open before.
@@ -34,9 +35,10 @@ public:
     // the header. A step that fails is passed over. True when the log is open.
     bool iniciar(const QString& carpeta, const QTime& hora, const QDate& fecha);
     bool escribir_cabecera(const QString& fecha);
-    // False when the line could not be written (or no log is open); the line is then skipped.
+    // False when the line could not be written (or no log was ever started); the line is then skipped.
     bool agregar(const QString& linea);
     bool documentar(const EstadoExp& st, QChar separador) { return agregar(linea_lanzamiento(st, separador)); }
+    // The close-all: the file is closed, but the log stays the session's until another starts.
     void cerrar();
     bool abierta() const { return f_.isOpen(); }
     QString ruta() const { return f_.fileName(); }

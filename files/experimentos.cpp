@@ -3,7 +3,12 @@
 #include <QBuffer>
 #include <QFile>
 #include <QIODevice>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <algorithm>
+#include <utility>
 
 #include "core/formato.h"
 
@@ -13,11 +18,10 @@ namespace {
 
 const QByteArray kFin = QByteArrayLiteral("\r\n");
 
-// Sample count of a record as the file uses it, or -1 when it does not fit the records.
-int cuenta_archivo(const Registro& r) {
-    const double n = r[1].real();
-    if (!(n > -0.5 && n < kMuestrasArchivo + 0.5)) return -1;
-    return entero16(n);
+// Sample count of a record as a flight stores it (a whole number from 1 to 1900), or -1.
+int cuenta_vuelo(Fijo v) {
+    if (!v.es_entero() || v < Fijo::entero(1) || v > Fijo::entero(kMarcasMax)) return -1;
+    return static_cast<int>(v.crudo() / Fijo::kEscala);
 }
 
 bool componer(const EstadoExp& st, QByteArray& salida, QString& error) {
@@ -28,9 +32,10 @@ bool componer(const EstadoExp& st, QByteArray& salida, QString& error) {
     const int ne = st.NExp;
     int cuentas_pos[kExperiencias] = {}, cuentas_vel[kExperiencias] = {};
     for (int e = 0; e < ne; ++e) {
-        cuentas_pos[e] = cuenta_archivo(st.Pos[e]);
-        cuentas_vel[e] = cuenta_archivo(st.VelMarca[e]);
-        if (cuentas_pos[e] < 0 || cuentas_vel[e] < 0) {
+        cuentas_pos[e] = cuenta_vuelo(st.Pos[e][1]);
+        cuentas_vel[e] = cuenta_vuelo(st.VelMarca[e][1]);
+        // A file the reader would refuse is not written at all.
+        if (cuentas_pos[e] < 0 || cuentas_vel[e] != cuentas_pos[e]) {
             error = QStringLiteral("No se puede guardar: la experiencia %1 tiene un número de muestras imposible.").arg(e + 1);
             return false;
         }
@@ -97,61 +102,71 @@ Numero leer_fijo(QByteArrayView t, Fijo& v) {
     return Numero::Bien;
 }
 
-// Reads one value per line, counting lines for the error text.
+// Reads one value per line, counting lines for the error text. Lines may end in CR LF,
+// LF alone or CR alone.
 class Lector {
 public:
-    explicit Lector(QIODevice& d) : d_(d) {}
+    explicit Lector(QByteArray datos) : d_(std::move(datos)) {}
     int linea() const { return linea_; }
     QString error;
 
     bool leer(Fijo& v) {
-        if (d_.atEnd()) {
-            ++linea_;
-            error = QStringLiteral("El archivo termina antes de tiempo (línea %1).").arg(linea_);
+        ++linea_;
+        if (p_ >= d_.size()) {
+            error = QStringLiteral("el archivo termina antes de tiempo");
             return false;
         }
-        QByteArray b = d_.readLine();
-        ++linea_;
-        while (b.endsWith('\n') || b.endsWith('\r')) b.chop(1);
+        qsizetype fin = p_;
+        while (fin < d_.size() && d_[fin] != '\n' && d_[fin] != '\r') ++fin;
+        const QByteArrayView b = QByteArrayView(d_).sliced(p_, fin - p_);
+        p_ = fin;
+        if (p_ < d_.size() && d_[p_] == '\r') ++p_;
+        if (p_ < d_.size() && d_[p_] == '\n') ++p_;
         switch (leer_fijo(b, v)) {
         case Numero::Bien:
             return true;
         case Numero::NoEsNumero:
-            error = QStringLiteral("La línea %1 no es un número: \"%2\".").arg(linea_).arg(QString::fromLatin1(b.left(40)));
+            error = QStringLiteral("no es un número: \"%1\"").arg(QString::fromLatin1(b.first(std::min<qsizetype>(b.size(), 40))));
             return false;
         case Numero::Grande:
-            error = QStringLiteral("El número de la línea %1 es demasiado grande.").arg(linea_);
+            error = QStringLiteral("el número es demasiado grande");
             return false;
         }
         return false;
     }
-    // A count read back as a 16-bit whole number; -1 when it lies outside [minimo, maximo].
-    int cuenta(Fijo v, int minimo, int maximo) const {
-        const double d = v.real();
-        if (!(d > minimo - 0.5 && d < maximo + 0.5)) return -1;
-        const int n = entero16(d);
-        return n < minimo || n > maximo ? -1 : n;
-    }
 
 private:
-    QIODevice& d_;
+    QByteArray d_;
+    qsizetype p_ = 0;
     int linea_ = 0;
 };
 
-bool leer_bloques(EstadoExp& st, Lector& lec, int ne, QString& error) {
+bool leer_bloques(EstadoExp& st, Lector& lec, int ne) {
     int n[kExperiencias] = {};
-    auto cuenta = [&](const Fijo& v, int e) {
-        n[e] = lec.cuenta(v, 0, kMuestrasArchivo);
-        if (n[e] < 0)
-            error = QStringLiteral("La experiencia %1 declara %2 muestras en la línea %3; caben de 0 a %4.")
-                        .arg(e + 1).arg(forma_archivo(v)).arg(lec.linea()).arg(kMuestrasArchivo);
-        return n[e] >= 0;
+    // Each count is checked before it is stored, so the records never hold one no flight writes.
+    auto cuenta = [&](Fijo& destino, int e, bool velocidad) {
+        Fijo v;
+        if (!lec.leer(v)) return false;
+        const int c = cuenta_vuelo(v);
+        if (c < 0) {
+            lec.error = QStringLiteral("la experiencia %1 declara %2 muestras; una experiencia tiene de 1 a %3")
+                            .arg(e + 1).arg(forma_archivo(v)).arg(kMarcasMax);
+            return false;
+        }
+        if (velocidad && c != n[e]) {
+            lec.error = QStringLiteral("la experiencia %1 declara %2 muestras de velocidad y %3 de posición")
+                            .arg(e + 1).arg(c).arg(n[e]);
+            return false;
+        }
+        n[e] = c;
+        destino = v;
+        return true;
     };
     for (int e = 0; e < ne; ++e) {
         auto& pos = st.Pos[e];
         if (!lec.leer(pos[0])) return false;
         st.NColor = entero16(pos[0].real());
-        if (!lec.leer(pos[1]) || !cuenta(pos[1], e)) return false;
+        if (!cuenta(pos[1], e, false)) return false;
         for (int j = 1; j <= n[e] + 3; ++j) {
             if (!lec.leer(pos[2 * j]) || !lec.leer(pos[2 * j + 1])) return false;
             st.Xs[e][j] = static_cast<float>(pos[2 * j].real());
@@ -161,7 +176,7 @@ bool leer_bloques(EstadoExp& st, Lector& lec, int ne, QString& error) {
     }
     for (int e = 0; e < ne; ++e) {
         auto& vel = st.VelMarca[e];
-        if (!lec.leer(vel[1]) || !cuenta(vel[1], e)) return false;
+        if (!cuenta(vel[1], e, true)) return false;
         for (int j = 1; j <= n[e] + 3; ++j) {
             if (!lec.leer(vel[2 * j]) || !lec.leer(vel[2 * j + 1])) return false;
             st.Vx[e][j] = vel[2 * j];
@@ -178,6 +193,20 @@ bool leer_bloques(EstadoExp& st, Lector& lec, int ne, QString& error) {
         for (Fijo& f : st.Extremos[e])
             if (!lec.leer(f)) return false;
     return true;
+}
+
+// Why a file could not be written, in words a student can act on.
+QString motivo_escritura(const QFileDevice& f, const QString& ruta) {
+    const QFileInfo carpeta(QFileInfo(ruta).absolutePath());
+    if (!carpeta.exists()) return QStringLiteral("la carpeta no existe");
+    if (QFileInfo(ruta).isDir()) return QStringLiteral("ese nombre es una carpeta");
+    switch (f.error()) {
+    case QFileDevice::ResourceError: return QStringLiteral("no queda espacio en el disco");
+    case QFileDevice::PermissionsError: return QStringLiteral("no hay permiso para escribir allí");
+    default: break;
+    }
+    if (!carpeta.isWritable()) return QStringLiteral("no hay permiso para escribir en la carpeta");
+    return QStringLiteral("error del sistema: %1").arg(f.errorString());
 }
 
 }  // namespace
@@ -204,22 +233,24 @@ ResultadoArchivo grabar_experiencias(const EstadoExp& st, const QString& ruta) {
     QByteArray s;
     QString error;
     if (!componer(st, s, error)) return fallo(0, error);
+    auto no_se_pudo = [&ruta](const QString& motivo) {
+        return fallo(0, QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, motivo));
+    };
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
-        return fallo(0, QStringLiteral("No se puede crear el archivo %1: %2").arg(ruta, f.errorString()));
+    if (!f.open(QIODevice::WriteOnly)) return no_se_pudo(motivo_escritura(f, ruta));
     // commit() alone can report success on a full disk: check the write and the flush first.
     if (f.write(s) != s.size() || !f.flush()) {
-        const QString motivo = f.errorString();
+        const QString motivo = motivo_escritura(f, ruta);
         f.cancelWriting();
         f.commit();
-        return fallo(0, QStringLiteral("No se pudo escribir el archivo %1: %2").arg(ruta, motivo));
+        return no_se_pudo(motivo);
     }
-    if (!f.commit()) return fallo(0, QStringLiteral("No se pudo guardar el archivo %1: %2").arg(ruta, f.errorString()));
+    if (!f.commit()) return no_se_pudo(motivo_escritura(f, ruta));
     return {true, 0, {}};
 }
 
 ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFijarNGraf& al_fijar_ngraf) {
-    Lector lec(origen);
+    Lector lec(origen.readAll());
     auto olvidar = [&st, &lec](const QString& error) {
         st.NExp = 0;
         st.NGrafSel = 0;
@@ -228,14 +259,13 @@ ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFij
     };
     Fijo cuenta;
     if (!lec.leer(cuenta)) return olvidar(lec.error);
-    const int ne = lec.cuenta(cuenta, 0, kExperiencias);
-    if (ne < 0)
-        return olvidar(QStringLiteral("El archivo declara %1 experiencias; caben de 0 a 10.").arg(forma_archivo(cuenta)));
+    if (!cuenta.es_entero() || cuenta < Fijo() || cuenta > Fijo::entero(kExperiencias))
+        return olvidar(QStringLiteral("el archivo declara %1 experiencias; caben de 0 a 10").arg(forma_archivo(cuenta)));
+    const int ne = static_cast<int>(cuenta.crudo() / Fijo::kEscala);
     st.NExp = static_cast<int16_t>(ne);
     st.NGrafSel = st.NExp;
     if (al_fijar_ngraf) al_fijar_ngraf(QString::number(ne));
-    QString error;
-    if (!leer_bloques(st, lec, ne, error)) return olvidar(error.isEmpty() ? lec.error : error);
+    if (!leer_bloques(st, lec, ne)) return olvidar(lec.error);
     return {true, lec.linea(), {}};
 }
 
@@ -245,9 +275,19 @@ ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, cons
         st.NExp = 0;
         st.NGrafSel = 0;
         st.NColor = 2;
-        return fallo(0, QStringLiteral("No se puede abrir el archivo %1: %2").arg(ruta, f.errorString()));
+        return fallo(0, QStringLiteral("No se puede abrir el archivo %1.").arg(ruta));
     }
-    return leer_experiencias(st, f, al_fijar_ngraf);
+    ResultadoArchivo r = leer_experiencias(st, f, al_fijar_ngraf);
+    if (!r) r.error = QStringLiteral("No se puede leer el archivo %1, línea %2: %3.").arg(ruta).arg(r.linea).arg(r.error);
+    return r;
+}
+
+QString carpeta_experiencias() {
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documentos.isEmpty()) return {};
+    const QString carpeta = QDir(documentos).filePath(QStringLiteral("trayexp"));
+    // Where it cannot be made the dialog starts in the documents folder itself.
+    return QDir().mkpath(carpeta) ? carpeta : documentos;
 }
 
 }  // namespace tya

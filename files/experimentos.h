@@ -10,9 +10,6 @@ class QIODevice;
 
 namespace tya {
 
-// Largest sample count whose record still fits: index 2N + 8 of Pos and VelMarca within 4000.
-constexpr int kMuestrasArchivo = (kIndiceMax - 8) / 2;
-
 struct ResultadoArchivo {
     bool ok = false;
     int linea = 0;   // line of the file where reading or writing stopped (0: none)
@@ -32,12 +29,21 @@ ResultadoArchivo grabar_experiencias(const EstadoExp& st, const QString& ruta);
 // with the text the experiment-number box NGraf shows.
 using AlFijarNGraf = std::function<void(const QString&)>;
 
-// Reads an experiment file into `st`. On failure (a count outside 0..10, a sample count
-// beyond the records, a line that is not a number, an early end) the experiments are
-// forgotten as by a cleared scene: NExp = 0, NGrafSel = 0, NColor = 2. The records may hold
-// part of what was read, but no view shows them. Closing files, redrawing and the menus
-// are the caller's. A file that cannot be opened leaves the same state.
+// Reads an experiment file into `st`. Lines may end in CR LF, LF or CR; blanks around a
+// value are allowed; what follows the last block is ignored. Refused, with the line and what
+// is wrong: an early end, a count of experiments that is not a whole number from 0 to 10, a
+// value that is not a number or lies beyond the fixed-point range, a sample count no flight
+// stores (a whole number from 1 to 1900) and a velocity count unlike the position count. On
+// refusal the experiments are forgotten as by a cleared scene (NExp = 0, NGrafSel = 0,
+// NColor = 2); the records may hold part of what was read, but no view shows them.
+// Closing files, redrawing and the menus are the caller's.
 ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFijarNGraf& al_fijar_ngraf = {});
+// The same from a file; the error then names the file and the line. A file that cannot be
+// opened leaves the same state as a refused one.
 ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, const AlFijarNGraf& al_fijar_ngraf = {});
+
+// The folder the experiment-file dialog starts in: "trayexp" in the user's documents
+// folder, created when missing.
+QString carpeta_experiencias();
 
 }  // namespace tya

@@ -1,11 +1,20 @@
 #pragma once
 // Message boxes, input boxes and the beep, as the program asks for them. The window uses
 // the toolkit's boxes; tests and the calculator answer them from a script.
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <deque>
 
 namespace tya {
+
+// What the common file dialog is prepared with.
+struct PedidoArchivo {
+    QString titulo;
+    QString carpeta;  // initial folder
+    QString filtro;   // one entry such as "TYAib(*.TYA)"
+    bool guardar = false;  // save (ask before overwriting) or open (the file must exist)
+};
 
 class Dialogos {
 public:
@@ -19,6 +28,8 @@ public:
     // Plain OK box with a title of its own, no icon.
     virtual void aviso(const QString& titulo, const QString& texto) { mensaje(titulo + texto); }
     virtual void pitido() = 0;
+    // The common file dialog: the chosen name as typed (no extension added); empty for Cancel.
+    virtual QString elegir_archivo(const PedidoArchivo& /*pedido*/) { return QString(); }
 };
 
 // Answers from a script and keeps what was shown.
@@ -41,8 +52,17 @@ public:
     }
     void aviso(const QString& titulo, const QString& texto) override { mensajes << titulo + QLatin1Char('|') + texto; }
     void pitido() override { ++pitidos; }
+    QString elegir_archivo(const PedidoArchivo& p) override {
+        archivos << p;
+        if (respuestas_archivo.empty()) return QString();
+        QString r = respuestas_archivo.front();
+        respuestas_archivo.pop_front();
+        return r;
+    }
 
     QStringList mensajes, preguntas;
+    QList<PedidoArchivo> archivos;
+    std::deque<QString> respuestas_archivo;
     std::deque<bool> respuestas_confirmar;
     std::deque<QString> respuestas_entrada;
     int pitidos = 0;

@@ -1,6 +1,7 @@
 #include "dialogos_qt.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -33,5 +34,14 @@ void DialogosQt::aviso(const QString& titulo, const QString& texto) {
 }
 
 void DialogosQt::pitido() { QApplication::beep(); }
+
+QString DialogosQt::elegir_archivo(const PedidoArchivo& p) {
+    QFileDialog d(padre_, p.titulo, p.carpeta, p.filtro);
+    d.setAcceptMode(p.guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(p.guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setDefaultSuffix(QString());  // a name typed without extension is used as typed
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
+    return d.selectedFiles().constFirst();
+}
 
 }  // namespace tya

@@ -15,6 +15,7 @@ public:
     QString entrada(const QString& pregunta, const QString& titulo) override;
     void aviso(const QString& titulo, const QString& texto) override;
     void pitido() override;
+    QString elegir_archivo(const PedidoArchivo& pedido) override;
 
 private:
     QWidget* padre_;

@@ -32,6 +32,13 @@ void punta(Superficie& s, double tx, double ty, double u, double w, uint32_t col
     s.linea(bx - L * sn, by + L * cs, tx, ty, color);
 }
 
+// A vector's length on the scene: the fixed-point product where it fits the range, else the
+// double product (a file may hold any value, and the line only has to head off the scene).
+double alargado(Fijo largo, Fijo v) {
+    if (std::fabs(v.real()) * largo.real() < Fijo::kMaximo) return (largo * v).real();
+    return largo.real() * v.real();
+}
+
 }  // namespace
 
 Puntero seguir_puntero(Raton& r, const EstadoExp& st, const Superficie& escena, float x, float y) {
@@ -101,8 +108,8 @@ void dibujar_vectores(const EstadoExp& st, Superficie& s, float X, float Y, int 
     const int f = st.Escala == 10 ? 5 : 1;
     const double px = static_cast<double>(X) * st.Escala, py = static_cast<double>(Y) * st.Escala;
     const Fijo largo_v = Fijo::entero(5 * f), largo_a = Fijo::entero(30);
-    const double tvx = px + (largo_v * vx).real(), tvy = py + (largo_v * vy).real();
-    const double tax = px + (largo_a * ax).real(), tay = py + (largo_a * ay).real();
+    const double tvx = px + alargado(largo_v, vx), tvy = py + alargado(largo_v, vy);
+    const double tax = px + alargado(largo_a, ax), tay = py + alargado(largo_a, ay);
     s.linea(px, py, tvx, tvy, st.ColorVel);
     s.linea(px, py, tax, tay, st.ColorAcel);
     punta(s, tvx, tvy, vx.real(), vy.real(), st.ColorVel);

@@ -174,6 +174,21 @@ FinVuelo Calculadora::lanzar(const Lanzamiento& l) {
     return fin;
 }
 
+bool Calculadora::recuperar(const QString& ruta, QString& error) {
+    EstadoExp& st = *d_->st;
+    d_->escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    const ResultadoArchivo r = recuperar_experiencias(st, ruta);
+    if (!r) {
+        error = r.error;
+        d_->escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
+        return false;
+    }
+    d_->escena.redibujar_escena();
+    // A file does not say how its flights ended: the summary shows no end message for them.
+    d_->fines = QList<FinVuelo>(st.NExp, FinVuelo::Suelo);
+    return true;
+}
+
 EstadoExp& Calculadora::estado() { return *d_->st; }
 Superficie& Calculadora::superficie() { return d_->sup; }
 const QStringList& Calculadora::lineas_log() const { return d_->ventana.lineas; }
@@ -212,6 +227,9 @@ QString texto_ayuda() {
         "\n"
         "Opciones:\n"
         "  --inic ARCHIVO                 límites y valores iniciales (INIC.DAT de la carpeta de trabajo)\n"
+        "  --leer ARCHIVO.TYA             carga las experiencias de un archivo de experiencias\n"
+        "                                 (como Recuperar) en lugar de calcular lanzamientos;\n"
+        "                                 las demás salidas trabajan sobre ellas\n"
         "  --tya ARCHIVO                  guarda las experiencias en un archivo de experiencias\n"
         "  --escena ARCHIVO.png           guarda la imagen de la escena tras los vuelos\n"
         "  --grafico posiciones|velocidades N|todos ARCHIVO.png\n"
@@ -293,6 +311,8 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             o.ayuda = true;
         } else if (x == QLatin1String("--inic")) {
             if (!siguiente(o.inic)) return false;
+        } else if (x == QLatin1String("--leer")) {
+            if (!siguiente(o.leer)) return false;
         } else if (x == QLatin1String("--tya")) {
             if (!siguiente(o.tya)) return false;
         } else if (x == QLatin1String("--escena")) {
@@ -392,7 +412,11 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         salida.write(texto_ayuda().toUtf8());
         return kSalidaBien;
     }
-    if (o.inic.isEmpty()) {
+    if (!o.leer.isEmpty() && !o.archivos.isEmpty()) {
+        decir(errores, QStringLiteral("--leer carga experiencias en lugar de lanzamientos: no se le agregan archivos de lanzamientos."));
+        return kSalidaRechazo;
+    }
+    if (o.inic.isEmpty() && o.leer.isEmpty()) {
         // The window's own start-up folder: this one if it holds INIC.DAT, the per-user one otherwise.
         const QString carpeta = preparar_carpeta_trabajo(error);
         if (carpeta.isEmpty()) {
@@ -403,15 +427,22 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
     }
     ValoresInic inic;
     QList<Lanzamiento> lanzamientos;
-    if (!leer_inic(o.inic, inic, error) || !leer_entradas(o, entrada, inic, lanzamientos, error) ||
-        !experiencias_pedidas(o, static_cast<int>(lanzamientos.size()), error)) {
+    // An experiment file needs no limits: INIC.DAT is read only to check launches.
+    if (o.leer.isEmpty() && (!leer_inic(o.inic, inic, error) || !leer_entradas(o, entrada, inic, lanzamientos, error))) {
         decir(errores, error);
         return kSalidaRechazo;
     }
-
     Calculadora calc(inic);
+    if (!o.leer.isEmpty() && !calc.recuperar(o.leer, error)) {
+        decir(errores, error);
+        return kSalidaRechazo;
+    }
     for (const Lanzamiento& l : lanzamientos) calc.lanzar(l);
     EstadoExp& st = calc.estado();
+    if (!experiencias_pedidas(o, st.NExp, error)) {
+        decir(errores, error);
+        return kSalidaRechazo;
+    }
 
     if (!o.tya.isEmpty()) {
         const ResultadoArchivo r = grabar_experiencias(st, o.tya);
@@ -438,7 +469,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
     for (const PedidoSalida& p : salidas) {
         switch (p.que) {
         case Salida::Resumen:
-            for (int k = 1; k <= lanzamientos.size(); ++k)
+            for (int k = 1; k <= st.NExp; ++k)
                 texto += (resumen(st, k, calc.fines()[k - 1], sep) + QLatin1Char('\n')).toUtf8();
             break;
         case Salida::Log:

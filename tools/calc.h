@@ -55,6 +55,9 @@ public:
     ~Calculadora();
     // Flies one launch as the next experiment.
     FinVuelo lanzar(const Lanzamiento& l);
+    // Replaces the experiments by those of an experiment file, as Recuperar does; false with
+    // the message naming the file and the line when it cannot be read.
+    bool recuperar(const QString& ruta, QString& error);
 
     EstadoExp& estado();
     Superficie& superficie();
@@ -82,6 +85,7 @@ struct PedidoGrafico {
 struct Opciones {
     QString inic;                 // empty: INIC.DAT of the working folder
     QString tya, escena;
+    QString leer;                 // an experiment file loaded instead of flying launches
     QList<PedidoSalida> salidas;  // standard-output pieces, in the order asked
     QList<PedidoGrafico> graficos;
     bool horizontal = false;      // graphs of X or Vx instead of Y or Vy

@@ -23,6 +23,7 @@
 #include "controles.h"
 #include "core/formato.h"
 #include "core/inic.h"
+#include "files/sesion.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 #include "ayuda.h"
@@ -92,6 +93,14 @@ void Princip::crear_menus() {
     archivo->addSeparator()->setObjectName(QStringLiteral("x"));
     Salir = entrada(archivo, "Salir", QStringLiteral("Salir"), true, QKeySequence(QStringLiteral("Ctrl+S")));
     connect(Salir, &QAction::triggered, this, &Princip::Salir_Click);
+    connect(Grabar, &QAction::triggered, this, &Princip::Grabar_Click);
+    connect(Recuperar, &QAction::triggered, this, &Princip::Recuperar_Click);
+    connect(recup_sesion, &QAction::triggered, this, &Princip::recup_sesion_Click);
+    connect(menu_trazo, &QAction::triggered, this, [this] {
+        // As with the target entry, the check mark changes only in the handler.
+        menu_trazo->setChecked(!menu_trazo->isChecked());
+        menu_trazo_Click();
+    });
 
     QMenu* edicion = barra->addMenu(QStringLiteral("&Edición"));
     edicion->setObjectName(QStringLiteral("menu_edicion"));
@@ -334,14 +343,10 @@ bool Princip::cargar(QString& error) {
     }
     st.RutaAyuda = QDir(dir_).filePath(QStringLiteral("tyayuda2.hlp"));
     st.Trazo = trazo;
-    st.NLogs = 0;
-    st.TamLogs = 0;
-    const QFileInfoList logs = QDir(dir_).entryInfoList({QStringLiteral("*.log")}, QDir::Files, QDir::Name);
-    for (const QFileInfo& fi : logs) {
-        st.TamLogs += fi.size();
-        st.NLogs = static_cast<uint8_t>(std::min<qsizetype>(255, st.NLogs + 1));
-    }
-    menu_trazo->setChecked(st.Trazo == 1);
+    const ListaLogs logs = listar_logs(dir_);
+    File1 = logs.nombres;
+    st.NLogs = static_cast<int32_t>(logs.nombres.size());
+    st.TamLogs = logs.bytes;
     if (st.Trazo == 1) documentacion_al_arrancar();
 
     aplicar_inic(inic, st);
@@ -367,11 +372,6 @@ bool Princip::cargar(QString& error) {
     Entrada[10]->setEnabled(false);
     Timer1->start();
     return true;
-}
-
-void Princip::documentacion_al_arrancar() {
-    // The offer to delete the logs (when they pass 10000 bytes) and the new session log
-    // belong to the session documentation, which plugs in here.
 }
 
 // ---- Launch and stop -------------------------------------------------------------------
@@ -457,6 +457,7 @@ void Princip::Cerrar_Click() {
 
 void Princip::Salir_Click() {
     escribir_valor(QDir(dir_).filePath(QStringLiteral("trazo.txt")), st.Trazo);
+    cerrar_archivos();
     saliendo_ = true;
     st.Parar = 1;
     QApplication::quit();
@@ -696,8 +697,6 @@ void Princip::mover_blanco(double izquierda, double arriba) {
 }
 
 void Princip::mostrar_ngraf(const QString& t) { NGraf->setText(t); }
-
-void Princip::documentar_lanzamiento() {}
 
 void Princip::menus_experiencias(bool h) {
     for (QAction* a : {ImprVal, ImprGraf, menu_posiciones, Grabar, menu_velocidades, menu_valores}) a->setEnabled(h);

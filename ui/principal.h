@@ -7,6 +7,7 @@
 
 #include "core/experiment_state.h"
 #include "core/vuelo.h"
+#include "files/bitacora.h"
 #include "graphs/graficos.h"
 #include "scene/escena.h"
 #include "scene/vectores.h"
@@ -29,6 +30,7 @@ class FormTabla;
 class Dialogos;
 class Marcador;
 class Reloj;
+class Trazas;
 class VistaSuperficie;
 class VisorAyuda;
 
@@ -55,6 +57,17 @@ public:
     void Menu_seleccion_Click(int indice);
     void Timer1_Timer();
     void Cerrar_Click();
+
+    // Experiment files and session documentation (the "&Archivo" menu).
+    void Grabar_Click();
+    void Recuperar_Click();
+    void archivo_experiencias(int modo);  // 1 recovers, 2 saves
+    void recup_sesion_Click();
+    void menu_trazo_Click();
+    void inicializar();       // starts a new session log
+    void cerrar_archivos();   // closes every open file of the program
+    const Bitacora& bitacora() const { return bitacora_; }
+    Trazas* trazas() const { return trazas_; }
 
     // Parameter entry.
     bool Entrada_KeyPress(int i, QChar tecla);
@@ -205,6 +218,9 @@ private:
     VisorAyuda* ayuda_ = nullptr;
     Raton raton_;
     FormTabla* formtabla_ = nullptr;
+    Bitacora bitacora_;
+    QStringList File1;  // the .log files as counted at start-up, in alphabetical order
+    Trazas* trazas_ = nullptr;
 };
 
 }  // namespace tya

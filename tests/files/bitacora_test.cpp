@@ -115,10 +115,11 @@ TEST(Bitacora, ArchivoDeSesion) {
     EXPECT_EQ(leer(dir.filePath("09_06.log")),
               cabecera + QStringLiteral("0     0    100,0   45,0    0    0      1,0    11,3   0,4   \r\n").toUtf8());
 
-    // After closing, a flight's line is skipped, not written anywhere.
+    // A close-all closes the file; the next flight's line opens it again and is appended.
     b.cerrar();
     EXPECT_FALSE(b.abierta());
-    EXPECT_FALSE(b.documentar(*st, QLatin1Char('.')));
+    EXPECT_TRUE(b.documentar(*st, QLatin1Char('.')));
+    EXPECT_TRUE(leer(dir.filePath("09_06.log")).endsWith(("0,4   \r\n" + kLineaEjemplo + "\r\n").toUtf8()));
     EXPECT_EQ(leer(ruta), uno + cabecera);
 
     // A folder where the log cannot be created: nothing open, lines skipped.

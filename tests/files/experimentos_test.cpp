@@ -239,7 +239,7 @@ TEST(ArchivoTya, ArchivosQueFallan) {
         {"an empty file", "", 1, "termina"},
         {"not a number", "tres\r\n", 1, "no es un número"},
         {"early end", unir(bueno.mid(0, 157)), 158, "termina"},
-        {"ten declared, one given", cambiada(1, "10"), 159, "termina"},
+        {"ten declared, one given", cambiada(1, "10"), 52, "muestras"},
         {"a comma", cambiada(40, "1,5"), 40, "no es un número"},
         {"two values on a line", cambiada(40, "1 5"), 40, "no es un número"},
         {"an exponent", cambiada(40, "1e5"), 40, "no es un número"},
@@ -250,6 +250,11 @@ TEST(ArchivoTya, ArchivosQueFallan) {
         {"a position count beyond the records", cambiada(3, "1997"), 3, "muestras"},
         {"a velocity count beyond the records", cambiada(51, "1997"), 51, "muestras"},
         {"a negative sample count", cambiada(3, "-3"), 3, "muestras"},
+        {"no samples", cambiada(3, "0"), 3, "muestras"},
+        {"a fractional sample count", cambiada(3, "20.4"), 3, "muestras"},
+        {"more samples than a flight takes", cambiada(3, "1901"), 3, "muestras"},
+        {"velocity count unlike position count", cambiada(51, "19"), 51, "velocidad"},
+        {"a fractional experiment count", "1.5\r\n", 1, "experiencias"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
@@ -266,7 +271,7 @@ TEST(ArchivoTya, ArchivosQueFallan) {
         EXPECT_EQ(r.st->NColor, 2);
     }
 
-    // The largest count that fits reads up to index 4000 and no further (the sanitizer and
+    // The longest flight reads up to its last index and no further (the sanitizer and
     // the checked arrays of that build watch the bounds).
     auto lleno = [](int n) {
         QByteArray s = "1\r\n3\r\n" + QByteArray::number(n) + "\r\n";
@@ -276,19 +281,35 @@ TEST(ArchivoTya, ArchivosQueFallan) {
         return s;
     };
     auto st = std::make_unique<EstadoExp>();
-    const ResultadoArchivo r = leer_texto(*st, lleno(kMuestrasArchivo));
+    const ResultadoArchivo r = leer_texto(*st, lleno(kMarcasMax));
     ASSERT_TRUE(r) << r.error.toStdString();
-    EXPECT_EQ(st->Pos[0][kIndiceMax], Fijo::entero(1));
-    EXPECT_EQ(st->VelMarca[0][kIndiceMax], Fijo::entero(2));
-    EXPECT_EQ(st->Ax[0][kMuestrasArchivo + 2], Fijo::entero(3));
-    EXPECT_EQ(texto_experiencias(*st), lleno(kMuestrasArchivo));
-    EXPECT_FALSE(leer_texto(*st, lleno(kMuestrasArchivo + 1)));
+    EXPECT_EQ(st->Pos[0][2 * kMarcasMax + 8], Fijo::entero(1));
+    EXPECT_EQ(st->VelMarca[0][2 * kMarcasMax + 8], Fijo::entero(2));
+    EXPECT_EQ(st->Ax[0][kMarcasMax + 2], Fijo::entero(3));
+    EXPECT_EQ(texto_experiencias(*st), lleno(kMarcasMax));
+    EXPECT_FALSE(leer_texto(*st, lleno(kMarcasMax + 1)));
 
     // A file that cannot be opened forgets the experiments too.
     Banco c;
     c.volar();
     EXPECT_FALSE(recuperar_experiencias(*c.st, QStringLiteral("/no/existe/x.TYA")));
     EXPECT_EQ(c.st->NExp, 0);
+}
+
+TEST(ArchivoTya, FinesDeLineaBlancosYResto) {
+    Banco b;
+    tres_vuelos(b);
+    const QByteArray crlf = texto_experiencias(*b.st);
+    QByteArray cr = crlf, lf = crlf, blancos;
+    cr.replace("\r\n", "\r");
+    lf.replace("\r\n", "\n");
+    for (const QByteArray& l : lineas(crlf)) blancos += " \t" + l + "  \r\n";
+    for (const QByteArray& texto : {cr, lf, blancos, crlf + "basura final\r\n1e99"}) {
+        auto st = std::make_unique<EstadoExp>();
+        const ResultadoArchivo r = leer_texto(*st, texto);
+        ASSERT_TRUE(r) << r.error.toStdString();
+        EXPECT_EQ(texto_experiencias(*st), crlf);
+    }
 }
 
 TEST(ArchivoTya, GrabarQueFalla) {
@@ -306,7 +327,7 @@ TEST(ArchivoTya, GrabarQueFalla) {
     EXPECT_TRUE(texto_experiencias(st, &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
     st.NExp = 1;
-    st.VelMarca[0][1] = Fijo::entero(kMuestrasArchivo + 1);
+    st.VelMarca[0][1] = Fijo::entero(kMarcasMax + 1);
     EXPECT_FALSE(grabar_experiencias(st, ruta));
     st.VelMarca[0][1] = Fijo::entero(20);
     EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));

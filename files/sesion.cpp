@@ -1,0 +1,63 @@
+#include "sesion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tya {
+
+const QString kPreguntaDialogoLogs =
+    QStringLiteral(" ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos los archivos  .log  ?");
+
+ListaLogs listar_logs(const QString& carpeta) {
+    ListaLogs l;
+    const QFileInfoList logs = QDir(carpeta).entryInfoList({QStringLiteral("*.log")}, QDir::Files, QDir::Name);
+    for (const QFileInfo& fi : logs) {
+        l.nombres << fi.fileName();
+        l.bytes += fi.size();
+    }
+    return l;
+}
+
+bool ofrecer_borrar_logs(int trazo, int64_t tam_logs) { return trazo == 1 && tam_logs > kTamLogsAviso; }
+
+QString texto_dialogo_logs(int nlogs, int64_t tam_logs) {
+    // Numbers as the program prints them: one leading blank before a value not below zero.
+    return QStringLiteral("La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con  ") + QLatin1Char(' ') +
+           QString::number(nlogs) + QStringLiteral(" archivos y ") + QLatin1Char(' ') + QString::number(tam_logs) +
+           QStringLiteral(" bytes");
+}
+
+QStringList borrar_logs(const QString& carpeta, const QStringList& nombres) {
+    QStringList quedan;
+    const QDir d(carpeta);
+    for (qsizetype i = 0; i + 1 < nombres.size(); ++i)
+        if (!QFile::remove(d.filePath(nombres[i]))) quedan << nombres[i];
+    if (!nombres.isEmpty()) quedan << nombres.last();
+    return quedan;
+}
+
+QString texto_log(const QString& ruta) {
+    QFile f(ruta);
+    if (ruta.isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray datos = f.readAll();
+    if (f.error() != QFileDevice::NoError) return {};
+    QString t = QString::fromUtf8(datos);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lineas = t.split(QLatin1Char('\n'));
+    // The line end of the last line closes it; it does not start another.
+    if (!lineas.isEmpty() && lineas.last().isEmpty()) lineas.removeLast();
+    QString s;
+    for (const QString& l : lineas) s += l + QStringLiteral("\r\n");
+    return s;
+}
+
+QString aviso_documentar() {
+    return QStringList{QString(), QStringLiteral("La documentación de la sesión queda grabada en"),
+                       QStringLiteral("archivos .log con la hora por nombre,"),
+                       QStringLiteral("en la carpeta de la aplicacion")}
+        .join(QStringLiteral("\r\n"));
+}
+
+}  // namespace tya
