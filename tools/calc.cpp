@@ -9,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "barrido.h"
 #include "core/carpeta_trabajo.h"
 #include "core/formato.h"
 #include "files/bitacora.h"
@@ -158,16 +159,20 @@ Calculadora::Calculadora(const ValoresInic& inic) : d_(std::make_unique<Impl>())
 
 Calculadora::~Calculadora() = default;
 
-FinVuelo Calculadora::lanzar(const Lanzamiento& l) {
-    EstadoExp& st = *d_->st;
+void poner_lanzamiento(const Lanzamiento& l, const ValoresInic& inic, EstadoExp& st) {
     // Each line stands alone: a launch without target fields keeps the start-up target values.
-    for (int i = 1; i <= 10; ++i) st.Param[i] = d_->inic.valor[i];
+    for (int i = 1; i <= 10; ++i) st.Param[i] = inic.valor[i];
     for (int k = 0; k < campos_dados(l); ++k)
         if (const int i = kParamDeCampo[k]; i != 0) st.Param[i] = Fijo::desde(l.v[k]);
     st.Aire = static_cast<int16_t>(l.v[cAire]);
     st.Densidad = Fijo::desde(l.v[cDens]);
     st.Cd = Fijo::desde(l.v[cCd]);
     st.Parar = 0;
+}
+
+FinVuelo Calculadora::lanzar(const Lanzamiento& l) {
+    EstadoExp& st = *d_->st;
+    poner_lanzamiento(l, d_->inic, st);
     d_->ventana.blanco = l.blanco;
     const FinVuelo fin = calcular_vuelo(d_->en, st.MedioAnchoBlanco, st.MedioAltoBlanco);
     d_->fines << fin;
@@ -243,6 +248,14 @@ QString texto_ayuda() {
         "  --resumen                      imprime una línea por experiencia: número, muestras,\n"
         "                                 tiempo final, X final y el mensaje del final, si hubo\n"
         "                                 (es la salida cuando no se pide ninguna otra)\n"
+        "  --barrido CAMPO DESDE HASTA PASO\n"
+        "                                 vuela el único lanzamiento de la entrada una vez por\n"
+        "                                 cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
+        "                                 CAMPO (Xo Yo Vo Ang Viento R Densidad), cada vuelo como\n"
+        "                                 la primera experiencia; imprime por valor N, T, Xfin,\n"
+        "                                 Ymax, Vfin y el mensaje del final (1000 valores como\n"
+        "                                 máximo; solo se combina con --inic y --grafico-barrido)\n"
+        "  --grafico-barrido ARCHIVO.png  con --barrido, guarda el gráfico de Xfin según CAMPO\n"
         "  --help                         muestra esta ayuda\n"
         "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
         "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
@@ -303,6 +316,7 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
         };
         Magnitud m = Magnitud::Posiciones;
         int n = 0;
+        if (!solo_archivos && x != QLatin1String("-") && x.startsWith(QLatin1Char('-'))) o.dadas << x;
         if (solo_archivos || x == QLatin1String("-") || !x.startsWith(QLatin1Char('-'))) {
             o.archivos << x;
         } else if (x == QLatin1String("--")) {
@@ -333,6 +347,15 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             PedidoGrafico g{m, n, {}};
             if (!siguiente(g.archivo)) return false;
             o.graficos << g;
+        } else if (x == QLatin1String("--barrido")) {
+            if (a + 4 >= args.size()) {
+                error = QStringLiteral("La opción --barrido necesita CAMPO DESDE HASTA PASO.");
+                return false;
+            }
+            o.barrido = args.mid(a + 1, 4);
+            a += 4;
+        } else if (x == QLatin1String("--grafico-barrido")) {
+            if (!siguiente(o.grafico_barrido)) return false;
         } else {
             error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
             return false;
@@ -344,6 +367,8 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
 namespace {
 
 void decir(QIODevice& d, const QString& t) { d.write((t + QLatin1Char('\n')).toUtf8()); }
+
+}  // namespace
 
 // Through a temporary file, so that a failed write leaves whatever the path held before.
 QString guardar_imagen(const QImage& img, const QString& ruta) {
@@ -358,7 +383,6 @@ QString guardar_imagen(const QImage& img, const QString& ruta) {
     return {};
 }
 
-// Reads every input in order; false (with the message) at the first that cannot be read or refused.
 bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
                    QString& error) {
     const QStringList archivos = o.archivos.isEmpty() ? QStringList{QStringLiteral("-")} : o.archivos;
@@ -380,6 +404,8 @@ bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& ini
     }
     return true;
 }
+
+namespace {
 
 // Tables and graphs may only name launched experiments, and a comparison needs one at least.
 bool experiencias_pedidas(const Opciones& o, int lanzadas, QString& error) {
@@ -425,6 +451,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         }
         o.inic = QDir(carpeta).filePath(QStringLiteral("INIC.DAT"));
     }
+    if (!o.barrido.isEmpty() || !o.grafico_barrido.isEmpty()) return ejecutar_barrido(o, entrada, salida, errores);
     ValoresInic inic;
     QList<Lanzamiento> lanzamientos;
     // An experiment file needs no limits: INIC.DAT is read only to check launches.

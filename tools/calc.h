@@ -11,6 +11,7 @@
 #include "graphs/graficos.h"
 
 class QIODevice;
+class QImage;
 
 namespace tya {
 class Superficie;
@@ -47,6 +48,10 @@ bool comprobar(Lanzamiento& l, const ValoresInic& limites, QString& error);
 // launch beyond the tenth. The error names the source and the line.
 bool leer_lanzamientos(const QString& texto, const QString& origen, const ValoresInic& limites,
                        QList<Lanzamiento>& lista, QString& error);
+
+// Sets the parameters, material, shape and medium of a launch into the state, over the
+// start-up values (a launch without target fields keeps the start-up target values).
+void poner_lanzamiento(const Lanzamiento& l, const ValoresInic& inic, EstadoExp& st);
 
 // A scene that is not shown, a clock that never waits and scripted boxes around calcular_vuelo.
 class Calculadora {
@@ -91,6 +96,9 @@ struct Opciones {
     bool horizontal = false;      // graphs of X or Vx instead of Y or Vy
     QStringList archivos;         // none: standard input; "-" also names it
     bool ayuda = false;
+    QStringList barrido;          // CAMPO DESDE HASTA PASO, as given
+    QString grafico_barrido;
+    QStringList dadas;            // every option given, in order
 };
 
 bool leer_opciones(const QStringList& args, Opciones& o, QString& error);
@@ -99,6 +107,12 @@ QString texto_ayuda();
 constexpr int kSalidaBien = 0;
 constexpr int kSalidaEscritura = 1;  // an output file could not be written
 constexpr int kSalidaRechazo = 2;    // bad options or input: nothing is written
+
+// Every input in order as launches; false (with the message) at the first that cannot be read or refused.
+bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
+                   QString& error);
+// Writes a PNG through a temporary file; the message when it could not.
+QString guardar_imagen(const QImage& img, const QString& ruta);
 
 // The whole command, arguments without the program's name; returns the exit status.
 int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores);

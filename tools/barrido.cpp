@@ -1,0 +1,222 @@
+#include "barrido.h"
+
+#include <QIODevice>
+#include <cmath>
+#include <memory>
+
+#include "core/formato.h"
+#include "graphs/grafico_barrido.h"
+#include "platform/dialogos.h"
+#include "platform/reloj.h"
+
+namespace tya::calc {
+
+namespace {
+
+// The fields a sweep may step, numbered as in the launch line, with their units.
+struct CampoBarrido { int campo; const char* unidad; };
+const CampoBarrido kCamposBarrido[] = {{0, "m"}, {1, "m"}, {2, "m/s"}, {3, "º"}, {5, "m/s"}, {6, "cm"}, {7, "g/cm³"}};
+constexpr int kCampoXo = 0, kCampoYo = 1;
+
+// Far beyond every limit a start-up file can sensibly give; keeps the value arithmetic exact.
+constexpr double kMayorValor = 1e9;
+
+// Experiment 1 is drawn with palette index 3 in inverted mode, so it shows as the complement.
+const uint32_t kColorPrimera = ~color_paleta(3) & 0xffffffu;
+
+QString unidad(int campo) {
+    for (const CampoBarrido& c : kCamposBarrido)
+        if (c.campo == campo) return QString::fromUtf8(c.unidad);
+    return {};
+}
+
+QString texto_fin(FinVuelo fin) {
+    switch (fin) {
+    case FinVuelo::Impacto: return QStringLiteral("Impacto");
+    case FinVuelo::Limite: return QStringLiteral("Fin de Simulación");
+    default: return {};
+    }
+}
+
+// What a sweep needs of the window: whether the line placed a target. Nothing is drawn.
+struct VentanaBarrido : VentanaVuelo {
+    bool blanco = false;
+    bool blanco_colocado() const override { return blanco; }
+};
+struct LienzoNulo : LienzoVuelo {
+    void retenido(bool) override {}
+    void marca(double, double, double, int) override {}
+    uint32_t color_en(double, double) override { return 0; }
+};
+
+FilaBarrido fila(const EstadoExp& st, Fijo valor, FinVuelo fin) {
+    const Registro& pos = st.Pos[0];
+    const auto& resumen = st.Extremos[0];
+    const int n = muestras(pos);
+    const double vx = resumen[14].real(), vy = resumen[15].real();
+    return {valor, n, resumen[7], pos[2 * n + 6], pos[2 * n + 2], Fijo::saturado(std::sqrt(vx * vx + vy * vy)), fin};
+}
+
+}  // namespace
+
+bool leer_barrido(const QStringList& args, Barrido& b, QString& error) {
+    if (args.size() != 4) {
+        error = QStringLiteral("La opción --barrido necesita CAMPO DESDE HASTA PASO.");
+        return false;
+    }
+    b = Barrido();
+    b.campo = -1;
+    for (const CampoBarrido& c : kCamposBarrido)
+        if (nombre_campo(c.campo).compare(args[0], Qt::CaseInsensitive) == 0) b.campo = c.campo;
+    if (b.campo < 0) {
+        error = QStringLiteral("--barrido: \"%1\" no es un campo que se pueda barrer (Xo Yo Vo Ang Viento R Densidad).")
+                    .arg(args[0].left(24));
+        return false;
+    }
+    const QString campo = QStringLiteral("--barrido %1").arg(nombre_campo(b.campo));
+    const char* nombres[3] = {"DESDE", "HASTA", "PASO"};
+    int64_t crudo[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        double v = 0;
+        if (!leer_numero_completo(args[i + 1], v)) {
+            error = QStringLiteral("%1: %2 no es un número: \"%3\".").arg(campo, nombres[i], args[i + 1].left(24));
+            return false;
+        }
+        if (std::fabs(v) > kMayorValor) {
+            error = QStringLiteral("%1: %2 fuera de rango (%3).").arg(campo, nombres[i], args[i + 1].left(24));
+            return false;
+        }
+        crudo[i] = Fijo::desde(v).crudo();
+    }
+    const int64_t desde = crudo[0], hasta = crudo[1], paso = crudo[2];
+    if (paso == 0) {
+        error = QStringLiteral("%1: PASO es 0 (los valores llevan cuatro decimales como máximo).").arg(campo);
+        return false;
+    }
+    const int64_t metro = Fijo::entero(1).crudo();
+    if ((b.campo == kCampoXo || b.campo == kCampoYo) && (desde % metro != 0 || paso % metro != 0)) {
+        error = QStringLiteral("%1: %2 se da en metros enteros; DESDE y PASO deben ser enteros.")
+                    .arg(campo, nombre_campo(b.campo));
+        return false;
+    }
+    if (paso > 0 ? hasta < desde : hasta > desde) {
+        error = QStringLiteral("%1: ningún valor; de DESDE %2 no se llega a HASTA %3 con PASO %4.")
+                    .arg(campo, forma_archivo(Fijo::crudo(desde)), forma_archivo(Fijo::crudo(hasta)),
+                         forma_archivo(Fijo::crudo(paso)));
+        return false;
+    }
+    const int64_t valores = (hasta - desde) / paso + 1;  // same signs: the quotient is whole steps
+    if (valores > kValoresBarridoMax) {
+        error = QStringLiteral("%1: %2 valores; el máximo es %3.").arg(campo).arg(valores).arg(kValoresBarridoMax);
+        return false;
+    }
+    b.desde = desde;
+    b.paso = paso;
+    b.valores = static_cast<int>(valores);
+    return true;
+}
+
+bool lanzamientos_barrido(const Lanzamiento& base, const Barrido& b, const ValoresInic& limites,
+                          QList<Lanzamiento>& lista, QString& error) {
+    lista.clear();
+    for (int k = 0; k < b.valores; ++k) {
+        Lanzamiento l = base;
+        const Fijo v = b.valor(k);
+        l.v[b.campo] = v.real();
+        l.textos[b.campo] = forma_archivo(v);
+        QString motivo;
+        if (!comprobar(l, limites, motivo)) {
+            error = QStringLiteral("--barrido %1 = %2: %3").arg(nombre_campo(b.campo), forma_archivo(v), motivo);
+            lista.clear();
+            return false;
+        }
+        lista << l;
+    }
+    return true;
+}
+
+QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, const ValoresInic& inic) {
+    // Every flight starts from the state of a run before its first launch.
+    auto limpio = std::make_unique<EstadoExp>();
+    aplicar_inic(inic, *limpio);
+    auto st = std::make_unique<EstadoExp>();
+    LienzoNulo lienzo;
+    VentanaBarrido ventana;
+    RelojContador reloj;
+    DialogosGuion dialogos;
+    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
+    QList<FilaBarrido> filas;
+    filas.reserve(lanzamientos.size());
+    for (const Lanzamiento& l : lanzamientos) {
+        *st = *limpio;
+        poner_lanzamiento(l, inic, *st);
+        ventana.blanco = l.blanco;
+        const FinVuelo fin = calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco);
+        filas << fila(*st, Fijo::desde(l.v[campo]), fin);
+        dialogos.mensajes.clear();
+    }
+    return filas;
+}
+
+QString tabla_barrido(int campo, const QList<FilaBarrido>& filas) {
+    const QString fin_de_linea = QStringLiteral("\r\n");
+    QString s = nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + fin_de_linea;
+    for (const FilaBarrido& f : filas) {
+        s += QStringList{forma_archivo(f.valor), QString::number(f.n), forma_archivo(f.t), forma_archivo(f.xfin),
+                         forma_archivo(f.ymax), forma_archivo(f.vfin), texto_fin(f.fin)}
+                 .join(QLatin1Char('\t')) +
+             fin_de_linea;
+    }
+    return s;
+}
+
+QImage grafico_barrido(int campo, const QList<FilaBarrido>& filas) {
+    QList<QPointF> puntos;
+    puntos.reserve(filas.size());
+    for (const FilaBarrido& f : filas) puntos << QPointF(f.valor.real(), f.xfin.real());
+    return imagen_barrido(puntos, {nombre_campo(campo), unidad(campo)}, {QStringLiteral("Xfin"), QStringLiteral("m")},
+                          kColorPrimera);
+}
+
+int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, QIODevice& errores) {
+    auto rechazo = [&](const QString& e) {
+        errores.write((e + QLatin1Char('\n')).toUtf8());
+        return kSalidaRechazo;
+    };
+    if (o.barrido.isEmpty()) return rechazo(QStringLiteral("La opción --grafico-barrido necesita --barrido."));
+    const QStringList admitidas = {QStringLiteral("--barrido"), QStringLiteral("--grafico-barrido"),
+                                   QStringLiteral("--inic"), QStringLiteral("--")};
+    for (const QString& d : o.dadas)
+        if (!admitidas.contains(d))
+            return rechazo(QStringLiteral("--barrido solo se combina con --inic y --grafico-barrido, no con %1.").arg(d));
+
+    Barrido b;
+    ValoresInic inic;
+    QList<Lanzamiento> base, lanzamientos;
+    QString error;
+    if (!leer_barrido(o.barrido, b, error) || !leer_inic(o.inic, inic, error) ||
+        !leer_entradas(o, entrada, inic, base, error))
+        return rechazo(error);
+    if (base.isEmpty())
+        return rechazo(QStringLiteral("--barrido necesita una línea de lanzamiento y la entrada no tiene ninguna."));
+    if (base.size() > 1)
+        return rechazo(QStringLiteral("%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.")
+                           .arg(base[1].origen).arg(base[1].linea));
+    if (!lanzamientos_barrido(base[0], b, inic, lanzamientos, error)) return rechazo(error);
+
+    const QList<FilaBarrido> filas = barrer(lanzamientos, b.campo, inic);
+    if (!o.grafico_barrido.isEmpty()) {
+        if (const QString e = guardar_imagen(grafico_barrido(b.campo, filas), o.grafico_barrido); !e.isEmpty()) {
+            errores.write((e + QLatin1Char('\n')).toUtf8());
+            return kSalidaEscritura;
+        }
+    }
+    const QByteArray texto = tabla_barrido(b.campo, filas).toUtf8();
+    if (salida.write(texto) != texto.size()) {
+        errores.write(QStringLiteral("No se pudo escribir la salida.\n").toUtf8());
+        return kSalidaEscritura;
+    }
+    return kSalidaBien;
+}
+
+}  // namespace tya::calc
