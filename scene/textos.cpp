@@ -34,10 +34,10 @@ const QStringList& parrafo_acerca() {
 
 const QStringList& contacto_acerca() {
     static const QStringList l = {
-        QStringLiteral("Trayecta // Fisilab: programa y textos en la carpeta de instalación,"),
-        QStringLiteral("con los problemas (0Prob a 15Prob) y el trabajo práctico (tpract.txt)."),
-        QStringLiteral("Envíe sus opiniones por escrito al docente de Física, que las reúne"),
-        QStringLiteral("y las hace llegar al equipo de Fisilab junto con la versión usada.")};
+        QStringLiteral("Trayecta // Fisilab: el programa y sus textos están en la carpeta"),
+        QStringLiteral("donde se instaló (problemas 0Prob a 15Prob, tpract.txt y otros)."),
+        QStringLiteral("Las sugerencias se envían por escrito al docente de Física, que"),
+        QStringLiteral("las reúne y las remite a Fisilab indicando la versión usada.")};
     return l;
 }
 
