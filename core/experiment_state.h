@@ -66,6 +66,7 @@ struct EstadoExp {
     int64_t TamLogs = 0;  // wide enough for any total size of logs
     QString RutaAyuda;
     QString TextoCopia;  // rows of tab-separated fields, each ended by CR LF
+    QString ArchivoProblema;  // the problem file last chosen, "7Prob"
 
     // Whole-number results of the last flight.
     int16_t YmaxEnt = 0, XfinEnt = 0, TfinEnt = 0, DminEnt = 0, TminEnt = 0;

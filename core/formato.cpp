@@ -45,6 +45,12 @@ QString forma_simple(Fijo v) {
     return v.crudo() < 0 ? s : QLatin1Char(' ') + s;
 }
 
+QString forma_copia(Fijo v) {
+    QString s = forma_simple(v);
+    if (s.mid(1, 2) == QLatin1String("0.")) s.remove(1, 1);
+    return s;
+}
+
 QString forma_simple(double v) { return forma_simple(Fijo::saturado(v)); }
 
 QString forma_simple_entero(int64_t v) {

@@ -16,6 +16,8 @@ QString forma_simple_entero(int64_t v);  // " 3", "-2"
 QString forma_impresion(Fijo v);
 // Experiment-file form: the plain form without the leading blank.
 QString forma_archivo(Fijo v);
+// Copy-text form: the plain form without the "0" before the point below 1 (" .5", "-.25").
+QString forma_copia(Fijo v);
 
 // Format masks such as "###0.00", "##0.0#", "#0.0", "0.#": "0" a digit always shown,
 // "#" a digit shown only when significant. Rounded half away from zero, as masks do.

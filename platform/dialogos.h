@@ -25,6 +25,10 @@ public:
     virtual bool confirmar(const QString& texto) = 0;
     // Input box; an empty text for Cancel.
     virtual QString entrada(const QString& pregunta, const QString& titulo) = 0;
+    // The same with a default answer already typed in the box.
+    virtual QString entrada_con_valor(const QString& pregunta, const QString& titulo, const QString& /*inicial*/) {
+        return entrada(pregunta, titulo);
+    }
     // Plain OK box with a title of its own, no icon.
     virtual void aviso(const QString& titulo, const QString& texto) { mensaje(titulo + texto); }
     virtual void pitido() = 0;
@@ -48,6 +52,11 @@ public:
         if (respuestas_entrada.empty()) return QString();
         QString r = respuestas_entrada.front();
         respuestas_entrada.pop_front();
+        return r;
+    }
+    QString entrada_con_valor(const QString& p, const QString& titulo, const QString& inicial) override {
+        const QString r = entrada(p, titulo);
+        preguntas.last() += QLatin1Char('|') + inicial;
         return r;
     }
     void aviso(const QString& titulo, const QString& texto) override { mensajes << titulo + QLatin1Char('|') + texto; }

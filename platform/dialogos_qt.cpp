@@ -19,10 +19,15 @@ bool DialogosQt::confirmar(const QString& texto) {
 }
 
 QString DialogosQt::entrada(const QString& pregunta, const QString& titulo) {
+    return entrada_con_valor(pregunta, titulo, QString());
+}
+
+QString DialogosQt::entrada_con_valor(const QString& pregunta, const QString& titulo, const QString& inicial) {
     QInputDialog d(padre_);
     d.setWindowTitle(titulo);
     d.setLabelText(pregunta);
     d.setInputMode(QInputDialog::TextInput);
+    d.setTextValue(inicial);
     d.move(67, 67);  // 1000 twips from the screen's corner
     if (d.exec() != QDialog::Accepted) return QString();
     return d.textValue();

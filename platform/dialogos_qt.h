@@ -13,6 +13,7 @@ public:
     void mensaje(const QString& texto) override;
     bool confirmar(const QString& texto) override;
     QString entrada(const QString& pregunta, const QString& titulo) override;
+    QString entrada_con_valor(const QString& pregunta, const QString& titulo, const QString& inicial) override;
     void aviso(const QString& titulo, const QString& texto) override;
     void pitido() override;
     QString elegir_archivo(const PedidoArchivo& pedido) override;

@@ -14,8 +14,11 @@
 #include "core/formato.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
+#include "files/impresion.h"
+#include "files/informe.h"
 #include "graphs/tablas.h"
 #include "platform/dialogos.h"
+#include "platform/impresora.h"
 #include "platform/reloj.h"
 #include "platform/superficie.h"
 #include "scene/escena.h"
@@ -245,6 +248,11 @@ QString texto_ayuda() {
         "  --tabla posiciones N           imprime la tabla de posiciones de la experiencia N\n"
         "  --tabla velocidades N          imprime la tabla de velocidades de la experiencia N\n"
         "  --log                          imprime la línea de bitácora de cada lanzamiento\n"
+        "  --valores                      imprime la tabla de valores extremos separada por\n"
+        "                                 tabuladores, como la copia al portapapeles (con las\n"
+        "                                 columnas del blanco si el último lanzamiento lo tiene)\n"
+        "  --imprimir-valores ARCHIVO.pdf guarda la tabla de valores extremos tal como se\n"
+        "                                 imprime, en un PDF\n"
         "  --resumen                      imprime una línea por experiencia: número, muestras,\n"
         "                                 tiempo final, X final y el mensaje del final, si hubo\n"
         "                                 (es la salida cuando no se pide ninguna otra)\n"
@@ -331,6 +339,10 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             if (!siguiente(o.tya)) return false;
         } else if (x == QLatin1String("--escena")) {
             if (!siguiente(o.escena)) return false;
+        } else if (x == QLatin1String("--valores")) {
+            o.salidas << PedidoSalida{Salida::Valores};
+        } else if (x == QLatin1String("--imprimir-valores")) {
+            if (!siguiente(o.pdf_valores)) return false;
         } else if (x == QLatin1String("--log")) {
             o.salidas << PedidoSalida{Salida::Log};
         } else if (x == QLatin1String("--resumen")) {
@@ -489,9 +501,21 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         }
     }
 
-    QList<PedidoSalida> salidas = o.salidas;
-    if (salidas.isEmpty() && o.tya.isEmpty() && imagenes.isEmpty()) salidas << PedidoSalida{Salida::Resumen};
+    // The report's layout follows the target, as the window's does when the report is made.
+    const bool blanco = !lanzamientos.isEmpty() && lanzamientos.last().blanco;
     const QChar sep = separador_local();
+    if (!o.pdf_valores.isEmpty()) {
+        const TextoEnColumnas tabla = tabla_impresa(st, blanco, sep);
+        if (!escribir_pdf(o.pdf_valores, QStringLiteral("valores-extremos"), pagina_predeterminada(),
+                          [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); }, error)) {
+            decir(errores, error);
+            return kSalidaEscritura;
+        }
+    }
+
+    QList<PedidoSalida> salidas = o.salidas;
+    if (salidas.isEmpty() && o.tya.isEmpty() && imagenes.isEmpty() && o.pdf_valores.isEmpty())
+        salidas << PedidoSalida{Salida::Resumen};
     QByteArray texto;
     for (const PedidoSalida& p : salidas) {
         switch (p.que) {
@@ -512,6 +536,9 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             texto += st.TextoCopia.toUtf8();
             break;
         }
+        case Salida::Valores:
+            texto += texto_copia_informe(st, blanco).toUtf8();
+            break;
         }
     }
     if (salida.write(texto) != texto.size()) {

@@ -77,7 +77,7 @@ private:
 // "1\t20\t14.40\t1018.10" and, when the flight ended on a message, a tab and the message.
 QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar separador);
 
-enum class Salida { Resumen, Log, TablaPosiciones, TablaVelocidades };
+enum class Salida { Resumen, Log, TablaPosiciones, TablaVelocidades, Valores };
 struct PedidoSalida { Salida que; int experiencia = 0; };
 
 // A graph image: experiment 1..10, or kTodasLasExperiencias for the comparison.
@@ -91,6 +91,7 @@ struct Opciones {
     QString inic;                 // empty: INIC.DAT of the working folder
     QString tya, escena;
     QString leer;                 // an experiment file loaded instead of flying launches
+    QString pdf_valores;          // the printed extreme-values table, as a PDF
     QList<PedidoSalida> salidas;  // standard-output pieces, in the order asked
     QList<PedidoGrafico> graficos;
     bool horizontal = false;      // graphs of X or Vx instead of Y or Vy

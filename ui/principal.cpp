@@ -27,8 +27,12 @@
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 #include "ayuda.h"
+#include "caja_valores.h"
 #include "formtabla.h"
+#include "platform/impresora_sistema.h"
+#include "scene/textos.h"
 #include "sugiere.h"
+#include "trabajo_practico.h"
 
 namespace tya {
 
@@ -60,14 +64,20 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     connect(vista_, &VistaSuperficie::soltado_arrastre, this, &Princip::Form_DragDrop);
     connect(vista_, &VistaSuperficie::raton_movido, this, &Princip::Form_MouseMove);
     connect(vista_, &VistaSuperficie::pulsado, this, &Princip::Form_Click);
+    impresora_ = std::make_unique<ImpresoraSistema>(dir_);
+    textos_ = std::make_unique<CajaTextos>(st, *escena_, dir_, medida_en_columnas(fuente_textos()));
     crear_menus();
     crear_paneles();
+    conectar_textos();
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &Princip::Timer1_Timer);
 }
 
-Princip::~Princip() = default;
+Princip::~Princip() {
+    // Before the text logic it reads goes: the window is a child and would outlive it.
+    delete caja_;
+}
 
 QAction* Princip::accion(const QString& nombre) const { return findChild<QAction*>(nombre); }
 
@@ -151,7 +161,7 @@ void Princip::crear_menus() {
     Menu_seleccion[3]->setObjectName(QStringLiteral("Menu_seleccion3"));
     Menu_seleccion[4] = entrada(ayuda, "Menu_seleccion4", QStringLiteral("Acerca de Trayecta"), true);
 
-    for (int k : {1, 2})
+    for (int k : {1, 2, 4})
         connect(Menu_seleccion[k], &QAction::triggered, this, [this, k] { Menu_seleccion_Click(k); });
 
     menu_sugiere = en_barra("menu_sugiere", QStringLiteral("?"));
@@ -302,9 +312,9 @@ void Princip::crear_paneles() {
     Frame3 = marco("Frame3", QStringLiteral("Velocidades Instantáneas"));
     Comparaposi = marco("Comparaposi", QStringLiteral("Posiciones Y"));
     Velocidades = marco("Velocidades", QStringLiteral("Velocidades Vy"));
-    Frame4 = marco("Frame4", QStringLiteral("Trabajo Práctico"));
+    Frame4 = new TrabajoPractico(*escena_, dialogos_, *impresora_, dir_, vista_);
     crear_vistas();
-    for (QGroupBox* g : {Frame3, Comparaposi, Velocidades, Frame4}) g->hide();
+    for (QGroupBox* g : {Frame3, Comparaposi, Velocidades, static_cast<QGroupBox*>(Frame4)}) g->hide();
 
     Label18 = new QLabel(QStringLiteral("3750 m"), vista_);
     Label18->setObjectName(QStringLiteral("Label18"));
@@ -424,6 +434,7 @@ void Princip::Timer1_Timer() {
 void Princip::menu_sugiere_Click() { mostrar_sugerencias(); }
 
 void Princip::Menu_seleccion_Click(int indice) {
+    if (indice == 4) return caja_valores()->mostrar_texto(1);
     // The help command is the entry's index plus 8, the second entry counting as 3.
     const int comando = (indice == 2 ? 3 : indice) + 8;
     delete ayuda_;

@@ -26,6 +26,10 @@ namespace tya {
 
 class BotonImagen;
 class CajaTexto;
+class CajaTextos;
+class CajaValores;
+class ImpresoraSistema;
+class TrabajoPractico;
 class FormTabla;
 class Dialogos;
 class Marcador;
@@ -68,6 +72,17 @@ public:
     void cerrar_archivos();   // closes every open file of the program
     const Bitacora& bitacora() const { return bitacora_; }
     Trazas* trazas() const { return trazas_; }
+
+    // Text window, problems, practical work and printing.
+    void menu_modelo_Click();
+    void menu_valores_Click();
+    void Problem_Click();
+    void tp_Click();
+    void ImprVal_Click();
+    void ImprGraf_Click();
+    CajaValores* caja_valores();  // created on first use
+    TrabajoPractico* trabajo_practico() const { return Frame4; }
+    ImpresoraSistema& impresora() { return *impresora_; }
 
     // Parameter entry.
     bool Entrada_KeyPress(int i, QChar tecla);
@@ -168,6 +183,7 @@ private:
     // The start-up steps of session documentation: the offer to delete old logs and a new log.
     void documentacion_al_arrancar();
     void mostrar_sugerencias();
+    void conectar_textos();
 
     EstadoExp& st;
     Dialogos& dialogos_;
@@ -186,7 +202,8 @@ private:
     std::array<QAction*, 5> Menu_seleccion{};
 
     QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *ccc = nullptr, *Frame5 = nullptr, *Frame10 = nullptr,
-              *Frame3 = nullptr, *Comparaposi = nullptr, *Velocidades = nullptr, *Frame4 = nullptr;
+              *Frame3 = nullptr, *Comparaposi = nullptr, *Velocidades = nullptr;
+    TrabajoPractico* Frame4 = nullptr;
     std::array<CajaTexto*, 11> Entrada{};
     std::array<BotonImagen*, 3> SpinUp{}, SpinDown{};
     BotonImagen *Picture1 = nullptr, *Picture2 = nullptr;
@@ -221,6 +238,10 @@ private:
     Bitacora bitacora_;
     QStringList File1;  // the .log files as counted at start-up, in alphabetical order
     Trazas* trazas_ = nullptr;
+
+    std::unique_ptr<ImpresoraSistema> impresora_;
+    std::unique_ptr<CajaTextos> textos_;
+    CajaValores* caja_ = nullptr;
 };
 
 }  // namespace tya

@@ -1,0 +1,104 @@
+#include "informe.h"
+
+#include <algorithm>
+
+#include "core/formato.h"
+#include "scene/textos.h"
+
+namespace tya {
+
+namespace {
+
+// Label, label column, field, value column, rounded in the window.
+const QList<ColumnaInforme> kSinBlanco = {
+    {QStringLiteral("Xo"), 5, 0, 4, false},    {QStringLiteral("Yo"), 15, 1, 14, false},
+    {QStringLiteral("Vo"), 25, 2, 24, false},  {QStringLiteral("Ang."), 35, 3, 34, false},
+    {QStringLiteral("Roz."), 45, 4, 44, false}, {QStringLiteral("Xmax"), 55, 5, 54, false},
+    {QStringLiteral("Ymax"), 65, 6, 64, false}, {QStringLiteral("T"), 75, 7, 74, true},
+    {QStringLiteral("VfX"), 82, 14, 81, true},  {QStringLiteral("VfY"), 90, 15, 89, true}};
+
+const QList<ColumnaInforme> kConBlanco = {
+    {QStringLiteral("Xo"), 5, 0, 5, false},    {QStringLiteral("Yo"), 13, 1, 13, false},
+    {QStringLiteral("Vo"), 21, 2, 21, false},  {QStringLiteral("Ang."), 29, 3, 29, false},
+    {QStringLiteral("Roz."), 37, 4, 37, false}, {QStringLiteral("XoB"), 45, 8, 45, false},
+    {QStringLiteral("YoB"), 53, 9, 53, false},  {QStringLiteral("Vxb"), 61, 10, 61, false},
+    {QStringLiteral("Vyb"), 69, 11, 69, false}, {QStringLiteral("Dmin"), 77, 12, 77, false},
+    {QStringLiteral("Tmin"), 85, 13, 85, false}};
+
+// The printed layout: the window's labels at 8k - 8 (or 7k - 7), column 1 at least.
+QList<ColumnaInforme> impresas(const QList<ColumnaInforme>& ventana, int paso) {
+    QList<ColumnaInforme> l = ventana;
+    for (int k = 0; k < l.size(); ++k) {
+        const int c = std::max(1, paso * k);
+        l[k].columna_etiqueta = l[k].columna_valor = c;
+        l[k].redondeado = false;
+    }
+    return l;
+}
+
+// The print form with the decimal separator the reader expects.
+QString forma_con(Fijo v, QChar sep) {
+    QString s = forma_impresion(v);
+    if (sep != QLatin1Char('.')) s.replace(QLatin1Char('.'), sep);
+    return s;
+}
+
+void encabezado(TextoEnColumnas& t, const QList<ColumnaInforme>& cols) {
+    for (const ColumnaInforme& c : cols) t.en(c.columna_etiqueta, c.etiqueta);
+    t.fin_linea();
+    t.fin_linea();
+}
+
+}  // namespace
+
+const QList<ColumnaInforme>& columnas_informe(bool blanco) { return blanco ? kConBlanco : kSinBlanco; }
+
+const QList<ColumnaInforme>& columnas_impresas(bool blanco) {
+    static const QList<ColumnaInforme> sin = impresas(kSinBlanco, 8), con = impresas(kConBlanco, 7);
+    return blanco ? con : sin;
+}
+
+QString texto_copia_informe(const EstadoExp& st, bool blanco) {
+    const QList<ColumnaInforme>& cols = columnas_informe(blanco);
+    QStringList etiquetas;
+    for (const ColumnaInforme& c : cols) etiquetas << c.etiqueta;
+    QString s = etiquetas.join(QLatin1Char('\t')) + QStringLiteral("\r\n\r\n");
+    for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e) {
+        for (const ColumnaInforme& c : cols) s += forma_copia(st.Extremos[e][c.campo]) + QLatin1Char('\t');
+        s += QStringLiteral("\r\n");
+    }
+    return s;
+}
+
+void valores_extremos(EstadoExp& st, bool blanco, VistaCaja& v, QChar sep) {
+    st.TextoCopia.clear();
+    v.caption = QStringLiteral("Valores Extremos");
+    v.texto.limpiar();
+    v.copiar = true;
+    v.izquierda = blanco ? 100 : 400;
+    v.ancho = blanco ? 9300 : 9000;
+    v.alto = 3425;
+    v.arriba_imprimir = v.arriba_salir3 = 2520;
+    v.picture1 = false;
+    v.icono = false;  // the about text's icon would cover the header
+    v.visible = true;
+    const QList<ColumnaInforme>& cols = columnas_informe(blanco);
+    encabezado(v.texto, cols);
+    for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e)
+        for (const ColumnaInforme& c : cols) {
+            const Fijo x = st.Extremos[e][c.campo];
+            v.texto.en(c.columna_valor, c.redondeado ? formato(x, QStringLiteral("#0.0"), sep) : forma_con(x, sep));
+        }
+    st.TextoCopia = texto_copia_informe(st, blanco);
+}
+
+TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar sep) {
+    TextoEnColumnas t;
+    const QList<ColumnaInforme>& cols = columnas_impresas(blanco);
+    encabezado(t, cols);
+    for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e)
+        for (const ColumnaInforme& c : cols) t.en(c.columna_valor, forma_con(st.Extremos[e][c.campo], sep));
+    return t;
+}
+
+}  // namespace tya

@@ -1,0 +1,38 @@
+#pragma once
+// The extreme-values report: one row per experiment from its summary row, in the text window
+// and in the copy text, and the same table as printed lines.
+#include <QList>
+#include <QString>
+
+#include "core/columnas.h"
+#include "core/experiment_state.h"
+
+namespace tya {
+
+struct VistaCaja;
+
+struct ColumnaInforme {
+    QString etiqueta;
+    int columna_etiqueta;
+    int campo;  // index in Extremos
+    int columna_valor;
+    bool redondeado;  // shown with "#0.0" in the window
+};
+
+// The window's layout without target (ten columns) or with it (eleven).
+const QList<ColumnaInforme>& columnas_informe(bool blanco);
+// The printed layout: the same labels, 8 (or 7) characters apart from the margin, unrounded.
+const QList<ColumnaInforme>& columnas_impresas(bool blanco);
+
+// The copy text: labels separated by tabs, two CR LF, then each experiment's values in the
+// plain copy form, each followed by a tab, the row ended by CR LF.
+QString texto_copia_informe(const EstadoExp& st, bool blanco);
+
+// valores_extremos: the report into the text window's view, and TextoCopia.
+// `separador` is the decimal separator the window shows.
+void valores_extremos(EstadoExp& st, bool blanco, VistaCaja& caja, QChar separador);
+
+// The header, an empty line and the rows of the printed table, at the printed columns.
+TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar separador);
+
+}  // namespace tya

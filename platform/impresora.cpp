@@ -1,0 +1,80 @@
+#include "impresora.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace tya {
+
+QPageLayout pagina_predeterminada() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                       QPageLayout::Millimeter);
+}
+
+bool escribir_pdf(const QString& ruta, const QString& titulo, const QPageLayout& pagina, const Dibujo& dibujo,
+                  QString& error) {
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&memoria);
+        pdf.setPageLayout(pagina);
+        pdf.setResolution(600);
+        pdf.setTitle(titulo);
+        pdf.setCreator(QStringLiteral("Trayecta"));
+        if (!dibujo(pdf, error)) return false;
+    }
+    const QByteArray datos = memoria.data();
+    if (datos.isEmpty()) {
+        error = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
+        return false;
+    }
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("No se puede crear el archivo %1: %2").arg(ruta, f.errorString());
+        return false;
+    }
+    // commit() alone can report success on a full disk: every byte and the flush are checked.
+    if (f.write(datos) != datos.size() || !f.flush()) {
+        error = QStringLiteral("No se pudo escribir el archivo %1: %2").arg(ruta, f.errorString());
+        f.cancelWriting();
+        f.commit();
+        return false;
+    }
+    if (!f.commit()) {
+        error = QStringLiteral("No se pudo guardar el archivo %1: %2").arg(ruta, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString nombre_pdf(const QString& carpeta, const QString& que, const QDateTime& cuando) {
+    const QString base = que + QLatin1Char('_') + cuando.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+    const QDir d(carpeta);
+    QString ruta = d.filePath(base + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(ruta); ++n) ruta = d.filePath(QStringLiteral("%1_%2.pdf").arg(base).arg(n));
+    return ruta;
+}
+
+ResultadoImpresion ImpresoraPdf::imprimir(const QString& que, const Dibujo& dibujo) {
+    ResultadoImpresion r;
+    const QString ruta = nombre_pdf(carpeta_, que, QDateTime::currentDateTime());
+    if (!escribir_pdf(ruta, que, pagina_predeterminada(), dibujo, r.error)) return r;
+    r.estado = ResultadoImpresion::Estado::Pdf;
+    r.archivo = ruta;
+    return r;
+}
+
+QString mensaje_impresion(const ResultadoImpresion& r) {
+    switch (r.estado) {
+    case ResultadoImpresion::Estado::Impreso: return {};
+    case ResultadoImpresion::Estado::Pdf:
+        return QStringLiteral("No hay ninguna impresora instalada. Lo que se iba a imprimir quedó guardado en el archivo:\n%1")
+            .arg(QDir::toNativeSeparators(r.archivo));
+    case ResultadoImpresion::Estado::Fallo: break;
+    }
+    return QStringLiteral("No se pudo imprimir.\n%1").arg(r.error);
+}
+
+}  // namespace tya

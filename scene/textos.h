@@ -1,0 +1,75 @@
+#pragma once
+// The text window's contents and controls, without the window: the topics of mostrar_texto,
+// files and the about text at their print columns, the close/continue button, and the
+// choice of a problem.
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include "core/columnas.h"
+#include "core/experiment_state.h"
+
+namespace tya {
+
+class Dialogos;
+class Escena;
+
+constexpr int kColumnaArchivo = 5;  // a file's lines
+constexpr int kColumnaAcerca = 9;   // the about text
+
+// What the window shows. Positions and sizes in twips.
+struct VistaCaja {
+    bool visible = false;
+    QString caption;
+    int izquierda = 1000, ancho = 7000, alto = 3425;
+    bool copiar = false, imprimir = false, icono = false, picture1 = false;
+    QString salir3 = QStringLiteral("Cerrar");
+    int arriba_salir3 = 4560, arriba_imprimir = 4440;
+    TextoEnColumnas texto;
+};
+
+// The window's print font (bold 8.25-point sans serif) and its column measure: a column is
+// the font's average character width.
+QFont fuente_textos();
+TextoEnColumnas::Medida medida_en_columnas(const QFont& fuente);
+
+// The about text: the paragraph and the contact lines, each printed from column 9.
+const QStringList& parrafo_acerca();
+const QStringList& contacto_acerca();
+
+// A problem number as typed: decimal digits only, with a value from 0 to 15.
+bool respuesta_problema_valida(const QString& respuesta);
+
+class CajaTextos {
+public:
+    // `directorio`: the working folder the texts are read from.
+    CajaTextos(EstadoExp& st, Escena& escena, const QString& directorio, TextoEnColumnas::Medida medida = {});
+
+    VistaCaja& vista() { return vista_; }
+    // Topics 1 (about), 6 (problem), 7 (friction model), 8 (calculation method). False when
+    // the topic's file could not be read (for a problem the window is left to its caller).
+    bool mostrar_texto(int tema);
+    // An empty line, then each line of the file from column 5; false (nothing printed but
+    // the empty line) when the file cannot be read.
+    bool mostrar_archivo(const QString& nombre, QString& error);
+    void Salir3_Click();
+    // Closes the window as "Cerrar" does (also the window frame's close box).
+    void cerrar();
+    // Another window became active: `Copiar` is hidden.
+    void CajaValores_Form_Deactivate() { vista_.copiar = false; }
+
+    // The menu entry "Problemas": asks for the number until a valid one or none is given.
+    void Problem_Click(Dialogos& dialogos);
+    // The lines `Imprimir` prints: the last problem chosen; false with a message otherwise.
+    bool lineas_problema(QStringList& lineas, QString& error) const;
+
+    QString ruta(const QString& nombre) const;
+
+private:
+    EstadoExp& st_;
+    Escena& escena_;
+    QString dir_;
+    VistaCaja vista_;
+};
+
+}  // namespace tya

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "apoyo.h"
+#include "files/informe.h"
+#include "scene/textos.h"
+
+using namespace tya;
+using namespace tya::prueba;
+
+namespace {
+
+void escribir(const QString& ruta, const QByteArray& datos) {
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(datos);
+}
+
+struct Puesto {
+    QTemporaryDir dir;
+    Banco b;
+    CajaTextos caja{*b.st, b.escena, dir.path()};
+    VistaCaja& v = caja.vista();
+    Puesto() {
+        escribir(dir.filePath("modelo.txt"), "Modelo\r\nk = 1/2 Cd A\r\n");
+        escribir(dir.filePath("metodo.txt"), "Euler\r\n");
+        escribir(dir.filePath("7Prob"), "Problema 7\r\nF\xedsica en latin-1\r\n");
+    }
+};
+
+}  // namespace
+
+TEST(Textos, RespuestaDelProblema) {
+    const QList<std::pair<QString, bool>> casos = {
+        {"0", true},   {"15", true},  {"7", true},    {"007", true}, {"0015", true},
+        {"16", false}, {"-1", false}, {"1.5", false}, {" 3", false}, {"3 ", false},
+        {"a", false},  {"", false},   {"00016", false}, {QString(40, '9'), false}, {QString::fromUtf8("٣"), false}};
+    for (const auto& [r, vale] : casos) EXPECT_EQ(respuesta_problema_valida(r), vale) << r.toStdString();
+}
+
+TEST(Textos, EleccionDeProblema) {
+    Puesto p;
+    p.b.dialogos.respuestas_entrada = {"16", "-1", "1.5", " 3", "a", "7"};
+    p.caja.Problem_Click(p.b.dialogos);
+    ASSERT_EQ(p.b.dialogos.preguntas.size(), 6);
+    EXPECT_EQ(p.b.dialogos.preguntas[0], "Ingrese el Número de problema (entre 0 y 15)|Problemas|0");
+    EXPECT_TRUE(p.b.dialogos.mensajes.isEmpty());
+    EXPECT_EQ(p.b.st->ArchivoProblema, "7Prob");
+    EXPECT_TRUE(p.v.visible && p.v.imprimir && !p.v.icono);
+    EXPECT_EQ(p.v.caption, "Problema a resolver");
+    EXPECT_EQ(p.v.texto.lineas(), QStringList({"", "    Problema 7", "    Física en latin-1"}));
+    EXPECT_EQ(std::tuple(p.v.izquierda, p.v.ancho, p.v.alto, p.v.arriba_salir3, p.v.arriba_imprimir),
+              std::tuple(1000, 7000, 3425, 2520, 2520));
+    EXPECT_TRUE(p.b.sup.retenido());
+    QStringList lineas;
+    QString error;
+    EXPECT_TRUE(p.caja.lineas_problema(lineas, error));
+    EXPECT_EQ(lineas.size(), 2);
+
+    // 007 is valid, but its file does not exist: the window closes at once.
+    p.b.dialogos.respuestas_entrada = {"007"};
+    p.caja.Problem_Click(p.b.dialogos);
+    EXPECT_EQ(p.b.st->ArchivoProblema, "007Prob");
+    EXPECT_FALSE(p.v.visible || p.v.imprimir || p.b.sup.retenido());
+    EXPECT_FALSE(p.caja.lineas_problema(lineas, error));
+    EXPECT_TRUE(error.contains("007Prob"));
+
+    // Cancel changes nothing.
+    p.b.dialogos.respuestas_entrada = {};
+    p.caja.Problem_Click(p.b.dialogos);
+    EXPECT_EQ(p.b.st->ArchivoProblema, "007Prob");
+
+    Puesto nuevo;
+    EXPECT_FALSE(nuevo.caja.lineas_problema(lineas, error));
+    EXPECT_TRUE(error.contains("Problemas"));
+}
+
+TEST(Textos, OrdenDeLosTemas) {
+    Puesto p;
+    p.caja.mostrar_texto(1);
+    EXPECT_EQ(p.v.salir3, "Cerrar");  // before any model text
+    EXPECT_TRUE(p.v.icono);
+    const QStringList acerca = p.v.texto.lineas();
+    ASSERT_EQ(acerca.size(), 11);
+    EXPECT_EQ(acerca[2], QString(8, ' ') + "Trayecta es un programa que se distribuye gratuitamente en los");
+    EXPECT_EQ(acerca[4], QString(8, ' ') + "Se ruega comunicar al autor  opiniones y sugerencias que permitan");
+    EXPECT_EQ(acerca.mid(0, 2) + acerca.mid(6, 1), QStringList({"", "", ""}));
+
+    p.caja.mostrar_texto(7);
+    EXPECT_EQ(std::tuple(p.v.caption, p.v.alto, p.v.salir3, p.v.arriba_salir3, p.v.picture1, p.v.icono),
+              std::tuple(QString("Modelo de Fricción"), 6000, QString("Seguir"), 5120, true, false));
+    // The report over the model keeps "Seguir", which then leads to the method.
+    valores_extremos(*p.b.st, false, p.v, '.');
+    EXPECT_EQ(p.v.salir3, "Seguir");
+    EXPECT_TRUE(p.v.copiar);
+    p.caja.CajaValores_Form_Deactivate();
+    EXPECT_FALSE(p.v.copiar);
+    p.caja.Salir3_Click();
+    EXPECT_EQ(std::tuple(p.v.visible, p.v.caption, p.v.salir3, p.v.picture1),
+              std::tuple(true, QString("Método de cálculo"), QString("Salir"), false));
+    EXPECT_EQ(p.v.texto.lineas(), QStringList({"", "    Euler"}));
+    p.caja.mostrar_texto(1);
+    EXPECT_EQ(p.v.salir3, "Salir");
+    EXPECT_EQ(p.v.arriba_salir3, 2520);
+    p.caja.Salir3_Click();
+    EXPECT_FALSE(p.v.visible || p.v.icono || p.b.sup.retenido());
+
+    // While a flight runs no topic opens.
+    p.b.st->EnVuelo = 1;
+    for (int tema : {1, 6, 7, 8}) {
+        EXPECT_FALSE(p.caja.mostrar_texto(tema));
+        EXPECT_FALSE(p.v.visible) << tema;
+    }
+}
+
+TEST(Textos, TextoDelModeloQueFalta) {
+    Puesto p;
+    QFile::remove(p.dir.filePath("modelo.txt"));
+    EXPECT_FALSE(p.caja.mostrar_texto(7));
+    EXPECT_TRUE(p.v.visible);
+    ASSERT_EQ(p.v.texto.lineas().size(), 2);
+    EXPECT_TRUE(p.v.texto.lineas()[1].contains("modelo.txt"));
+    // "Seguir" still leads on to the method.
+    p.caja.Salir3_Click();
+    EXPECT_EQ(p.v.caption, "Método de cálculo");
+}

@@ -1,0 +1,191 @@
+#include "caja_valores.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <cmath>
+
+#include "core/experiment_state.h"
+#include "core/formato.h"
+#include "files/impresion.h"
+#include "files/informe.h"
+#include "platform/dialogos.h"
+#include "platform/impresora.h"
+#include "scene/textos.h"
+
+namespace tya {
+
+namespace {
+constexpr int kTwipsPorPx = 15;
+// A window's outer size in twips holds its frame too: borders and caption, in pixels.
+constexpr int kMarcoAncho = 6, kMarcoAlto = 26;
+int px(int twips) { return static_cast<int>(std::lround(double(twips) / kTwipsPorPx)); }
+}  // namespace
+
+CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, Impresora& impresora,
+                         QWidget* padre)
+    : QDialog(padre, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+      textos_(textos), st_(st), dialogos_(dialogos), impresora_(impresora), fuente_(fuente_textos()) {
+    setObjectName(QStringLiteral("CajaValores"));
+    setModal(false);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    auto boton = [this](const char* nombre, const QString& caption, int x, int y, int w, int h) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(nombre));
+        b->setAutoDefault(false);
+        b->setGeometry(px(x), px(y), px(w), px(h));
+        return b;
+    };
+    auto imagen = [this](const char* nombre, const QString& archivo, int x, int y, int w, int h) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QLatin1String(nombre));
+        // From the working folder; a missing picture leaves the place empty.
+        const QPixmap p(textos_.ruta(archivo));
+        l->setPixmap(p);
+        l->setGeometry(px(x), px(y), std::max(px(w), p.width()), std::max(px(h), p.height()));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->hide();
+        return l;
+    };
+    Copiar = boton("Copiar", QStringLiteral("Copiar al Portapapeles"), 1440, 2520, 2655, 375);
+    Picture1 = imagen("Picture1", QStringLiteral("Picture1.png"), 600, 2640, 2055, 2895);
+    icono = imagen("icono", QStringLiteral("icono.png"), 120, 120, 495, 495);
+    Imprimir = boton("Imprimir", QStringLiteral("Imprimir"), 600, 4440, 1215, 375);
+    Salir3 = boton("Salir3", QStringLiteral("Cerrar"), 5880, 4560, 855, 375);
+    Copiar->hide();
+    Imprimir->hide();
+    connect(Copiar, &QPushButton::clicked, this, &CajaValores::Copiar_Click);
+    connect(Imprimir, &QPushButton::clicked, this, &CajaValores::Imprimir_Click);
+    connect(Salir3, &QPushButton::clicked, this, &CajaValores::Salir3_Click);
+    move(px(1000), 100);
+}
+
+void CajaValores::mostrar_texto(int tema) {
+    textos_.mostrar_texto(tema);
+    aplicar();
+}
+
+void CajaValores::Problem_Click() {
+    textos_.Problem_Click(dialogos_);
+    aplicar();
+    if (!textos_.vista().visible) emit escena_redibujada();
+}
+
+void CajaValores::menu_valores_Click(bool blanco) {
+    if (st_.EnVuelo == 1) return;
+    textos_.vista().visible = false;
+    valores_extremos(st_, blanco, textos_.vista(), separador_local());
+    aplicar();
+}
+
+void CajaValores::aplicar() {
+    const VistaCaja& v = textos_.vista();
+    if (!v.visible) {
+        hide();
+        return;
+    }
+    setWindowTitle(v.caption);
+    Copiar->setVisible(v.copiar);
+    Imprimir->setVisible(v.imprimir);
+    icono->setVisible(v.icono);
+    Picture1->setVisible(v.picture1);
+    Salir3->setText(v.salir3);
+
+    // The text decides the size when it does not fit the window's: no line is cut off.
+    const QFontMetricsF fm(fuente_);
+    const double columna = fm.averageCharWidth();
+    double derecha = 0;
+    for (const TextoEnColumnas::Renglon& r : v.texto.renglones())
+        for (const TextoEnColumnas::Trozo& t : r)
+            derecha = std::max(derecha, (t.columna - 1) * columna + fm.horizontalAdvance(t.texto));
+    const int abajo_texto = static_cast<int>(std::ceil(v.texto.renglones().size() * fm.lineSpacing())) + 4;
+    const int arriba_botones = std::min(px(v.arriba_imprimir), px(v.arriba_salir3));
+    const int bajar = std::max(0, abajo_texto - arriba_botones);
+    QSize cliente(px(v.ancho) - kMarcoAncho, px(v.alto) - kMarcoAlto + bajar);
+    cliente.setWidth(std::max(cliente.width(), static_cast<int>(std::ceil(derecha + columna))));
+    if (QScreen* s = screen()) cliente = cliente.boundedTo(s->availableGeometry().size() - QSize(kMarcoAncho, kMarcoAlto));
+    Imprimir->move(Imprimir->x(), px(v.arriba_imprimir) + bajar);
+    Salir3->move(Salir3->x(), px(v.arriba_salir3) + bajar);
+    Copiar->move(Copiar->x(), px(2520) + bajar);
+    setFixedSize(cliente);
+    move(px(v.izquierda), y());
+    update();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        show();
+    }
+}
+
+void CajaValores::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setFont(fuente_);
+    p.setPen(palette().color(QPalette::Text));
+    const QFontMetricsF fm(fuente_);
+    const double columna = fm.averageCharWidth();
+    double y = fm.ascent();
+    for (const TextoEnColumnas::Renglon& r : textos_.vista().texto.renglones()) {
+        for (const TextoEnColumnas::Trozo& t : r) p.drawText(QPointF((t.columna - 1) * columna, y), t.texto);
+        y += fm.lineSpacing();
+    }
+}
+
+void CajaValores::changeEvent(QEvent* ev) {
+    // Only when another window of the program takes over; going to another program keeps it.
+    if (ev->type() == QEvent::ActivationChange && !isActiveWindow() && QApplication::activeWindow()) {
+        textos_.CajaValores_Form_Deactivate();
+        Copiar->hide();
+    }
+    QDialog::changeEvent(ev);
+}
+
+void CajaValores::Copiar_Click() {
+    QApplication::clipboard()->clear();
+    QApplication::clipboard()->setText(st_.TextoCopia);
+}
+
+void CajaValores::Imprimir_Click() {
+    QStringList lineas;
+    QString error;
+    if (!textos_.lineas_problema(lineas, error)) {
+        dialogos_.mensaje(error);
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ResultadoImpresion r = impresora_.imprimir(
+        QStringLiteral("problema-") + st_.ArchivoProblema,
+        [&](QPagedPaintDevice& d, QString& e) { return dibujar_lineas(d, lineas, e); });
+    QApplication::restoreOverrideCursor();
+    if (const QString m = mensaje_impresion(r); !m.isEmpty()) dialogos_.mensaje(m);
+}
+
+void CajaValores::Salir3_Click() {
+    const bool cierra = textos_.vista().salir3 != QLatin1String("Seguir");
+    textos_.Salir3_Click();
+    aplicar();
+    if (cierra) emit escena_redibujada();
+}
+
+void CajaValores::closeEvent(QCloseEvent* ev) {
+    // The frame's close box closes as "Cerrar" would, whatever the button reads.
+    textos_.cerrar();
+    aplicar();
+    emit escena_redibujada();
+    ev->accept();
+}
+
+void CajaValores::reject() {
+    textos_.cerrar();
+    aplicar();
+    emit escena_redibujada();
+}
+
+}  // namespace tya
