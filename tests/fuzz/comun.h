@@ -2,7 +2,9 @@
 // What every fuzz target shares: the abort on a broken invariant, the relaxed mode, Qt.
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -54,6 +56,15 @@ inline const EstadoExp& estado_inicial() {
         return s;
     }();
     return *st;
+}
+
+// A folder of the target's own for the whole run, in memory when the system has such a place:
+// files rewritten on disk for every input cost more than the code under test.
+inline QTemporaryDir& carpeta() {
+    static QTemporaryDir c(QDir(QStringLiteral("/dev/shm")).exists()
+                               ? QStringLiteral("/dev/shm/tya-fuzz-XXXXXX")
+                               : QDir::tempPath() + QStringLiteral("/tya-fuzz-XXXXXX"));
+    return c;
 }
 
 inline QByteArray bytes(const uint8_t* datos, size_t n) {

@@ -16,11 +16,6 @@ using namespace tya;
 
 namespace {
 
-QTemporaryDir& carpeta() {
-    static QTemporaryDir c;
-    return c;
-}
-
 QByteArray inic_original() {
     static const QByteArray d = [] {
         QFile f(QStringLiteral(TYA_DATOS "/INIC.DAT"));
@@ -52,7 +47,7 @@ QMap<QString, QByteArray> contenido() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::iniciar_qt();
-    if (!carpeta().isValid() || !QDir::setCurrent(carpeta().path())) return 1;
+    if (!fuzz::carpeta().isValid() || !QDir::setCurrent(fuzz::carpeta().path())) return 1;
     return 0;
 }
 
@@ -87,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
     const QString todo = args.join(QLatin1Char(' ')) + QStringLiteral(" -> ") + QString::number(rc) +
                          QStringLiteral(": ") + QString::fromUtf8(errores.data());
     EXIGIR(rc == calc::kSalidaBien || rc == calc::kSalidaEscritura || rc == calc::kSalidaRechazo, todo);
-    EXIGIR(QDir::currentPath() == carpeta().path(), QDir::currentPath());
+    EXIGIR(QDir::currentPath() == fuzz::carpeta().path(), QDir::currentPath());
     if (rc == calc::kSalidaRechazo) {
         EXIGIR(salida.data().isEmpty(), todo);
         EXIGIR(contenido() == antes, QStringLiteral("archivos escritos: ") + todo);

@@ -42,7 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam) {
     static const std::unique_ptr<EstadoExp> estado = std::make_unique<EstadoExp>();
     EstadoExp& st = *estado;
     st = fuzz::estado_inicial();
-    Superficie sup = nueva_superficie_escena();
+    // Surfaces kept from one input to the next and cleared: a new image for each is slow.
+    static Superficie sup = nueva_superficie_escena();
+    sup.modo(Modo::Copia);
+    sup.retenido(true);
+    sup.borrar();
     Escena escena(st, sup);
     escena.preparar();
     escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
@@ -51,9 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam) {
     const QByteArray antes = texto_experiencias(st);
     if (r.ok) escena.redibujar_escena();
 
-    Superficie curvas = nueva_caja_grafico(CajaGrafico::Curvas);
-    Superficie compara_p = nueva_caja_grafico(CajaGrafico::ComparaP);
-    Superficie compara_v = nueva_caja_grafico(CajaGrafico::ComparaV);
+    static Superficie curvas = nueva_caja_grafico(CajaGrafico::Curvas);
+    static Superficie compara_p = nueva_caja_grafico(CajaGrafico::ComparaP);
+    static Superficie compara_v = nueva_caja_grafico(CajaGrafico::ComparaV);
+    for (Superficie* caja : {&curvas, &compara_p, &compara_v}) {
+        caja->retenido(true);
+        caja->borrar();
+        caja->modo(Modo::Invertido);
+        caja->escala(0, 0, caja->ancho_px(), caja->alto_px());
+        caja->posicion(0, 0);
+    }
     AcumComparacion acum;
     // One experiment past the stored ones too: the number box may name it.
     for (int k = 0; k <= st.NExp + 1; ++k) {
