@@ -47,8 +47,7 @@ QMap<QString, QByteArray> contenido() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::iniciar_qt();
-    if (!fuzz::carpeta().isValid() || !QDir::setCurrent(fuzz::carpeta().path())) return 1;
-    return 0;
+    return fuzz::carpeta().isValid() ? 0 : 1;
 }
 
 // The input: arguments one a line, then after a NUL the standard input, then the files "a" and
@@ -56,6 +55,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 // nothing outside the folder is read or written.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
     const QList<QByteArray> partes = fuzz::bytes(datos, n).split('\0');
+    // Only while the command runs: the fuzzer's own paths stay relative to where it started.
+    const QString inicio = QDir::currentPath();
+    EXIGIR(QDir::setCurrent(fuzz::carpeta().path()), fuzz::carpeta().path());
     QDir aqui = QDir::current();
     for (const QFileInfo& i : aqui.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
         if (i.isDir() && !i.isSymLink()) QDir(i.filePath()).removeRecursively();
@@ -106,5 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
             }
         }
     }
+    QDir::setCurrent(inicio);
     return 0;
 }
