@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 
@@ -28,11 +27,7 @@ int main(int argc, char** argv) {
 
     tya::Princip ventana(*estado, dialogos, reloj, QDir::currentPath());
     dialogos.padre(&ventana);
-    QString error;
-    if (!ventana.cargar(error)) {
-        QMessageBox::critical(nullptr, tya::kTituloAplicacion, error);
-        return 1;
-    }
+    if (!ventana.cargar()) return 1;
     // Without a window manager a maximize request is not honoured: take the screen's size first.
     if (QScreen* pantalla = QGuiApplication::primaryScreen()) ventana.setGeometry(pantalla->availableGeometry());
     ventana.showMaximized();
