@@ -189,7 +189,9 @@ void CajaTexto::mouseReleaseEvent(QMouseEvent* ev) {
 
 void CajaTexto::contextMenuEvent(QContextMenuEvent* ev) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    if (QAction* a = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    // The toolkit's entry pastes unfiltered; it is known by its caption, "&Paste" as translated.
+    for (QAction* a : menu->actions()) {
+        if (a->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste")) continue;
         disconnect(a, &QAction::triggered, nullptr, nullptr);
         connect(a, &QAction::triggered, this, [this] { pegar(QClipboard::Clipboard); });
     }

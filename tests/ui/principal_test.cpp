@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -111,6 +112,17 @@ private slots:
         }
         QCOMPARE(p.st->Param[iAng], Fijo::entero(-45));
         QCOMPARE(p.st->Param[iVo], Fijo::entero(12));
+        // So is the paste entry of the box's context menu.
+        QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
+        QTimer::singleShot(50, [] {
+            for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
+                if (a->text().startsWith(QStringLiteral("&Paste"))) a->trigger();
+            QApplication::activePopupWidget()->close();
+        });
+        p.w->entrada(2)->selectAll();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), p.w->entrada(2)->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(p.w->entrada(2), &menu);
+        QCOMPARE(p.w->entrada(2)->text(), QStringLiteral("9"));
         // A value far beyond the fixed-point range is refused like any other.
         p.w->entrada(9)->setText("99999999999999999999999");
         QCOMPARE(p.dlg.mensajes.size(), 1);
