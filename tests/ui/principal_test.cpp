@@ -96,6 +96,8 @@ private slots:
         p.w->entrada(3)->clear();
         p.teclear(3, "7000");
         QCOMPARE(p.st->Param[iXo], Fijo::entero(700));
+        p.w->entrada(4)->setText("5000");
+        QCOMPARE(p.st->Param[iYo], Fijo());
         QVERIFY(p.dlg.mensajes.isEmpty());
         // Pasted text goes through the same filter as typed keys: the box never shows what its
         // value is not.
