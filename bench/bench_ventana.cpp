@@ -23,9 +23,8 @@ int main(int argc, char** argv) {
     tya::DialogosGuion dlg;
     tya::RelojReal reloj;
     tya::Princip w(*st, dlg, reloj, dir.path());
-    QString error;
-    if (!w.cargar(error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!w.cargar()) {
+        std::fprintf(stderr, "%s\n", qPrintable(dlg.mensajes.join(QLatin1Char('\n'))));
         return 1;
     }
     w.resize(1280, 800);

@@ -1,6 +1,8 @@
 #pragma once
 // A headless set-up for tests: state, scene surface, a clock that does not wait, scripted boxes.
+#include <QFile>
 #include <memory>
+#include <vector>
 
 #include "core/experiment_state.h"
 #include "core/vuelo.h"
@@ -54,5 +56,41 @@ struct Banco {
     }
     FinVuelo volar() { return calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco); }
 };
+
+inline QByteArray leer(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Muestra { double x, y, vx, vy; };
+
+// Stores experiment k as a flight would: one sample every 0.75 s, position extremes from 0,
+// velocity extremes from the first sample, then the end state, a step counter and the final time.
+inline void guardar(EstadoExp& st, int k, const std::vector<Muestra>& m, Muestra fin, double tf, int color = 3) {
+    const int e = k - 1, n = static_cast<int>(m.size());
+    Registro& p = st.Pos[e];
+    Registro& v = st.VelMarca[e];
+    p.fill(Fijo());
+    v.fill(Fijo());
+    p[0] = Fijo::entero(color);
+    p[1] = v[1] = Fijo::entero(n);
+    double pe[] = {0, 0, 0, 0, fin.x, fin.y, 51};
+    double ve[] = {m.empty() ? 0 : m[0].vy, m.empty() ? 0 : m[0].vy, m.empty() ? 0 : m[0].vx, m.empty() ? 0 : m[0].vx,
+                   fin.vx, fin.vy, tf};
+    for (int i = 1; i <= n + 1; ++i) {
+        const Muestra& s = i <= n ? m[static_cast<size_t>(i - 1)] : fin;
+        if (i <= n) {
+            p[2 * i] = Fijo::desde(s.x); p[2 * i + 1] = Fijo::desde(s.y);
+            v[2 * i] = Fijo::desde(s.vx); v[2 * i + 1] = Fijo::desde(s.vy);
+        }
+        pe[0] = std::max(pe[0], s.y); pe[1] = std::min(pe[1], s.y); pe[2] = std::max(pe[2], s.x); pe[3] = std::min(pe[3], s.x);
+        ve[0] = std::max(ve[0], s.vy); ve[1] = std::min(ve[1], s.vy); ve[2] = std::max(ve[2], s.vx); ve[3] = std::min(ve[3], s.vx);
+    }
+    for (int j = 0; j < 7; ++j) {
+        p[2 * n + 2 + j] = Fijo::desde(pe[j]);
+        v[2 * n + 2 + j] = Fijo::desde(ve[j]);
+    }
+    st.NExp = std::max<int16_t>(st.NExp, static_cast<int16_t>(k));
+}
 
 }  // namespace tya::prueba

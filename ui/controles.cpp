@@ -1,10 +1,14 @@
 #include "controles.h"
 
+#include <QAction>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <memory>
 
 #include "core/experiment_state.h"
 #include "platform/reloj.h"
@@ -159,7 +163,59 @@ void Marcador::mousePressEvent(QMouseEvent*) {
     drag->exec(Qt::MoveAction);
 }
 
+QString CajaTexto::filtrado(const QString& texto) {
+    QString r;
+    for (QChar c : texto)
+        if (c.isPrint() && (!filtro || filtro(c))) r += c;
+    return r;
+}
+
+void CajaTexto::pegar(QClipboard::Mode modo) {
+    if (isReadOnly()) return;
+    const QString t = filtrado(QGuiApplication::clipboard()->text(modo));
+    if (!t.isEmpty()) insert(t);
+}
+
+void CajaTexto::mouseReleaseEvent(QMouseEvent* ev) {
+    if (ev->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (rect().contains(ev->position().toPoint())) {
+            deselect();
+            pegar(QClipboard::Selection);
+        }
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(ev);
+}
+
+void CajaTexto::contextMenuEvent(QContextMenuEvent* ev) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // The toolkit's entry pastes unfiltered; it is known by its caption, "&Paste" as translated.
+    for (QAction* a : menu->actions()) {
+        if (a->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste")) continue;
+        disconnect(a, &QAction::triggered, nullptr, nullptr);
+        connect(a, &QAction::triggered, this, [this] { pegar(QClipboard::Clipboard); });
+    }
+    menu->exec(ev->globalPos());
+}
+
+void CajaTexto::dropEvent(QDropEvent* ev) {
+    QMimeData datos;
+    datos.setText(filtrado(ev->mimeData()->text()));
+    QDropEvent filtrada(ev->position(), ev->possibleActions(), &datos, ev->buttons(), ev->modifiers());
+    QLineEdit::dropEvent(&filtrada);
+    ev->setDropAction(filtrada.dropAction());
+    ev->setAccepted(filtrada.isAccepted());
+}
+
+void CajaTexto::inputMethodEvent(QInputMethodEvent* ev) {
+    if (ev->commitString().isEmpty()) return QLineEdit::inputMethodEvent(ev);
+    QInputMethodEvent filtrada(ev->preeditString(), ev->attributes());
+    filtrada.setCommitString(filtrado(ev->commitString()), ev->replacementStart(), ev->replacementLength());
+    QLineEdit::inputMethodEvent(&filtrada);
+}
+
 void CajaTexto::keyPressEvent(QKeyEvent* ev) {
+    if (ev->matches(QKeySequence::Paste)) return pegar(QClipboard::Clipboard);
     const QString t = ev->text();
     const bool caracter = t.size() == 1 && (t[0].isPrint() || t[0] == QChar(8) || t[0] == QChar(13));
     if (caracter && !(ev->modifiers() & Qt::ControlModifier) && filtro && !filtro(t[0])) return;

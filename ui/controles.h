@@ -1,5 +1,6 @@
 #pragma once
 // Small controls of the main window: the scene view, picture buttons, markers, entry boxes.
+#include <QClipboard>
 #include <QLineEdit>
 #include <QWidget>
 #include <functional>
@@ -83,7 +84,7 @@ private:
     bool blanco_;
 };
 
-// A text box whose typed characters pass through a filter first.
+// A text box whose characters, typed, pasted or dropped, pass through a filter first.
 class CajaTexto : public QLineEdit {
     Q_OBJECT
 public:
@@ -92,6 +93,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void contextMenuEvent(QContextMenuEvent*) override;
+    void dropEvent(QDropEvent*) override;
+    void inputMethodEvent(QInputMethodEvent*) override;
+
+private:
+    // The characters of `texto` the filter takes, each offered as a typed key.
+    QString filtrado(const QString& texto);
+    void pegar(QClipboard::Mode modo);
 };
 
 }  // namespace tya

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 
@@ -22,27 +21,24 @@ int main(int argc, char** argv) {
 
     // Started from a folder with INIC.DAT it works there; from anywhere else (a desktop menu), in
     // the per-user folder. Everything relative then resolves there, as in the folder itself.
+    tya::DialogosQt dialogos;
     QString error;
     const QString carpeta = tya::preparar_carpeta_trabajo(error);
     if (carpeta.isEmpty() || !QDir::setCurrent(carpeta)) {
         if (error.isEmpty()) error = QStringLiteral("No se puede usar la carpeta de trabajo %1.").arg(carpeta);
-        QMessageBox::critical(nullptr, tya::kTituloAplicacion, error);
+        dialogos.mensaje(error);
         return 1;
     }
 
     tya::RelojReal reloj;
     auto estado = std::make_unique<tya::EstadoExp>();
-    tya::DialogosQt dialogos;
 
     tya::Form2 splash;
     splash.mostrar(reloj);
 
     tya::Princip ventana(*estado, dialogos, reloj, carpeta);
     dialogos.padre(&ventana);
-    if (!ventana.cargar(error)) {
-        QMessageBox::critical(nullptr, tya::kTituloAplicacion, error);
-        return 1;
-    }
+    if (!ventana.cargar()) return 1;
     // Without a window manager a maximize request is not honoured: take the screen's size first.
     if (QScreen* pantalla = QGuiApplication::primaryScreen()) ventana.setGeometry(pantalla->availableGeometry());
     ventana.showMaximized();

@@ -336,12 +336,16 @@ void Princip::crear_paneles() {
     connect(Blanco, &Marcador::presionado, this, &Princip::Blanco_MouseDown);
 }
 
-bool Princip::cargar(QString& error) {
+bool Princip::cargar() {
     // Both files are read before anything is set up, so a bad one leaves no half-built window.
     ValoresInic inic;
-    if (!leer_inic(QDir(dir_).filePath(QStringLiteral("INIC.DAT")), inic, error)) return false;
     uint8_t trazo = 0;
-    if (!leer_trazo(QDir(dir_).filePath(QStringLiteral("trazo.txt")), trazo, error)) return false;
+    QString error;
+    if (!leer_inic(QDir(dir_).filePath(QStringLiteral("INIC.DAT")), inic, error) ||
+        !leer_trazo(QDir(dir_).filePath(QStringLiteral("trazo.txt")), trazo, error)) {
+        dialogos_.mensaje(error);
+        return false;
+    }
 
     st.ColorVel = rgb(250, 100, 250);
     st.ColorAcel = rgb(50, 250, 250);
@@ -602,6 +606,7 @@ void Princip::Combo1_Click(int posicion) {
     };
     if (r.isEmpty()) return plomo();
     Combo1->setEditText(QStringLiteral("Material: d = ") + r);
+    Combo1->lineEdit()->setCursorPosition(0);  // a text wider than the list shows its beginning
     const double d = leer_numero(r);
     bool simple = true;
     for (QChar c : r)

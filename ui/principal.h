@@ -45,8 +45,8 @@ public:
     Princip(EstadoExp& st, Dialogos& dialogos, Reloj& reloj, const QString& directorio);
     ~Princip() override;
 
-    // The load sequence; false with a message naming the file when start-up cannot go on.
-    bool cargar(QString& error);
+    // The load sequence; when start-up cannot go on, a message naming the file and false.
+    bool cargar();
 
     // Commands of the menu bar and the picture buttons.
     void Lanzar1_Click();

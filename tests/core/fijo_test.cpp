@@ -38,50 +38,33 @@ TEST(Fijo, RedondeoAlParYDesborde) {
     EXPECT_EQ(entero16(-1e9), -32768);
 }
 
-TEST(Formato, FormasSimpleYDeImpresion) {
-    EXPECT_EQ(forma_simple(Fijo::desde(12)), " 12");
-    EXPECT_EQ(forma_simple(Fijo::desde(-3.25)), "-3.25");
-    EXPECT_EQ(forma_simple(Fijo::desde(0.5)), " 0.5");
-    EXPECT_EQ(forma_simple(Fijo::desde(1018.1234)), " 1018.1234");
-    EXPECT_EQ(forma_simple(Fijo()), " 0");
-    EXPECT_EQ(forma_impresion(Fijo::desde(7.1)), " 7.1 ");
-    EXPECT_EQ(forma_archivo(Fijo::desde(-0.0001)), "-0.0001");
-    EXPECT_EQ(forma_simple_entero(3), " 3");
-    EXPECT_EQ(forma_simple_f32(1018.125f), " 1018.125");
-    EXPECT_EQ(forma_simple_f32(-0.5f), "-0.5");
-    EXPECT_EQ(forma_simple_f32(123456789.0f), " 1.234568E+08");
-}
-
-TEST(Formato, Mascaras) {
+TEST(Formato, FormasYMascaras) {
     const QChar p('.'), c(',');
-    EXPECT_EQ(formato(Fijo::desde(53.0330), "###0.00", p), "53.03");
-    EXPECT_EQ(formato(Fijo::desde(0.004), "###0.00", p), "0.00");
-    EXPECT_EQ(formato(Fijo::desde(-0.2), "###0.00", c), "-0,20");
-    EXPECT_EQ(formato(Fijo::desde(0.005), "##0.00", p), "0.01");  // half away from zero
-    EXPECT_EQ(formato(Fijo::desde(-0.004), "##0.00", p), "0.00");
-    EXPECT_EQ(formato(Fijo::desde(100), "##0.0#", p), "100.0");
-    EXPECT_EQ(formato(Fijo::desde(12.347), "##0.0#", p), "12.35");
-    EXPECT_EQ(formato(Fijo::desde(11.3), "#0.0#", c), "11,3");
-    EXPECT_EQ(formato(Fijo::desde(0.4), "0.#", p), "0.4");
-    EXPECT_EQ(formato(Fijo::desde(5), "0.#", p), "5");
-    EXPECT_EQ(formato(Fijo::desde(6449.6), "###0", p), "6450");
-    EXPECT_EQ(formato(Fijo(), "##0", p), "0");
-    EXPECT_EQ(ajustar("100.0", 8), "100.0   ");
-    EXPECT_EQ(ajustar("123456789", 6), "123456");
+    const std::pair<QString, const char*> casos[] = {
+        {forma_simple(Fijo::desde(12)), " 12"},         {forma_simple(Fijo::desde(-3.25)), "-3.25"},
+        {forma_simple(Fijo::desde(0.5)), " 0.5"},       {forma_simple(Fijo::desde(1018.1234)), " 1018.1234"},
+        {forma_simple(Fijo()), " 0"},                   {forma_impresion(Fijo::desde(7.1)), " 7.1 "},
+        {forma_archivo(Fijo::desde(-0.0001)), "-0.0001"}, {forma_simple_entero(3), " 3"},
+        {forma_simple_f32(1018.125f), " 1018.125"},     {forma_simple_f32(-0.5f), "-0.5"},
+        {forma_simple_f32(123456789.0f), " 1.234568E+08"},
+        {formato(Fijo::desde(53.0330), "###0.00", p), "53.03"}, {formato(Fijo::desde(0.004), "###0.00", p), "0.00"},
+        {formato(Fijo::desde(-0.2), "###0.00", c), "-0,20"},  {formato(Fijo::desde(0.005), "##0.00", p), "0.01"},
+        {formato(Fijo::desde(-0.004), "##0.00", p), "0.00"},  {formato(Fijo::desde(100), "##0.0#", p), "100.0"},
+        {formato(Fijo::desde(12.347), "##0.0#", p), "12.35"}, {formato(Fijo::desde(11.3), "#0.0#", c), "11,3"},
+        {formato(Fijo::desde(0.4), "0.#", p), "0.4"},         {formato(Fijo::desde(5), "0.#", p), "5"},
+        {formato(Fijo::desde(6449.6), "###0", p), "6450"},    {formato(Fijo(), "##0", p), "0"},
+        {ajustar("100.0", 8), "100.0   "},                     {ajustar("123456789", 6), "123456"},
+    };
+    for (const auto& [hecho, esperado] : casos) EXPECT_EQ(hecho, QString::fromLatin1(esperado));
 }
 
 TEST(Formato, LecturaDeNumeros) {
-    EXPECT_EQ(leer_numero("1,5"), 1);
-    EXPECT_EQ(leer_numero("12.7"), 12.7);
-    EXPECT_EQ(leer_numero("  -3x"), -3);
-    EXPECT_EQ(leer_numero(""), 0);
-    EXPECT_EQ(leer_numero("abc"), 0);
-    EXPECT_EQ(leer_numero("."), 0);
+    const std::pair<const char*, double> casos[] = {{"1,5", 1}, {"12.7", 12.7}, {"  -3x", -3}, {"", 0}, {"abc", 0}, {".", 0}};
+    for (const auto& [t, v] : casos) EXPECT_EQ(leer_numero(QString::fromLatin1(t)), v) << t;
     double v = 0;
     EXPECT_TRUE(leer_numero_completo(" 2,5 ", v));
     EXPECT_EQ(v, 2.5);
-    EXPECT_FALSE(leer_numero_completo("2.5a", v));
-    EXPECT_FALSE(leer_numero_completo("", v));
+    EXPECT_FALSE(leer_numero_completo("2.5a", v) || leer_numero_completo("", v));
     // More digits than a double holds: infinite, never a small value that passes a range check.
     const QString enorme = QString(400, QLatin1Char('9'));
     EXPECT_EQ(leer_numero(enorme), HUGE_VAL);

@@ -45,25 +45,13 @@ TEST(Vuelo, RegistrosYFilaResumen) {
     Banco b;
     b.volar();
     const auto& st = *b.st;
-    const int n = 20;
-    EXPECT_EQ(st.Pos[0][0], Fijo::entero(3));
-    EXPECT_EQ(st.VelMarca[0][1], Fijo::entero(n));
+    // The sample arrays beside the records (the golden value covers the records).
     EXPECT_EQ(st.Vx[0][1], Fijo::desde(70.7107));
     EXPECT_EQ(st.Ax[0][3], Fijo());  // vacuum: no horizontal acceleration
     EXPECT_EQ(st.Ay[0][3], Fijo::desde(-9.81));
-    EXPECT_EQ(st.Pos[0][2 * n + 3], Fijo());  // lowest Y starts from 0
-    EXPECT_GT(st.Pos[0][2 * n + 2].real(), 250);  // highest sample near 100²/(4·9.81)
-    EXPECT_EQ(st.VelMarca[0][2 * n + 4], st.VelMarca[0][2 * n + 5]);  // constant Vx
-    EXPECT_LE(st.Pos[0][2 * n + 8].crudo(), 51 * 10000);
-    EXPECT_EQ(st.Extremos[0][2], Fijo::entero(100));
-    EXPECT_EQ(st.Extremos[0][3], Fijo::entero(45));
-    EXPECT_EQ(st.Extremos[0][4], Fijo());
     EXPECT_EQ(st.Extremos[0][5], Fijo::entero(st.XfinEnt));
     EXPECT_EQ(st.Extremos[0][12], Fijo::entero(1000));  // no target
-    EXPECT_EQ(st.Extremos[0][7], st.VelMarca[0][2 * n + 8]);
-    EXPECT_EQ(st.NGrafSel, 1);
-    EXPECT_EQ(b.ventana.ngraf, "1");
-    EXPECT_EQ(st.EnVuelo, 0);
+    EXPECT_EQ(std::tuple(st.NGrafSel, st.EnVuelo, b.ventana.ngraf), std::tuple(1, 0, QString("1")));
     EXPECT_EQ(b.ventana.eventos, 960) << "one event-pump call per 0.015 s step of 14.40 s";
     // The read-back colour of palette 3 in inverted mode.
     EXPECT_EQ(st.ColorExp[0], rgb(255, 127, 127));
@@ -75,11 +63,9 @@ TEST(Vuelo, FinalesDelVuelo) {
         Banco b;
         b.lanzamiento(50, -30, 100, 0);
         b.volar();
-        const auto& st = *b.st;
-        EXPECT_EQ(muestras(st.Pos[0]), 1);
-        EXPECT_EQ(st.VelMarca[0][10].crudo(), 0);
-        EXPECT_NEAR(st.Pos[0][8].real(), 100, 0.001);
-        EXPECT_EQ(st.Pos[0][9].crudo(), 0);
+        const auto& p = b.st->Pos[0];
+        EXPECT_EQ(std::tuple(muestras(p), b.st->VelMarca[0][10].crudo(), p[9].crudo()), std::tuple(1, 0, 0));
+        EXPECT_NEAR(p[8].real(), 100, 0.001);
     }
     {   // Stop from inside the flight's event processing.
         Banco b;
@@ -94,8 +80,6 @@ TEST(Vuelo, FinalesDelVuelo) {
         b.ventana.blanco = true;
         b.st->XoB() = Fijo::entero(200);
         b.st->YoB() = Fijo::entero(160);
-        b.st->Vxb() = Fijo();
-        b.st->Vyb() = Fijo();
         EXPECT_EQ(b.volar(), FinVuelo::Impacto);
         EXPECT_EQ(b.dialogos.mensajes, QStringList{"Impacto"});
         EXPECT_EQ(b.st->YmaxEnt, 0);

@@ -4,26 +4,19 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "apoyo.h"
 #include "files/bitacora.h"
 
 using namespace tya;
+using tya::prueba::leer;
 
 namespace {
-
-QByteArray leer(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The launch of the documented example: vacuum, no wind, lead sphere of 1 cm.
 std::unique_ptr<EstadoExp> ejemplo() {
     auto st = std::make_unique<EstadoExp>();
-    st->Xo() = Fijo::entero(0);
-    st->Yo() = Fijo::entero(0);
     st->Vo() = Fijo::entero(100);
     st->Ang() = Fijo::entero(45);
-    st->Aire = 0;
-    st->Viento() = Fijo::entero(0);
     st->R() = Fijo::entero(1);
     st->Densidad = kDensMat[0];
     st->Cd = kCdForma[0];
@@ -35,12 +28,11 @@ const QString kLineaEjemplo = QStringLiteral("0     0    100.0   45.0    0    0 
 }  // namespace
 
 TEST(Bitacora, NombreYCabecera) {
-    EXPECT_EQ(convert(QStringLiteral("05/12/2026")), QStringLiteral("05_12_2026"));
-    EXPECT_EQ(convert(QStringLiteral("a/b:c//d::e f.g")), QStringLiteral("a_b_c__d__e f.g"));
-    EXPECT_EQ(convert(QString()), QString());
-    EXPECT_EQ(nombre_bitacora(QTime(9, 5)), QStringLiteral("09_05.log"));
-    EXPECT_EQ(nombre_bitacora(QTime(17, 45, 59)), QStringLiteral("17_45.log"));
-    EXPECT_EQ(nombre_bitacora(QTime(0, 0)), QStringLiteral("00_00.log"));
+    const std::pair<QString, const char*> casos[] = {
+        {convert("05/12/2026"), "05_12_2026"}, {convert("a/b:c//d::e f.g"), "a_b_c__d__e f.g"}, {convert(""), ""},
+        {nombre_bitacora(QTime(9, 5)), "09_05.log"}, {nombre_bitacora(QTime(17, 45, 59)), "17_45.log"},
+        {nombre_bitacora(QTime(0, 0)), "00_00.log"}};
+    for (const auto& [hecho, esperado] : casos) EXPECT_EQ(hecho, QString::fromLatin1(esperado));
     EXPECT_EQ(cabecera_bitacora(QStringLiteral("05/12/2026")),
               (QStringList{"05_12_2026", " ", "Xo    Yo    Vo     Ang.  Aire  Viento  R      Dens.  Forma", " "}));
 }

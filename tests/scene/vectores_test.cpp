@@ -17,8 +17,6 @@ Puntero apuntar(Raton& r, Banco& b, int k, int i) {
     return seguir_puntero(r, st, b.sup, st.Xs[k - 1][i] * st.Escala, st.Ys[k - 1][i] * st.Escala);
 }
 
-uint32_t complemento(uint32_t c) { return rgb(255 - rojo(c), 255 - verde(c), 255 - azul(c)); }
-
 }  // namespace
 
 TEST(Vectores, PunteroYClic) {
@@ -141,9 +139,7 @@ TEST(Vectores, VectoresVerdeYRojo) {
     auto& st = *b.st;
     Superficie& s = b.sup;
     s.modo(Modo::Invertido);
-    const uint32_t verde = complemento(st.ColorVel), rojo_ = complemento(st.ColorAcel);
-    EXPECT_EQ(verde, rgb(5, 155, 5));
-    EXPECT_EQ(rojo_, rgb(205, 5, 5));
+    const uint32_t verde = rgb(5, 155, 5), rojo_ = rgb(205, 5, 5);  // the pens' complements
     // A sample in the sky with Vx = 0 and Vy > 0: the shaft goes up and the head points up.
     const int i = 3;
     st.Vx[0][i] = Fijo();
@@ -152,18 +148,16 @@ TEST(Vectores, VectoresVerdeYRojo) {
     st.Ay[0][i] = Fijo::desde(-9.81);
     const float X = 3000, Y = 1500;
     dibujar_vectores(st, s, X, Y, 1, i);
-    EXPECT_EQ(s.color_en(X, Y + 150), verde);               // halfway up the 300-unit shaft
-    EXPECT_EQ(s.color_en(X + 20, Y + 300 - 40), verde);     // right barb, behind the tip
-    EXPECT_EQ(s.color_en(X - 20, Y + 300 - 40), verde);     // left barb
-    EXPECT_EQ(s.color_en(X, Y - 150), rojo_);               // acceleration, 30 units per m/s²
-    EXPECT_EQ(s.color_en(X + 20, Y - 294.3 + 40), rojo_);   // its head points down
-    // No acceleration: a zero-length line and no head.
+    // No acceleration: a zero-length line and no head; the velocity points down now.
     const QImage antes = s.imagen().copy();
     st.Ay[0][i] = Fijo();
     st.Vy[0][i] = Fijo::entero(-60);
     dibujar_vectores(st, s, X + 1500, Y, 1, i);
-    EXPECT_EQ(s.color_en(X + 1500, Y - 150), verde);        // pointing down now
-    EXPECT_EQ(s.color_en(X + 1520, Y - 300 + 40), verde);
+    // Shafts of 300 units (5 per m/s) and 30 units per m/s², barbs behind the tips.
+    const struct { double x, y; uint32_t color; } puntos[] = {
+        {X, Y + 150, verde},          {X + 20, Y + 260, verde},      {X - 20, Y + 260, verde}, {X, Y - 150, rojo_},
+        {X + 20, Y - 254.3, rojo_}, {X + 1500, Y - 150, verde}, {X + 1520, Y - 260, verde}};
+    for (const auto& p : puntos) EXPECT_EQ(s.color_en(p.x, p.y), p.color) << p.x << " " << p.y;
     EXPECT_NE(s.color_en(X + 1520, Y + 40), rojo_);
     // Drawing the same vectors again in the inverting mode restores the picture.
     s.modo(Modo::InvertirFondo);
