@@ -73,8 +73,7 @@ class ArchivoTest : public QObject {
             escribir(dir.filePath("sugiere"), " 0 \r\n");
             if (antes) antes(dir.path());
             w = std::make_unique<Princip>(*st, dlg, reloj, dir.path());
-            QString error;
-            if (!w->cargar(error)) qFatal("%s", qPrintable(error));
+            if (!w->cargar()) qFatal("%s", qPrintable(dlg.mensajes.join(QLatin1Char('\n'))));
             w->resize(1400, 900);
             w->show();
         }

@@ -34,8 +34,7 @@ class TextosVentanaTest : public QObject {
             escribir("tpract.txt", "Objetivos\r\nPaso 1\r\n");
             escribir("3Prob", "Un problema\r\n");
             w = std::make_unique<Princip>(*st, dlg, reloj, dir.path());
-            QString error;
-            if (!w->cargar(error)) qFatal("%s", qPrintable(error));
+            if (!w->cargar()) qFatal("%s", qPrintable(dlg.mensajes.join(QLatin1Char('\n'))));
             w->impresora().hay_impresora([] { return false; });
             w->show();
         }
