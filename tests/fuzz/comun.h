@@ -25,14 +25,6 @@ namespace tya::fuzz {
         if (!(cond)) ::tya::fuzz::violacion(__FILE__, __LINE__, #cond, (detalle)); \
     } while (0)
 
-// TYA_FUZZ_LAXO=1 passes over the faults already known in the experiment-file reader (sample
-// counts that are not whole numbers from 1 to 1900, velocity counts unlike the position counts)
-// and the fixed-point overflow that escapes from the vectors, so that fuzzing finds the others.
-inline bool laxo() {
-    static const bool l = qEnvironmentVariableIntValue("TYA_FUZZ_LAXO") != 0;
-    return l;
-}
-
 // One application for the whole run: the graph labels need fonts, with no display.
 inline void iniciar_qt() {
     static int argc = 1;

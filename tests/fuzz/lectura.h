@@ -38,12 +38,10 @@ inline ResultadoArchivo leer_y_comprobar(EstadoExp& st, const QByteArray& entrad
            QString::number(st.NColor));
     for (int e = 0; e < st.NExp; ++e) {
         const Fijo np = st.Pos[e][1], nv = st.VelMarca[e][1];
-        if (!laxo()) {
-            EXIGIR(np.es_entero() && np >= Fijo::entero(1) && np <= Fijo::entero(kMarcasMax),
-                   QStringLiteral("experiencia %1: %2 muestras").arg(e + 1).arg(forma_archivo(np)));
-            EXIGIR(nv == np, QStringLiteral("experiencia %1: %2 posiciones y %3 velocidades")
-                                 .arg(e + 1).arg(forma_archivo(np), forma_archivo(nv)));
-        }
+        EXIGIR(np.es_entero() && np >= Fijo::entero(1) && np <= Fijo::entero(kMarcasMax),
+               QStringLiteral("experiencia %1: %2 muestras").arg(e + 1).arg(forma_archivo(np)));
+        EXIGIR(nv == np, QStringLiteral("experiencia %1: %2 posiciones y %3 velocidades")
+                             .arg(e + 1).arg(forma_archivo(np), forma_archivo(nv)));
         const int n = muestras(st.Pos[e]);
         for (int j = 1; j <= n + 3; ++j)
             EXIGIR(st.Xs[e][j] == static_cast<float>(st.Pos[e][2 * j].real()) &&
