@@ -65,7 +65,13 @@ inline QByteArray bytes(const uint8_t* datos, size_t n) {
 
 // Lines as QIODevice::readLine finds them: pieces ended by LF, and a last one without it.
 inline int lineas_de(const QByteArray& t) {
-    return static_cast<int>(t.count('\n')) + (t.isEmpty() || t.endsWith('\n') ? 0 : 1);
+    // A line ends in CR LF, LF alone or CR alone, as the readers take them.
+    int n = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
+        if (t[i] == '\n' || t[i] == '\r') ++n;
+    }
+    return n + (t.isEmpty() || t.endsWith('\n') || t.endsWith('\r') ? 0 : 1);
 }
 
 }  // namespace tya::fuzz
