@@ -1,10 +1,10 @@
+// The text window's topics and problems, without a window.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "apoyo.h"
+#include "archivos.h"
 #include "files/informe.h"
 #include "scene/textos.h"
 
@@ -12,12 +12,6 @@ using namespace tya;
 using namespace tya::prueba;
 
 namespace {
-
-void escribir(const QString& ruta, const QByteArray& datos) {
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(datos);
-}
 
 struct Puesto {
     QTemporaryDir dir;
@@ -72,10 +66,6 @@ TEST(Textos, EleccionDeProblema) {
     p.b.dialogos.respuestas_entrada = {};
     p.caja.Problem_Click(p.b.dialogos);
     EXPECT_EQ(p.b.st->ArchivoProblema, "007Prob");
-
-    Puesto nuevo;
-    EXPECT_FALSE(nuevo.caja.lineas_problema(lineas, error));
-    EXPECT_TRUE(error.contains("Problemas"));
 }
 
 TEST(Textos, OrdenDeLosTemas) {
@@ -114,16 +104,14 @@ TEST(Textos, OrdenDeLosTemas) {
         EXPECT_FALSE(p.caja.mostrar_texto(tema));
         EXPECT_FALSE(p.v.visible) << tema;
     }
-}
 
-TEST(Textos, TextoDelModeloQueFalta) {
-    Puesto p;
+    // Without the model's file its name is shown, and "Seguir" still leads on to the method.
+    p.b.st->EnVuelo = 0;
     QFile::remove(p.dir.filePath("modelo.txt"));
     EXPECT_FALSE(p.caja.mostrar_texto(7));
     EXPECT_TRUE(p.v.visible);
     ASSERT_EQ(p.v.texto.lineas().size(), 2);
     EXPECT_TRUE(p.v.texto.lineas()[1].contains("modelo.txt"));
-    // "Seguir" still leads on to the method.
     p.caja.Salir3_Click();
     EXPECT_EQ(p.v.caption, "Método de cálculo");
 }

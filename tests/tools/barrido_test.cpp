@@ -1,34 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
+// trayecta-calc --barrido: one launch field swept over a range, a row per flight.
 #include <QImage>
-#include <QTemporaryDir>
 
-#include "aplicacion.h"
+#include "corrida.h"
 #include "graphs/grafico_barrido.h"
-#include "tools/calc.h"
 
 using namespace tya;
+using namespace tya::prueba;
 
 namespace {
-
-struct Corrida {
-    int rc = -1;
-    QByteArray salida, errores;
-};
-
-Corrida correr(QStringList args, const QByteArray& entrada) {
-    args = QStringList{"--inic", TYA_DATOS "/INIC.DAT"} + args;
-    QBuffer in, out, err;
-    in.setData(entrada);
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int rc = calc::ejecutar(args, in, out, err);
-    return {rc, out.data(), err.data()};
-}
 
 // Rows of a table without the CR LF, split into fields.
 QList<QList<QByteArray>> filas(const QByteArray& t) {
