@@ -111,8 +111,6 @@ TEST(Barrido, Rechazos) {
         {{"--barrido", "Ang", "0", "90", "1"}, "# nada\n", {"ninguna"}},
         {{"--barrido", "Ang", "0", "90", "1"}, "0 0 400 45 1 0 1 11.3 0.4\n", {"línea 1", "Vo"}},
         {{"--barrido", "Ang", "0", "90", "1", "--resumen"}, base, {"--resumen"}},
-        {{"--tya", dir.filePath("x.TYA"), "--barrido", "Ang", "0", "90", "1"}, base, {"--tya"}},
-        {{"--barrido", "Ang", "0", "90", "1", "--horizontal"}, base, {"--horizontal"}},
         {{"--grafico-barrido", dir.filePath("solo.png")}, base, {"--grafico-barrido", "--barrido"}},
     };
     for (const Caso& c : casos) {
