@@ -1,41 +1,23 @@
+// The working folder: where the program runs from, and the per-user copy of the installed files.
 #include "core/carpeta_trabajo.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "archivos.h"
+
 using namespace tya;
-
-namespace {
-
-void poner(const QString& ruta, const QByteArray& datos) {
-    QDir().mkpath(QFileInfo(ruta).path());
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(datos);
-}
-
-QByteArray leer(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<falta>");
-}
-
-}  // namespace
+using namespace tya::prueba;
 
 TEST(CarpetaTrabajo, EligeLaCarpetaConInicOLaDelUsuarioYEncuentraLoInstalado) {
     QTemporaryDir tmp;
     const QDir t(tmp.path());
-    poner(t.filePath("clase/INIC.DAT"), "1");
-    poner(t.filePath("usr/share/trayecta/INIC.DAT"), "1");
-    poner(t.filePath("build/share/trayecta/INIC.DAT"), "1");
+    for (const char* inic : {"clase/INIC.DAT", "usr/share/trayecta/INIC.DAT", "build/share/trayecta/INIC.DAT"})
+        escribir(t.filePath(inic), "1");
     QDir().mkpath(t.filePath("usr/bin"));
     QDir().mkpath(t.filePath("vacia"));
     const QString usuario = t.filePath("docs/Trayecta");
-
-    EXPECT_EQ(elegir_carpeta(t.filePath("clase"), usuario), t.filePath("clase"));
-    EXPECT_EQ(elegir_carpeta(t.filePath("vacia"), usuario), usuario);
     EXPECT_EQ(carpeta_compartida(t.filePath("usr/bin")), t.filePath("usr/share/trayecta"));
     EXPECT_EQ(carpeta_compartida(t.filePath("build")), t.filePath("build/share/trayecta"));
     EXPECT_EQ(carpeta_compartida(t.filePath("vacia")), QString());
@@ -50,55 +32,45 @@ TEST(CarpetaTrabajo, EligeLaCarpetaConInicOLaDelUsuarioYEncuentraLoInstalado) {
     QStandardPaths::setTestModeEnabled(true);  // keeps the real user-dirs settings out
     const QByteArray casa = qgetenv("HOME");
     qputenv("HOME", t.filePath("casa").toUtf8());
-    EXPECT_TRUE(carpeta_usuario().startsWith(t.filePath("casa") + "/")) << carpeta_usuario().toStdString();
-    EXPECT_TRUE(carpeta_usuario().endsWith("/Trayecta"));
+    const QString propia = carpeta_usuario();
     qputenv("HOME", casa);
     QStandardPaths::setTestModeEnabled(false);
+    EXPECT_TRUE(propia.startsWith(t.filePath("casa") + "/") && propia.endsWith("/Trayecta")) << propia.toStdString();
 }
 
 TEST(CarpetaTrabajo, LlenarCopiaLoQueFaltaYNoPisaLoQueElUsuarioCambio) {
     QTemporaryDir tmp;
-    const QDir t(tmp.path());
-    const QString inst = t.filePath("share"), dest = t.filePath("Trayecta");
-    poner(t.filePath("share/INIC.DAT"), "100,340,0\r\n");
-    poner(t.filePath("share/trazo.txt"), " 0 \r\n");
-    poner(t.filePath("share/1Prob"), "uno");
-    poner(t.filePath("share/tpract.txt"), "viejo");
+    const QDir t(tmp.path()), inst(t.filePath("share")), dest(t.filePath("Trayecta"));
+    auto instalar = [&inst](std::initializer_list<std::pair<const char*, QByteArray>> archivos) {
+        for (const auto& [nombre, datos] : archivos) escribir(inst.filePath(nombre), datos);
+    };
     QString error;
-    ASSERT_TRUE(llenar_carpeta(inst, dest, error)) << error.toStdString();
+    instalar({{"INIC.DAT", "100,340,0\r\n"}, {"trazo.txt", " 0 \r\n"}, {"1Prob", "uno"}, {"tpract.txt", "viejo"}});
+    ASSERT_TRUE(llenar_carpeta(inst.path(), dest.path(), error)) << error.toStdString();
     for (const char* n : {"INIC.DAT", "trazo.txt", "1Prob", "tpract.txt"})
-        EXPECT_EQ(leer(QDir(dest).filePath(n)), leer(QDir(inst).filePath(n))) << n;
+        EXPECT_EQ(leer(dest.filePath(n)), leer(inst.filePath(n))) << n;
 
-    // The user changes two copies and deletes one; a newer install changes three shipped files.
-    poner(QDir(dest).filePath("trazo.txt"), " 1 \r\n");
-    poner(QDir(dest).filePath("INIC.DAT"), "50,340,0\r\n");
-    QFile::remove(QDir(dest).filePath("1Prob"));
-    poner(t.filePath("share/INIC.DAT"), "120,340,0\r\n");
-    poner(t.filePath("share/trazo.txt"), " 1 \r\n");
-    poner(t.filePath("share/tpract.txt"), "nuevo");
-    poner(t.filePath("share/2Prob"), "dos");
-    ASSERT_TRUE(llenar_carpeta(inst, dest, error)) << error.toStdString();
-    const struct {
-        const char* nombre;
-        QByteArray esperado;
-    } casos[] = {
+    // The user changes two copies and deletes one; a newer install changes three shipped files,
+    // and then ships " 0 " again after the user's trazo.txt matched it.
+    escribir(dest.filePath("trazo.txt"), " 1 \r\n");
+    escribir(dest.filePath("INIC.DAT"), "50,340,0\r\n");
+    QFile::remove(dest.filePath("1Prob"));
+    instalar({{"INIC.DAT", "120,340,0\r\n"}, {"trazo.txt", " 1 \r\n"}, {"tpract.txt", "nuevo"}, {"2Prob", "dos"}});
+    ASSERT_TRUE(llenar_carpeta(inst.path(), dest.path(), error)) << error.toStdString();
+    instalar({{"trazo.txt", " 0 \r\n"}});
+    ASSERT_TRUE(llenar_carpeta(inst.path(), dest.path(), error));
+    const std::pair<const char*, QByteArray> casos[] = {
         {"INIC.DAT", "50,340,0\r\n"},  // changed by the user: kept
-        {"trazo.txt", " 1 \r\n"},      // changed to what is now shipped: kept either way
+        {"trazo.txt", " 1 \r\n"},      // the user's, even while it matched the install
         {"1Prob", "uno"},              // deleted: copied again
         {"tpract.txt", "nuevo"},       // untouched copy: follows the install
         {"2Prob", "dos"},              // new in the install
     };
-    for (const auto& c : casos) EXPECT_EQ(leer(QDir(dest).filePath(c.nombre)), c.esperado) << c.nombre;
-
-    // Shipped " 0 " again after the user's trazo.txt matched it: still the user's file, kept.
-    poner(t.filePath("share/trazo.txt"), " 0 \r\n");
-    ASSERT_TRUE(llenar_carpeta(inst, dest, error));
-    EXPECT_EQ(leer(QDir(dest).filePath("trazo.txt")), " 1 \r\n");
+    for (const auto& [nombre, esperado] : casos) EXPECT_EQ(leer(dest.filePath(nombre)), esperado) << nombre;
 
     // No install found: the folder is still made; a folder that cannot be made is named.
-    EXPECT_TRUE(llenar_carpeta(QString(), t.filePath("otra"), error));
-    EXPECT_TRUE(QDir(t.filePath("otra")).exists());
-    poner(t.filePath("archivo"), "x");
-    EXPECT_FALSE(llenar_carpeta(inst, t.filePath("archivo/Trayecta"), error));
+    EXPECT_TRUE(llenar_carpeta(QString(), t.filePath("otra"), error) && QDir(t.filePath("otra")).exists());
+    escribir(t.filePath("archivo"), "x");
+    EXPECT_FALSE(llenar_carpeta(inst.path(), t.filePath("archivo/Trayecta"), error));
     EXPECT_TRUE(error.contains("archivo/Trayecta")) << error.toStdString();
 }

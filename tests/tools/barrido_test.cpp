@@ -1,34 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
+// trayecta-calc --barrido: one launch field swept over a range, a row per flight.
 #include <QImage>
-#include <QTemporaryDir>
 
-#include "aplicacion.h"
+#include "corrida.h"
 #include "graphs/grafico_barrido.h"
-#include "tools/calc.h"
 
 using namespace tya;
+using namespace tya::prueba;
 
 namespace {
-
-struct Corrida {
-    int rc = -1;
-    QByteArray salida, errores;
-};
-
-Corrida correr(QStringList args, const QByteArray& entrada) {
-    args = QStringList{"--inic", TYA_DATOS "/INIC.DAT"} + args;
-    QBuffer in, out, err;
-    in.setData(entrada);
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    const int rc = calc::ejecutar(args, in, out, err);
-    return {rc, out.data(), err.data()};
-}
 
 // Rows of a table without the CR LF, split into fields.
 QList<QList<QByteArray>> filas(const QByteArray& t) {
@@ -132,8 +111,6 @@ TEST(Barrido, Rechazos) {
         {{"--barrido", "Ang", "0", "90", "1"}, "# nada\n", {"ninguna"}},
         {{"--barrido", "Ang", "0", "90", "1"}, "0 0 400 45 1 0 1 11.3 0.4\n", {"línea 1", "Vo"}},
         {{"--barrido", "Ang", "0", "90", "1", "--resumen"}, base, {"--resumen"}},
-        {{"--tya", dir.filePath("x.TYA"), "--barrido", "Ang", "0", "90", "1"}, base, {"--tya"}},
-        {{"--barrido", "Ang", "0", "90", "1", "--horizontal"}, base, {"--horizontal"}},
         {{"--grafico-barrido", dir.filePath("solo.png")}, base, {"--grafico-barrido", "--barrido"}},
     };
     for (const Caso& c : casos) {
