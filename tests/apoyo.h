@@ -1,5 +1,6 @@
 #pragma once
 // A headless set-up for tests: state, scene surface, a clock that does not wait, scripted boxes.
+#include "archivos.h"
 #include <QFile>
 #include <memory>
 #include <vector>
@@ -56,11 +57,6 @@ struct Banco {
     }
     FinVuelo volar() { return calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco); }
 };
-
-inline QByteArray leer(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 struct Muestra { double x, y, vx, vy; };
 
