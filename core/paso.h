@@ -1,6 +1,5 @@
 #pragma once
 // One integration step of the flight, with no window and no records: state in, state out.
-#include <algorithm>
 #include <cmath>
 
 #include "fijo.h"
@@ -56,7 +55,8 @@ inline void avanzar(EstadoPaso& e, const MedioPaso& m) {
     // products, which then give the digits of the fixed-point product exactly.
     const double px = (e.vx.real() + e.ax * m.dtd) * static_cast<double>(Fijo::kEscala);
     const double py = (e.vy.real() + e.ay * m.dtd) * static_cast<double>(Fijo::kEscala);
-    if (std::max(std::fabs(px), std::fabs(py)) < m.limite) [[likely]] {
+    // Both compared, not their maximum: a NaN must fail the test and take the general path.
+    if ((std::fabs(px) < m.limite) & (std::fabs(py) < m.limite)) [[likely]] {
         const double ex = Fijo::entero_cercano(px), ey = Fijo::entero_cercano(py);
         e.vx = Fijo::crudo(static_cast<int64_t>(ex));
         e.vy = Fijo::crudo(static_cast<int64_t>(ey));
