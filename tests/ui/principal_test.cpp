@@ -29,6 +29,12 @@ bool activos(Puesto& p, std::initializer_list<const char*> nombres, bool si) {
     return true;
 }
 QImage rgb(const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); }
+// Each text shown against the one expected.
+void iguales(std::initializer_list<std::pair<QString, QString>> pares) {
+    for (const auto& [hallado, esperado] : pares) QCOMPARE(hallado, esperado);
+}
+template <class T = QPushButton> T* hijo(Puesto& p, const char* nombre) { return p.w->findChild<T*>(nombre); }
+void clic(Puesto& p, const char* nombre) { QTest::mouseClick(hijo<QWidget>(p, nombre), Qt::LeftButton); }
 }  // namespace
 
 class PrincipTest : public QObject {
@@ -38,16 +44,11 @@ private slots:
     void estado_inicial() {
         Puesto p;
         QVERIFY(activos(p, {"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}, false));
-        const struct { QString hallado, esperado; } textos[] = {
-            {p.w->accion("Borrar")->text(), QStringLiteral("B&orrar") + QString(42, QLatin1Char(' '))},
-            {p.w->accion("menu_zoom")->text(), "Escala/10"},
-            {p.w->accion("Salir")->shortcut().toString(), "Ctrl+S"},
-            {p.w->windowTitle(), "Trayecta  //  Fisilab"},
-            {p.w->entrada(1)->toolTip(), "Velocidad Inicial, de 0 a 340 m/S"},
-            {p.w->combo1()->currentText(), "Plomo (d: 11.3)"}};
-        for (const auto& t : textos) QCOMPARE(t.hallado, t.esperado);
-        QVERIFY(!p.w->findChild<QGroupBox*>("Frame2")->isVisible() && !p.w->blanco()->isVisible());
-        QVERIFY(!p.w->entrada(10)->isEnabled());
+        iguales({{p.w->accion("Borrar")->text(), QStringLiteral("B&orrar") + QString(42, QLatin1Char(' '))},
+                 {p.w->accion("menu_zoom")->text(), "Escala/10"}, {p.w->accion("Salir")->shortcut().toString(), "Ctrl+S"},
+                 {p.w->windowTitle(), "Trayecta  //  Fisilab"}, {p.w->entrada(1)->toolTip(), "Velocidad Inicial, de 0 a 340 m/S"},
+                 {p.w->combo1()->currentText(), "Plomo (d: 11.3)"}});
+        QVERIFY(!hijo<QGroupBox>(p, "Frame2")->isVisible() && !p.w->blanco()->isVisible() && !p.w->entrada(10)->isEnabled());
         QCOMPARE(p.st->Max[iXo], Fijo::entero(6450));
         QCOMPARE(leer(p.dir.filePath("uno.log")), QByteArray("archivo de inicio\r\n"));  // marks every start
     }
@@ -56,18 +57,13 @@ private slots:
         Puesto p;
         // 3, 5, 0 into Vo (maximum 340): the third key is refused with the message.
         p.w->entrada(1)->clear();
-        teclear(p, 1, "35");
-        QVERIFY(p.dlg.mensajes.isEmpty());
-        teclear(p, 1, "0");
+        teclear(p, 1, "350");
         QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
-        QCOMPARE(p.st->Param[iVo], Fijo::entero(35));
-        QCOMPARE(p.w->entrada(1)->text(), QStringLiteral("35"));
+        QVERIFY(p.st->Param[iVo] == Fijo::entero(35) && p.w->entrada(1)->text() == "35");
         // A letter is discarded with a beep; "1,5" reads as 1.
         p.w->entrada(2)->clear();
         teclear(p, 2, "1a,5");
-        QCOMPARE(p.dlg.pitidos, 1);
-        QCOMPARE(p.w->entrada(2)->text(), QStringLiteral("1,5"));
-        QCOMPARE(p.st->Param[iAng], Fijo::entero(1));
+        QVERIFY(p.dlg.pitidos == 1 && p.w->entrada(2)->text() == "1,5" && p.st->Param[iAng] == Fijo::entero(1));
         // Xo typed past its maximum goes back silently.
         p.dlg.mensajes.clear();
         p.w->entrada(3)->clear();
@@ -85,8 +81,7 @@ private slots:
             QCOMPARE(p.st->Param[c.param], c.valor);
             QCOMPARE(p.dlg.mensajes.size(), c.mensajes);
         }
-        QCOMPARE(p.w->entrada(3)->text(), QStringLiteral("12"));
-        QVERIFY(p.w->cruz()->pos() != cruz);
+        QVERIFY(p.w->entrada(3)->text() == "12" && p.w->cruz()->pos() != cruz);
         // Pasted text goes through the same filter as typed keys: the box never shows what its
         // value is not.
         const struct { CajaTexto* caja; const char *antes, *pegado, *despues; int pitidos; } pegados[] = {
@@ -100,8 +95,7 @@ private slots:
             QCOMPARE(c.caja->text(), QString::fromLatin1(c.despues));
             QCOMPARE(p.dlg.pitidos - pitidos, c.pitidos);
         }
-        QCOMPARE(p.st->Param[iAng], Fijo::entero(-45));
-        QCOMPARE(p.st->Param[iVo], Fijo::entero(12));
+        QVERIFY(p.st->Param[iAng] == Fijo::entero(-45) && p.st->Param[iVo] == Fijo::entero(12));
         // So is the paste entry of the box's context menu.
         QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
         QTimer::singleShot(50, [] {
@@ -118,8 +112,7 @@ private slots:
         p.dlg.mensajes.clear();
         p.w->entrada(1)->setText("335");
         QTest::mouseClick(p.w->spin_up(1), Qt::LeftButton);
-        QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
-        QCOMPARE(p.w->entrada(1)->text(), QStringLiteral("335"));
+        QVERIFY(p.dlg.mensajes == QStringList{"Valor fuera de rango"} && p.w->entrada(1)->text() == "335");
         QTest::mouseClick(p.w->spin_down(1), Qt::LeftButton);
         QCOMPARE(p.st->Param[iVo], Fijo::entero(325));
         p.w->entrada(2)->setText("0");
@@ -136,23 +129,20 @@ private slots:
         for (const char* malo : {"5,5", "25", "0.005", ""}) {
             p.dlg.respuestas_entrada.push_back(QString::fromLatin1(malo));
             p.w->Combo1_Click(5);
-            QCOMPARE(p.st->Densidad, Fijo::crudo(113000));
-            QCOMPARE(p.w->combo1()->currentText(), QStringLiteral("Plomo (d: 11.3)"));
+            QVERIFY(p.st->Densidad == Fijo::crudo(113000) && p.w->combo1()->currentText() == "Plomo (d: 11.3)");
         }
         QCOMPARE(p.dlg.preguntas.front(), QStringLiteral("Ingrese la densidad, entre 0.01 y 20|Material"));
         // A text wider than the list shows its beginning.
         p.dlg.respuestas_entrada.push_back("12.3456789012345");
         p.w->Combo1_Click(5);
         QCOMPARE(p.st->Densidad, Fijo::desde(12.3457));
-        QCOMPARE(p.w->combo1()->currentText(), QStringLiteral("Material: d = 12.3456789012345"));
-        QCOMPARE(p.w->combo1()->lineEdit()->cursorPosition(), 0);
+        QVERIFY(p.w->combo1()->currentText() == "Material: d = 12.3456789012345" && p.w->combo1()->lineEdit()->cursorPosition() == 0);
         p.w->Combo2_Click(1);
         QCOMPARE(p.st->Cd, Fijo::crudo(2000));
         // Wind only in air; leaving the air clears it, and coming back does not restore it.
         p.w->option3(1)->click();
-        QCOMPARE(p.st->Aire, 1);
         p.w->entrada(10)->setText("20");
-        QCOMPARE(p.st->Param[iViento], Fijo::entero(20));
+        QVERIFY(p.st->Aire == 1 && p.st->Param[iViento] == Fijo::entero(20));
         p.w->option3(0)->click();
         QVERIFY(p.st->Aire == 0 && p.st->Param[iViento] == Fijo() && !p.w->entrada(10)->isEnabled());
         p.w->option3(1)->click();
@@ -162,9 +152,7 @@ private slots:
     void lanzar_y_parar() {
         Puesto p;
         p.menu("Lanzar1");
-        QCOMPARE(muestras(p.st->Pos[0]), 20);
-        QVERIFY(activos(p, {"menu_posiciones", "Grabar", "ImprVal"}, true));
-        QCOMPARE(p.st->EnVuelo, 0);
+        QVERIFY(muestras(p.st->Pos[0]) == 20 && p.st->EnVuelo == 0 && activos(p, {"menu_posiciones", "Grabar", "ImprVal"}, true));
         // The stop button during a flight: the flight ends at once and is stored.
         QTimer::singleShot(0, p.w.get(), [&] {
             QCOMPARE(p.st->EnVuelo, 1);
@@ -172,8 +160,7 @@ private slots:
             QTest::mouseClick(p.w->picture(2), Qt::LeftButton);
         });
         QTest::mouseClick(p.w->picture(1), Qt::LeftButton);
-        QCOMPARE(p.st->NExp, 2);
-        QCOMPARE(muestras(p.st->Pos[1]), 1);
+        QVERIFY(p.st->NExp == 2 && muestras(p.st->Pos[1]) == 1);
         // At ten experiments the launch asks first; Cancel keeps them, OK starts again at 1.
         for (int k = 3; k <= 10; ++k) p.w->Lanzar1_Click();
         QCOMPARE(p.st->NExp, 10);
@@ -182,12 +169,10 @@ private slots:
         QCOMPARE(p.st->NExp, 10);
         QCOMPARE(p.dlg.mensajes.back(), QStringLiteral("Los Gráficos anteriores serán borrados"));
         p.w->Lanzar1_Click();
-        QCOMPARE(p.st->NExp, 1);
-        QCOMPARE(p.st->Pos[0][0], Fijo::entero(3));
+        QVERIFY(p.st->NExp == 1 && p.st->Pos[0][0] == Fijo::entero(3));
         // Borrar forgets them and switches the six entries off.
         p.menu("Borrar");
-        QCOMPARE(p.st->NExp, 0);
-        QVERIFY(activos(p, {"Grabar", "menu_velocidades", "ImprGraf"}, false));
+        QVERIFY(p.st->NExp == 0 && activos(p, {"Grabar", "menu_velocidades", "ImprGraf"}, false));
     }
 
     void blanco_y_zoom() {
@@ -195,7 +180,7 @@ private slots:
         p.w->Lanzar1_Click();
         p.menu("Blanco1");
         QVERIFY(p.w->accion("Blanco1")->isChecked() && p.st->NExp == 0);
-        QVERIFY(p.w->findChild<QGroupBox*>("Frame2")->isVisible() && p.w->blanco()->isVisible());
+        QVERIFY(hijo<QGroupBox>(p, "Frame2")->isVisible() && p.w->blanco()->isVisible());
         QVERIFY(activos(p, {"Grabar", "Recuperar", "menu_zoom", "menu_posiciones", "menu_velocidades"}, false));
         // A launch with the target enables the extreme values only.
         p.w->Lanzar1_Click();
@@ -205,11 +190,9 @@ private slots:
         QVERIFY(activos(p, {"Grabar", "Recuperar", "menu_zoom"}, true) && activos(p, {"menu_posiciones"}, false));
 
         p.menu("menu_zoom");
-        QCOMPARE(p.st->Escala, 10);
-        QCOMPARE(p.w->accion("menu_zoom")->text(), QStringLiteral("Escala x 10"));
-        QCOMPARE(p.w->findChild<QLabel*>("Label18")->text(), QStringLiteral("375 m"));
-        QCOMPARE(p.w->findChild<QLabel*>("Label19")->text(), QStringLiteral("640 m"));
-        QVERIFY(activos(p, {"Blanco1"}, false));
+        QVERIFY(p.st->Escala == 10 && activos(p, {"Blanco1"}, false));
+        iguales({{p.w->accion("menu_zoom")->text(), "Escala x 10"}, {hijo<QLabel>(p, "Label18")->text(), "375 m"},
+                 {hijo<QLabel>(p, "Label19")->text(), "640 m"}});
         // At Escala 10 a drop at (3000, 2000) is the launch point (300, 200).
         p.w->Cruz_MouseDown();
         QCOMPARE(p.w->arrastre(), 1);
@@ -220,8 +203,7 @@ private slots:
         p.w->Form_DragDrop(9000, -50);
         QVERIFY(p.st->Param[iXo] == Fijo::entero(300) && p.st->Param[iYo] == Fijo());
         p.menu("menu_zoom");
-        QCOMPARE(p.w->accion("menu_zoom")->text(), QStringLiteral("Escala /10"));
-        QVERIFY(activos(p, {"Blanco1"}, true));
+        QVERIFY(p.w->accion("menu_zoom")->text() == "Escala /10" && activos(p, {"Blanco1"}, true));
         // The cross sits by the placement rule: the marked point a quarter in from the corner.
         const QPointF esquina = p.w->esquina_en_escena(p.w->cruz());
         QVERIFY(std::fabs(esquina.x() - (300 - p.st->MedioAnchoCruz / 2.0)) < 12);
@@ -229,8 +211,7 @@ private slots:
         p.menu("Blanco1");
         p.w->Blanco_MouseDown();
         p.w->Form_DragDrop(2500.6f, 1200);
-        QCOMPARE(p.st->Param[iXoB], Fijo::entero(2500));
-        QCOMPARE(p.w->entrada(5)->text(), QStringLiteral("2500"));
+        QVERIFY(p.st->Param[iXoB] == Fijo::entero(2500) && p.w->entrada(5)->text() == "2500");
         // During a flight a drop changes nothing.
         p.st->EnVuelo = 1;
         p.w->Form_DragDrop(100, 100);
@@ -253,8 +234,7 @@ private slots:
             };
             Puesto p(" 0 \r\n", romper, false);
             QVERIFY(!p.w->cargar());
-            QCOMPARE(p.dlg.mensajes.size(), 1);
-            QVERIFY2(p.dlg.mensajes[0].contains(malo), qPrintable(p.dlg.mensajes[0]));
+            QVERIFY2(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(malo), qPrintable(p.dlg.mensajes.join('|')));
         }
     }
 
@@ -264,23 +244,18 @@ private slots:
             p.w->entrada(2)->setText(ang);
             p.w->Lanzar1_Click();
         }
-        auto* frame3 = p.w->findChild<QGroupBox*>("Frame3");
-        auto* label13 = p.w->findChild<QLabel*>("Label13");
-        auto* option1 = p.w->findChild<QRadioButton*>("Option1");
-        auto* command7 = p.w->findChild<QPushButton*>("Command7");
+        auto* frame3 = hijo<QGroupBox>(p, "Frame3");
+        auto* option1 = hijo<QRadioButton>(p, "Option1");
         // Velocity view with the horizontal component, then the position view: the option's
         // handler runs first, still in velocity mode, and the view overwrites its graph.
         p.menu("menu_velocidades");
         QCOMPARE(frame3->title(), QStringLiteral("Velocidades Instantaneas"));
         QTest::mouseClick(option1, Qt::LeftButton, {}, QPoint(6, option1->height() / 2));  // on its circle
-        QCOMPARE(label13->text(), QStringLiteral("Vx"));
+        QCOMPARE(hijo<QLabel>(p, "Label13")->text(), QStringLiteral("Vx"));
         p.menu("menu_posiciones");
-        QCOMPARE(p.w->findChild<QGroupBox*>("Velocidades")->title(), QStringLiteral("Velocidades Vy"));
-        QCOMPARE(label13->text(), QStringLiteral("Y"));
-        QCOMPARE(frame3->title(), QStringLiteral("Posiciones"));
-        QCOMPARE(command7->text(), QStringLiteral("Ver Velocidades"));
-        QCOMPARE(p.w->modo_graf(), int16_t(2));
-        QCOMPARE(p.w->lista()->count(), muestras(p.st->Pos[2]) + 1);
+        iguales({{hijo<QGroupBox>(p, "Velocidades")->title(), "Velocidades Vy"}, {hijo<QLabel>(p, "Label13")->text(), "Y"},
+                 {frame3->title(), "Posiciones"}, {hijo(p, "Command7")->text(), "Ver Velocidades"}});
+        QVERIFY(p.w->modo_graf() == 2 && p.w->lista()->count() == muestras(p.st->Pos[2]) + 1);
         // Typing 1 then 2: experiment 1 is shown, then the box empties and nothing is redrawn.
         p.w->ngraf()->clear();
         QTest::keyClick(p.w->ngraf(), '1');
@@ -288,38 +263,32 @@ private slots:
         QCOMPARE(p.w->lista()->count(), filas_1);
         const QImage grafico_1 = p.w->curvas().imagen().copy();
         QTest::keyClick(p.w->ngraf(), '2');
-        QCOMPARE(p.w->ngraf()->text(), QString());
-        QCOMPARE(p.st->NGrafSel, int16_t(12));
-        QCOMPARE(p.w->lista()->count(), filas_1);
+        QVERIFY(p.w->ngraf()->text().isEmpty() && p.st->NGrafSel == 12 && p.w->lista()->count() == filas_1);
         QTest::keyClick(p.w->ngraf(), 'x');  // refused, typed or pasted
         QGuiApplication::clipboard()->setText(QStringLiteral("x3."));
         QTest::keySequence(p.w->ngraf(), QKeySequence::Paste);
-        QCOMPARE(p.w->ngraf()->text(), QStringLiteral("3"));
-        QCOMPARE(p.st->NGrafSel, int16_t(3));
+        QVERIFY(p.w->ngraf()->text() == "3" && p.st->NGrafSel == 3);
         // The arrows: at the last experiment "next" keeps it; "previous" goes down with a blank.
-        QTest::mouseClick(p.w->findChild<QWidget*>("SpinUp2"), Qt::LeftButton);
+        clic(p, "SpinUp2");
         QCOMPARE(p.st->NGrafSel, int16_t(3));
-        QTest::mouseClick(p.w->findChild<QWidget*>("SpinDown2"), Qt::LeftButton);
-        QCOMPARE(p.st->NGrafSel, int16_t(2));
-        QCOMPARE(p.w->ngraf()->text(), QStringLiteral(" 2"));
-        QVERIFY(p.w->curvas().imagen() != grafico_1);
+        clic(p, "SpinDown2");
+        QVERIFY(p.st->NGrafSel == 2 && p.w->ngraf()->text() == " 2" && p.w->curvas().imagen() != grafico_1);
         // Clipboard: the table text, the graph bitmap, the scene's retained image.
-        QTest::mouseClick(p.w->findChild<QPushButton*>("Command5"), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), p.st->TextoCopia);
-        QVERIFY(p.st->TextoCopia.startsWith(QStringLiteral("0\t0\t0\r\n")));
-        QTest::mouseClick(p.w->findChild<QPushButton*>("Command6"), Qt::LeftButton);
+        clic(p, "Command5");
+        QVERIFY(QGuiApplication::clipboard()->text() == p.st->TextoCopia && p.st->TextoCopia.startsWith("0\t0\t0\r\n"));
+        clic(p, "Command6");
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->curvas().imagen_retenida()));
         p.menu("menu_copi_pant");
         const QRect area(QPoint(), p.w->vista_escena()->size());
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->superficie_escena().imagen_retenida().copy(area)));
         // Comparing in velocity mode opens the velocity panel; its Cerrar hides it again.
-        QTest::mouseClick(command7, Qt::LeftButton);
+        clic(p, "Command7");
         QCOMPARE(frame3->title(), QStringLiteral("Velocidades Instantaneas"));
-        QTest::mouseClick(p.w->findChild<QPushButton*>("Comparar"), Qt::LeftButton);
-        auto* velocidades = p.w->findChild<QGroupBox*>("Velocidades");
-        QVERIFY(velocidades->isVisible() && !p.w->findChild<QGroupBox*>("Comparaposi")->isVisible());
+        clic(p, "Comparar");
+        auto* velocidades = hijo<QGroupBox>(p, "Velocidades");
+        QVERIFY(velocidades->isVisible() && !hijo<QGroupBox>(p, "Comparaposi")->isVisible());
         QVERIFY(p.w->compara_v().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
-        QTest::mouseClick(p.w->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        clic(p, "Command1");
         QVERIFY(!velocidades->isVisible());
         p.w->Lanzar1_Click();  // a launch hides the panel
         QVERIFY(!frame3->isVisible());
@@ -337,9 +306,7 @@ private slots:
         QTest::mouseClick(vista, Qt::LeftButton, {}, sobre);
         FormTabla* t = p.w->formtabla();
         QVERIFY(t && t->isVisible());
-        QCOMPARE(t->windowTitle(), QStringLiteral("Tabla"));
-        QCOMPARE(t->valor(1), QStringLiteral(" 3.75"));
-        QCOMPARE(t->valor(7), QStringLiteral("-9.81"));
+        iguales({{t->windowTitle(), "Tabla"}, {t->valor(1), " 3.75"}, {t->valor(7), "-9.81"}});
         // Over the empty sky the pointer is the arrow again and a click changes nothing.
         const QPoint cielo(sobre.x() + 300, sobre.y() - 10);
         QTest::mouseMove(vista, cielo);
@@ -352,13 +319,11 @@ private slots:
         // "Si" keeps suggesting (0), the other button stops it (1); either closes the window.
         const QString ruta = QDir::temp().filePath("tya_sugiere_prueba");
         Sugiere s(ruta);
-        QCOMPARE(s.windowTitle(), QStringLiteral("Sugerencias"));
-        QCOMPARE(s.findChild<QPushButton*>("Cancelar")->text(), QStringLiteral("Si"));
+        iguales({{s.windowTitle(), "Sugerencias"}, {s.findChild<QPushButton*>("Cancelar")->text(), "Si"}});
         for (const auto& [boton, guardado] : {std::pair{"si", " 0 \r\n"}, std::pair{"Cancelar", " 1 \r\n"}}) {
             s.show();
             QTest::mouseClick(s.findChild<QPushButton*>(boton), Qt::LeftButton);
-            QCOMPARE(leer(ruta), QByteArray(guardado));
-            QVERIFY(!s.isVisible());
+            QVERIFY(leer(ruta) == guardado && !s.isVisible());
         }
         QFile::remove(ruta);
         // The timer reads "sugiere" on its fifth tick, once: holding 1 shows the window, a
