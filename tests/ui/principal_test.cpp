@@ -19,7 +19,10 @@ using namespace tya;
 using namespace tya::prueba;
 
 namespace {
-void teclear(Puesto& p, int i, const char* texto) { QTest::keyClicks(p.w->entrada(i), QLatin1String(texto)); }
+void teclear(Puesto& p, int i, const QString& texto) {
+    p.w->entrada(i)->clear();
+    QTest::keyClicks(p.w->entrada(i), texto);
+}
 // The menu entries in `si` are enabled, those in `no` are not.
 bool activos(Puesto& p, std::initializer_list<const char*> si, std::initializer_list<const char*> no = {}) {
     for (const auto& [nombres, activa] : {std::pair{si, true}, std::pair{no, false}})
@@ -48,35 +51,30 @@ private slots:
                  {p.w->windowTitle(), "Trayecta  //  Fisilab"}, {p.w->entrada(1)->toolTip(), "Velocidad Inicial, de 0 a 340 m/S"},
                  {p.w->combo1()->currentText(), "Plomo (d: 11.3)"}});
         QVERIFY(!hijo<QGroupBox>(p, "Frame2")->isVisible() && !p.w->blanco()->isVisible() && !p.w->entrada(10)->isEnabled());
-        QCOMPARE(p.st->Max[iXo], Fijo::entero(6450));
+        QCOMPARE(p.st->Max[iXo], Fijo::entero(6450));  // from INIC.DAT
         QCOMPARE(leer(p.dir.filePath("uno.log")), QByteArray("archivo de inicio\r\n"));  // marks every start
     }
 
     void entrada_de_parametros() {
         Puesto p;
         // 3, 5, 0 into Vo (maximum 340): the third key is refused with the message.
-        p.w->entrada(1)->clear();
         teclear(p, 1, "350");
         QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
         QVERIFY(p.st->Param[iVo] == Fijo::entero(35) && p.w->entrada(1)->text() == "35");
         // A letter is discarded with a beep; "1,5" reads as 1.
-        p.w->entrada(2)->clear();
         teclear(p, 2, "1a,5");
         QVERIFY(p.dlg.pitidos == 1 && p.w->entrada(2)->text() == "1,5" && p.st->Param[iAng] == Fijo::entero(1));
-        // Xo typed past its maximum goes back silently.
+        // Positions typed or set beyond their maximum go back silently; whole-number boxes take
+        // the whole part and move the cross; values beyond the fixed-point range or a double's
+        // digits are refused with the message.
         p.dlg.mensajes.clear();
-        p.w->entrada(3)->clear();
-        teclear(p, 3, "7000");
-        QCOMPARE(p.st->Param[iXo], Fijo::entero(700));
-        // Whole-number boxes take the whole part and move the cross; positions beyond their
-        // maximum go back silently; values beyond the fixed-point range or a double's digits
-        // are refused with the message.
         const QPoint cruz = p.w->cruz()->pos();
-        const struct { int caja; QString texto; int param; Fijo valor; int mensajes; } fijados[] = {
-            {3, "12.7", iXo, Fijo::entero(12), 0}, {4, "5000", iYo, Fijo(), 0},
-            {9, "99999999999999999999999", iR, Fijo::entero(1), 1}, {6, QString(400, QLatin1Char('9')), iYoB, Fijo::entero(1000), 2}};
+        const struct { bool tecleado; int caja; QString texto; int param; Fijo valor; int mensajes; } fijados[] = {
+            {true, 3, "7000", iXo, Fijo::entero(700), 0}, {false, 3, "12.7", iXo, Fijo::entero(12), 0},
+            {false, 4, "5000", iYo, Fijo(), 0}, {false, 9, "99999999999999999999999", iR, Fijo::entero(1), 1},
+            {false, 6, QString(400, QLatin1Char('9')), iYoB, Fijo::entero(1000), 2}};
         for (const auto& c : fijados) {
-            p.w->entrada(c.caja)->setText(c.texto);
+            c.tecleado ? teclear(p, c.caja, c.texto) : p.w->entrada(c.caja)->setText(c.texto);
             QCOMPARE(p.st->Param[c.param], c.valor);
             QCOMPARE(p.dlg.mensajes.size(), c.mensajes);
         }
@@ -161,7 +159,6 @@ private slots:
         QVERIFY(p.st->NExp == 2 && muestras(p.st->Pos[1]) == 1);
         // At ten experiments the launch asks first; Cancel keeps them, OK starts again at 1.
         for (int k = 3; k <= 10; ++k) p.w->Lanzar1_Click();
-        QCOMPARE(p.st->NExp, 10);
         p.dlg.respuestas_confirmar = {false, true};
         p.w->Lanzar1_Click();
         QVERIFY(p.st->NExp == 10 && p.dlg.mensajes.back() == QStringLiteral("Los Gráficos anteriores serán borrados"));
@@ -191,7 +188,6 @@ private slots:
                  {hijo<QLabel>(p, "Label19")->text(), "640 m"}});
         // At Escala 10 a drop at (3000, 2000) is the launch point (300, 200).
         p.w->Cruz_MouseDown();
-        QCOMPARE(p.w->arrastre(), 1);
         p.w->Form_DragDrop(3000, 2000);
         QVERIFY(p.st->Param[iXo] == Fijo::entero(300) && p.st->Param[iYo] == Fijo::entero(200) && p.w->entrada(3)->text() == "300");
         // Beyond 640 m the drop is refused by the entry check and the old value stays.
@@ -280,8 +276,8 @@ private slots:
         QCOMPARE(frame3->title(), QStringLiteral("Velocidades Instantaneas"));
         clic(p, "Comparar");
         auto* velocidades = hijo<QGroupBox>(p, "Velocidades");
-        QVERIFY(velocidades->isVisible() && !hijo<QGroupBox>(p, "Comparaposi")->isVisible());
-        QVERIFY(p.w->compara_v().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
+        QVERIFY(velocidades->isVisible() && !hijo<QGroupBox>(p, "Comparaposi")->isVisible() &&
+                p.w->compara_v().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
         clic(p, "Command1");
         QVERIFY(!velocidades->isVisible());
         p.w->Lanzar1_Click();  // a launch hides the panel
