@@ -218,12 +218,9 @@ private slots:
             QCOMPARE(leer(p.dir.filePath("trazo.txt")), QByteArray(salir ? " 1 \r\n" : " 0 \r\n"));
         }
         // A missing or malformed start-up file: the program's message box, naming the failure.
-        for (const char* malo : {"INIC.DAT", "trazo.txt"}) {
-            const auto romper = [malo](const QDir& d) {
-                if (QByteArray(malo) == "INIC.DAT") escribir(d.filePath(malo), "100, 340, 0\r\n45, x, -180\r\n");
-                else QFile::remove(d.filePath(malo));
-            };
-            Puesto p(" 0 \r\n", romper, false);
+        // (An empty content stands for the file being removed.)
+        for (const auto& [malo, contenido] : {std::pair{"INIC.DAT", "100, 340, 0\r\n45, x, -180\r\n"}, std::pair{"trazo.txt", ""}}) {
+            Puesto p(" 0 \r\n", [&](const QDir& d) { *contenido ? escribir(d.filePath(malo), contenido) : void(QFile::remove(d.filePath(malo))); }, false);
             QVERIFY(!p.w->cargar());
             QVERIFY2(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(malo), qPrintable(p.dlg.mensajes.join('|')));
         }
