@@ -267,26 +267,21 @@ TEST(Escena, BorrarEscena) {
 
     m.escena.borrar_escena(10, 20);
 
-    EXPECT_EQ(std::tuple(st.NExp, st.NColor, st.NGrafSel), std::tuple(0, 2, 0));
-    EXPECT_EQ(std::tuple(m.ventana.menus_off, m.ventana.vaciados, m.ventana.curvas, m.ventana.cruces), std::tuple(1, 1, 1, 0));
+    const auto& v = m.ventana;
+    EXPECT_EQ(std::tuple(st.NExp, st.NColor, st.NGrafSel, m.sup.retenido(), m.sup.modo()), std::tuple(0, 2, 0, true, Modo::Invertido));
+    EXPECT_EQ(std::tuple(v.menus_off, v.vaciados, v.curvas, v.cruces, v.blancos, v.retenido_al_borrar_curvas),
+              std::tuple(1, 1, 1, 0, 1, true));
     // The target is placed with the half sizes passed in, without the zoom.
-    EXPECT_TRUE(m.ventana.retenido_al_borrar_curvas);
-    EXPECT_EQ(m.ventana.blancos, 1);
-    EXPECT_EQ(std::pair(m.ventana.ultimo_blanco.izquierda, m.ventana.ultimo_blanco.arriba), std::pair(995.0f, 510.0f));
-    EXPECT_TRUE(m.sup.retenido()) << "left on";
-    EXPECT_EQ(m.sup.modo(), Modo::Invertido);
+    EXPECT_EQ(std::pair(v.ultimo_blanco.izquierda, v.ultimo_blanco.arriba), std::pair(995.0f, 510.0f));
     // Marks and the vector are gone from what shows and from the retained image; the
     // background is back in both.
     for (int e = 0; e < 3; ++e)
         for (int i = 1; i <= muestras(st.Pos[e]); ++i) {
             const double x = st.Pos[e][2 * i].real(), y = st.Pos[e][2 * i + 1].real();
             if (!Escena::visible(x, y, 1) || y < 100 || x < 100) continue;
-            EXPECT_EQ(m.en_pantalla(x, y), kGris) << e << " " << i;
-            EXPECT_EQ(retenido(m.sup, x, y), kGris) << e << " " << i;
+            EXPECT_EQ(std::pair(m.en_pantalla(x, y), retenido(m.sup, x, y)), std::pair(kGris, kGris)) << e << " " << i;
         }
-    EXPECT_EQ(m.en_pantalla(4500, 3000), kGris);
-    EXPECT_EQ(retenido(m.sup, 3000, -125), kVerde);
-    EXPECT_EQ(m.en_pantalla(0, 2000), kNegro);
+    EXPECT_EQ(std::tuple(m.en_pantalla(4500, 3000), retenido(m.sup, 3000, -125), m.en_pantalla(0, 2000)), std::tuple(kGris, kVerde, kNegro));
     // The records stay; with NExp at 0 a redraw shows nothing of them; numbering and colours
     // start again.
     EXPECT_EQ(st.Pos[1], antes);
@@ -294,12 +289,11 @@ TEST(Escena, BorrarEscena) {
     m.escena.redibujar_escena();
     EXPECT_TRUE(m.sup.imagen() == limpia);
     m.volar(100, 45, 500, 300);
-    EXPECT_EQ(st.NExp, 1);
-    EXPECT_EQ(st.ColorExp[0], vista_de(3));
+    EXPECT_EQ(std::tuple(st.NExp, st.ColorExp[0]), std::tuple(1, vista_de(3)));
 }
 
 TEST(Escena, Redibujar) {
-    {   // Ten flights, then the scene cleared and redrawn: the same picture, the same colours.
+    {   // Ten flights, then the scene cleared and redrawn (twice is as once): the same picture, the same colours.
         Mesa m;
         for (const auto& l : kLanzamientos) m.volar(l[0], l[1], l[2], l[3]);
         auto& st = *m.st;
@@ -312,41 +306,31 @@ TEST(Escena, Redibujar) {
         m.sup.modo(Modo::Invertido);
         st.ColorExp.fill(0x123456);
         m.escena.redibujar_escena();
-        m.escena.redibujar_escena();  // twice is the same as once
+        m.escena.redibujar_escena();
         EXPECT_TRUE(m.sup.imagen() == volada);
         EXPECT_EQ(st.ColorExp, colores);
     }
-    {   // Each experiment up to NExp in the palette colour its record names, without clearing
-        // what is there.
-        Mesa m;
-        auto& st = *m.st;
-        for (int e = 0; e < 10; ++e) m.poner(e, kColores[e], {{300, 300 + 350 * e}, {900, 300 + 350 * e}});
-        st.NExp = 6;
-        m.sup.retenido(false);
-        m.sup.linea(4000, 100, 4000, 3000, st.ColorAcel);
-        st.ColorExp.fill(0x123456);
-        m.escena.redibujar_escena();
-        for (int e = 0; e < 10; ++e) {
-            EXPECT_EQ(m.en_pantalla(300, 300 + 350 * e), e < 6 ? vista_de(kColores[e]) : kGris) << e;
-            EXPECT_EQ(st.ColorExp[e], e < 6 ? vista_de(kColores[e]) : 0x123456u) << e;
-        }
-        EXPECT_EQ(m.en_pantalla(4000, 2000), rgb(205, 5, 5));
-    }
-    {   // The colour is read at the second sample whether or not it was drawn there.
-        Mesa m;
-        auto& st = *m.st;
-        m.poner(0, 12, {{1000, 1000}, {2000, 1000}});
-        m.poner(1, 13, {{500, 500}});                            // one sample: never read
-        m.poner(2, 14, {{3000, 500}, {7000, 2000}});             // second sample beyond the scene
-        m.poner(3, 9, {{3000, 800}, {3000, -100}});              // under the ground: the band
-        m.poner(4, 10, {{100, 100}, {2000, 1000}});              // on experiment 1's mark, drawn over it
-        m.poner(5, 11, {{100, 100}, {2000, 1000}, {1e9, 1e9}});  // and once more, then far away
-        m.poner(6, 3, {{100, 100}, {1e12, 500}});                // far off the surface
-        st.ColorExp.fill(0x123456);
-        m.escena.redibujar_escena();
-        const uint32_t leidos[] = {vista_de(12), 0x123456u, kGris, kVerde, vista_de(10), vista_de(11), kFuera};
-        for (int e = 0; e < 7; ++e) EXPECT_EQ(st.ColorExp[e], leidos[e]) << e;
-    }
+    // Each experiment up to NExp in the palette colour its record names, without clearing what
+    // is there; the colour is read at the second sample whether or not it was drawn there.
+    Mesa m;
+    auto& st = *m.st;
+    m.poner(0, 12, {{1000, 1000}, {2000, 1000}});
+    m.poner(1, 13, {{500, 500}});                            // one sample: never read
+    m.poner(2, 14, {{3000, 500}, {7000, 2000}});             // second sample beyond the scene
+    m.poner(3, 9, {{3000, 800}, {3000, -100}});              // under the ground: the band
+    m.poner(4, 10, {{100, 100}, {2000, 1000}});              // on experiment 1's mark, drawn over it
+    m.poner(5, 11, {{100, 100}, {2000, 1000}, {1e9, 1e9}});  // and once more, then far away
+    m.poner(6, 3, {{100, 100}, {1e12, 500}});                // far off the surface
+    m.poner(7, 6, {{300, 3000}, {900, 3000}});               // beyond NExp
+    st.NExp = 7;
+    m.sup.retenido(false);
+    m.sup.linea(4000, 100, 4000, 3000, st.ColorAcel);
+    st.ColorExp.fill(0x123456);
+    m.escena.redibujar_escena();
+    const uint32_t leidos[] = {vista_de(12), 0x123456u, kGris, kVerde, vista_de(10), vista_de(11), kFuera, 0x123456u};
+    for (int e = 0; e < 8; ++e) EXPECT_EQ(st.ColorExp[e], leidos[e]) << e;
+    EXPECT_EQ(std::tuple(m.en_pantalla(500, 500), m.en_pantalla(3000, 800), m.en_pantalla(300, 3000), m.en_pantalla(4000, 2000)),
+              std::tuple(vista_de(13), vista_de(9), kGris, rgb(205, 5, 5)));
 }
 
 TEST(Escena, CambioDeZoom) {
@@ -369,25 +353,22 @@ TEST(Escena, CambioDeZoom) {
     for (const auto& f : filas) {
         SCOPED_TRACE(f.esc);
         m.sup.retenido(false);
-        m.sup.linea(4000, 3500, 5000, 3500, st.ColorVel);
+        m.sup.linea(4000, 3500, 5000, 3500, st.ColorVel);  // cleared by the switch
         m.ventana.a_cero();
         st.ColorExp.fill(0x123456);
         m.escena.menu_zoom();
         const FilaZoom& z = m.ventana.zoom;
-        EXPECT_EQ(std::tuple(st.Escala, m.ventana.zooms, m.ventana.curvas, m.ventana.cruces), std::tuple(f.esc, 1, 1, 1));
+        EXPECT_EQ(std::tuple(st.Escala, m.ventana.zooms, m.ventana.curvas, m.ventana.cruces, m.sup.retenido(), m.sup.modo()),
+                  std::tuple(f.esc, 1, 1, 1, true, Modo::Invertido));
         EXPECT_EQ(std::tuple(z.escala, z.menu, z.label18, z.label19, z.max3, z.max4, z.blanco1),
                   std::tuple(f.esc, QString(f.menu), QString(f.l18), QString(f.l19), f.max3, f.max4, f.blanco));
         EXPECT_EQ(std::pair(st.Max[iXo], st.Max[iYo]), std::pair(Fijo::entero(f.max3), Fijo::entero(f.max4)));
         EXPECT_EQ(std::pair(m.ventana.cruz.izquierda, m.ventana.cruz.arriba), std::pair(30.0f * f.esc - 20, 20.0f * f.esc + 18.5f));
-        EXPECT_TRUE(m.sup.retenido());
-        EXPECT_EQ(m.sup.modo(), Modo::Invertido);
-        EXPECT_EQ(m.en_pantalla(3000, -125), kVerde);
-        EXPECT_EQ(m.en_pantalla(4500, 3500), kGris) << "the vector is cleared";
+        EXPECT_EQ(std::pair(m.en_pantalla(3000, -125), m.en_pantalla(4500, 3500)), std::pair(kVerde, kGris));
         for (const auto& [x, y] : f.marcas) EXPECT_EQ(m.en_pantalla(x, y), vista_de(3)) << x << " " << y;
         for (const auto& [x, y] : f.vacios) EXPECT_EQ(m.en_pantalla(x, y), kGris) << x << " " << y;
         EXPECT_EQ(retenido(m.sup, f.marcas[0].first, f.marcas[0].second), vista_de(3));
-        EXPECT_EQ(st.ColorExp[0], vista_de(3));
-        EXPECT_EQ(st.ColorExp[1], f.color2) << "read where the second sample is, drawn or not";
+        EXPECT_EQ(std::pair(st.ColorExp[0], st.ColorExp[1]), std::pair(vista_de(3), f.color2)) << "read at the second sample, drawn or not";
     }
     // In the middle of a flight: the scene is cleared and the flight goes on at the new zoom.
     Mesa v;
@@ -396,14 +377,13 @@ TEST(Escena, CambioDeZoom) {
     };
     v.volar(40, 45, 0, 0);
     const auto& s = *v.st;
-    EXPECT_EQ(s.Escala, 10);
     const int n = muestras(s.Pos[0]);
+    ASSERT_EQ(s.Escala, 10);
     ASSERT_GE(n, 6);
     EXPECT_EQ(v.en_pantalla(s.Pos[0][4].real(), s.Pos[0][5].real()), kGris) << "drawn before the switch, cleared by it";
     for (int i = 4; i <= n; ++i) {
-        const double x = s.Pos[0][2 * i].real(), y = s.Pos[0][2 * i + 1].real();
-        if (y < 1) continue;
-        EXPECT_EQ(v.en_pantalla(x * 10, y * 10), vista_de(3)) << i;
-        EXPECT_EQ(v.en_pantalla(x * 10 + dos_px, y * 10), vista_de(3)) << i;
+        const double x = s.Pos[0][2 * i].real() * 10, y = s.Pos[0][2 * i + 1].real() * 10;
+        if (y < 10) continue;
+        EXPECT_EQ(std::pair(v.en_pantalla(x, y), v.en_pantalla(x + dos_px, y)), std::pair(vista_de(3), vista_de(3))) << i;
     }
 }
