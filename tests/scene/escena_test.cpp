@@ -28,9 +28,12 @@ uint32_t vista_de(int indice) {
     return vistas.at(indice);
 }
 
-// The pixel of the retained image under a scene point.
+// The pixel under a scene point, and its colour in the retained image.
+QPoint pixel(const Superficie& s, double x, double y) {
+    return {static_cast<int>(std::floor(s.x_px(x) + 0.5)), static_cast<int>(std::floor(s.y_px(y) + 0.5))};
+}
 uint32_t retenido(const Superficie& s, double x, double y) {
-    const QPoint q(static_cast<int>(std::floor(s.x_px(x) + 0.5)), static_cast<int>(std::floor(s.y_px(y) + 0.5)));
+    const QPoint q = pixel(s, x, y);
     if (!s.imagen_retenida().rect().contains(q)) return kFuera;
     const QRgb p = s.imagen_retenida().pixel(q);
     return rgb(qRed(p), qGreen(p), qBlue(p));
@@ -154,8 +157,7 @@ TEST(Superficie, SegmentosCortosYLejanos) {
             QPainter p(&esperada);
             p.setCompositionMode(c.composicion);
             p.setPen(QPen(QColor(QRgb(0xff000000u | c.pluma)), 0));
-            const QPoint q(static_cast<int>(std::floor(s.x_px(50.2) + 0.5)), static_cast<int>(std::floor(s.y_px(50.3) + 0.5)));
-            p.drawLine(q, q);
+            p.drawLine(pixel(s, 50.2, 50.3), pixel(s, 50.2, 50.3));
         }
         s.modo(c.modo);
         s.posicion(50.1, 50.2);
@@ -169,17 +171,16 @@ TEST(Superficie, SegmentosCortosYLejanos) {
     s.modo(Modo::Invertido);
     s.linea(100, 50, 1e13, 50, kPaleta[9]);
     s.linea(50, -1e14, 50, 1e14, kPaleta[12]);
-    EXPECT_EQ(s.pos_y(), 1e14);
     s.linea(0, 0, 2e13, 1e13, kPaleta[13]);
+    EXPECT_EQ(std::pair(s.pos_x(), s.pos_y()), std::pair(2e13, 1e13));
     s.circulo(-1e15, 1e15, 16, kPaleta[3]);
     s.linea(-1e15, 1e15, -1e14, 1e15, kPaleta[3]);
     s.punto(1e300, 0, kPaleta[3]);
     s.circulo(100, 50, kNaN, kPaleta[3]);
     s.linea(0, 0, kNaN, 50, kPaleta[3]);
-    const struct { double x, y; uint32_t color; } puntos[] = {
-        {150, 50, vista_de(9)}, {199, 50, vista_de(9)}, {60, 52, kGris}, {50, 10, vista_de(12)}, {50, 90, vista_de(12)},
-        {120, 60, vista_de(13)}, {60, 60, kGris}, {5, 95, kGris}};
-    for (const auto& p : puntos) EXPECT_EQ(s.color_en(p.x, p.y), p.color) << p.x << " " << p.y;
+    for (auto [x, y, color] : {std::tuple(150, 50, vista_de(9)), {199, 50, vista_de(9)}, {60, 52, kGris}, {50, 10, vista_de(12)},
+                               {50, 90, vista_de(12)}, {120, 60, vista_de(13)}, {60, 60, kGris}, {5, 95, kGris}})
+        EXPECT_EQ(s.color_en(x, y), color) << x << " " << y;
     s.circulo(100, 50, 1e15, kPaleta[11]);  // far larger than the surface: covers all of it
     EXPECT_EQ(std::pair(s.color_en(0, 100), s.color_en(199, 1)), std::pair(vista_de(11), vista_de(11)));
 }
