@@ -75,13 +75,14 @@ TEST(Vectores, BuscarMuestra) {
     b.volar();                       // 2: backwards
     b.lanzamiento(80, 90, 1000, 0);
     b.volar();                       // 3: straight up
-    const auto& st = *b.st;
+    b.lanzamiento(10, 80, 500, 0);
+    b.volar();                       // 4: a short hop
+    auto& st = *b.st;
     // Forwards and backwards, by X: the nearest sample, either side of the midpoint.
     for (int k : {1, 2})
-        for (int i : {1, 2, 7, 13, 20}) {
+        for (int i : {1, 2, 7, 13, 20})
             for (double d : {0.3, -0.3})
                 EXPECT_EQ(indice_muestra(buscar_muestra(st, k, st.Xs[k - 1][i] + d, 0)), i) << k << " " << i << " " << d;
-        }
     EXPECT_EQ(std::pair(buscar_muestra(st, 1, -500, 0), buscar_muestra(st, 1, 5000, 0)), std::pair(1.0, 20.0));
     // Straight up, by Y: a point between samples takes the nearer; above the apex, the apex.
     const int n = muestras(st.Pos[2]);
@@ -92,32 +93,25 @@ TEST(Vectores, BuscarMuestra) {
     for (int j = 1; j <= n; ++j)
         if (st.Ys[2][j] >= st.Ys[2][apice]) apice = j;
     EXPECT_EQ(buscar_muestra(st, 3, 1000, 1e6f), apice);
-}
-
-TEST(Vectores, MuestrasViejasNoSalenDelVuelo) {
-    Banco b;
-    b.lanzamiento(10, 80, 500, 0);  // a short hop: three samples
-    b.volar();
-    auto& st = *b.st;
-    const int n = muestras(st.Pos[0]);
-    ASSERT_LT(n, 5);
-    // Stale slots of a longer earlier flight beyond N.
-    for (int j = n + 1; j < 40; ++j) {
-        st.Xs[0][j] = 9000.0f + j;
-        st.Ys[0][j] = 50.0f * j;
+    // A short hop after them: three samples, stale slots of a longer earlier flight beyond N.
+    const int m = muestras(st.Pos[3]);
+    ASSERT_LT(m, 5);
+    for (int j = m + 1; j < 40; ++j) {
+        st.Xs[3][j] = 9000.0f + j;
+        st.Ys[3][j] = 50.0f * j;
     }
     for (double x : {-1e6, 0.0, 500.5, 1e6})
         for (float y : {-1e6f, 0.0f, 3.0f, 1e6f}) {
-            const double i = buscar_muestra(st, 1, x, y);
-            EXPECT_TRUE(i >= 1 && indice_muestra(i) <= n) << x << " " << y << ": " << i;
+            const double i = buscar_muestra(st, 4, x, y);
+            EXPECT_TRUE(i >= 1 && indice_muestra(i) <= m) << x << " " << y << ": " << i;
         }
     // Vertical flight of two samples: the scan never pairs the last sample with a stale one.
-    st.Pos[0][1] = Fijo::entero(2);
-    st.Xs[0][1] = st.Xs[0][2] = 500;
-    st.Ys[0][1] = 0;
-    st.Ys[0][2] = 10;
-    st.Ys[0][3] = 1000;
-    EXPECT_EQ(buscar_muestra(st, 1, 500, 900), 2);
+    st.Pos[3][1] = Fijo::entero(2);
+    st.Xs[3][1] = st.Xs[3][2] = 500;
+    st.Ys[3][1] = 0;
+    st.Ys[3][2] = 10;
+    st.Ys[3][3] = 1000;
+    EXPECT_EQ(buscar_muestra(st, 4, 500, 900), 2);
     // No experiment or no samples: sample 1, never an index beyond the records.
     EXPECT_EQ(std::pair(buscar_muestra(st, 0, 0, 0), buscar_muestra(st, 11, 0, 0)), std::pair(1.0, 1.0));
 }
