@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <utility>
 
 #include "apoyo.h"
@@ -22,18 +23,17 @@ const int kColores[10] = {3, 6, 9, 10, 11, 12, 13, 14, 3, 6};
 
 // The experiment colours as the inverted mode shows them, by palette index.
 uint32_t vista_de(int indice) {
-    const std::pair<int, uint32_t> vistas[] = {{3, rgb(255, 127, 127)}, {6, rgb(127, 127, 255)}, {9, rgb(255, 255, 0)},
-                                               {10, rgb(255, 0, 255)},  {11, rgb(255, 0, 0)},    {12, rgb(0, 255, 255)},
-                                               {13, rgb(0, 255, 0)},    {14, rgb(0, 0, 255)}};
-    for (const auto& [i, v] : vistas)
-        if (i == indice) return v;
-    ADD_FAILURE() << "not an experiment colour: " << indice;
-    return 0;
+    static const std::map<int, uint32_t> vistas = {{3, rgb(255, 127, 127)}, {6, rgb(127, 127, 255)}, {9, rgb(255, 255, 0)},
+        {10, rgb(255, 0, 255)}, {11, rgb(255, 0, 0)}, {12, rgb(0, 255, 255)}, {13, rgb(0, 255, 0)}, {14, rgb(0, 0, 255)}};
+    return vistas.at(indice);
 }
 
-// The pixel of the retained image under a scene point.
+// The pixel under a scene point, and its colour in the retained image.
+QPoint pixel(const Superficie& s, double x, double y) {
+    return {static_cast<int>(std::floor(s.x_px(x) + 0.5)), static_cast<int>(std::floor(s.y_px(y) + 0.5))};
+}
 uint32_t retenido(const Superficie& s, double x, double y) {
-    const QPoint q(static_cast<int>(std::floor(s.x_px(x) + 0.5)), static_cast<int>(std::floor(s.y_px(y) + 0.5)));
+    const QPoint q = pixel(s, x, y);
     if (!s.imagen_retenida().rect().contains(q)) return kFuera;
     const QRgb p = s.imagen_retenida().pixel(q);
     return rgb(qRed(p), qGreen(p), qBlue(p));
@@ -91,33 +91,28 @@ const double kLanzamientos[10][4] = {
 
 TEST(Superficie, ModosYLectura) {
     Superficie s = superficie_simple();
-    s.modo(Modo::Copia);
-    s.caja(100, 10, 190, 40, kVerde);
+    s.caja(100, 10, 190, 40, kVerde);  // copy mode
     EXPECT_EQ(s.color_en(150, 25), kVerde);
-    // Inverted mode writes the complement of the pen, whatever the pixel held: over the
-    // background, over the copied box, and over a mark of another colour.
+    // Inverted mode writes the complement of the pen whatever the pixel held: over the background
+    // and the copied box, then over marks of another colour, then the same again (no toggle).
     s.modo(Modo::Invertido);
-    for (int k = 0; k < 8; ++k) {
-        s.circulo(10 + 10 * k, 70, 3, kPaleta[kColores[k]]);
-        s.circulo(110 + 10 * k, 25, 3, kPaleta[kColores[k]]);
-        EXPECT_EQ(s.color_en(10 + 10 * k, 70), vista_de(kColores[k]));
-        EXPECT_EQ(s.color_en(110 + 10 * k, 25), vista_de(kColores[k]));
+    QImage una;
+    for (int pasada = 0; pasada < 3; ++pasada) {
+        if (pasada == 2) una = s.imagen().copy();
+        for (int k = 0; k < 8; ++k)
+            for (double y : {70.0, 25.0}) {
+                const int c = kColores[(k + (pasada > 0)) % 8];
+                s.circulo(10 + 10 * k + (y < 50) * 100, y, 3, kPaleta[c]);
+                EXPECT_EQ(s.color_en(10 + 10 * k + (y < 50) * 100, y), vista_de(c)) << pasada << " " << k;
+            }
     }
-    s.circulo(40, 70, 3, kPaleta[14]);
-    EXPECT_EQ(s.color_en(40, 70), vista_de(14));
-    EXPECT_EQ(s.color_en(30, 70), vista_de(9)) << "a disc of radius 3 keeps to itself";
-    for (double x : {-3.0, 205.0, 1e300, kNaN}) EXPECT_EQ(s.color_en(x, 50), kFuera) << x;
-    EXPECT_EQ(s.color_en(50, 101), kFuera);
-    // Drawing the same things again leaves the same pixels: no toggle.
-    const QImage una = s.imagen().copy();
-    for (int k = 0; k < 8; ++k) s.circulo(10 + 10 * k, 70, 3, kPaleta[kColores[k]]);
-    s.circulo(40, 70, 3, kPaleta[14]);
     EXPECT_TRUE(s.imagen() == una);
+    for (auto [x, y] : {std::pair(-3.0, 50.0), {205.0, 50.0}, {1e300, 50.0}, {kNaN, 50.0}, {50.0, 101.0}})
+        EXPECT_EQ(s.color_en(x, y), kFuera) << x << " " << y;
     // The buttons' inverting mode flips what is there, so the second box restores the face.
     s.modo(Modo::InvertirFondo);
     s.caja(0, 0, 200, 100, rgb(100, 100, 100));
-    EXPECT_EQ(s.color_en(150, 60), rgb(31, 31, 31));
-    EXPECT_EQ(s.color_en(190, 25), rgb(255, 127, 255));
+    EXPECT_EQ(std::pair(s.color_en(150, 60), s.color_en(190, 25)), std::pair(rgb(31, 31, 31), rgb(255, 127, 255)));
     s.caja(0, 0, 200, 100, rgb(100, 100, 100));
     EXPECT_TRUE(s.imagen() == una);
 }
@@ -131,26 +126,19 @@ TEST(Superficie, ImagenRetenida) {
     s.linea(40, 20, 40, 80, kPaleta[12]);  // on show only
     s.retenido(true);
     s.linea(30, 60, 50, 60, kPaleta[13]);  // crosses it, kept in both
-    const struct { double x, y; uint32_t visto, guardado; } casos[] = {
-        {20, 50, vista_de(9), vista_de(9)}, {40, 40, vista_de(12), kGris}, {40, 60, vista_de(13), vista_de(13)},
-        {35, 60, vista_de(13), vista_de(13)}};
-    for (const auto& c : casos) {
-        EXPECT_EQ(s.color_en(c.x, c.y), c.visto) << c.x << " " << c.y;
-        EXPECT_EQ(retenido(s, c.x, c.y), c.guardado) << c.x << " " << c.y;
-    }
+    for (auto [x, y, visto, guardado] : {std::tuple(20.0, 50.0, vista_de(9), vista_de(9)), {40.0, 40.0, vista_de(12), kGris},
+                                         {40.0, 60.0, vista_de(13), vista_de(13)}, {35.0, 60.0, vista_de(13), vista_de(13)}})
+        EXPECT_EQ(std::pair(s.color_en(x, y), retenido(s, x, y)), std::pair(visto, guardado)) << x << " " << y;
     // Clearing with the retained mode off brings back the retained image, without erasing it.
     const QImage guardada = s.imagen_retenida().copy();
     s.retenido(false);
     s.borrar();
-    EXPECT_TRUE(s.imagen() == guardada);
-    EXPECT_TRUE(s.imagen_retenida() == guardada);
+    EXPECT_TRUE(s.imagen() == guardada && s.imagen_retenida() == guardada);
     // Clearing with it on empties both.
     s.linea(40, 20, 40, 80, kPaleta[12]);
     s.retenido(true);
     s.borrar();
-    QImage vacia(200, 100, QImage::Format_RGB32);
-    vacia.fill(qRgb(224, 224, 224));
-    EXPECT_TRUE(s.imagen() == vacia && s.imagen_retenida() == vacia);
+    EXPECT_TRUE(s.imagen() == superficie_simple().imagen() && s.imagen_retenida() == s.imagen());
 }
 
 TEST(Superficie, SegmentosCortosYLejanos) {
@@ -169,15 +157,13 @@ TEST(Superficie, SegmentosCortosYLejanos) {
             QPainter p(&esperada);
             p.setCompositionMode(c.composicion);
             p.setPen(QPen(QColor(QRgb(0xff000000u | c.pluma)), 0));
-            const QPoint q(static_cast<int>(std::floor(s.x_px(50.2) + 0.5)), static_cast<int>(std::floor(s.y_px(50.3) + 0.5)));
-            p.drawLine(q, q);
+            p.drawLine(pixel(s, 50.2, 50.3), pixel(s, 50.2, 50.3));
         }
         s.modo(c.modo);
         s.posicion(50.1, 50.2);
         s.linea_a(50.3, 50.4, kVerde);
         s.linea(-5.2, 50, -5.1, 50, kVerde);
-        EXPECT_EQ(s.imagen(), esperada) << static_cast<int>(c.modo);
-        EXPECT_EQ(s.pos_x(), -5.1);
+        EXPECT_EQ(std::pair(s.imagen(), s.pos_x()), std::pair(esperada, -5.1)) << static_cast<int>(c.modo);
     }
     // Far ends: what lies on the surface is drawn in the right place and direction; the
     // current position is the far end, not the cut one.
@@ -185,20 +171,18 @@ TEST(Superficie, SegmentosCortosYLejanos) {
     s.modo(Modo::Invertido);
     s.linea(100, 50, 1e13, 50, kPaleta[9]);
     s.linea(50, -1e14, 50, 1e14, kPaleta[12]);
-    EXPECT_EQ(s.pos_y(), 1e14);
     s.linea(0, 0, 2e13, 1e13, kPaleta[13]);
+    EXPECT_EQ(std::pair(s.pos_x(), s.pos_y()), std::pair(2e13, 1e13));
     s.circulo(-1e15, 1e15, 16, kPaleta[3]);
     s.linea(-1e15, 1e15, -1e14, 1e15, kPaleta[3]);
     s.punto(1e300, 0, kPaleta[3]);
     s.circulo(100, 50, kNaN, kPaleta[3]);
     s.linea(0, 0, kNaN, 50, kPaleta[3]);
-    const struct { double x, y; uint32_t color; } puntos[] = {
-        {150, 50, vista_de(9)}, {199, 50, vista_de(9)}, {60, 52, kGris}, {50, 10, vista_de(12)}, {50, 90, vista_de(12)},
-        {120, 60, vista_de(13)}, {60, 60, kGris}, {5, 95, kGris}};
-    for (const auto& p : puntos) EXPECT_EQ(s.color_en(p.x, p.y), p.color) << p.x << " " << p.y;
+    for (auto [x, y, color] : {std::tuple(150, 50, vista_de(9)), {199, 50, vista_de(9)}, {60, 52, kGris}, {50, 10, vista_de(12)},
+                               {50, 90, vista_de(12)}, {120, 60, vista_de(13)}, {60, 60, kGris}, {5, 95, kGris}})
+        EXPECT_EQ(s.color_en(x, y), color) << x << " " << y;
     s.circulo(100, 50, 1e15, kPaleta[11]);  // far larger than the surface: covers all of it
-    EXPECT_EQ(s.color_en(0, 100), vista_de(11));
-    EXPECT_EQ(s.color_en(199, 1), vista_de(11));
+    EXPECT_EQ(std::pair(s.color_en(0, 100), s.color_en(199, 1)), std::pair(vista_de(11), vista_de(11)));
 }
 
 TEST(Escena, MarcoFondoYMarcadores) {
@@ -206,41 +190,32 @@ TEST(Escena, MarcoFondoYMarcadores) {
     // unit size shows more of the scene and what was drawn stays put.
     Superficie d = nueva_superficie_escena();
     EXPECT_EQ(std::pair(d.ancho_px(), d.alto_px()), std::pair(kAreaAnchoPx, kAreaAltoPx));
-    EXPECT_NEAR(d.x_px(-150), 0, 1e-9);
-    EXPECT_NEAR(d.y_px(4050), 0, 1e-9);
-    EXPECT_NEAR(d.x_px(7150), kAreaAnchoPx, 1e-9);
-    EXPECT_NEAR(d.y_px(1000), kAreaAltoPx, 1e-9);
-    d.redimensionar(1400, 700);
-    EXPECT_NEAR(d.x_px(7150), kAreaAnchoPx, 1e-9);
-    EXPECT_NEAR(d.y_px(1000), kAreaAltoPx, 1e-9);
+    for (int vez = 0; vez < 2; ++vez) {
+        EXPECT_NEAR(d.x_px(7150), kAreaAnchoPx, 1e-9);
+        EXPECT_NEAR(d.y_px(1000), kAreaAltoPx, 1e-9);
+        EXPECT_NEAR(d.x_px(-150) + d.y_px(4050), 0, 1e-9);
+        d.redimensionar(1400, 700);
+    }
     EXPECT_EQ(d.color_en(3000, -125), kGris) << "the ground band's place is now on the surface";
 
     // Start-up: the background in the retained image, which is then left off; the 7-pixel
     // markers measure 81 by 75 units, halved and rounded.
     Mesa m;
-    EXPECT_FALSE(m.sup.retenido());
-    EXPECT_EQ(m.sup.modo(), Modo::Invertido);
+    EXPECT_EQ(std::pair(m.sup.retenido(), m.sup.modo()), std::pair(false, Modo::Invertido));
     const std::array<int, 4> medios = {m.st->MedioAnchoCruz, m.st->MedioAltoCruz, m.st->MedioAnchoBlanco, m.st->MedioAltoBlanco};
     EXPECT_EQ(medios, (std::array<int, 4>{40, 37, 40, 37}));
-    auto fondo = [&](const char* cuando) {
-        SCOPED_TRACE(cuando);
+    for (int vez = 0; vez < 2; ++vez) {
         // The ground band (0, 0) to (6450, -250), the wall (0, 0) to (0, 3800).
-        const struct { double x, y; uint32_t color; } puntos[] = {
-            {3000, -125, kVerde}, {20, -240, kVerde}, {6430, -10, kVerde}, {6600, -125, kGris}, {-60, -125, kGris},
-            {3000, -400, kGris},  {3000, 100, kGris}, {0, 100, kNegro},    {0, 3790, kNegro},   {0, 3900, kGris},
-            {60, 2000, kGris},    {-60, 2000, kGris}};
-        for (const auto& p : puntos) {
-            EXPECT_EQ(m.en_pantalla(p.x, p.y), p.color) << p.x << " " << p.y;
-            EXPECT_EQ(retenido(m.sup, p.x, p.y), p.color) << p.x << " " << p.y;
-        }
-    };
-    fondo("at start-up");
-    // Drawn in copy mode even when the scene is inverting, over whatever is there.
-    m.sup.retenido(true);
-    m.sup.circulo(3000, -125, 34, kPaleta[12]);
-    m.sup.circulo(0, 2000, 34, kPaleta[12]);
-    m.escena.dibujar_fondo();
-    fondo("drawn again over marks");
+        for (auto [x, y, color] : {std::tuple(3000, -125, kVerde), {20, -240, kVerde}, {6430, -10, kVerde}, {6600, -125, kGris},
+                                   {-60, -125, kGris}, {3000, -400, kGris}, {3000, 100, kGris}, {0, 100, kNegro},
+                                   {0, 3790, kNegro}, {0, 3900, kGris}, {60, 2000, kGris}, {-60, 2000, kGris}})
+            EXPECT_EQ(std::pair(m.en_pantalla(x, y), retenido(m.sup, x, y)), std::pair(color, color)) << vez << ": " << x << " " << y;
+        // Drawn again in copy mode even when the scene is inverting, over whatever is there.
+        m.sup.retenido(true);
+        m.sup.circulo(3000, -125, 34, kPaleta[12]);
+        m.sup.circulo(0, 2000, 34, kPaleta[12]);
+        m.escena.dibujar_fondo();
+    }
 
     // The launch point takes the zoom, the target does not.
     m.st->Escala = 10;
@@ -249,9 +224,9 @@ TEST(Escena, MarcoFondoYMarcadores) {
     m.st->YoB() = Fijo::entero(2000);
     m.ventana.a_cero();
     m.escena.preparar();
-    EXPECT_EQ(m.ventana.cruces + m.ventana.blancos, 2);
-    EXPECT_EQ(std::pair(m.ventana.cruz.izquierda, m.ventana.cruz.arriba), std::pair(980.0f, 2018.5f));
-    EXPECT_EQ(std::pair(m.ventana.ultimo_blanco.izquierda, m.ventana.ultimo_blanco.arriba), std::pair(980.0f, 2018.5f));
+    const auto& v = m.ventana;
+    EXPECT_EQ(std::tuple(v.cruces, v.blancos, v.cruz.izquierda, v.cruz.arriba, v.ultimo_blanco.izquierda, v.ultimo_blanco.arriba),
+              std::tuple(1, 1, 980.0f, 2018.5f, 980.0f, 2018.5f));
 }
 
 TEST(Escena, ReglaDeVisibilidad) {
@@ -264,23 +239,20 @@ TEST(Escena, ReglaDeVisibilidad) {
     // Redrawn: samples left of the wall, right of the limit or under the ground are kept off
     // the scene even where the surface could show them; at zoom 10 the limits are 645 m by
     // 420 m, measured before the zoom is applied.
-    const struct { int escala; double x, y, vx, vy; bool visto; } casos[] = {
-        {1, 100, 100, 100, 100, true},       {1, 6449, 2500, 6449, 2500, true}, {1, -100, 2000, -100, 2000, false},
-        {1, 6460, 2000, 6460, 2000, false},  {1, 7000, 2000, 7000, 2000, false}, {10, 100, 100, 1000, 1000, true},
-        {10, 644, 150, 6440, 1500, true},    {10, 646, 100, 6460, 1000, false}, {10, 700, 100, 7000, 1000, false},
-        {10, -10, 100, -100, 1000, false},   {10, 100, 100, 100, 100, false},
+    const struct { int escala; double x, y; bool visto; } casos[] = {
+        {1, 100, 100, true}, {1, 6449, 2500, true}, {1, -100, 2000, false}, {1, 6460, 2000, false}, {1, 7000, 2000, false},
+        {10, 100, 100, true}, {10, 644, 150, true}, {10, 646, 100, false},  {10, 700, 100, false},   {10, -10, 100, false},
     };
     for (const auto& c : casos) {
         Mesa m;
         m.st->Escala = static_cast<int16_t>(c.escala);
-        m.poner(0, 3, {{c.x, c.y}});
+        m.poner(0, 3, {{c.x, c.y}, {3000, -50}});
         m.escena.redibujar_escena();
-        EXPECT_EQ(m.en_pantalla(c.vx, c.vy), c.visto ? vista_de(3) : kGris) << c.escala << " " << c.x << " " << c.y;
+        const double vx = c.x * c.escala, vy = c.y * c.escala;
+        EXPECT_EQ(m.en_pantalla(vx, vy), c.visto ? vista_de(3) : kGris) << c.escala << " " << c.x << " " << c.y;
+        EXPECT_EQ(m.en_pantalla(3000, -50), kVerde);
+        if (c.escala == 10) { EXPECT_EQ(m.en_pantalla(c.x, c.y), kGris) << "drawn unzoomed"; }
     }
-    Mesa m;
-    m.poner(0, 3, {{3000, -50}, {300, -1}});
-    m.escena.redibujar_escena();
-    EXPECT_EQ(m.en_pantalla(3000, -50), kVerde);
 }
 
 TEST(Escena, BorrarEscena) {
@@ -296,26 +268,21 @@ TEST(Escena, BorrarEscena) {
 
     m.escena.borrar_escena(10, 20);
 
-    EXPECT_EQ(std::tuple(st.NExp, st.NColor, st.NGrafSel), std::tuple(0, 2, 0));
-    EXPECT_EQ(std::tuple(m.ventana.menus_off, m.ventana.vaciados, m.ventana.curvas, m.ventana.cruces), std::tuple(1, 1, 1, 0));
+    const auto& v = m.ventana;
+    EXPECT_EQ(std::tuple(st.NExp, st.NColor, st.NGrafSel, m.sup.retenido(), m.sup.modo()), std::tuple(0, 2, 0, true, Modo::Invertido));
+    EXPECT_EQ(std::tuple(v.menus_off, v.vaciados, v.curvas, v.cruces, v.blancos, v.retenido_al_borrar_curvas),
+              std::tuple(1, 1, 1, 0, 1, true));
     // The target is placed with the half sizes passed in, without the zoom.
-    EXPECT_TRUE(m.ventana.retenido_al_borrar_curvas);
-    EXPECT_EQ(m.ventana.blancos, 1);
-    EXPECT_EQ(std::pair(m.ventana.ultimo_blanco.izquierda, m.ventana.ultimo_blanco.arriba), std::pair(995.0f, 510.0f));
-    EXPECT_TRUE(m.sup.retenido()) << "left on";
-    EXPECT_EQ(m.sup.modo(), Modo::Invertido);
+    EXPECT_EQ(std::pair(v.ultimo_blanco.izquierda, v.ultimo_blanco.arriba), std::pair(995.0f, 510.0f));
     // Marks and the vector are gone from what shows and from the retained image; the
     // background is back in both.
     for (int e = 0; e < 3; ++e)
         for (int i = 1; i <= muestras(st.Pos[e]); ++i) {
             const double x = st.Pos[e][2 * i].real(), y = st.Pos[e][2 * i + 1].real();
             if (!Escena::visible(x, y, 1) || y < 100 || x < 100) continue;
-            EXPECT_EQ(m.en_pantalla(x, y), kGris) << e << " " << i;
-            EXPECT_EQ(retenido(m.sup, x, y), kGris) << e << " " << i;
+            EXPECT_EQ(std::pair(m.en_pantalla(x, y), retenido(m.sup, x, y)), std::pair(kGris, kGris)) << e << " " << i;
         }
-    EXPECT_EQ(m.en_pantalla(4500, 3000), kGris);
-    EXPECT_EQ(retenido(m.sup, 3000, -125), kVerde);
-    EXPECT_EQ(m.en_pantalla(0, 2000), kNegro);
+    EXPECT_EQ(std::tuple(m.en_pantalla(4500, 3000), retenido(m.sup, 3000, -125), m.en_pantalla(0, 2000)), std::tuple(kGris, kVerde, kNegro));
     // The records stay; with NExp at 0 a redraw shows nothing of them; numbering and colours
     // start again.
     EXPECT_EQ(st.Pos[1], antes);
@@ -323,12 +290,11 @@ TEST(Escena, BorrarEscena) {
     m.escena.redibujar_escena();
     EXPECT_TRUE(m.sup.imagen() == limpia);
     m.volar(100, 45, 500, 300);
-    EXPECT_EQ(st.NExp, 1);
-    EXPECT_EQ(st.ColorExp[0], vista_de(3));
+    EXPECT_EQ(std::tuple(st.NExp, st.ColorExp[0]), std::tuple(1, vista_de(3)));
 }
 
 TEST(Escena, Redibujar) {
-    {   // Ten flights, then the scene cleared and redrawn: the same picture, the same colours.
+    {   // Ten flights, then the scene cleared and redrawn (twice is as once): the same picture, the same colours.
         Mesa m;
         for (const auto& l : kLanzamientos) m.volar(l[0], l[1], l[2], l[3]);
         auto& st = *m.st;
@@ -341,41 +307,31 @@ TEST(Escena, Redibujar) {
         m.sup.modo(Modo::Invertido);
         st.ColorExp.fill(0x123456);
         m.escena.redibujar_escena();
-        m.escena.redibujar_escena();  // twice is the same as once
+        m.escena.redibujar_escena();
         EXPECT_TRUE(m.sup.imagen() == volada);
         EXPECT_EQ(st.ColorExp, colores);
     }
-    {   // Each experiment up to NExp in the palette colour its record names, without clearing
-        // what is there.
-        Mesa m;
-        auto& st = *m.st;
-        for (int e = 0; e < 10; ++e) m.poner(e, kColores[e], {{300, 300 + 350 * e}, {900, 300 + 350 * e}});
-        st.NExp = 6;
-        m.sup.retenido(false);
-        m.sup.linea(4000, 100, 4000, 3000, st.ColorAcel);
-        st.ColorExp.fill(0x123456);
-        m.escena.redibujar_escena();
-        for (int e = 0; e < 10; ++e) {
-            EXPECT_EQ(m.en_pantalla(300, 300 + 350 * e), e < 6 ? vista_de(kColores[e]) : kGris) << e;
-            EXPECT_EQ(st.ColorExp[e], e < 6 ? vista_de(kColores[e]) : 0x123456u) << e;
-        }
-        EXPECT_EQ(m.en_pantalla(4000, 2000), rgb(205, 5, 5));
-    }
-    {   // The colour is read at the second sample whether or not it was drawn there.
-        Mesa m;
-        auto& st = *m.st;
-        m.poner(0, 12, {{1000, 1000}, {2000, 1000}});
-        m.poner(1, 13, {{500, 500}});                            // one sample: never read
-        m.poner(2, 14, {{3000, 500}, {7000, 2000}});             // second sample beyond the scene
-        m.poner(3, 9, {{3000, 800}, {3000, -100}});              // under the ground: the band
-        m.poner(4, 10, {{100, 100}, {2000, 1000}});              // on experiment 1's mark, drawn over it
-        m.poner(5, 11, {{100, 100}, {2000, 1000}, {1e9, 1e9}});  // and once more, then far away
-        m.poner(6, 3, {{100, 100}, {1e12, 500}});                // far off the surface
-        st.ColorExp.fill(0x123456);
-        m.escena.redibujar_escena();
-        const uint32_t leidos[] = {vista_de(12), 0x123456u, kGris, kVerde, vista_de(10), vista_de(11), kFuera};
-        for (int e = 0; e < 7; ++e) EXPECT_EQ(st.ColorExp[e], leidos[e]) << e;
-    }
+    // Each experiment up to NExp in the palette colour its record names, without clearing what
+    // is there; the colour is read at the second sample whether or not it was drawn there.
+    Mesa m;
+    auto& st = *m.st;
+    m.poner(0, 12, {{1000, 1000}, {2000, 1000}});
+    m.poner(1, 13, {{500, 500}});                            // one sample: never read
+    m.poner(2, 14, {{3000, 500}, {7000, 2000}});             // second sample beyond the scene
+    m.poner(3, 9, {{3000, 800}, {3000, -100}});              // under the ground: the band
+    m.poner(4, 10, {{100, 100}, {2000, 1000}});              // on experiment 1's mark, drawn over it
+    m.poner(5, 11, {{100, 100}, {2000, 1000}, {1e9, 1e9}});  // and once more, then far away
+    m.poner(6, 3, {{100, 100}, {1e12, 500}});                // far off the surface
+    m.poner(7, 6, {{300, 3000}, {900, 3000}});               // beyond NExp
+    st.NExp = 7;
+    m.sup.retenido(false);
+    m.sup.linea(4000, 100, 4000, 3000, st.ColorAcel);
+    st.ColorExp.fill(0x123456);
+    m.escena.redibujar_escena();
+    const uint32_t leidos[] = {vista_de(12), 0x123456u, kGris, kVerde, vista_de(10), vista_de(11), kFuera, 0x123456u};
+    for (int e = 0; e < 8; ++e) EXPECT_EQ(st.ColorExp[e], leidos[e]) << e;
+    EXPECT_EQ(std::tuple(m.en_pantalla(500, 500), m.en_pantalla(3000, 800), m.en_pantalla(300, 3000), m.en_pantalla(4000, 2000)),
+              std::tuple(vista_de(13), vista_de(9), kGris, rgb(205, 5, 5)));
 }
 
 TEST(Escena, CambioDeZoom) {
@@ -398,25 +354,22 @@ TEST(Escena, CambioDeZoom) {
     for (const auto& f : filas) {
         SCOPED_TRACE(f.esc);
         m.sup.retenido(false);
-        m.sup.linea(4000, 3500, 5000, 3500, st.ColorVel);
+        m.sup.linea(4000, 3500, 5000, 3500, st.ColorVel);  // cleared by the switch
         m.ventana.a_cero();
         st.ColorExp.fill(0x123456);
         m.escena.menu_zoom();
         const FilaZoom& z = m.ventana.zoom;
-        EXPECT_EQ(std::tuple(st.Escala, m.ventana.zooms, m.ventana.curvas, m.ventana.cruces), std::tuple(f.esc, 1, 1, 1));
+        EXPECT_EQ(std::tuple(st.Escala, m.ventana.zooms, m.ventana.curvas, m.ventana.cruces, m.sup.retenido(), m.sup.modo()),
+                  std::tuple(f.esc, 1, 1, 1, true, Modo::Invertido));
         EXPECT_EQ(std::tuple(z.escala, z.menu, z.label18, z.label19, z.max3, z.max4, z.blanco1),
                   std::tuple(f.esc, QString(f.menu), QString(f.l18), QString(f.l19), f.max3, f.max4, f.blanco));
         EXPECT_EQ(std::pair(st.Max[iXo], st.Max[iYo]), std::pair(Fijo::entero(f.max3), Fijo::entero(f.max4)));
         EXPECT_EQ(std::pair(m.ventana.cruz.izquierda, m.ventana.cruz.arriba), std::pair(30.0f * f.esc - 20, 20.0f * f.esc + 18.5f));
-        EXPECT_TRUE(m.sup.retenido());
-        EXPECT_EQ(m.sup.modo(), Modo::Invertido);
-        EXPECT_EQ(m.en_pantalla(3000, -125), kVerde);
-        EXPECT_EQ(m.en_pantalla(4500, 3500), kGris) << "the vector is cleared";
+        EXPECT_EQ(std::pair(m.en_pantalla(3000, -125), m.en_pantalla(4500, 3500)), std::pair(kVerde, kGris));
         for (const auto& [x, y] : f.marcas) EXPECT_EQ(m.en_pantalla(x, y), vista_de(3)) << x << " " << y;
         for (const auto& [x, y] : f.vacios) EXPECT_EQ(m.en_pantalla(x, y), kGris) << x << " " << y;
         EXPECT_EQ(retenido(m.sup, f.marcas[0].first, f.marcas[0].second), vista_de(3));
-        EXPECT_EQ(st.ColorExp[0], vista_de(3));
-        EXPECT_EQ(st.ColorExp[1], f.color2) << "read where the second sample is, drawn or not";
+        EXPECT_EQ(std::pair(st.ColorExp[0], st.ColorExp[1]), std::pair(vista_de(3), f.color2)) << "read at the second sample, drawn or not";
     }
     // In the middle of a flight: the scene is cleared and the flight goes on at the new zoom.
     Mesa v;
@@ -425,14 +378,13 @@ TEST(Escena, CambioDeZoom) {
     };
     v.volar(40, 45, 0, 0);
     const auto& s = *v.st;
-    EXPECT_EQ(s.Escala, 10);
     const int n = muestras(s.Pos[0]);
+    ASSERT_EQ(s.Escala, 10);
     ASSERT_GE(n, 6);
     EXPECT_EQ(v.en_pantalla(s.Pos[0][4].real(), s.Pos[0][5].real()), kGris) << "drawn before the switch, cleared by it";
     for (int i = 4; i <= n; ++i) {
-        const double x = s.Pos[0][2 * i].real(), y = s.Pos[0][2 * i + 1].real();
-        if (y < 1) continue;
-        EXPECT_EQ(v.en_pantalla(x * 10, y * 10), vista_de(3)) << i;
-        EXPECT_EQ(v.en_pantalla(x * 10 + dos_px, y * 10), vista_de(3)) << i;
+        const double x = s.Pos[0][2 * i].real() * 10, y = s.Pos[0][2 * i + 1].real() * 10;
+        if (y < 10) continue;
+        EXPECT_EQ(std::pair(v.en_pantalla(x, y), v.en_pantalla(x + dos_px, y)), std::pair(vista_de(3), vista_de(3))) << i;
     }
 }
