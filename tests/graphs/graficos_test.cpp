@@ -86,7 +86,6 @@ TEST(Graficos, ReglasDelRangoVertical) {
         {100, 45, 0, true, false, vx0 + vx0 / 10, -1.05 * vx0},    // vacuum: constant Vx, rule 4
         {100, 135, 3000, true, false, vx0 + vx0 / 10, -1.05 * vx0},  // Vx < 0: the same range
         {100, 90, 0, true, false, 10, -10},                         // vertical from X = 0
-        {100, 90, 0, false, false, 10, -10},
         {100, 90, 100, false, false, 105, -10.5},                   // from X = 100: rule 2
         {0, 0, 0, false, true, 10, -10},                            // ends in its first step
     };

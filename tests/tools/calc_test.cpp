@@ -93,8 +93,6 @@ TEST(Calc, Rechazos) {
         {{dir.filePath("no_existe.txt")}, kVacio, {"no_existe.txt"}},
         {{"--inic", dir.filePath("INIC.DAT")}, kVacio, {"INIC.DAT"}},
         {{"--grafico", "alturas", "1", png}, kVacio, {"alturas"}},
-        {{"--grafico", "posiciones", "1"}, kVacio, {}},
-        {{"--grafico", "todos", "1", png}, kVacio, {}},
         {{"--grafico", "posiciones", "todos", png}, {}, {}},
         {{"--tya"}, kVacio, {}},
     };
