@@ -39,31 +39,21 @@ TEST(Graficos, LapsoYAnchoDelMarco) {
     for (const auto& c : casos) EXPECT_EQ(lapso_grafico(dt, c[0]), c[1]) << c[0];
 
     // Each routine stores its own span in TfinEnt; positions get a tenth more room on the right.
+    // A comparison of the longest flight: 1900 samples.
     auto propio = std::make_unique<EstadoExp>();
     EstadoExp& st = *propio;
-    uniforme(st, 1, 11, 10, 5, 1, 7.9);
     st.NGrafSel = 1;
-    st.TfinEnt = 999;
-    Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
-    MarcoGrafico m = graficar_posiciones(st, c, true);
-    EXPECT_EQ(m.T, 8);
-    EXPECT_DOUBLE_EQ(m.derecha, 8.8);
-    EXPECT_EQ(st.TfinEnt, 8);
-    uniforme(st, 1, 7, 10, 5, 1, 4.6);
-    m = graficar_velocidades(st, c, false);
-    EXPECT_EQ(m.T, 5);
-    EXPECT_DOUBLE_EQ(m.derecha, 5);
-    EXPECT_EQ(st.TfinEnt, 5);
-
-    // A comparison of the longest flight: 1900 samples.
-    uniforme(st, 2, kMarcasMax, 10, 1, 0.5, 1424.5);
-    AcumComparacion a;
-    Superficie p = nueva_caja_grafico(CajaGrafico::ComparaP);
-    m = comparar_posiciones(st, a, p, true);
-    EXPECT_EQ(m.T, 1425);
-    EXPECT_DOUBLE_EQ(m.derecha, 1425);
-    EXPECT_EQ(st.TfinEnt, 1425);
-    EXPECT_EQ(a.NmaxPos, kMarcasMax);
+    const struct { int k, n; double tf; int rutina, T; double derecha; } marcos[] = {
+        {1, 11, 7.9, 0, 8, 8.8}, {1, 7, 4.6, 1, 5, 5}, {2, kMarcasMax, 1424.5, 2, 1425, 1425}};
+    for (const auto& c : marcos) {
+        uniforme(st, c.k, c.n, 10, 1, 0.5, c.tf);
+        st.TfinEnt = 999;
+        AcumComparacion a;
+        Superficie caja = nueva_caja_grafico(c.rutina == 2 ? CajaGrafico::ComparaP : CajaGrafico::Curvas);
+        const MarcoGrafico m = c.rutina == 2 ? comparar_posiciones(st, a, caja, true) : uno(st, caja, c.rutina == 1, c.rutina == 0);
+        EXPECT_EQ(std::tuple(m.T, m.derecha, st.TfinEnt), std::tuple(c.T, c.derecha, c.T)) << c.n;
+        EXPECT_EQ(a.NmaxPos, c.rutina == 2 ? kMarcasMax : 0);
+    }
 }
 
 TEST(Graficos, ReglasDelRangoVertical) {
@@ -96,7 +86,6 @@ TEST(Graficos, ReglasDelRangoVertical) {
         {100, 45, 0, true, false, vx0 + vx0 / 10, -1.05 * vx0},    // vacuum: constant Vx, rule 4
         {100, 135, 3000, true, false, vx0 + vx0 / 10, -1.05 * vx0},  // Vx < 0: the same range
         {100, 90, 0, true, false, 10, -10},                         // vertical from X = 0
-        {100, 90, 0, false, false, 10, -10},
         {100, 90, 100, false, false, 105, -10.5},                   // from X = 100: rule 2
         {0, 0, 0, false, true, 10, -10},                            // ends in its first step
     };
@@ -104,9 +93,8 @@ TEST(Graficos, ReglasDelRangoVertical) {
         b.lanzamiento(v.vo, v.ang, v.xo, 0);
         b.volar();
         const MarcoGrafico m = uno(st, c, v.velocidades, v.vertical);
-        EXPECT_TRUE(m.dibujado);
-        EXPECT_NEAR(m.arriba, v.arriba, 1e-9) << v.ang << " " << v.xo;
-        EXPECT_NEAR(m.abajo, v.abajo, 1e-9) << v.ang << " " << v.xo;
+        EXPECT_TRUE(m.dibujado && std::abs(m.arriba - v.arriba) < 1e-9 && std::abs(m.abajo - v.abajo) < 1e-9)
+            << v.ang << " " << v.xo << ": " << m.arriba << " " << m.abajo;
     }
 }
 
@@ -123,19 +111,14 @@ TEST(Graficos, SeleccionInvalidaNoDibujaNada) {
         graficar_posiciones(st, c, true);  // an old graph in the box
         st.NGrafSel = static_cast<int16_t>(sel);
         st.TfinEnt = 77;
-        for (bool velocidades : {false, true}) {
-            EXPECT_FALSE(uno(st, c, velocidades, true).dibujado) << sel;
-            EXPECT_TRUE(vacia(c)) << sel;
-        }
+        for (bool velocidades : {false, true}) EXPECT_FALSE(uno(st, c, velocidades, true).dibujado || !vacia(c)) << sel;
         EXPECT_EQ(st.TfinEnt, 77) << sel;
     }
     // No experiment stored: the comparisons draw nothing and widen nothing.
     st.NExp = 0;
     AcumComparacion a;
     Superficie p = nueva_caja_grafico(CajaGrafico::ComparaP);
-    EXPECT_FALSE(comparar_posiciones(st, a, p, true).dibujado);
-    EXPECT_FALSE(comparar_velocidades(st, a, p, false).dibujado);
-    EXPECT_TRUE(vacia(p));
+    EXPECT_FALSE(comparar_posiciones(st, a, p, true).dibujado || comparar_velocidades(st, a, p, false).dibujado || !vacia(p));
     EXPECT_EQ(a.NmaxPos + a.NmaxVel, 0);
 }
 
@@ -148,23 +131,17 @@ TEST(Graficos, ComparacionConAcumuladoresQueSoloSeEnsanchan) {
     guardar(st, 2, {{0, 0, 3, 10}, {1, 1, 3, -50}}, {1, 0, 3, -50}, 1.2);
     uniforme(st, 3, 20, 0, 1, 0, 14.5);
     MarcoGrafico m = comparar_velocidades(st, a, v, true);
-    EXPECT_DOUBLE_EQ(m.arriba, 1.05 * 40);
-    EXPECT_DOUBLE_EQ(m.abajo, 1.05 * -50);
-    EXPECT_EQ(m.T, 15);
-    EXPECT_EQ(a.VxmaxComp, Fijo::entero(25));  // widened too, though Vy was drawn
-    EXPECT_EQ(a.NmaxPos, 0);                   // positions were not compared
-    EXPECT_EQ(a.YmaxComp, Fijo());
+    EXPECT_EQ(std::tuple(m.arriba, m.abajo, m.T), std::tuple(1.05 * 40, 1.05 * -50, 15));
+    // Vx widened too, though Vy was drawn; positions were not compared.
+    EXPECT_EQ(std::tuple(a.VxmaxComp, a.NmaxPos, a.YmaxComp), std::tuple(Fijo::entero(25), 0, Fijo()));
 
     // After the scene is cleared, new experiments with a smaller range keep the old one.
     st.NExp = 0;
     guardar(st, 1, {{0, 0, 5, 5}, {1, 1, 5, -80}}, {1, 0, 5, -80}, 1.2);
     m = comparar_velocidades(st, a, v, true);
-    EXPECT_DOUBLE_EQ(m.abajo, 1.05 * -80);
-    EXPECT_DOUBLE_EQ(m.arriba, 1.05 * 40);
-    EXPECT_EQ(m.T, 15);  // the 20 samples seen before
+    EXPECT_EQ(std::tuple(m.arriba, m.abajo, m.T), std::tuple(1.05 * 40, 1.05 * -80, 15));  // T: the 20 samples seen before
     m = comparar_velocidades(st, a, v, false);
-    EXPECT_DOUBLE_EQ(m.arriba, 1.05 * 25);
-    EXPECT_DOUBLE_EQ(m.abajo, 1.05 * (0 - 25) / 10);
+    EXPECT_EQ(std::pair(m.arriba, m.abajo), std::pair(1.05 * 25, 1.05 * (0 - 25) / 10));
 }
 
 namespace {
@@ -245,8 +222,7 @@ TEST(Graficos, CadaSegmentoComoDibujadoUnoAUno) {
     AcumComparacion a;
     a.VyminComp = Fijo::entero(-500);
     const QImage ancha = imagen_grafico(st, Magnitud::Velocidades, true, kTodasLasExperiencias, a);
-    EXPECT_EQ(a.VyminComp, Fijo::entero(-500));
-    EXPECT_EQ(a.NmaxVel, 0);
+    EXPECT_EQ(std::tuple(a.VyminComp, a.NmaxVel), std::tuple(Fijo::entero(-500), 0));
     Superficie cv = nueva_caja_grafico(CajaGrafico::ComparaV);
     comparar_velocidades(st, a, cv, true);
     EXPECT_EQ(ancha, cv.imagen());
