@@ -8,11 +8,10 @@
 #include <memory>
 #include <vector>
 
+#include "tipo_compilacion.h"
+
 #include "tools/barrido.h"
 
-#ifndef TYA_TIPO_COMPILACION
-#define TYA_TIPO_COMPILACION "?"
-#endif
 
 using namespace tya;
 
@@ -38,12 +37,7 @@ const QStringList kArgs = {"--inic", TYA_DATOS "/INIC.DAT", "--barrido", "Xo", "
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-#ifdef __OPTIMIZE__
-    const char* optimizado = "optimised";
-#else
-    const char* optimizado = "not optimised";
-#endif
-    std::printf("build type: %s (%s)\n\n", TYA_TIPO_COMPILACION, optimizado);
+    imprimir_tipo_compilacion();
 
     auto barrido = [&](QByteArray& tabla) {
         QBuffer in, out, err;

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "tipo_compilacion.h"
+
 #include "core/experiment_state.h"
 #include "core/vuelo.h"
 #include "platform/dialogos.h"
@@ -15,9 +17,6 @@
 #include "scene/escena.h"
 #include "llano.h"
 
-#ifndef TYA_TIPO_COMPILACION
-#define TYA_TIPO_COMPILACION "?"
-#endif
 
 using namespace tya;
 
@@ -61,6 +60,16 @@ void lanzamiento(EstadoExp& st, double xo, double yo) {
 
 }  // namespace
 
+// A flight with no window: marks drawn nowhere, a clock that only counts, events counted.
+struct Rig {
+    std::unique_ptr<EstadoExp> st = std::make_unique<EstadoExp>();
+    LienzoNulo lienzo;
+    VentanaCuenta ventana;
+    RelojContador reloj;
+    DialogosGuion dialogos;
+    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
+};
+
 // One flight only, for counting instructions under callgrind (bench/instrucciones_por_paso.sh):
 // "nucleo" or "llano", from 3500 m (1900 samples) or from the ground (one step).
 int una_sola(const char* cual, const char* desde) {
@@ -70,34 +79,22 @@ int una_sola(const char* cual, const char* desde) {
         int n = 0;
         return llano.volar(0, yo, n) > 0 ? 0 : 1;
     }
-    auto st = std::make_unique<EstadoExp>();
-    LienzoNulo lienzo;
-    VentanaCuenta ventana;
-    RelojContador reloj;
-    DialogosGuion dialogos;
-    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
-    lanzamiento(*st, 0, yo);
-    calcular_vuelo(en, 40, 37);
-    std::printf("%ld steps\n", ventana.pasos);
+    Rig r;
+    lanzamiento(*r.st, 0, yo);
+    calcular_vuelo(r.en, 40, 37);
+    std::printf("%ld steps\n", r.ventana.pasos);
     return 0;
 }
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--una") == 0) return una_sola(argv[2], argv[3]);
-#ifdef __OPTIMIZE__
-    const char* optimizado = "optimised";
-#else
-    const char* optimizado = "not optimised";
-#endif
-    std::printf("build type: %s (%s)\n\n", TYA_TIPO_COMPILACION, optimizado);
+    imprimir_tipo_compilacion();
 
     // ---- (a) the flight kernel ----
-    auto st = std::make_unique<EstadoExp>();
-    LienzoNulo lienzo;
-    VentanaCuenta ventana;
-    RelojContador reloj;
-    DialogosGuion dialogos;
-    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
+    Rig r;
+    auto& st = r.st;
+    auto& ventana = r.ventana;
+    auto& en = r.en;
     Llano llano;
 
     auto vuelo_nucleo = [&] {
