@@ -84,10 +84,8 @@ public:
     static constexpr int64_t kExactoDoble = int64_t{1} << 53;
     // For |p| < 2^51 only: adding and taking away 1.5·2^52 leaves p rounded by the FPU itself
     // (2^52 <= sum < 2^53, where the unit in the last place is 1), ties to even.
-    static double entero_cercano(double p) {
-        constexpr double kMagia = 6755399441055744.0;
-        return (p + kMagia) - kMagia;
-    }
+    static constexpr double kMagia = 6755399441055744.0;
+    static double entero_cercano(double p) { return (p + kMagia) - kMagia; }
 
 private:
     int64_t v_ = 0;

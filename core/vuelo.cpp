@@ -56,9 +56,12 @@ struct Toma {
     int i = 0, j = 0;
     double marca_pausa = 0;
     Fijo ymax, ymin, xmax, xmin;
+    Aceleracion a;  // of the step before the sample
 
-    // A sample every 0.75 s: velocity record, mark, pause, the records of the sample.
-    [[gnu::noinline]] void muestra(EstadoPaso& p, const MedioPaso& medio) {
+    // A sample every 0.75 s: velocity record, mark, pause, the records of the sample, with the
+    // acceleration the last step used. False when that leaves the fixed range.
+    [[gnu::noinline]] bool muestra(Fijo t, Fijo x, Fijo y, Fijo vx, Fijo vy) {
+        const EstadoPaso p{t, x, y, vx, vy};
         auto& pos = st.Pos[e];
         auto& vel = st.VelMarca[e];
         ++j;
@@ -76,15 +79,19 @@ struct Toma {
         st.Ys[e][i] = static_cast<float>(yd);
         st.Vx[e][i] = p.vx;
         st.Vy[e][i] = p.vy;
-        if (p.t.crudo() == 0) aceleracion(p, medio);
-        st.Ax[e][i] = std::fabs(p.ax) > 0.001 ? Fijo::desde(p.ax) : Fijo();
-        st.Ay[e][i] = std::fabs(p.ay) > 0.001 ? Fijo::desde(p.ay) : Fijo();
+        try {
+            st.Ax[e][i] = std::fabs(a.ax) > 0.001 ? Fijo::desde(a.ax) : Fijo();
+            st.Ay[e][i] = std::fabs(a.ay) > 0.001 ? Fijo::desde(a.ay) : Fijo();
+        } catch (const DesbordeFijo&) {
+            return false;
+        }
         pos[2 * i] = p.x;
         pos[2 * i + 1] = p.y;
         ymax = std::max(ymax, p.y);
         ymin = std::min(ymin, p.y);
         xmax = std::max(xmax, p.x);
         xmin = std::min(xmin, p.x);
+        return true;
     }
 };
 
@@ -99,19 +106,156 @@ struct Blanco {
             v.mover_blanco(q.izquierda, q.arriba);
         }
     }
-    // True on a hit.
-    [[gnu::noinline]] bool seguir(const EstadoPaso& p, const Fijo dt, int16_t& tmin) {
-        xb += vxb * dt;
-        yb += vyb * dt;
-        const double dx = (p.x - xb).real(), dy = (p.y - yb).real();
-        const double d2 = dx * dx + dy * dy;
-        if (d2 < d2min) {
-            d2min = d2;
-            tmin = entero16(p.t.real());
+    // The target one step on, and whether the particle has met it.
+    enum Paso { Sigue, Impacto, Desborde };
+    [[gnu::noinline]] Paso seguir(Fijo t, Fijo x, Fijo y, const Fijo dt, int16_t& tmin) {
+        try {
+            xb += vxb * dt;
+            yb += vyb * dt;
+            const double dx = (x - xb).real(), dy = (y - yb).real();
+            const double d2 = dx * dx + dy * dy;
+            if (d2 < d2min) {
+                d2min = d2;
+                tmin = entero16(t.real());
+            }
+            return d2min < 100 ? Impacto : Sigue;
+        } catch (const DesbordeFijo&) {
+            return Desborde;
         }
-        return d2min < 100;
     }
 };
+
+// The highest and lowest velocities of the flight. Steps by the shortcut are followed two
+// components at a time in doubles, which hold their whole numbers exactly; the rare general steps
+// in fixed point.
+class ExtremosVelocidad {
+public:
+    using Par = double __attribute__((vector_size(16)));
+    explicit ExtremosVelocidad(Fijo vx, Fijo vy) : vxmax(vx), vxmin(vx), vymax(vy), vymin(vy) {}
+    void incluir(Escaladas v) {
+        const Par p = {v.vx, v.vy};
+        max_ = p > max_ ? p : max_;
+        min_ = p < min_ ? p : min_;
+    }
+    void incluir(Fijo vx, Fijo vy) {
+        vxmax = std::max(vxmax, vx);
+        vxmin = std::min(vxmin, vx);
+        vymax = std::max(vymax, vy);
+        vymin = std::min(vymin, vy);
+    }
+    // Both kinds together, once the flight is over.
+    void reunir() {
+        if (max_[0] >= min_[0]) {
+            incluir(Fijo::crudo(static_cast<int64_t>(max_[0])), Fijo::crudo(static_cast<int64_t>(max_[1])));
+            incluir(Fijo::crudo(static_cast<int64_t>(min_[0])), Fijo::crudo(static_cast<int64_t>(min_[1])));
+        }
+    }
+    Fijo vxmax, vxmin, vymax, vymin;
+
+private:
+    static constexpr double kNinguno = 1e300;
+    Par max_ = {-kNinguno, -kNinguno}, min_ = {kNinguno, kNinguno};
+};
+
+// Where the step loop leaves the flight.
+struct Salida {
+    EstadoPaso p;
+    Fijo vxp, vyp;  // the velocities before the last step
+    ExtremosVelocidad v{Fijo(), Fijo()};
+    long pasos = 0;  // the step counter c is pasos mod 52
+    FinVuelo fin = FinVuelo::Suelo;
+};
+
+// The step loop, made twice: a flight with a target moves its marker and looks for the hit; one
+// without follows the height record instead. The hot values are locals the calls never see.
+template <bool kBlanco>
+Salida bucle(EntornoVuelo& en, Toma& reg, Blanco& blanco, const MedioPaso& medio, EstadoPaso p,
+             int16_t medio_ancho_blanco, int16_t medio_alto_blanco) {
+    EstadoExp& st = en.st;
+    VentanaVuelo& ventana = en.ventana;
+    Fijo vxp = p.vx, vyp = p.vy;
+    ExtremosVelocidad extremos(p.vx, p.vy);
+    Escaladas nuevas;
+    long pasos = 0;
+    // Y raises YmaxEnt only past the whole metre last recorded; kept here, not read back each step.
+    Fijo umbral_ymax = Fijo::entero(st.YmaxEnt);
+    // The next sampling time: a sample is taken when t is a whole multiple of 0.75 s.
+    int64_t proxima_muestra = kPeriodoCrudo;
+    // A height at or below this ends the flight: the ground, or every height once the samples run out.
+    int64_t suelo = 0;
+    // The sample at this t, if one is due; false when its values leave the fixed range.
+    const auto muestrear = [&] {
+        const bool muestra = p.t.crudo() == proxima_muestra;
+        while (proxima_muestra <= p.t.crudo()) proxima_muestra += kPeriodoCrudo;
+        if (!muestra) return true;
+        if (!reg.muestra(p.t, p.x, p.y, p.vx, p.vy)) return false;
+        if (reg.j >= kMarcasMax) suelo = INT64_MAX;
+        return true;
+    };
+    // Each turn takes a step and ends with the start of the next: the event pump, and the sample
+    // when one is due, which is known before the pump runs.
+    FinVuelo fin = FinVuelo::Desborde;  // what a sample out of range leaves
+    ventana.procesar_eventos();
+    ++pasos;
+    reg.a = aceleracion(p.vx, p.vy, medio);
+    if (reg.muestra(p.t, p.x, p.y, p.vx, p.vy)) {
+        for (;;) {
+            if constexpr (kBlanco) {
+                const long c = pasos % 52;
+                if (c % 10 == 0 && c != 0) [[unlikely]]
+                    blanco.mover_marcador(ventana, medio_ancho_blanco, medio_alto_blanco);
+            } else if (p.y > umbral_ymax) [[unlikely]] {
+                st.YmaxEnt = entero16(p.y.real());
+                umbral_ymax = Fijo::entero(st.YmaxEnt);
+            }
+            vxp = p.vx;
+            vyp = p.vy;
+            if (const Via via = avanzar(p, medio, nuevas); via == Via::Rapida) [[likely]] {
+                extremos.incluir(nuevas);
+            } else if (via == Via::General) {
+                extremos.incluir(p.vx, p.vy);
+            } else {
+                // Values far outside their ranges: the flight ends where it got to.
+                fin = FinVuelo::Desborde;
+                break;
+            }
+            if constexpr (kBlanco) {
+                if (const auto b = blanco.seguir(p.t, p.x, p.y, medio.dt, st.TminEnt); b != Blanco::Sigue) [[unlikely]] {
+                    if (b == Blanco::Desborde) {
+                        fin = FinVuelo::Desborde;
+                        break;
+                    }
+                    en.dialogos.mensaje(QStringLiteral("Impacto"));
+                    fin = FinVuelo::Impacto;
+                    break;
+                }
+            }
+            if (st.Parar == 1) [[unlikely]] {
+                fin = FinVuelo::Parada;
+                break;
+            }
+            if (p.y.crudo() <= suelo) [[unlikely]] {
+                fin = FinVuelo::Suelo;
+                if (suelo != 0) {
+                    en.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
+                    fin = FinVuelo::Limite;
+                }
+                break;
+            }
+            if (p.t.crudo() >= proxima_muestra) [[unlikely]] {
+                reg.a = aceleracion(vxp, vyp, medio);
+                ventana.procesar_eventos();
+                ++pasos;
+                if (!muestrear()) break;
+            } else {
+                ventana.procesar_eventos();
+                ++pasos;
+            }
+        }
+    }
+    extremos.reunir();
+    return {p, vxp, vyp, extremos, pasos, fin};
+}
 
 }  // namespace
 
@@ -136,24 +280,18 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
     auto& pos = st.Pos[e];
     auto& vel = st.VelMarca[e];
     pos[0] = Fijo::entero(st.NColor);
-    Toma reg{en, st, e, 0, 0, 0, {}, {}, {}, {}};
-    long pasos = 0;  // the step counter c is pasos mod 52
+    Toma reg{en, st, e, 0, 0, 0, {}, {}, {}, {}, {}};
 
     st.YmaxEnt = 0;
-    FinVuelo fin = FinVuelo::Suelo;
-    EstadoPaso p;                      // the particle
-    Fijo &t = p.t, &x = p.x, &y = p.y, &vx = p.vx, &vy = p.vy;
-    Fijo vxp, vyp;                     // the velocities before the last step
+    Salida s{};  // as far as the set-up gets when a value is out of range
     Blanco blanco;
     MedioPaso medio;
-    Fijo vymax, vymin, vxmax, vxmin;
-
     try {
         const double theta = st.Ang().real() * kPi / 180.0;
-        vx = Fijo::desde(st.Vo().real() * std::cos(theta));
-        vy = Fijo::desde(st.Vo().real() * std::sin(theta));
-        x = st.Xo();
-        y = st.Yo();
+        s.p.vx = Fijo::desde(st.Vo().real() * std::cos(theta));
+        s.p.vy = Fijo::desde(st.Vo().real() * std::sin(theta));
+        s.p.x = st.Xo();
+        s.p.y = st.Yo();
         blanco.xb = st.XoB();
         blanco.yb = st.YoB();
         blanco.vxb = st.Vxb();
@@ -163,65 +301,22 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
         if (st.Cd == kCdForma[1]) masa *= 3;
         const double roz = 0.5 * st.Aire * st.Cd.real() * 0.0013 * kPi * r * r / 10.0;
         medio = MedioPaso(st.Dt, st.Viento().real(), roz, masa);
-        vymax = vymin = vy;
-        vxmax = vxmin = vx;
-        vxp = vx; vyp = vy;
         reg.marca_pausa = en.reloj.segundos();
-        const bool con_blanco = en.ventana.blanco_colocado();
-        // Y raises YmaxEnt only past the whole metre last recorded; kept here, not read back each step.
-        Fijo umbral_ymax = Fijo::entero(st.YmaxEnt);
-        // The next sampling time: a sample is taken when t is a whole multiple of 0.75 s.
-        int64_t proxima_muestra = 0;
-        bool limite = false;  // 1900 samples taken
-
-        VentanaVuelo& ventana = en.ventana;
-        for (;;) {
-            ventana.procesar_eventos();
-            ++pasos;
-            if (t.crudo() >= proxima_muestra) [[unlikely]] {
-                const bool muestra = t.crudo() == proxima_muestra;
-                while (proxima_muestra <= t.crudo()) proxima_muestra += kPeriodoCrudo;
-                if (muestra) {
-                    reg.muestra(p, medio);
-                    limite = reg.j >= kMarcasMax;
-                }
-            }
-            if (con_blanco) [[unlikely]] {
-                const long c = pasos % 52;
-                if (c % 10 == 0 && c != 0)
-                    blanco.mover_marcador(en.ventana, medio_ancho_blanco, medio_alto_blanco);
-            } else if (y > umbral_ymax) [[unlikely]] {
-                st.YmaxEnt = entero16(y.real());
-                umbral_ymax = Fijo::entero(st.YmaxEnt);
-            }
-            vxp = vx; vyp = vy;
-            avanzar(p, medio);
-            vymax = std::max(vymax, vy);
-            vymin = std::min(vymin, vy);
-            vxmax = std::max(vxmax, vx);
-            vxmin = std::min(vxmin, vx);
-            // The target moves only where it can be met; without one its copies stay idle.
-            if (con_blanco && blanco.seguir(p, medio.dt, st.TminEnt)) [[unlikely]] {
-                en.dialogos.mensaje(QStringLiteral("Impacto"));
-                fin = FinVuelo::Impacto;
-                break;
-            }
-            if (st.Parar == 1) [[unlikely]] {
-                fin = FinVuelo::Parada;
-                break;
-            }
-            if (y.crudo() <= 0 || limite) [[unlikely]] {
-                if (limite) {
-                    en.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
-                    fin = FinVuelo::Limite;
-                }
-                break;
-            }
-        }
     } catch (const DesbordeFijo&) {
-        // Values far outside their ranges: the flight ends where it got to.
-        fin = FinVuelo::Desborde;
+        s.fin = FinVuelo::Desborde;
     }
+    if (s.fin != FinVuelo::Desborde) {
+        if (en.ventana.blanco_colocado())
+            s = bucle<true>(en, reg, blanco, medio, s.p, medio_ancho_blanco, medio_alto_blanco);
+        else
+            s = bucle<false>(en, reg, blanco, medio, s.p, medio_ancho_blanco, medio_alto_blanco);
+    }
+    EstadoPaso& p = s.p;
+    const FinVuelo fin = s.fin;
+    const long pasos = s.pasos;
+    Fijo &t = p.t, &x = p.x, &y = p.y, &vx = p.vx, &vy = p.vy;
+    const Fijo vxp = s.vxp, vyp = s.vyp;
+    const Fijo vymax = s.v.vymax, vymin = s.v.vymin, vxmax = s.v.vxmax, vxmin = s.v.vxmin;
     const int i = reg.i;
     const int c = static_cast<int>(pasos % 52);
     // The rest of the state before the last step follows from the last: t and the positions
