@@ -6,53 +6,73 @@
 using namespace tya;
 using namespace tya::prueba;
 
-namespace {
-
-// Points the mouse at sample i of experiment k as the window would, from a far-off start so
-// the move is always accepted.
-Puntero apuntar(Raton& r, Banco& b, int k, int i) {
-    r.XRaton = 0;
-    r.YRaton = 0;
-    const auto& st = *b.st;
-    return seguir_puntero(r, st, b.sup, st.Xs[k - 1][i] * st.Escala, st.Ys[k - 1][i] * st.Escala);
-}
-
-}  // namespace
-
-TEST(Vectores, PunteroYClic) {
+TEST(Vectores, PunteroClicYFlechas) {
     Banco b;
     b.volar();
     auto& st = *b.st;
-    b.sup.modo(Modo::Invertido);
+    Superficie& s = b.sup;
+    s.modo(Modo::Invertido);
     Raton r;
+    // Points at sample i of experiment 1 as the window would, from a far-off start so the move
+    // is always accepted.
+    auto apuntar = [&](int i) {
+        r.XRaton = r.YRaton = 0;
+        return seguir_puntero(r, st, s, st.Xs[0][i], st.Ys[0][i]);
+    };
     // Over a mark: accepted, cross-hair, the mark's colour taken.
-    EXPECT_EQ(std::pair(apuntar(r, b, 1, 6), r.ColorCursor), std::pair(Puntero::Cruz, st.ColorExp[0]));
+    EXPECT_EQ(std::pair(apuntar(6), r.ColorCursor), std::pair(Puntero::Cruz, st.ColorExp[0]));
     // A move that keeps x² + y² within 36 of the last accepted value is ignored.
-    const float x = r.XRaton;
-    EXPECT_EQ(std::pair(seguir_puntero(r, st, b.sup, x + 0.001f, r.YRaton), r.XRaton), std::pair(Puntero::SinCambio, x));
+    const float x0 = r.XRaton;
+    EXPECT_EQ(std::pair(seguir_puntero(r, st, s, x0 + 0.001f, r.YRaton), r.XRaton), std::pair(Puntero::SinCambio, x0));
     // The click picks experiment 1 at the sample under the pointer and fills the table.
-    auto m = clic_escena(r, st, b.sup);
+    auto m = clic_escena(r, st, s);
     ASSERT_TRUE(m);
     EXPECT_EQ(std::tuple(m->experiencia, m->indice, m->valores[0], m->valores[6]), std::tuple(1, 6, QString(" 3.75"), QString("-9.81")));
     // Empty sky: arrow pointer, and a click does nothing; nor below the ground line on a drawn colour.
-    EXPECT_EQ(seguir_puntero(r, st, b.sup, 6000, 3000), Puntero::Flecha);
-    EXPECT_FALSE(clic_escena(r, st, b.sup));
+    EXPECT_EQ(seguir_puntero(r, st, s, 6000, 3000), Puntero::Flecha);
+    EXPECT_FALSE(clic_escena(r, st, s));
     r.YRaton = -5;
     r.ColorCursor = st.ColorExp[0];
-    EXPECT_FALSE(clic_escena(r, st, b.sup));
+    EXPECT_FALSE(clic_escena(r, st, s));
     // During a flight the pointer is not followed.
     st.EnVuelo = 1;
-    EXPECT_EQ(std::pair(seguir_puntero(r, st, b.sup, 100, 100), r.YRaton), std::pair(Puntero::SinCambio, -5.0f));
+    EXPECT_EQ(std::pair(seguir_puntero(r, st, s, 100, 100), r.YRaton), std::pair(Puntero::SinCambio, -5.0f));
     st.EnVuelo = 0;
     // Experiment 9 with experiment 1's colour, as the cycle of colours gives it: the higher number wins.
     st.Pos[8] = st.Pos[0];
     st.ColorExp[8] = st.ColorExp[0];
     st.NExp = 9;
-    EXPECT_EQ(apuntar(r, b, 1, 3), Puntero::Cruz);
-    EXPECT_EQ(clic_escena(r, st, b.sup).value().experiencia, 9);
+    EXPECT_EQ(apuntar(3), Puntero::Cruz);
+    EXPECT_EQ(clic_escena(r, st, s).value().experiencia, 9);
     // With the experiments forgotten (target placed), old traces no longer respond.
     st.NExp = 0;
-    EXPECT_FALSE(clic_escena(r, st, b.sup));
+    EXPECT_FALSE(clic_escena(r, st, s));
+
+    // The vectors of a sample drawn in the sky, with Vx = 0 and Vy > 0: the shaft goes up and
+    // the head points up.
+    const uint32_t verde = rgb(5, 155, 5), rojo_ = rgb(205, 5, 5);  // the pens' complements
+    const int i = 3;
+    st.Vx[0][i] = st.Ax[0][i] = Fijo();
+    st.Vy[0][i] = Fijo::entero(60);
+    st.Ay[0][i] = Fijo::desde(-9.81);
+    const float X = 3000, Y = 1500;
+    dibujar_vectores(st, s, X, Y, 1, i);
+    // No acceleration: a zero-length line and no head; the velocity points down now.
+    st.Ay[0][i] = Fijo();
+    st.Vy[0][i] = Fijo::entero(-60);
+    dibujar_vectores(st, s, X + 1500, Y, 1, i);
+    // Shafts of 300 units (5 per m/s) and 30 units per m/s², barbs behind the tips.
+    for (auto [x, y, color] : {std::tuple(X, Y + 150, verde), {X + 20, Y + 260, verde}, {X - 20, Y + 260, verde}, {X, Y - 150, rojo_},
+                               {X + 20, Y - 254.3f, rojo_}, {X + 1500, Y - 150, verde}, {X + 1520, Y - 260, verde}})
+        EXPECT_EQ(s.color_en(x, y), color) << x << " " << y;
+    EXPECT_NE(s.color_en(X + 1520, Y + 40), rojo_);
+    // Drawing the same vectors twice in the inverting mode restores the picture.
+    s.modo(Modo::InvertirFondo);
+    const QImage limpio = s.imagen().copy();
+    dibujar_vectores(st, s, X + 3000, Y, 1, i);
+    EXPECT_NE(s.imagen(), limpio);
+    dibujar_vectores(st, s, X + 3000, Y, 1, i);
+    EXPECT_EQ(s.imagen(), limpio);
 }
 
 TEST(Vectores, BuscarMuestra) {
@@ -94,36 +114,4 @@ TEST(Vectores, BuscarMuestra) {
     EXPECT_EQ(std::pair(buscar_muestra(st, 4, 500, 2), buscar_muestra(st, 4, 500, 900)), std::pair(1.0, 2.0));
     // No experiment or no samples: sample 1, never an index beyond the records.
     EXPECT_EQ(std::pair(buscar_muestra(st, 0, 0, 0), buscar_muestra(st, 11, 0, 0)), std::pair(1.0, 1.0));
-}
-
-TEST(Vectores, VectoresVerdeYRojo) {
-    Banco b;
-    b.volar();
-    auto& st = *b.st;
-    Superficie& s = b.sup;
-    s.modo(Modo::Invertido);
-    const uint32_t verde = rgb(5, 155, 5), rojo_ = rgb(205, 5, 5);  // the pens' complements
-    // A sample in the sky with Vx = 0 and Vy > 0: the shaft goes up and the head points up.
-    const int i = 3;
-    st.Vx[0][i] = st.Ax[0][i] = Fijo();
-    st.Vy[0][i] = Fijo::entero(60);
-    st.Ay[0][i] = Fijo::desde(-9.81);
-    const float X = 3000, Y = 1500;
-    dibujar_vectores(st, s, X, Y, 1, i);
-    // No acceleration: a zero-length line and no head; the velocity points down now.
-    st.Ay[0][i] = Fijo();
-    st.Vy[0][i] = Fijo::entero(-60);
-    dibujar_vectores(st, s, X + 1500, Y, 1, i);
-    // Shafts of 300 units (5 per m/s) and 30 units per m/s², barbs behind the tips.
-    for (auto [x, y, color] : {std::tuple(X, Y + 150, verde), {X + 20, Y + 260, verde}, {X - 20, Y + 260, verde}, {X, Y - 150, rojo_},
-                               {X + 20, Y - 254.3f, rojo_}, {X + 1500, Y - 150, verde}, {X + 1520, Y - 260, verde}})
-        EXPECT_EQ(s.color_en(x, y), color) << x << " " << y;
-    EXPECT_NE(s.color_en(X + 1520, Y + 40), rojo_);
-    // Drawing the same vectors twice in the inverting mode restores the picture.
-    s.modo(Modo::InvertirFondo);
-    const QImage limpio = s.imagen().copy();
-    dibujar_vectores(st, s, X + 3000, Y, 1, i);
-    EXPECT_NE(s.imagen(), limpio);
-    dibujar_vectores(st, s, X + 3000, Y, 1, i);
-    EXPECT_EQ(s.imagen(), limpio);
 }
