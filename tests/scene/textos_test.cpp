@@ -4,7 +4,6 @@
 #include <QTemporaryDir>
 
 #include "apoyo.h"
-#include "archivos.h"
 #include "files/informe.h"
 #include "scene/textos.h"
 
@@ -27,7 +26,7 @@ struct Puesto {
 
 }  // namespace
 
-TEST(Textos, EleccionDeProblema) {
+TEST(Textos, ProblemasYTemas) {
     const QList<std::pair<QString, bool>> casos = {
         {"0", true},   {"15", true},  {"7", true},    {"007", true}, {"0015", true},
         {"16", false}, {"-1", false}, {"1.5", false}, {" 3", false}, {"3 ", false},
@@ -50,10 +49,8 @@ TEST(Textos, EleccionDeProblema) {
     p.b.dialogos.respuestas_entrada = {};
     p.caja.Problem_Click(p.b.dialogos);
     EXPECT_EQ(p.b.st->ArchivoProblema, "007Prob");
-}
 
-TEST(Textos, OrdenDeLosTemas) {
-    Puesto p;
+    // The topics: the icon with the about text alone; the model leads on to the method.
     p.caja.mostrar_texto(1);
     EXPECT_TRUE(p.v.icono);
     p.caja.mostrar_texto(7);

@@ -77,13 +77,11 @@ TEST(Vectores, PunteroClicYFlechas) {
 
 TEST(Vectores, BuscarMuestra) {
     Banco b;
-    b.volar();                       // 1: forwards
-    b.lanzamiento(100, 135, 3000, 0);
-    b.volar();                       // 2: backwards
-    b.lanzamiento(80, 90, 1000, 0);
-    b.volar();                       // 3: straight up
-    b.lanzamiento(10, 80, 500, 0);
-    b.volar();                       // 4: a short hop
+    // 1: forwards, 2: backwards, 3: straight up, 4: a short hop.
+    for (auto [vo, angulo, xo] : {std::tuple(100, 45, 0), {100, 135, 3000}, {80, 90, 1000}, {10, 80, 500}}) {
+        b.lanzamiento(vo, angulo, xo, 0);
+        b.volar();
+    }
     auto& st = *b.st;
     // Forwards and backwards, by X: the nearest sample, either side of the midpoint.
     for (int k : {1, 2})
