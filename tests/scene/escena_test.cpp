@@ -35,7 +35,7 @@ Superficie superficie_simple() {
     return s;
 }
 
-// Records every hook of the scene operations.
+// Counts the calls that clear the window's lists and curves with the scene.
 struct Ventana : VentanaFalsa {
     int menus_off = 0, vaciados = 0, curvas = 0;
     void menus_experiencias(bool h) override { VentanaFalsa::menus_experiencias(h); menus_off += !h; }
@@ -114,8 +114,8 @@ TEST(Superficie, ImagenRetenida) {
 }
 
 TEST(Superficie, SegmentosCortosYLejanos) {
-    // A segment whose ends round to one pixel paints that pixel alone, as a longer one would in
-    // each mode; off the surface nothing is painted.
+    // A segment whose ends round to one pixel paints that pixel alone, in each mode's way; off
+    // the surface nothing is painted.
     for (auto [modo, visto] : {std::pair(Modo::Copia, kVerde), {Modo::Invertido, ~kVerde & 0xffffffu}, {Modo::InvertirFondo, vista_de(12)}}) {
         Superficie s = superficie_simple();
         s.caja(40, 40, 60, 60, kPaleta[12]);
