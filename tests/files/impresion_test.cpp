@@ -12,12 +12,11 @@
 
 using namespace tya;
 
-TEST(Impresion, LineasLargasSiguenEnLaSiguiente) {
-    EXPECT_EQ(partir_lineas({"uno dos tres", "", "abcdefghij"}, 7), QStringList({"uno dos", "tres", "", "abcdefg", "hij"}));
-    EXPECT_EQ(partir_lineas({"   Xo     Yo"}, 20), QStringList({"   Xo     Yo"}));
-}
+TEST(Impresion, LineasLargasYSinImpresoraUnPdfPorPedido) {
+    // A long line goes on in the next, broken after its last blank that fits.
+    EXPECT_EQ(partir_lineas({"uno dos tres", "", "abcdefghij", "   Xo"}, 7),
+              QStringList({"uno dos", "tres", "", "abcdefg", "hij", "   Xo"}));
 
-TEST(Impresion, SinImpresoraUnPdfPorPedido) {
     QTemporaryDir dir;
     ImpresoraPdf impresora(dir.path());
     QStringList muchas;
@@ -40,8 +39,6 @@ TEST(Impresion, SinImpresoraUnPdfPorPedido) {
         impresora.imprimir("grafica", [&img](QPagedPaintDevice& d, QString& e) { return dibujar_imagen(d, img, e); });
     EXPECT_TRUE(prueba::leer(g.archivo).startsWith("%PDF"));
 
-    ResultadoImpresion fallo;
-    fallo.error = "sin papel";
-    EXPECT_TRUE(mensaje_impresion(fallo).contains("sin papel"));
+    EXPECT_TRUE(mensaje_impresion({ResultadoImpresion::Estado::Fallo, {}, "sin papel"}).contains("sin papel"));
     EXPECT_TRUE(mensaje_impresion({ResultadoImpresion::Estado::Impreso, {}, {}}).isEmpty());
 }

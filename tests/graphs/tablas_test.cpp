@@ -7,11 +7,6 @@ using namespace tya;
 using namespace tya::prueba;
 
 namespace {
-QString lineas(const QStringList& filas) {
-    QString s;
-    for (const QString& f : filas) s += f + QStringLiteral("\r\n");
-    return s;
-}
 const QChar kComa(QLatin1Char(','));
 }  // namespace
 
@@ -26,10 +21,10 @@ TEST(Tablas, FilasYCampos) {
     // final row reads "0" from 0 up to 1; the final time, not the step counter.
     const QStringList pos = {"0\t0\t0", "0,75\t0,00\t12,35", "1,50\t-12,35\t-0,20", "2,25\t1234,50\t0", "2,60\t0\t-0,20"};
     EXPECT_EQ(tabla_posiciones(st, kComa), pos);
-    EXPECT_EQ(st.TextoCopia, lineas(pos));
+    EXPECT_EQ(st.TextoCopia, pos.join("\r\n") + "\r\n");
     const QStringList vel = {"0\t0\t0", "0,75\t0,00\t3,00", "1,50\t0,37\t-9,88", "2,25\t0\t1234,50", "2,60\t0\t-3,46"};
     EXPECT_EQ(tabla_velocidades(st, kComa), vel);
-    EXPECT_EQ(st.TextoCopia, lineas(vel));
+    EXPECT_EQ(st.TextoCopia, vel.join("\r\n") + "\r\n");
     // The separator passed in is the only one used.
     EXPECT_EQ(tabla_posiciones(st, QLatin1Char('.'))[2], QStringLiteral("1.50\t-12.35\t-0.20"));
 
@@ -64,16 +59,14 @@ TEST(Tablas, SinExperienciaNoHayFilas) {
     for (int sel : {0, 2, 3, 4, 11, -1, 32767}) {
         st.NGrafSel = static_cast<int16_t>(sel);
         st.TextoCopia = QStringLiteral("viejo");
-        EXPECT_TRUE(tabla_posiciones(st, kComa).isEmpty()) << sel;
-        EXPECT_TRUE(tabla_velocidades(st, kComa).isEmpty()) << sel;
-        EXPECT_TRUE(st.TextoCopia.isEmpty()) << sel;
+        EXPECT_TRUE(tabla_posiciones(st, kComa).isEmpty() && tabla_velocidades(st, kComa).isEmpty() && st.TextoCopia.isEmpty())
+            << sel;
     }
     // With nothing stored the scene is left as it was; a table switches its retained mode off.
     st.NGrafSel = 1;
     b.sup.retenido(true);
     st.NExp = 0;
-    EXPECT_TRUE(tabla_posiciones(st, kComa, &b.sup).isEmpty());
-    EXPECT_TRUE(b.sup.retenido());
+    EXPECT_TRUE(tabla_posiciones(st, kComa, &b.sup).isEmpty() && b.sup.retenido());
     st.NExp = 1;
     EXPECT_EQ(tabla_posiciones(st, kComa, &b.sup).size(), 21);
     EXPECT_FALSE(b.sup.retenido());
