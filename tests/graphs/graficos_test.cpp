@@ -41,27 +41,10 @@ int fuera_de_su_curva(const Superficie& c, const EstadoExp& st, int k, bool velo
 
 }  // namespace
 
-TEST(Graficos, LapsoYAnchoDelMarco) {
-    const Fijo dt = Fijo::crudo(150);
+TEST(Graficos, LapsoDelMarco) {
     // 0.75 N rounded to even; 50 x 1900 does not fit in 16 bits.
     const int casos[][2] = {{1, 1}, {2, 2}, {6, 4}, {7, 5}, {10, 8}, {1900, 1425}};
-    for (const auto& c : casos) EXPECT_EQ(lapso_grafico(dt, c[0]), c[1]) << c[0];
-
-    // Each routine stores its own span in TfinEnt; positions get a tenth more room on the right.
-    // A comparison of the longest flight: 1900 samples.
-    auto propio = std::make_unique<EstadoExp>();
-    EstadoExp& st = *propio;
-    st.NGrafSel = 1;
-    const struct { int k, n; double tf; int rutina, T; double derecha; } marcos[] = {
-        {1, 11, 7.9, 0, 8, 8.8}, {1, 7, 4.6, 1, 5, 5}, {2, kMarcasMax, 1424.5, 2, 1425, 1425}};
-    for (const auto& c : marcos) {
-        uniforme(st, c.k, c.n, 10, 1, 0.5, c.tf);
-        st.TfinEnt = 999;
-        AcumComparacion a;
-        Superficie caja = nueva_caja_grafico(c.rutina == 2 ? CajaGrafico::ComparaP : CajaGrafico::Curvas);
-        const MarcoGrafico m = c.rutina == 2 ? comparar_posiciones(st, a, caja, true) : uno(st, caja, c.rutina == 1, c.rutina == 0);
-        EXPECT_EQ(std::tuple(m.T, m.derecha, st.TfinEnt, a.NmaxPos), std::tuple(c.T, c.derecha, c.T, c.rutina == 2 ? kMarcasMax : 0));
-    }
+    for (const auto& c : casos) EXPECT_EQ(lapso_grafico(Fijo::crudo(150), c[0]), c[1]) << c[0];
 }
 
 TEST(Graficos, ReglasDelRangoVertical) {
@@ -168,7 +151,7 @@ TEST(Graficos, CadaMuestraEnSuSitioYSuColor) {
                        -5 + 20 * std::sin(i / 30.0)});
     guardar(st, 1, ola, {ola.back().x + 1, 900, 1, -3}, 1424.3, 6);
     uniforme(st, 2, 20, 0, 70, 30, 14.4, 10);
-    const int colores[] = {6, 10};
+    const int colores[] = {6, 10}, T[] = {1425, 15};
     for (bool vertical : {false, true})
         for (bool velocidades : {false, true}) {
             SCOPED_TRACE(testing::Message() << "vertical " << vertical << ", velocidades " << velocidades);
@@ -177,6 +160,9 @@ TEST(Graficos, CadaMuestraEnSuSitioYSuColor) {
                 st.NGrafSel = static_cast<int16_t>(k);
                 Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
                 const MarcoGrafico m = uno(st, c, velocidades, vertical);
+                // Its own span, stored in TfinEnt; positions get a tenth more room on the right.
+                const double derecha = velocidades ? T[k - 1] : 1.1 * T[k - 1];
+                EXPECT_EQ(std::tuple(m.T, m.derecha, st.TfinEnt), std::tuple(T[k - 1], derecha, T[k - 1])) << k;
                 EXPECT_EQ(fuera_de_su_curva(c, st, k, velocidades, vertical, m.T, colores[k - 1]), 0) << k;
                 // The axis in black ink, from the top; the image for files and printing is the box's
                 // for the experiment asked for, whatever the selection.
@@ -184,10 +170,11 @@ TEST(Graficos, CadaMuestraEnSuSitioYSuColor) {
                 st.NGrafSel = static_cast<int16_t>(3 - k);
                 EXPECT_EQ(imagen_grafico(st, magnitud, vertical, k), c.imagen()) << k;
             }
-            // The comparison: every curve with the common span.
+            // The comparison: every curve with the span of the longest, which the accumulators keep.
             AcumComparacion a;
             Superficie caja = nueva_caja_grafico(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP);
             const MarcoGrafico m = velocidades ? comparar_velocidades(st, a, caja, vertical) : comparar_posiciones(st, a, caja, vertical);
+            EXPECT_EQ(std::tuple(m.T, m.derecha, st.TfinEnt, a.NmaxPos + a.NmaxVel), std::tuple(1425, 1425, 1425, kMarcasMax));
             for (int k = 1; k <= 2; ++k) EXPECT_EQ(fuera_de_su_curva(caja, st, k, velocidades, vertical, m.T, colores[k - 1]), 0) << k;
             EXPECT_EQ(imagen_grafico(st, magnitud, vertical, kTodasLasExperiencias), caja.imagen());
         }
