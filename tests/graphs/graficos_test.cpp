@@ -41,13 +41,11 @@ int fuera_de_su_curva(const Superficie& c, const EstadoExp& st, int k, bool velo
 
 }  // namespace
 
-TEST(Graficos, LapsoDelMarco) {
-    // 0.75 N rounded to even; 50 x 1900 does not fit in 16 bits.
-    const int casos[][2] = {{1, 1}, {2, 2}, {6, 4}, {7, 5}, {10, 8}, {1900, 1425}};
-    for (const auto& c : casos) EXPECT_EQ(lapso_grafico(Fijo::crudo(150), c[0]), c[1]) << c[0];
-}
+TEST(Graficos, LapsoYReglasDelRangoVertical) {
+    // The span: 0.75 N rounded to even; 50 x 1900 does not fit in 16 bits.
+    const int lapsos[][2] = {{1, 1}, {2, 2}, {6, 4}, {7, 5}, {10, 8}, {1900, 1425}};
+    for (const auto& l : lapsos) EXPECT_EQ(lapso_grafico(Fijo::crudo(150), l[0]), l[1]) << l[0];
 
-TEST(Graficos, ReglasDelRangoVertical) {
     const struct { double hi, lo; bool horizontal, uno; double arriba, abajo; } casos[] = {
         {40, -30, false, false, 1.05 * 40, 1.05 * -30},        // 1
         {100, 0, true, false, 1.05 * 100, 1.05 * -100 / 10},   // 2
@@ -72,7 +70,6 @@ TEST(Graficos, ReglasDelRangoVertical) {
     const double vx0 = 70.7107;
     const struct { double vo, ang, xo; bool velocidades, vertical; double arriba, abajo; } vuelos[] = {
         {100, 45, 0, true, false, vx0 + vx0 / 10, -1.05 * vx0},  // vacuum: constant Vx, rule 4
-        {100, 90, 0, true, false, 10, -10},                      // vertical from X = 0
         {100, 90, 100, false, false, 105, -10.5},                // from X = 100: rule 2
         {0, 0, 0, false, true, 10, -10},                         // ends in its first step
     };
@@ -86,22 +83,19 @@ TEST(Graficos, ReglasDelRangoVertical) {
 }
 
 TEST(Graficos, SeleccionInvalidaNoDibujaNada) {
+    // Which selections name a stored experiment is the tables' test too; here, what a graph does
+    // with one that does not: the old graph is cleared and TfinEnt kept.
     auto propio = std::make_unique<EstadoExp>();
     EstadoExp& st = *propio;
     uniforme(st, 1, 8, 10, 5, 3, 5.5);
-    uniforme(st, 2, 4, 10, 5, 3, 2.5);
-    guardar(st, 4, {{0, 0, 0, 0}}, {0, 0, 0, 0}, 0);
-    st.NExp = 3;  // experiment 3 was never stored, 4 is beyond NExp
-    const QImage blanca = nueva_caja_grafico(CajaGrafico::Curvas).imagen();
-    for (int sel : {0, 3, 4, 11, -1, 32767}) {
-        Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
-        st.NGrafSel = 1;
-        graficar_posiciones(st, c, true);  // an old graph in the box
-        st.NGrafSel = static_cast<int16_t>(sel);
-        st.TfinEnt = 77;
-        for (bool velocidades : {false, true}) EXPECT_FALSE(uno(st, c, velocidades, true).dibujado || c.imagen() != blanca) << sel;
-        EXPECT_EQ(st.TfinEnt, 77) << sel;
-    }
+    Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
+    const QImage blanca = c.imagen();
+    st.NGrafSel = 1;
+    graficar_posiciones(st, c, true);
+    st.NGrafSel = 2;
+    st.TfinEnt = 77;
+    for (bool velocidades : {false, true}) EXPECT_FALSE(uno(st, c, velocidades, true).dibujado || c.imagen() != blanca);
+    EXPECT_EQ(st.TfinEnt, 77);
     // No experiment stored: the comparisons draw nothing and widen nothing.
     st.NExp = 0;
     AcumComparacion a;
@@ -131,11 +125,10 @@ TEST(Graficos, ComparacionConAcumuladoresQueSoloSeEnsanchan) {
     m = comparar_velocidades(st, a, v, false);
     EXPECT_EQ(std::pair(m.arriba, m.abajo), std::pair(1.05 * 25, 1.05 * (0 - 25) / 10));
 
-    // The comparison image starts from the accumulators it is given and leaves them alone.
+    // The comparison image starts from the accumulators it is given.
     AcumComparacion b;
     b.VyminComp = Fijo::entero(-500);
     const QImage ancha = imagen_grafico(st, Magnitud::Velocidades, true, kTodasLasExperiencias, b);
-    EXPECT_EQ(std::tuple(b.VyminComp, b.NmaxVel), std::tuple(Fijo::entero(-500), 0));
     comparar_velocidades(st, b, v, true);
     EXPECT_EQ(ancha, v.imagen());
 }
