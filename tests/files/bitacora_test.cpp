@@ -18,7 +18,8 @@ struct Lanzamiento { double xo, yo, vo, ang; int aire; double viento, r; int mat
 const Lanzamiento kEjemplo = {0, 0, 100, 45, 0, 0, 1, 0, 0};
 
 void poner(EstadoExp& st, const Lanzamiento& l) {
-    std::tie(st.Xo(), st.Yo(), st.Vo(), st.Ang()) = std::tuple(Fijo::desde(l.xo), Fijo::desde(l.yo), Fijo::desde(l.vo), Fijo::desde(l.ang));
+    std::tie(st.Xo(), st.Yo(), st.Vo(), st.Ang()) =
+        std::tuple(Fijo::desde(l.xo), Fijo::desde(l.yo), Fijo::desde(l.vo), Fijo::desde(l.ang));
     std::tie(st.Viento(), st.R()) = std::tuple(Fijo::desde(l.viento), Fijo::desde(l.r));
     st.Aire = static_cast<int16_t>(l.aire);
     st.Densidad = kDensMat[static_cast<size_t>(l.material)];
