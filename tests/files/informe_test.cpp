@@ -7,37 +7,7 @@
 
 using namespace tya;
 
-namespace {
-
-// The labels at their columns, as a fixed-pitch line.
-QString encabezado(const QList<ColumnaInforme>& cols) {
-    QString s;
-    for (const ColumnaInforme& c : cols) s = s.leftJustified(c.columna_etiqueta - 1, QLatin1Char(' ')) + c.etiqueta;
-    return s;
-}
-
-const char* const kEtiquetas[] = {"Xo\tYo\tVo\tAng.\tRoz.\tXmax\tYmax\tT\tVfX\tVfY",
-                                  "Xo\tYo\tVo\tAng.\tRoz.\tXoB\tYoB\tVxb\tVyb\tDmin\tTmin"};
-
-}  // namespace
-
-TEST(Informe, SinExperienciasSoloEncabezado) {
-    for (bool blanco : {false, true}) {
-        EstadoExp st;
-        VistaCaja v;
-        valores_extremos(st, blanco, v, QLatin1Char('.'));
-        EXPECT_EQ(v.texto.lineas(), QStringList({encabezado(columnas_informe(blanco)), QString()})) << blanco;
-        EXPECT_EQ(st.TextoCopia, QString(kEtiquetas[blanco]) + "\r\n\r\n");
-        EXPECT_EQ(tabla_impresa(st, blanco, '.').lineas(), QStringList({encabezado(columnas_impresas(blanco)), QString()}));
-        EXPECT_TRUE(v.visible && v.copiar && !v.picture1 && v.caption == "Valores Extremos");
-        EXPECT_EQ(std::pair(v.izquierda, v.ancho), std::pair(blanco ? 100 : 400, blanco ? 9300 : 9000));
-    }
-    EXPECT_EQ(encabezado(columnas_impresas(false)).indexOf("VfY"), 71);
-    EXPECT_EQ(encabezado(columnas_impresas(true)).indexOf("Tmin"), 69);
-    EXPECT_EQ(encabezado(columnas_informe(false)).indexOf("VfX"), 81);
-}
-
-TEST(Informe, FilasEnVentanaCopiaYPapel) {
+TEST(Informe, EncabezadoYFilasEnVentanaCopiaYPapel) {
     EstadoExp st;
     st.NExp = 2;
     //                            Xo  Yo   Vo   Ang  Roz.    Xmax  Ymax T        XoB   YoB  Vxb Vyb Dmin  Tmin VfX      VfY
@@ -48,27 +18,36 @@ TEST(Informe, FilasEnVentanaCopiaYPapel) {
     VistaCaja v;
     st.TextoCopia = "tabla anterior";
     valores_extremos(st, false, v, QLatin1Char(','));
-    const QStringList l = v.texto.lineas();
-    ASSERT_EQ(l.size(), 4);
-    // Print form at the value's column: the digits under the label; T, VfX, VfY rounded.
-    EXPECT_EQ(l[2].mid(3, 3), " 0 ");
-    EXPECT_EQ(l[2].mid(43, 3), " 0 ");  // "Roz." of a vacuum flight
-    EXPECT_EQ(l[2].mid(73, 4), "14,4");
-    EXPECT_EQ(l[2].mid(80), "70,7    -70,7");
-    EXPECT_EQ(l[3].mid(43, 8), " 0,0004 ");
-    // The copy: point and no "0" before it, every value followed by a tab, nothing after the last CR LF.
-    EXPECT_EQ(st.TextoCopia.split("\r\n").mid(2),
-              QStringList({" 0\t 0\t 100\t 45\t 0\t 1019\t 255\t 14.3976\t 70.7107\t-70.7107\t",
-                           " 10\t 20\t 50\t 30\t .0004\t 190\t 31\t 5.25\t .5\t-.25\t", ""}));
-    // On paper nothing is rounded, and values 8 columns apart push VfX and VfY down a line each.
+    // The labels at their columns, an empty line, and each value in print form under its label
+    // ("Roz." of a vacuum flight too); T, VfX, VfY rounded.
+    EXPECT_EQ(v.texto.lineas(),
+              QStringList({"    Xo        Yo        Vo        Ang.      Roz.      Xmax      Ymax      T      VfX     VfY", "",
+                           "    0         0         100       45        0         1019      255      14,4   70,7    -70,7",
+                           "    10        20        50        30        0,0004    190       31       5,3    0,5     -0,3"}));
+    // The copy: labels and values tab-separated, point and no "0" before it, every value followed
+    // by a tab, nothing after the last CR LF.
+    EXPECT_EQ(st.TextoCopia, QStringLiteral("Xo\tYo\tVo\tAng.\tRoz.\tXmax\tYmax\tT\tVfX\tVfY\r\n\r\n") +
+                                 " 0\t 0\t 100\t 45\t 0\t 1019\t 255\t 14.3976\t 70.7107\t-70.7107\t\r\n" +
+                                 " 10\t 20\t 50\t 30\t .0004\t 190\t 31\t 5.25\t .5\t-.25\t\r\n");
+    // On paper the labels are 8 columns apart, nothing is rounded, and values 8 columns apart push
+    // VfX and VfY down a line each.
     const QStringList papel = tabla_impresa(st, false, ',').lineas();
     ASSERT_EQ(papel.size(), 6);
+    EXPECT_EQ(papel.mid(0, 2), QStringList({"Xo     Yo      Vo      Ang.    Roz.    Xmax    Ymax    T       VfX     VfY", ""}));
     EXPECT_EQ(papel[2].mid(55), " 14,3976 ");
     EXPECT_EQ(papel[3], QString(63, ' ') + " 70,7107 ");
     EXPECT_EQ(papel[4], QString(71, ' ') + "-70,7107 ");
     EXPECT_EQ(papel[5].mid(63), " 0,5    -0,25 ");
 
-    // With the target placed the copy takes its six values after the first five.
+    // With the target placed: other columns, 7 apart on paper, and the copy takes the target's six
+    // values after the first five.
     valores_extremos(st, true, v, QLatin1Char(','));
-    EXPECT_EQ(st.TextoCopia.split("\r\n").value(3), " 10\t 20\t 50\t 30\t .0004\t 3000\t 0\t-5\t 0\t 1000\t 0\t");
+    EXPECT_EQ(v.texto.lineas().value(0),
+              "    Xo      Yo      Vo      Ang.    Roz.    XoB     YoB     Vxb     Vyb     Dmin    Tmin");
+    EXPECT_EQ(tabla_impresa(st, true, ',').lineas().value(0),
+              "Xo    Yo     Vo     Ang.   Roz.   XoB    YoB    Vxb    Vyb    Dmin   Tmin");
+    EXPECT_EQ(st.TextoCopia.split("\r\n").mid(0, 4),
+              QStringList({"Xo\tYo\tVo\tAng.\tRoz.\tXoB\tYoB\tVxb\tVyb\tDmin\tTmin", "",
+                           " 0\t 0\t 100\t 45\t 0\t 3000\t 0\t-5\t 0\t 1000\t 0\t",
+                           " 10\t 20\t 50\t 30\t .0004\t 3000\t 0\t-5\t 0\t 1000\t 0\t"}));
 }
