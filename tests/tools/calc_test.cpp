@@ -24,17 +24,16 @@ const QByteArray kResumen = "1\t20\t14.40\t1018.19\n2\t16\t11.27\t469.76\n";
 }  // namespace
 
 TEST(Calc, EntradasAceptadas) {
-    Corrida c = correr({}, kVacio + kAire);
+    const Corrida c = correr({}, kVacio + kAire);
     ASSERT_EQ(c.rc, calc::kSalidaBien) << c.errores.toStdString();
     EXPECT_EQ(con_punto(c.salida), kResumen);
 
     // A session log as the program writes it: the header lines are skipped.
-    auto st = std::make_unique<EstadoExp>();
-    std::tie(st->Vo(), st->Ang(), st->R()) = std::tuple(Fijo::entero(100), Fijo::entero(45), Fijo::entero(1));
+    prueba::Banco b;
     QString log = cabecera_bitacora(QStringLiteral("05/12/2026")).join("\r\n") + "\r\n";
-    log += linea_lanzamiento(*st, QLatin1Char('.')) + "\r\n";
-    st->Aire = 1;
-    log += linea_lanzamiento(*st, QLatin1Char(',')) + "\r\n";
+    log += linea_lanzamiento(*b.st, QLatin1Char('.')) + "\r\n";
+    b.st->Aire = 1;
+    log += linea_lanzamiento(*b.st, QLatin1Char(',')) + "\r\n";
     EXPECT_EQ(con_punto(correr({}, log.toUtf8()).salida), kResumen);
 
     // Commas as decimal points, tabs, blank lines, a file named on the command line, "-" for
@@ -46,19 +45,11 @@ TEST(Calc, EntradasAceptadas) {
     EXPECT_EQ(con_punto(correr({ruta, "-"}, kVacio).salida), kResumen + "3\t20\t14.40\t1018.19\n");
 
     // Thirteen fields place a target for that launch only: the vacuum flight passes (500, 254.7).
-    const QString tya = dir.filePath("blancos.TYA");
-    c = correr({"--resumen", "--tya", tya},
-               "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0\n" + kVacio + "0 0 100 45 0 0 1 11.3 0.4 1500 0 0 0\n");
-    ASSERT_EQ(c.rc, calc::kSalidaBien) << c.errores.toStdString();
-    const QList<QByteArray> l = con_punto(c.salida).split('\n');
+    const QList<QByteArray> l = con_punto(correr({}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0\n" + kVacio +
+                                                        "0 0 100 45 0 0 1 11.3 0.4 1500 0 0 0\n").salida).split('\n');
     EXPECT_TRUE(l[0].endsWith("\tImpacto")) << l[0].toStdString();
     EXPECT_EQ(l[1], "2\t20\t14.40\t1018.19") << "a later launch without target fields has no target";
     EXPECT_EQ(l[2], "3\t20\t14.40\t1018.19") << "a target far away is never hit";
-    // Dmin is 1000 and Ymax is kept only when no target is placed.
-    auto r = std::make_unique<EstadoExp>();
-    ASSERT_TRUE(recuperar_experiencias(*r, tya));
-    EXPECT_TRUE(r->Extremos[0][12].real() < 10 && r->Extremos[2][12].real() > 400 && r->Extremos[1][6].real() > 250);
-    EXPECT_EQ(std::tuple(r->Extremos[0][6], r->Extremos[2][6], r->Extremos[1][12]), std::tuple(Fijo(), Fijo(), Fijo::entero(1000)));
 }
 
 TEST(Calc, Rechazos) {
@@ -120,8 +111,6 @@ TEST(Calc, Salidas) {
 
     // The same flights on the test bench give the reference texts and images.
     prueba::Banco b;
-    b.st->Densidad = kDensMat[0];
-    b.st->Cd = kCdForma[0];
     b.volar();
     b.lanzamiento(80, 30, 100, 50, 1, 2, 10);
     b.st->Densidad = kDensMat[1];
@@ -133,11 +122,9 @@ TEST(Calc, Salidas) {
     esperado.replace('.', QString(sep).toLatin1());
     esperado += (linea_lanzamiento(st, sep) + "\n").toUtf8();
     st.NGrafSel = 2;
-    tabla_posiciones(st, sep);
-    esperado += st.TextoCopia.toUtf8();
+    esperado += tabla_posiciones(st, sep).join("\r\n").toUtf8() + "\r\n";
     st.NGrafSel = 1;
-    tabla_velocidades(st, sep);
-    esperado += st.TextoCopia.toUtf8();
+    esperado += tabla_velocidades(st, sep).join("\r\n").toUtf8() + "\r\n";
     EXPECT_EQ(c.salida.left(esperado.size()), esperado);
     EXPECT_EQ(c.salida.mid(esperado.size()).count('\n'), 2) << "the summary comes last";
 
@@ -146,18 +133,68 @@ TEST(Calc, Salidas) {
     EXPECT_EQ(std::tuple(r->NExp, r->Pos[1], r->VelMarca[0]), std::tuple(2, st.Pos[1], st.VelMarca[0]));
     EXPECT_GT(QImage(ruta("escena.png")).width(), 100);
     auto imagen = [](const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); };
-    EXPECT_EQ(imagen(QImage(ruta("p2.png"))), imagen(imagen_grafico(st, Magnitud::Posiciones, false, 2)));
+    const QImage p2 = imagen(imagen_grafico(st, Magnitud::Posiciones, false, 2));
+    EXPECT_EQ(imagen(QImage(ruta("p2.png"))), p2);
     EXPECT_EQ(imagen(QImage(ruta("vtodos.png"))),
               imagen(imagen_grafico(st, Magnitud::Velocidades, false, kTodasLasExperiencias)));
 
-    // Files alone print nothing.
+    // Files alone print nothing. An output that cannot be written: status 1, the message names
+    // it, a file already in the place of another output is kept as it was.
     EXPECT_TRUE(correr({"--tya", ruta("otro.TYA")}, dos).salida.isEmpty());
-    // An output file that cannot be written: status 1, the message names it, a file already
-    // in the place of another output is kept as it was.
-    Corrida mal = correr({"--tya", ruta("no/hay/carpeta.TYA")}, dos);
+    const Corrida mal = correr({"--tya", ruta("no/hay/carpeta.TYA")}, dos);
     EXPECT_TRUE(mal.rc == calc::kSalidaEscritura && mal.errores.contains("carpeta.TYA"));
-    mal = correr({"--grafico", "posiciones", "1", ruta("p2.png/x.png")}, dos);
-    EXPECT_EQ(mal.rc, calc::kSalidaEscritura);
-    EXPECT_EQ(imagen(QImage(ruta("p2.png"))), imagen(imagen_grafico(st, Magnitud::Posiciones, false, 2)));
-    EXPECT_TRUE(calc::texto_ayuda().contains("--grafico posiciones|velocidades N|todos ARCHIVO.png"));
+    EXPECT_EQ(correr({"--grafico", "posiciones", "1", ruta("p2.png/x.png")}, dos).rc, calc::kSalidaEscritura);
+    EXPECT_EQ(imagen(QImage(ruta("p2.png"))), p2);
+}
+
+// --leer: a saved experiment file instead of launches gives what the flights gave.
+TEST(Calc, LeerIdaYVuelta) {
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.TYA"), b = dir.filePath("b.TYA"), malo = dir.filePath("malo.TYA");
+    const QStringList salidas = {"--resumen", "--tabla", "velocidades", "2", "--grafico", "posiciones", "todos"};
+    const Corrida volado = correr(QStringList{"--tya", a} + salidas + QStringList{dir.filePath("v.png")},
+                                  "0 0 100 45 0 0 1 11.3 0.4\n0 0 60 70 1 -10 0.5 7.8 0.2\n");
+    ASSERT_EQ(volado.rc, 0) << volado.errores.toStdString();
+    const Corrida leido = correr(QStringList{"--leer", a, "--tya", b} + salidas + QStringList{dir.filePath("l.png")});
+    ASSERT_EQ(leido.rc, 0) << leido.errores.toStdString();
+    EXPECT_TRUE(prueba::leer(a).startsWith("2\r\n"));
+    EXPECT_EQ(prueba::leer(b), prueba::leer(a));
+    EXPECT_EQ(leido.salida, volado.salida);
+    EXPECT_EQ(prueba::leer(dir.filePath("l.png")), prueba::leer(dir.filePath("v.png")));
+
+    // Refused as the window refuses it: the file and the line named, status 2, nothing written.
+    prueba::escribir(malo, prueba::leer(a).chopped(40));
+    const Corrida r = correr({"--leer", malo, "--tya", dir.filePath("c.TYA"), "--tabla", "posiciones", "1"});
+    EXPECT_EQ(r.rc, calc::kSalidaRechazo);
+    EXPECT_TRUE(r.salida.isEmpty());
+    EXPECT_TRUE(r.errores.contains(malo.toUtf8() + ", línea ")) << r.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("c.TYA")));
+    // A table of an experiment the file does not hold, and launches besides the file.
+    EXPECT_EQ(correr({"--leer", a, "--tabla", "posiciones", "3"}).rc, calc::kSalidaRechazo);
+    EXPECT_EQ(correr({"--leer", a, "otro.txt"}).rc, calc::kSalidaRechazo);
+}
+
+// --valores and --imprimir-valores: the extreme-values report as copy text and on paper.
+TEST(Calc, CopiaEImpresionDelInforme) {
+    const QByteArray dos = kVacio + kAire;
+    const QList<QByteArray> l = correr({"--valores"}, dos).salida.split('\n');
+    ASSERT_EQ(l.size(), 5);
+    EXPECT_EQ(l[0], "Xo\tYo\tVo\tAng.\tRoz.\tXmax\tYmax\tT\tVfX\tVfY\r");
+    EXPECT_TRUE(l[2].startsWith(" 0\t 0\t 100\t 45\t 0\t") && l[2].count('\t') == 10) << l[2].toStdString();
+    // A last launch with a target gives the layout with target.
+    EXPECT_TRUE(correr({"--valores"}, "0 0 100 45 0 0 1 11.3 0.4 3000 0 -5 0\n")
+                    .salida.startsWith("Xo\tYo\tVo\tAng.\tRoz.\tXoB\tYoB\tVxb\tVyb\tDmin\tTmin\r\n\r\n"));
+
+    // The PDF is all the output; where it cannot go it is named and nothing is left behind.
+    QTemporaryDir dir;
+    const Corrida s = correr({"--imprimir-valores", dir.filePath("v.pdf")}, dos);
+    ASSERT_EQ(s.rc, calc::kSalidaBien) << s.errores.toStdString();
+    EXPECT_TRUE(s.salida.isEmpty());
+    EXPECT_TRUE(prueba::leer(dir.filePath("v.pdf")).startsWith("%PDF"));
+    const QString mal = dir.filePath("no/hay/v.pdf");
+    const Corrida m = correr({"--imprimir-valores", mal}, dos);
+    EXPECT_EQ(m.rc, calc::kSalidaEscritura);
+    EXPECT_TRUE(m.errores.contains(mal.toUtf8())) << m.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(mal));
+    EXPECT_EQ(correr({"--imprimir-valores"}, dos).rc, calc::kSalidaRechazo);
 }
