@@ -5,6 +5,7 @@
 #include "corrida.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
+#include "graphs/grafico_barrido.h"
 #include "graphs/graficos.h"
 #include "graphs/tablas.h"
 
@@ -16,6 +17,16 @@ namespace {
 
 // The output with the point as decimal separator, whatever the locale gives.
 QByteArray con_punto(QByteArray t) { return t.replace(QString(separador_local()).toLatin1(), "."); }
+
+// Rows of a table without the CR LF, split into fields.
+QList<QList<QByteArray>> filas(const QByteArray& t) {
+    QList<QList<QByteArray>> r;
+    for (const QByteArray& l : t.split('\n'))
+        if (!l.isEmpty()) r << l.chopped(l.endsWith('\r') ? 1 : 0).split('\t');
+    return r;
+}
+
+double numero(QByteArray t) { return t.replace(',', '.').toDouble(); }
 
 const QByteArray kVacio = "0 0 100 45 0 0 1 11.3 0.4\n";
 const QByteArray kAire = "0 0 100 45 1 0 1 11.3 0.4\n";
@@ -86,16 +97,34 @@ TEST(Calc, Rechazos) {
         {{"--grafico", "alturas", "1", png}, kVacio, {"alturas"}},
         {{"--grafico", "posiciones", "todos", png}, {}, {}},
         {{"--tya"}, kVacio, {}},
+        {{"--barrido", "Ang", "0", "200", "10"}, kAire, {"Ang = 190", "Valor fuera de rango"}},
+        {{"--barrido", "Vo", "1e3", "2", "1"}, kAire, {"Vo", "DESDE"}},
+        {{"--barrido", "Vo", "10", "1000000000000000000000000000000", "1"}, kAire, {"Vo", "HASTA", "fuera de rango"}},
+        {{"--barrido", "Ang", "0", "90", "0"}, kAire, {"Ang", "PASO es 0"}},
+        {{"--barrido", "Ang", "0", "90", "0.00004"}, kAire, {"PASO es 0"}},
+        {{"--barrido", "Vo", "0", "100", "0.1"}, kAire, {"1001 valores", "1000"}},
+        {{"--barrido", "Ang", "10", "0", "1"}, kAire, {"ningún valor"}},
+        {{"--barrido", "Xo", "0", "10", "0.5"}, kAire, {"Xo", "enteros"}},
+        {{"--barrido", "Aire", "0", "1", "1"}, kAire, {"Aire"}},
+        {{"--barrido", "Ang", "0", "90"}, kAire, {"CAMPO DESDE HASTA PASO"}},
+        {{"--barrido", "Ang", "0", "90", "1"}, kAire + kAire, {"línea 2", "una sola"}},
+        {{"--barrido", "Ang", "0", "90", "1"}, "# nada\n", {"ninguna"}},
+        {{"--barrido", "Ang", "0", "90", "1"}, "0 0 400 45 1 0 1 11.3 0.4\n", {"línea 1", "Vo"}},
+        {{"--barrido", "Ang", "0", "90", "1", "--resumen"}, kAire, {"--resumen"}},
+        {{"--grafico-barrido", dir.filePath("solo.png")}, kAire, {"--grafico-barrido", "--barrido"}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE((c.args.join(' ') + " < " + c.entrada).toStdString());
-        const Corrida r = correr(QStringList{"--tya", tya, "--escena", png} + c.args, c.entrada);
+        // Every file output a run of its kind may have, none of which may appear.
+        const QStringList archivos = c.args.contains("--barrido") ? QStringList{"--grafico-barrido", png}
+                                                                   : QStringList{"--tya", tya, "--escena", png};
+        const Corrida r = correr(archivos + c.args, c.entrada);
         EXPECT_EQ(r.rc, calc::kSalidaRechazo);
         EXPECT_TRUE(r.salida.isEmpty()) << r.salida.toStdString();
         EXPECT_FALSE(r.errores.isEmpty());
         const QString err = QString::fromUtf8(r.errores);
         for (const QString& p : c.palabras) EXPECT_TRUE(err.contains(p)) << err.toStdString() << " lacks " << p.toStdString();
-        EXPECT_FALSE(QFile::exists(tya) || QFile::exists(png));
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
 }
 
@@ -197,4 +226,76 @@ TEST(Calc, CopiaEImpresionDelInforme) {
     EXPECT_TRUE(m.errores.contains(mal.toUtf8())) << m.errores.toStdString();
     EXPECT_FALSE(QFile::exists(mal));
     EXPECT_EQ(correr({"--imprimir-valores"}, dos).rc, calc::kSalidaRechazo);
+}
+
+// Each row is the flight that launch gives alone, as the first experiment of a run.
+TEST(Barrido, FilasComoVuelosSueltos) {
+    struct Caso { QStringList barrido; int campo; QByteArray base; };
+    const QList<Caso> casos = {
+        {{"Vo", "80", "120", "20"}, 2, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0"},  // 100 hits the target
+        {{"Densidad", "0.01", "11.31", "5.65"}, 7, "0 4200 0 0 1 0 0.01 11.3 0.4"},  // 0.01 drifts to the limit
+        {{"Ang", "60", "-10", "-35"}, 3, "10 20 50 45 1 -20 2 2.5 0.2"},
+        {{"R", "0.5", "2", "0.5"}, 6, "0 0 100 45 1 0 1 11.3 0.4"},
+    };
+    QSet<QByteArray> fines;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.barrido.join(' ').toStdString());
+        const Corrida b = correr(QStringList{"--barrido"} + c.barrido, c.base);
+        ASSERT_EQ(b.rc, calc::kSalidaBien) << b.errores.toStdString();
+        EXPECT_TRUE(b.salida.endsWith("\r\n"));
+        const auto t = filas(b.salida);
+        ASSERT_GE(t.size(), 3);
+        EXPECT_EQ(t[0], (QList<QByteArray>{c.barrido[0].toUtf8(), "N", "T", "Xfin", "Ymax", "Vfin", "Fin"}));
+        for (int k = 1; k < t.size(); ++k) {
+            const QList<QByteArray>& f = t[k];
+            ASSERT_EQ(f.size(), 7);
+            for (int i = 0; i < 6; ++i) EXPECT_FALSE(f[i].contains(' ') || f[i].contains(',') || f[i].startsWith('.'));
+            QList<QByteArray> campos = c.base.split(' ');
+            campos[c.campo] = f[0];
+            const auto s = filas(correr({"--resumen"}, campos.join(' ')).salida);
+            ASSERT_EQ(s.size(), 1);
+            EXPECT_EQ(f[1], s[0][1]);
+            EXPECT_NEAR(numero(f[2]), numero(s[0][2]), 0.0051);
+            EXPECT_NEAR(numero(f[3]), numero(s[0][3]), 0.0051);
+            EXPECT_EQ(f[6], s[0].value(4));
+            fines << f[6];
+        }
+    }
+    EXPECT_EQ(fines, (QSet<QByteArray>{"", "Impacto", "Fin de Simulación"}));
+}
+
+TEST(Barrido, PasoNegativoYPicoEnElVacio) {
+    const auto bajando = filas(correr({"--barrido", "Ang", "50", "40.5", "-5"}, kVacio).salida);
+    const auto subiendo = filas(correr({"--barrido", "Ang", "45", "50", "5"}, kVacio).salida);
+    ASSERT_EQ(bajando.size(), 3) << "50 and 45; 40 is past HASTA";
+    EXPECT_EQ(bajando[1][0], "50");
+    EXPECT_EQ(bajando[1], subiendo[2]);
+    EXPECT_EQ(bajando[2], subiendo[1]);
+
+    QTemporaryDir dir;
+    const QString png = dir.filePath("alcance.png");
+    const auto t = filas(correr({"--barrido", "Ang", "0", "90", "1", "--grafico-barrido", png}, kVacio).salida);
+    ASSERT_EQ(t.size(), 92);
+    const auto pico = std::max_element(t.begin() + 1, t.end(), [](const auto& a, const auto& b) { return numero(a[3]) < numero(b[3]); });
+    EXPECT_EQ(std::pair((*pico)[0], (*pico)[3]), std::pair(QByteArray("45"), QByteArray("1018.1942")));
+    EXPECT_EQ(t[1][3], "0") << "a launch along the ground lands where it starts";
+    // The bound on the number of values passes itself.
+    EXPECT_EQ(filas(correr({"--barrido", "Vo", "0.1", "100", "0.1"}, kVacio).salida).size(), 1001);
+
+    // The curve, in the colour experiment 1 shows in, is highest in the middle of the plot.
+    const QImage img = QImage(png).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(img.size(), QSize(kBarridoAnchoPx, kBarridoAltoPx));
+    QPoint arriba(-1, img.height());
+    for (int y = 0; y < img.height() && arriba.x() < 0; ++y)
+        for (int x = 0; x < img.width() && arriba.x() < 0; ++x)
+            if ((img.pixel(x, y) & 0xffffffu) == 0xff7f7fu) arriba = {x, y};
+    EXPECT_LT(arriba.y(), img.height() / 3);
+    EXPECT_NEAR(arriba.x(), img.width() / 2, img.width() / 12);
+}
+
+TEST(Barrido, PasoDeMarcas) {
+    struct Caso { double desde, hasta; int marcas; double paso; };
+    for (const Caso& c : {Caso{0, 90, 10, 10}, Caso{0, 515, 8, 100}, Caso{-3, 4, 10, 1}, Caso{0, 0.3, 10, 0.05},
+                          Caso{1, 1.00001, 10, 0.0001}, Caso{7, 7, 10, 1}})
+        EXPECT_DOUBLE_EQ(paso_marcas(c.desde, c.hasta, c.marcas), c.paso) << c.desde << " " << c.hasta;
 }
