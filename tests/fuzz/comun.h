@@ -93,17 +93,16 @@ inline int lineas_de(const QByteArray& t) {
     return n + (t.isEmpty() || t.endsWith('\n') || t.endsWith('\r') ? 0 : 1);
 }
 
-inline ResultadoArchivo leer_bytes(EstadoExp& st, const QByteArray& texto, QStringList* ngraf = nullptr) {
+inline ResultadoArchivo leer_bytes(EstadoExp& st, const QByteArray& texto) {
     QBuffer b;
     b.setData(texto);
     b.open(QIODevice::ReadOnly);
-    return leer_experiencias(st, b, [ngraf](const QString& t) { if (ngraf) *ngraf << t; });
+    return leer_experiencias(st, b);
 }
 
 // Reads `entrada` into `st` (a cleared state) and checks what a reading promises.
 inline ResultadoArchivo leer_y_comprobar(EstadoExp& st, const QByteArray& entrada) {
-    QStringList ngraf;
-    const ResultadoArchivo r = leer_bytes(st, entrada, &ngraf);
+    const ResultadoArchivo r = leer_bytes(st, entrada);
     const int lineas = lineas_de(entrada);
     if (!r.ok) {
         EXIGIR(st.NExp == 0 && st.NGrafSel == 0 && st.NColor == 2,
@@ -115,7 +114,6 @@ inline ResultadoArchivo leer_y_comprobar(EstadoExp& st, const QByteArray& entrad
     }
     EXIGIR(r.error.isEmpty(), r.error);
     EXIGIR(st.NExp >= 0 && st.NExp <= kExperiencias && st.NGrafSel == st.NExp, QString::number(st.NExp));
-    EXIGIR(ngraf == QStringList{QString::number(st.NExp)}, ngraf.join(QLatin1Char('|')));
     EXIGIR(r.linea >= 1 && r.linea <= lineas, QStringLiteral("línea %1 de %2").arg(r.linea).arg(lineas));
     EXIGIR(st.NExp == 0 ? st.NColor == 2 : st.NColor == entero16(st.Pos[st.NExp - 1][0].real()),
            QString::number(st.NColor));

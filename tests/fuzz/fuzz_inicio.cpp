@@ -9,20 +9,14 @@ namespace {
 
 QString ruta(const char* nombre) { return fuzz::carpeta().filePath(QString::fromLatin1(nombre)); }
 
-bool iguales(const ValoresInic& a, const ValoresInic& b) { return a.valor == b.valor && a.max == b.max && a.min == b.min; }
-
 void inic(const QByteArray& entrada) {
     fuzz::escribir(ruta("INIC.DAT"), entrada);
     ValoresInic v, w;
-    QString error, error_texto;
-    const bool ok = leer_inic(ruta("INIC.DAT"), v, error);
-    EXIGIR(ok == leer_inic_texto(QString::fromLatin1(entrada), w, error_texto) && error == error_texto,
-           error + QStringLiteral(" | ") + error_texto);
-    if (!ok) {
+    QString error;
+    if (!leer_inic(ruta("INIC.DAT"), v, error)) {
         EXIGIR(error.contains(QLatin1String("INIC.DAT")) && error.contains(QLatin1String("registro")), error);
         return;
     }
-    EXIGIR(error.isEmpty() && iguales(v, w), QStringLiteral("leído del archivo y del texto, distinto"));
     // The values written in the file's own form read back the same.
     QString texto;
     for (int i = 1; i <= 10; ++i) {
@@ -31,7 +25,7 @@ void inic(const QByteArray& entrada) {
         texto += QStringLiteral("%1, %2, %3\r\n").arg(forma_archivo(v.valor[i]), forma_archivo(v.max[i])).arg(v.min[i]);
     }
     EXIGIR(leer_inic_texto(texto, w, error), error);
-    EXIGIR(iguales(v, w), QStringLiteral("no se relee igual: ") + texto);
+    EXIGIR(w.valor == v.valor && w.max == v.max && w.min == v.min, QStringLiteral("no se relee igual: ") + texto);
 }
 
 void trazo(const QByteArray& entrada) {

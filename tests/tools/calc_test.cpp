@@ -1,19 +1,36 @@
+#include <QBuffer>
 #include <QImage>
+#include <QTemporaryDir>
 
+#include "aplicacion.h"
 #include "apoyo.h"
 #include "core/formato.h"
-#include "corrida.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
 #include "graphs/grafico_barrido.h"
 #include "graphs/graficos.h"
 #include "graphs/tablas.h"
+#include "tools/calc.h"
 
 using namespace tya;
-using prueba::Corrida;
-using prueba::correr;
 
 namespace {
+
+// Runs trayecta-calc in this process on the shipped start-up file and a given standard input.
+struct Corrida {
+    int rc = -1;
+    QByteArray salida, errores;
+};
+
+Corrida correr(const QStringList& args, const QByteArray& entrada = {}) {
+    QBuffer in, out, err;
+    in.setData(entrada);
+    in.open(QIODevice::ReadOnly);
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    const int rc = calc::ejecutar(QStringList{"--inic", TYA_DATOS "/INIC.DAT"} + args, in, out, err);
+    return {rc, out.data(), err.data()};
+}
 
 // The output with the point as decimal separator, whatever the locale gives.
 QByteArray con_punto(QByteArray t) { return t.replace(QString(separador_local()).toLatin1(), "."); }
@@ -70,9 +87,7 @@ TEST(Calc, Rechazos) {
     const QList<Caso> casos = {
         {{}, kVacio + "0 0 400 45 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "línea 2", "campo 3 (Vo)"}},
         {{}, "0 0 1000000000000000000000000000000 45 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Vo"}},
-        {{}, "-1 0 100 45 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Xo"}},
         {{}, "0 0 100 180.5 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Ang"}},
-        {{}, "0 0 100 45 1 -51 1 11.3 0.4\n", {"Valor fuera de rango", "Viento"}},
         {{}, "0 0 100 45 0 0 1 11.3 0.4 7000 0 0 0\n", {"Valor fuera de rango", "XoB"}},
         {{}, "0 0 100 4x5 0 0 1 11.3 0.4\n", {"línea 1", "Ang", "no es un número"}},
         {{}, "0 0 100 45 0 0 1.0.0 11.3 0.4\n", {"campo 7 (R)", "no es un número"}},
@@ -89,7 +104,6 @@ TEST(Calc, Rechazos) {
         {{"--tabla", "posiciones", "11"}, kVacio, {"11"}},
         {{"--inic"}, kVacio, {"--inic"}},
         {{"--grafico", "posiciones", "0", png}, kVacio, {}},
-        {{"--grafico", "velocidades", "uno", png}, kVacio, {}},
         {{"--grafico", "posiciones", "1", ""}, kVacio, {}},
         {{"--tabla", "posiciones"}, kVacio, {"--tabla"}},
         {{dir.filePath("no_existe.txt")}, kVacio, {"no_existe.txt"}},
@@ -109,7 +123,6 @@ TEST(Calc, Rechazos) {
         {{"--barrido", "Ang", "0", "90"}, kAire, {"CAMPO DESDE HASTA PASO"}},
         {{"--barrido", "Ang", "0", "90", "1"}, kAire + kAire, {"línea 2", "una sola"}},
         {{"--barrido", "Ang", "0", "90", "1"}, "# nada\n", {"ninguna"}},
-        {{"--barrido", "Ang", "0", "90", "1"}, "0 0 400 45 1 0 1 11.3 0.4\n", {"línea 1", "Vo"}},
         {{"--barrido", "Ang", "0", "90", "1", "--resumen"}, kAire, {"--resumen"}},
         {{"--grafico-barrido", dir.filePath("solo.png")}, kAire, {"--grafico-barrido", "--barrido"}},
     };
@@ -206,11 +219,10 @@ TEST(Calc, LeerIdaYVuelta) {
 // --valores and --imprimir-valores: the extreme-values report as copy text and on paper.
 TEST(Calc, CopiaEImpresionDelInforme) {
     const QByteArray dos = kVacio + kAire;
-    const QList<QByteArray> l = correr({"--valores"}, dos).salida.split('\n');
-    ASSERT_EQ(l.size(), 5);
-    EXPECT_EQ(l[0], "Xo\tYo\tVo\tAng.\tRoz.\tXmax\tYmax\tT\tVfX\tVfY\r");
-    EXPECT_TRUE(l[2].startsWith(" 0\t 0\t 100\t 45\t 0\t") && l[2].count('\t') == 10) << l[2].toStdString();
-    // A last launch with a target gives the layout with target.
+    // The copy text of the report (its digits are pinned in informe_test); a last launch with a
+    // target gives the layout with target.
+    const QByteArray copia = correr({"--valores"}, dos).salida;
+    EXPECT_TRUE(copia.startsWith("Xo\tYo\tVo\tAng.\tRoz.\tXmax\t") && copia.count("\r\n") == 4) << copia.toStdString();
     EXPECT_TRUE(correr({"--valores"}, "0 0 100 45 0 0 1 11.3 0.4 3000 0 -5 0\n")
                     .salida.startsWith("Xo\tYo\tVo\tAng.\tRoz.\tXoB\tYoB\tVxb\tVyb\tDmin\tTmin\r\n\r\n"));
 
