@@ -112,9 +112,8 @@ inline ResultadoArchivo leer_y_comprobar(EstadoExp& st, const QByteArray& entrad
                QStringLiteral("línea %1 de %2: %3").arg(r.linea).arg(lineas).arg(r.error));
         return r;
     }
-    EXIGIR(r.error.isEmpty(), r.error);
+    EXIGIR(r.error.isEmpty() && r.linea >= 1 && r.linea <= lineas, QStringLiteral("línea %1 de %2").arg(r.linea).arg(lineas));
     EXIGIR(st.NExp >= 0 && st.NExp <= kExperiencias && st.NGrafSel == st.NExp, QString::number(st.NExp));
-    EXIGIR(r.linea >= 1 && r.linea <= lineas, QStringLiteral("línea %1 de %2").arg(r.linea).arg(lineas));
     EXIGIR(st.NExp == 0 ? st.NColor == 2 : st.NColor == entero16(st.Pos[st.NExp - 1][0].real()),
            QString::number(st.NColor));
     for (int e = 0; e < st.NExp; ++e) {
