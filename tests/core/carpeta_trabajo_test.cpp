@@ -14,8 +14,7 @@ TEST(CarpetaTrabajo, EligeLaCarpetaConInicYEncuentraLoInstalado) {
     const QDir t(tmp.path());
     for (const char* inic : {"clase/INIC.DAT", "usr/share/trayecta/INIC.DAT", "build/share/trayecta/INIC.DAT"})
         escribir(t.filePath(inic), "1");
-    QDir().mkpath(t.filePath("usr/bin"));
-    QDir().mkpath(t.filePath("vacia"));
+    for (const char* carpeta : {"usr/bin", "vacia"}) QDir().mkpath(t.filePath(carpeta));
     const QString usuario = t.filePath("docs/Trayecta");
     EXPECT_EQ(carpeta_compartida(t.filePath("usr/bin")), t.filePath("usr/share/trayecta"));
     EXPECT_EQ(carpeta_compartida(t.filePath("build")), t.filePath("build/share/trayecta"));
@@ -62,6 +61,6 @@ TEST(CarpetaTrabajo, LlenarCopiaLoQueFaltaYNoPisaLoQueElUsuarioCambio) {
     // No install found: the folder is still made; a folder that cannot be made is named.
     EXPECT_TRUE(llenar_carpeta(QString(), t.filePath("otra"), error) && QDir(t.filePath("otra")).exists());
     escribir(t.filePath("archivo"), "x");
-    EXPECT_FALSE(llenar_carpeta(inst.path(), t.filePath("archivo/Trayecta"), error));
-    EXPECT_TRUE(error.contains("archivo/Trayecta")) << error.toStdString();
+    EXPECT_TRUE(!llenar_carpeta(inst.path(), t.filePath("archivo/Trayecta"), error) && error.contains("archivo/Trayecta"))
+        << error.toStdString();
 }

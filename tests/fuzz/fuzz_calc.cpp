@@ -60,8 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
 
     const QMap<QString, QByteArray> antes = contenido();
     const int rc = calc::ejecutar(args, entrada, salida, errores);
-    const QString todo = args.join(QLatin1Char(' ')) + QStringLiteral(" -> ") + QString::number(rc) +
-                         QStringLiteral(": ") + QString::fromUtf8(errores.data());
+    const QString todo = QStringLiteral("%1 -> %2: %3").arg(args.join(QLatin1Char(' ')), QString::number(rc), QString::fromUtf8(errores.data()));
     EXIGIR(rc == calc::kSalidaBien || rc == calc::kSalidaEscritura || rc == calc::kSalidaRechazo, todo);
     EXIGIR(QDir::currentPath() == aqui.path(), QDir::currentPath());
     if (rc == calc::kSalidaRechazo)

@@ -32,12 +32,8 @@ void grafico(const MarcoGrafico& m, bool hay) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::iniciar_qt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam) {
+    fuzz::iniciar_qt();
     static const std::unique_ptr<EstadoExp> estado = std::make_unique<EstadoExp>();
     EstadoExp& st = *estado = fuzz::estado_inicial();
     // Surfaces kept from one input to the next and cleared: a new image for each is slow.

@@ -69,7 +69,6 @@ TEST(Calc, EntradasAceptadas) {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("lanzamientos.txt");
     prueba::escribir(ruta, "\n0\t0\t100,0\t45,0 0 0 1,0 11,3 0,4\r\n\n  0 0 100.00 45 1 0 1 11.30 0.40  \n");
-    EXPECT_EQ(con_punto(correr({ruta}, {}).salida), kResumen);
     EXPECT_EQ(con_punto(correr({ruta, "-"}, kVacio).salida), kResumen + "3\t20\t14.40\t1018.19\n");
 
     // Thirteen fields place a target for that launch only: the vacuum flight passes (500, 254.7).
@@ -132,8 +131,7 @@ TEST(Calc, Rechazos) {
                                                                    : QStringList{"--tya", tya, "--escena", png};
         const Corrida r = correr(archivos + c.args, c.entrada);
         EXPECT_TRUE(r.rc == calc::kSalidaRechazo && r.salida.isEmpty() && !r.errores.isEmpty()) << r.rc << r.salida.toStdString();
-        const QString err = QString::fromUtf8(r.errores);
-        for (const QString& p : c.palabras) EXPECT_TRUE(err.contains(p)) << err.toStdString() << " lacks " << p.toStdString();
+        for (const QString& p : c.palabras) EXPECT_TRUE(QString::fromUtf8(r.errores).contains(p)) << r.errores.toStdString() << " lacks " << p.toStdString();
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
 }
@@ -204,9 +202,8 @@ TEST(Calc, LeerIdaYVuelta) {
     // Refused as the window refuses it: the file and the line named, status 2, nothing written.
     prueba::escribir(malo, prueba::leer(a).chopped(40));
     const Corrida r = correr({"--leer", malo, "--tya", dir.filePath("c.TYA"), "--tabla", "posiciones", "1"});
-    EXPECT_EQ(r.rc, calc::kSalidaRechazo);
-    EXPECT_TRUE(r.salida.isEmpty());
-    EXPECT_TRUE(r.errores.contains(malo.toUtf8() + ", línea ")) << r.errores.toStdString();
+    EXPECT_TRUE(r.rc == calc::kSalidaRechazo && r.salida.isEmpty() && r.errores.contains(malo.toUtf8() + ", línea "))
+        << r.errores.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("c.TYA")));
     // A table of an experiment the file does not hold, and launches besides the file.
     EXPECT_EQ(correr({"--leer", a, "--tabla", "posiciones", "3"}).rc, calc::kSalidaRechazo);
@@ -231,8 +228,7 @@ TEST(Calc, CopiaEImpresionDelInforme) {
     EXPECT_TRUE(prueba::leer(dir.filePath("v.pdf")).startsWith("%PDF"));
     const QString mal = dir.filePath("no/hay/v.pdf");
     const Corrida m = correr({"--imprimir-valores", mal}, dos);
-    EXPECT_EQ(m.rc, calc::kSalidaEscritura);
-    EXPECT_TRUE(m.errores.contains(mal.toUtf8())) << m.errores.toStdString();
+    EXPECT_TRUE(m.rc == calc::kSalidaEscritura && m.errores.contains(mal.toUtf8())) << m.rc << m.errores.toStdString();
     EXPECT_FALSE(QFile::exists(mal));
     EXPECT_EQ(correr({"--imprimir-valores"}, dos).rc, calc::kSalidaRechazo);
 }
