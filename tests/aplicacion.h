@@ -7,12 +7,9 @@
 
 namespace tya::prueba {
 
-class ConAplicacion : public testing::Environment {
-public:
+struct ConAplicacion : testing::Environment {
     void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
     void TearDown() override { app_.reset(); }
-
-private:
     int argc_ = 1;
     char nombre_[8] = "pruebas";
     char* argv_[2] = {nombre_, nullptr};

@@ -20,14 +20,12 @@ struct VentanaFalsa : VentanaVuelo, VentanaEscena {
     QString radio, ngraf;
     int movimientos_blanco = 0;
     Esquina cruz{}, ultimo_blanco{};
-    bool menus = false;
     FilaZoom zoom{};
     void procesar_eventos() override { ++eventos; if (en_evento) en_evento(); }
     bool blanco_colocado() const override { return blanco; }
     void mostrar_radio(const QString& t) override { radio = t; }
     void mover_blanco(double x, double y) override { ++movimientos_blanco; ultimo_blanco = {float(x), float(y)}; }
     void mostrar_ngraf(const QString& t) override { ngraf = t; }
-    void menus_experiencias(bool h) override { menus = h; }
     void colocar_cruz(Esquina e) override { cruz = e; }
     void colocar_blanco(Esquina e) override { ultimo_blanco = e; }
     void zoom_cambiado(const FilaZoom& f) override { zoom = f; }

@@ -6,36 +6,20 @@
 
 using namespace tya;
 
-namespace {
-
-const ValoresInic& limites() {
-    static const ValoresInic v = [] {
-        ValoresInic l;
-        QString error;
-        if (!leer_inic(QStringLiteral(TYA_DATOS "/INIC.DAT"), l, error)) fuzz::violacion(__FILE__, __LINE__, "INIC.DAT", error);
-        return l;
-    }();
-    return v;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
     const QString texto = QString::fromUtf8(fuzz::bytes(datos, n));
     const int lineas = static_cast<int>(texto.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r"))).size());
     QList<calc::Lanzamiento> lista;
     QString error;
-    const bool ok = calc::leer_lanzamientos(texto, QStringLiteral("prueba.txt"), limites(), lista, error);
+    const bool ok = calc::leer_lanzamientos(texto, QStringLiteral("prueba.txt"), fuzz::limites(), lista, error);
     if (!ok) {
         static const QRegularExpression forma(QStringLiteral("^prueba\\.txt, línea ([0-9]+): \\S"));
         const QRegularExpressionMatch m = forma.match(error);
-        EXIGIR(m.hasMatch(), error);
         const int l = m.captured(1).toInt();
-        EXIGIR(l >= 1 && l <= lineas, QStringLiteral("línea %1 de %2").arg(l).arg(lineas));
+        EXIGIR(m.hasMatch() && l >= 1 && l <= lineas, QStringLiteral("%1 (de %2 líneas)").arg(error).arg(lineas));
         return 0;
     }
-    EXIGIR(error.isEmpty(), error);
-    EXIGIR(lista.size() <= calc::kLanzamientosMax, QString::number(lista.size()));
+    EXIGIR(error.isEmpty() && lista.size() <= calc::kLanzamientosMax, error);
     int anterior = 0;
     for (calc::Lanzamiento l : lista) {
         EXIGIR(l.linea > anterior && l.linea <= lineas, QString::number(l.linea));
@@ -43,12 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
         EXIGIR(l.textos.size() == (l.blanco ? calc::kCamposConBlanco : calc::kCamposLanzamiento),
                l.textos.join(QLatin1Char(' ')));
         QString motivo;
-        EXIGIR(calc::comprobar(l, limites(), motivo), motivo);
+        EXIGIR(calc::comprobar(l, fuzz::limites(), motivo), motivo);
         // What flying it converts must fit the fixed-point range.
-        for (int k = 0; k < l.textos.size(); ++k) {
-            EXIGIR(std::isfinite(l.v[k]) && std::fabs(l.v[k]) < 1e9, l.textos[k]);
-            Fijo::desde(l.v[k]);
-        }
+        for (int k = 0; k < l.textos.size(); ++k) EXIGIR(std::isfinite(l.v[k]) && std::fabs(l.v[k]) < 1e9, l.textos[k]);
     }
     return 0;
 }
