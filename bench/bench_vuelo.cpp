@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
     long visibles = 0;
     for (int k = 0; k < kExperiencias; ++k)
         for (int j = 1; j <= 1900; ++j)
-            visibles += Escena::visible(st->Pos[k][2 * j].real(), st->Pos[k][2 * j + 1].real(), 1);
+            visibles += marca_visible(st->Pos[k][2 * j].real(), st->Pos[k][2 * j + 1].real(), 1);
     std::printf("\nredibujar_escena, %d experiments of 1900 samples, %ld marks in the scene, 1920 x 1200 surface:\n",
                 st->NExp, visibles);
 

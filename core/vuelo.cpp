@@ -69,11 +69,10 @@ struct Toma {
         vel[2 * j + 1] = p.vy;
         const int esc = st.Escala;
         const double xd = p.x.real(), yd = p.y.real();
-        if (xd >= 0 && xd < 6450.0 / esc && yd >= 0 && yd < 4200.0 / esc)
-            en.lienzo.marca(xd * esc, yd * esc, esc == 10 ? 34 : 16, st.NColor);
+        if (marca_visible(xd, yd, esc)) en.lienzo.marca(xd * esc, yd * esc, radio_marca(esc), st.NColor);
         marca_pausa = esperar_desde(en.reloj, marca_pausa, 0.01);
         ++i;
-        if (i == 2) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
+        if (i == kMuestraDeColor) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
         st.Tiempo[e][i] = p.t;
         st.Xs[e][i] = static_cast<float>(xd);
         st.Ys[e][i] = static_cast<float>(yd);

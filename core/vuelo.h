@@ -10,6 +10,15 @@ namespace tya {
 class Reloj;
 class Dialogos;
 
+// A sample's mark is drawn only inside the scene at the zoom `escala`, with the radius in scene
+// units of that zoom: one rule for the flight and for the scene's redraw.
+inline bool marca_visible(double x, double y, int escala) {
+    return x >= 0 && x < 6450.0 / escala && y >= 0 && y < 4200.0 / escala;
+}
+inline double radio_marca(int escala) { return escala == 10 ? 34 : 16; }
+// The sample whose colour on screen names its experiment to the vector pointer.
+constexpr int kMuestraDeColor = 2;
+
 // What the flight needs of the scene it draws into.
 class LienzoVuelo {
 public:

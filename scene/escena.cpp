@@ -22,10 +22,6 @@ Superficie nueva_superficie_escena(int ancho_px, int alto_px) {
 
 Escena::Escena(EstadoExp& st, Superficie& sup, VentanaEscena* ventana) : st_(st), sup_(sup), ventana_(ventana) {}
 
-bool Escena::visible(double x, double y, int escala) {
-    return x >= 0 && x < 6450.0 / escala && y >= 0 && y < 4200.0 / escala;
-}
-
 void Escena::preparar() {
     sup_.retenido(true);
     // Half sizes of the 7-pixel markers in scene units, whole numbers, ties to even.
@@ -74,7 +70,7 @@ void Escena::marca(double x, double y, double radio, int color) {
 
 void Escena::redibujar_escena() {
     const int esc = st_.Escala;
-    const double radio = esc == 10 ? 34 : 16;
+    const double radio = radio_marca(esc);
     const int hasta = std::clamp<int>(st_.NExp, 0, kExperiencias);
     for (int k = 1; k <= hasta; ++k) {
         const int e = k - 1;
@@ -84,8 +80,8 @@ void Escena::redibujar_escena() {
         const int n = muestras(pos);
         for (int j = 1; j <= n; ++j) {
             const double x = pos[2 * j].real(), y = pos[2 * j + 1].real();
-            if (visible(x, y, esc)) sup_.circulo(x * esc, y * esc, radio, color);
-            if (j == 2) st_.ColorExp[e] = sup_.color_en(x * esc, y * esc);
+            if (marca_visible(x, y, esc)) sup_.circulo(x * esc, y * esc, radio, color);
+            if (j == kMuestraDeColor) st_.ColorExp[e] = sup_.color_en(x * esc, y * esc);
         }
     }
 }

@@ -56,7 +56,6 @@ public:
     uint32_t color_en(double x, double y) override { return sup_.color_en(x, y); }
 
     Superficie& superficie() { return sup_; }
-    static bool visible(double x, double y, int escala);
 
 private:
     EstadoExp& st_;
