@@ -2,7 +2,9 @@
 // The main window on a fresh working folder, with scripted dialogs, a clock that does not wait
 // and no printer.
 #include <QAction>
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -11,9 +13,23 @@
 #include "platform/dialogos.h"
 #include "platform/impresora_sistema.h"
 #include "platform/reloj.h"
+#include "ui/controles.h"
 #include "ui/principal.h"
 
 namespace tya::prueba {
+
+// Runs `accion` on the first modal window of type T to show up.
+template <class T> void al_abrirse(std::function<void(T*)> accion) {
+    auto* t = new QTimer;
+    QObject::connect(t, &QTimer::timeout, [t, accion] {
+        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            t->stop();
+            t->deleteLater();
+            accion(d);
+        }
+    });
+    t->start(10);
+}
 
 struct Puesto {
     QTemporaryDir dir;
@@ -23,12 +39,13 @@ struct Puesto {
     std::unique_ptr<Princip> w;
     // `antes` fills the folder further before the window loads from it; with `cargar` false the
     // window is built but left unloaded and hidden.
-    explicit Puesto(const QByteArray& trazo = " 0 \r\n", const std::function<void(const QDir&)>& antes = {},
-                    bool cargar = true) {
+    explicit Puesto(const std::function<void(const QDir&)>& antes = {}, bool cargar = true) {
         const QDir d(dir.path());
         escribir(d.filePath("INIC.DAT"), leer(QStringLiteral(TYA_DATOS "/INIC.DAT")));
-        escribir(d.filePath("trazo.txt"), trazo);
+        escribir(d.filePath("trazo.txt"), " 0 \r\n");
         escribir(d.filePath("sugiere"), " 0 \r\n");
+        escribir(d.filePath("tpract.txt"), "Objetivos\r\nPaso 1\r\n");
+        escribir(d.filePath("3Prob"), "Un problema\r\n");
         if (antes) antes(d);
         w = std::make_unique<Princip>(*st, dlg, reloj, dir.path());
         if (!cargar) return;
@@ -38,6 +55,18 @@ struct Puesto {
         w->show();
     }
     void menu(const char* accion) { w->accion(QLatin1String(accion))->trigger(); }
+    // A menu command whose file dialog is answered with `ruta`.
+    void menu(const char* accion, const QString& ruta) {
+        dlg.respuestas_archivo.push_back(ruta);
+        menu(accion);
+    }
+    // The menu entries in `si` are enabled, those in `no` are not.
+    bool activos(std::initializer_list<const char*> si, std::initializer_list<const char*> no = {}) {
+        for (const auto& [nombres, activa] : {std::pair{si, true}, std::pair{no, false}})
+            for (const char* n : nombres)
+                if (w->accion(QLatin1String(n))->isEnabled() != activa) return qWarning("%s", n), false;
+        return true;
+    }
 };
 
 }  // namespace tya::prueba
