@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <QBuffer>
 #include <QDir>
@@ -183,6 +186,17 @@ TEST(ArchivoTya, GrabarQueFalla) {
     EXPECT_FALSE(grabar_experiencias(st, ruta + "/hijo.TYA") || grabar_experiencias(st, dir.filePath("carpeta")));
     EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"carpeta", "viejo.TYA"}));
+    // A full disk, made by a file-size limit: the write stops part way and the old file stays.
+    rlimit antes{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lleno = antes;
+    lleno.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lleno), 0);
+    const ResultadoArchivo r = grabar_experiencias(st, ruta);
+    setrlimit(RLIMIT_FSIZE, &antes);
+    EXPECT_TRUE(!r.ok && !r.error.isEmpty()) << r.error.toStdString();
+    EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
     // Overwriting replaces the old content completely.
     ASSERT_TRUE(grabar_experiencias(st, ruta));
     EXPECT_EQ(leer(ruta), texto_experiencias(st));
