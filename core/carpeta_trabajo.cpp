@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/dialogos.h"
+
 #ifndef TRAYECTA_DATOS_INSTALADOS
 #define TRAYECTA_DATOS_INSTALADOS "../share/trayecta"
 #endif
@@ -126,6 +128,22 @@ QString preparar_carpeta_trabajo(const QString& actual, const QString& dir_progr
 QString preparar_carpeta_trabajo(QString& error) {
     return preparar_carpeta_trabajo(QDir::currentPath(), QCoreApplication::applicationDirPath(), carpeta_usuario(),
                                     error);
+}
+
+QString entrar_en_carpeta_trabajo(const QString& actual, const QString& dir_programa, const QString& de_usuario,
+                                  Dialogos& dialogos) {
+    QString error;
+    const QString carpeta = preparar_carpeta_trabajo(actual, dir_programa, de_usuario, error);
+    if (!carpeta.isEmpty() && QDir::setCurrent(carpeta)) return carpeta;
+    if (error.isEmpty())
+        error = QStringLiteral("No se puede usar la carpeta de trabajo %1.").arg(QDir::toNativeSeparators(carpeta));
+    dialogos.mensaje(error);
+    return {};
+}
+
+QString entrar_en_carpeta_trabajo(Dialogos& dialogos) {
+    return entrar_en_carpeta_trabajo(QDir::currentPath(), QCoreApplication::applicationDirPath(), carpeta_usuario(),
+                                     dialogos);
 }
 
 }  // namespace tya

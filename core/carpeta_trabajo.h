@@ -4,6 +4,8 @@
 
 namespace tya {
 
+class Dialogos;
+
 // The per-user folder: "Trayecta" in the user's documents folder (the home folder if there is none).
 QString carpeta_usuario();
 
@@ -26,5 +28,11 @@ QString preparar_carpeta_trabajo(const QString& actual, const QString& dir_progr
                                  QString& error);
 // The same with the current directory, the running program's folder and carpeta_usuario().
 QString preparar_carpeta_trabajo(QString& error);
+
+// At start-up: the prepared folder made the current directory, and returned. When it cannot be,
+// the user is told why in the program's message box, and the result is empty.
+QString entrar_en_carpeta_trabajo(const QString& actual, const QString& dir_programa, const QString& de_usuario,
+                                  Dialogos& dialogos);
+QString entrar_en_carpeta_trabajo(Dialogos& dialogos);
 
 }  // namespace tya

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
@@ -22,13 +21,8 @@ int main(int argc, char** argv) {
     // Started from a folder with INIC.DAT it works there; from anywhere else (a desktop menu), in
     // the per-user folder. Everything relative then resolves there, as in the folder itself.
     tya::DialogosQt dialogos;
-    QString error;
-    const QString carpeta = tya::preparar_carpeta_trabajo(error);
-    if (carpeta.isEmpty() || !QDir::setCurrent(carpeta)) {
-        if (error.isEmpty()) error = QStringLiteral("No se puede usar la carpeta de trabajo %1.").arg(carpeta);
-        dialogos.mensaje(error);
-        return 1;
-    }
+    const QString carpeta = tya::entrar_en_carpeta_trabajo(dialogos);
+    if (carpeta.isEmpty()) return 1;
 
     tya::RelojReal reloj;
     auto estado = std::make_unique<tya::EstadoExp>();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "archivos.h"
+#include "platform/dialogos.h"
 
 using namespace tya;
 using namespace tya::prueba;
@@ -26,6 +27,16 @@ TEST(CarpetaTrabajo, EligeLaCarpetaConInicYEncuentraLoInstalado) {
     EXPECT_FALSE(QDir(usuario).exists());
     EXPECT_EQ(preparar_carpeta_trabajo(t.filePath("vacia"), t.filePath("usr/bin"), usuario, error), usuario);
     EXPECT_EQ(leer(QDir(usuario).filePath("INIC.DAT")), "1");
+
+    // At start-up a per-user folder that cannot be made is named in the program's message box,
+    // and the current directory stays where it was.
+    escribir(t.filePath("archivo"), "x");
+    DialogosGuion dialogos;
+    const QString antes = QDir::currentPath();
+    EXPECT_EQ(entrar_en_carpeta_trabajo(t.filePath("vacia"), t.filePath("usr/bin"), t.filePath("archivo/Trayecta"), dialogos),
+              QString());
+    EXPECT_TRUE(dialogos.mensajes.size() == 1 && dialogos.mensajes[0].contains("archivo")) << dialogos.mensajes.join("|").toStdString();
+    EXPECT_EQ(QDir::currentPath(), antes);
 }
 
 TEST(CarpetaTrabajo, LlenarCopiaLoQueFaltaYNoPisaLoQueElUsuarioCambio) {
