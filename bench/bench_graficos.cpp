@@ -8,6 +8,7 @@
 
 #include "../tests/apoyo.h"
 #include "core/formato.h"
+#include "core/registros.h"
 #include "graphs/graficos.h"
 #include "graphs/tablas.h"
 
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     for (int k = 0; k < kExperiencias; ++k) {
         b.lanzamiento(3 + 1.2 * k, -60 + 25 * k, 300 * k, 3900, 1, 0.01, (k % 5) - 2);
         const FinVuelo fin = b.volar();
-        const int n = muestras(st.Pos[k]);
+        const int n = Registros(st, k).muestras();
         if (fin != FinVuelo::Limite || n != kMarcasMax) {
             std::fprintf(stderr, "el vuelo %d terminó (%d) con %d muestras\n", k + 1, static_cast<int>(fin), n);
             return 1;
@@ -74,10 +75,9 @@ int main(int argc, char** argv) {
     });
     informar("comparación de 10 x 1900 muestras (posiciones + velocidades)", comparacion, 16);
 
-    st.NGrafSel = 10;
     const QChar sep = separador_local();
     qsizetype filas = 0;
-    const Cifras tabla = medir(kVeces, [&](int) { filas += tabla_posiciones(st, sep, &b.sup).size(); });
+    const Cifras tabla = medir(kVeces, [&](int) { filas += tabla_posiciones(st, 10, sep, &b.sup).size(); });
     if (filas != qsizetype(kVeces) * (kMarcasMax + 1)) {
         std::fprintf(stderr, "la tabla no tuvo %d filas\n", kMarcasMax + 1);
         return 1;

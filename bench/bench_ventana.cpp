@@ -9,6 +9,7 @@
 
 #include "core/experiment_state.h"
 #include "core/formato.h"
+#include "core/registros.h"
 #include "graphs/tablas.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
     t.start();
     w.Lanzar1_Click();
     const double s = t.nsecsElapsed() / 1e9;
-    const int n = tya::muestras(st->Pos[0]);
+    const int n = tya::Registros(*st, 0).muestras();
     std::printf("flight in the window: %d samples in %.2f s (pace set by the pause: %.2f s, %+.1f%%)\n", n, s,
                 n * 0.01, 100.0 * (s / (n * 0.01) - 1));
     std::printf("end message: %s\n", qPrintable(dlg.mensajes.join(QStringLiteral(", "))));
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     auto* lista = w.findChild<QListWidget*>(QStringLiteral("List1"));
     t.restart();
     for (int i = 0; i < kVeces; ++i) {
-        const QStringList filas = tya::tabla_posiciones(*st, tya::separador_local());
+        const QStringList filas = tya::tabla_posiciones(*st, 1, tya::separador_local());
         lista->clear();
         lista->addItems(filas);
     }

@@ -11,9 +11,8 @@
 #include "tipo_compilacion.h"
 
 #include "core/experiment_state.h"
-#include "core/vuelo.h"
-#include "platform/dialogos.h"
-#include "platform/reloj.h"
+#include "core/registros.h"
+#include "core/vuelo_sin_ventana.h"
 #include "scene/escena.h"
 #include "llano.h"
 
@@ -34,17 +33,6 @@ Cifras cifras(std::vector<double> v) {
     return {v[v.size() / 2], v.back()};
 }
 
-struct LienzoNulo : LienzoVuelo {
-    void retenido(bool) override {}
-    void marca(double, double, double, int) override {}
-    uint32_t color_en(double, double) override { return 0; }
-};
-
-struct VentanaCuenta : VentanaVuelo {
-    long pasos = 0;
-    void procesar_eventos() override { ++pasos; }
-};
-
 // A very light ball drifting down in the wind: still in the air at the 1900th sample.
 void lanzamiento(EstadoExp& st, double xo, double yo) {
     st.Aire = 1;
@@ -60,16 +48,6 @@ void lanzamiento(EstadoExp& st, double xo, double yo) {
 
 }  // namespace
 
-// A flight with no window: marks drawn nowhere, a clock that only counts, events counted.
-struct Rig {
-    std::unique_ptr<EstadoExp> st = std::make_unique<EstadoExp>();
-    LienzoNulo lienzo;
-    VentanaCuenta ventana;
-    RelojContador reloj;
-    DialogosGuion dialogos;
-    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
-};
-
 // One flight only, for counting instructions under callgrind (bench/instrucciones_por_paso.sh):
 // "nucleo" or "llano", from 3500 m (1900 samples) or from the ground (one step).
 int una_sola(const char* cual, const char* desde) {
@@ -79,10 +57,10 @@ int una_sola(const char* cual, const char* desde) {
         int n = 0;
         return llano.volar(0, yo, n) > 0 ? 0 : 1;
     }
-    Rig r;
+    VueloSinVentana r;
     lanzamiento(*r.st, 0, yo);
-    calcular_vuelo(r.en, 40, 37);
-    std::printf("%ld steps\n", r.ventana.pasos);
+    r.volar();
+    std::printf("%ld steps\n", r.sin_ventana.eventos);
     return 0;
 }
 
@@ -91,31 +69,30 @@ int main(int argc, char** argv) {
     imprimir_tipo_compilacion();
 
     // ---- (a) the flight kernel ----
-    Rig r;
+    VueloSinVentana r;
     auto& st = r.st;
-    auto& ventana = r.ventana;
-    auto& en = r.en;
+    long& pasos = r.sin_ventana.eventos;
     Llano llano;
 
     auto vuelo_nucleo = [&] {
         st->NExp = 0;
         st->NColor = 2;
         lanzamiento(*st, 0, 3500);
-        return calcular_vuelo(en, 40, 37);
+        return r.volar();
     };
     // Check the flight once: 1900 samples, ended by the sample limit, the same steps as the loop.
-    ventana.pasos = 0;
+    pasos = 0;
     const FinVuelo fin = vuelo_nucleo();
-    const int n_nucleo = muestras(st->Pos[0]);
+    const int n_nucleo = Registros(*st, 0).muestras();
     int n_llano = 0;
     const long pasos_llano = llano.volar(0, 3500, n_llano);
-    std::printf("kernel flight: %d samples, %ld steps, end %s, last sample t = %.2f s\n", n_nucleo, ventana.pasos,
+    std::printf("kernel flight: %d samples, %ld steps, end %s, last sample t = %.2f s\n", n_nucleo, pasos,
                 fin == FinVuelo::Limite ? "\"Fin de Simulación\"" : "NOT the sample limit",
                 st->Tiempo[0][n_nucleo].real());
     std::printf("plain loop:    %d samples, %ld steps; last sample x, y: kernel %.3f, %.3f  loop %.3f, %.3f\n",
                 n_llano, pasos_llano, st->Xs[0][n_nucleo], st->Ys[0][n_nucleo], llano.xs[n_llano],
                 llano.ys[n_llano]);
-    if (n_nucleo != 1900 || fin != FinVuelo::Limite || pasos_llano != ventana.pasos) {
+    if (n_nucleo != 1900 || fin != FinVuelo::Limite || pasos_llano != pasos) {
         std::printf("the two flights do not match: figures below are not comparable\n");
         return 1;
     }
@@ -149,9 +126,9 @@ int main(int argc, char** argv) {
     st->NColor = 2;
     for (int k = 0; k < kExperiencias; ++k) {
         lanzamiento(*st, 70.0 * k, 3500 + 50.0 * k);
-        calcular_vuelo(en, 40, 37);
-        if (muestras(st->Pos[k]) != 1900) {
-            std::printf("experiment %d has %d samples, not 1900\n", k + 1, muestras(st->Pos[k]));
+        r.volar();
+        if (const int n = Registros(*st, k).muestras(); n != 1900) {
+            std::printf("experiment %d has %d samples, not 1900\n", k + 1, n);
             return 1;
         }
     }
@@ -159,9 +136,10 @@ int main(int argc, char** argv) {
     Escena escena(*st, sup);
     escena.preparar();
     long visibles = 0;
-    for (int k = 0; k < kExperiencias; ++k)
-        for (int j = 1; j <= 1900; ++j)
-            visibles += marca_visible(st->Pos[k][2 * j].real(), st->Pos[k][2 * j + 1].real(), 1);
+    for (int k = 0; k < kExperiencias; ++k) {
+        const Registros exp(*st, k);
+        for (int j = 1; j <= 1900; ++j) visibles += marca_visible(exp.x(j).real(), exp.y(j).real(), 1);
+    }
     std::printf("\nredibujar_escena, %d experiments of 1900 samples, %ld marks in the scene, 1920 x 1200 surface:\n",
                 st->NExp, visibles);
 

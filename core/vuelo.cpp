@@ -4,6 +4,7 @@
 
 #include "formato.h"
 #include "paso.h"
+#include "registros.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 
@@ -25,23 +26,25 @@ bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double 
                      double vxf, double vyf, double roz) {
     const int e = st.NExp - 1;
     if (e < 0 || e >= kExperiencias) return false;
-    auto& f = st.Extremos[e];
-    f[0] = st.Xo();
-    f[1] = st.Yo();
-    f[2] = st.Vo();
-    f[3] = st.Ang();
-    f[4] = Fijo::saturado(roz);
-    f[5] = Fijo::saturado(xmax);
-    f[6] = Fijo::saturado(ymax);
-    f[7] = Fijo::saturado(tf);
-    f[8] = st.XoB();
-    f[9] = st.YoB();
-    f[10] = st.Vxb();
-    f[11] = st.Vyb();
-    f[12] = Fijo::saturado(dmin);
-    f[13] = Fijo::saturado(tmin);
-    f[14] = Fijo::saturado(vxf);
-    f[15] = Fijo::saturado(vyf);
+    auto& fila = st.Extremos[e];
+    auto f = [&fila](CampoResumen c) -> Fijo& { return fila[static_cast<size_t>(c)]; };
+    using C = CampoResumen;
+    f(C::Xo) = st.Xo();
+    f(C::Yo) = st.Yo();
+    f(C::Vo) = st.Vo();
+    f(C::Ang) = st.Ang();
+    f(C::Roz) = Fijo::saturado(roz);
+    f(C::Xmax) = Fijo::saturado(xmax);
+    f(C::Ymax) = Fijo::saturado(ymax);
+    f(C::T) = Fijo::saturado(tf);
+    f(C::XoB) = st.XoB();
+    f(C::YoB) = st.YoB();
+    f(C::Vxb) = st.Vxb();
+    f(C::Vyb) = st.Vyb();
+    f(C::Dmin) = Fijo::saturado(dmin);
+    f(C::Tmin) = Fijo::saturado(tmin);
+    f(C::VfX) = Fijo::saturado(vxf);
+    f(C::VfY) = Fijo::saturado(vyf);
     return true;
 }
 
@@ -62,11 +65,9 @@ struct Toma {
     // acceleration the last step used. False when that leaves the fixed range.
     [[gnu::noinline]] bool muestra(Fijo t, Fijo x, Fijo y, Fijo vx, Fijo vy) {
         const EstadoPaso p{t, x, y, vx, vy};
-        auto& pos = st.Pos[e];
-        auto& vel = st.VelMarca[e];
+        EscritorRegistros registros(st, e);
         ++j;
-        vel[2 * j] = p.vx;
-        vel[2 * j + 1] = p.vy;
+        registros.velocidad(j, p.vx, p.vy);
         const int esc = st.Escala;
         const double xd = p.x.real(), yd = p.y.real();
         if (marca_visible(xd, yd, esc)) en.lienzo.marca(xd * esc, yd * esc, radio_marca(esc), st.NColor);
@@ -84,8 +85,7 @@ struct Toma {
         } catch (const DesbordeFijo&) {
             return false;
         }
-        pos[2 * i] = p.x;
-        pos[2 * i + 1] = p.y;
+        registros.posicion(i, p.x, p.y);
         ymax = std::max(ymax, p.y);
         ymin = std::min(ymin, p.y);
         xmax = std::max(xmax, p.x);
@@ -276,9 +276,7 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
     if (st.NColor < 3 || st.NColor > 14) st.NColor = 3;  // an out-of-cycle value restarts the cycle
     if (st.NExp >= 11 || st.NExp < 1) st.NExp = 1;
     const int e = st.NExp - 1;
-    auto& pos = st.Pos[e];
-    auto& vel = st.VelMarca[e];
-    pos[0] = Fijo::entero(st.NColor);
+    EscritorRegistros(st, e).color(st.NColor);
     Toma reg{en, st, e, 0, 0, 0, {}, {}, {}, {}, {}};
 
     st.YmaxEnt = 0;
@@ -348,23 +346,7 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
             // keeps the last state
         }
     }
-    const int n = i;
-    pos[1] = Fijo::entero(n);
-    vel[1] = Fijo::entero(n);
-    vel[2 * n + 2] = vymax;
-    vel[2 * n + 3] = vymin;
-    vel[2 * n + 4] = vxmax;
-    vel[2 * n + 5] = vxmin;
-    vel[2 * n + 6] = vxf;
-    vel[2 * n + 7] = vyf;
-    vel[2 * n + 8] = tf;
-    pos[2 * n + 2] = ymax;
-    pos[2 * n + 3] = ymin;
-    pos[2 * n + 4] = xmax;
-    pos[2 * n + 5] = xmin;
-    pos[2 * n + 6] = xf;
-    pos[2 * n + 7] = yf;
-    pos[2 * n + 8] = Fijo::entero(c);
+    EscritorRegistros(st, e).cerrar({i, ymax, ymin, xmax, xmin, xf, yf, c, vymax, vymin, vxmax, vxmin, vxf, vyf, tf});
     if (st.Trazo == 1) en.ventana.documentar_lanzamiento();
     anotar_extremos(st, st.XfinEnt, st.YmaxEnt, tf.real(), st.DminEnt, st.TminEnt, vxf.real(), vyf.real(), medio.k);
     st.EnVuelo = 0;

@@ -10,20 +10,21 @@ namespace tya {
 namespace {
 
 // Label, label column, field, value column, rounded in the window.
+using C = CampoResumen;
 const QList<ColumnaInforme> kSinBlanco = {
-    {QStringLiteral("Xo"), 5, 0, 4, false},    {QStringLiteral("Yo"), 15, 1, 14, false},
-    {QStringLiteral("Vo"), 25, 2, 24, false},  {QStringLiteral("Ang."), 35, 3, 34, false},
-    {QStringLiteral("Roz."), 45, 4, 44, false}, {QStringLiteral("Xmax"), 55, 5, 54, false},
-    {QStringLiteral("Ymax"), 65, 6, 64, false}, {QStringLiteral("T"), 75, 7, 74, true},
-    {QStringLiteral("VfX"), 82, 14, 81, true},  {QStringLiteral("VfY"), 90, 15, 89, true}};
+    {QStringLiteral("Xo"), 5, C::Xo, 4, false},    {QStringLiteral("Yo"), 15, C::Yo, 14, false},
+    {QStringLiteral("Vo"), 25, C::Vo, 24, false},  {QStringLiteral("Ang."), 35, C::Ang, 34, false},
+    {QStringLiteral("Roz."), 45, C::Roz, 44, false}, {QStringLiteral("Xmax"), 55, C::Xmax, 54, false},
+    {QStringLiteral("Ymax"), 65, C::Ymax, 64, false}, {QStringLiteral("T"), 75, C::T, 74, true},
+    {QStringLiteral("VfX"), 82, C::VfX, 81, true},  {QStringLiteral("VfY"), 90, C::VfY, 89, true}};
 
 const QList<ColumnaInforme> kConBlanco = {
-    {QStringLiteral("Xo"), 5, 0, 5, false},    {QStringLiteral("Yo"), 13, 1, 13, false},
-    {QStringLiteral("Vo"), 21, 2, 21, false},  {QStringLiteral("Ang."), 29, 3, 29, false},
-    {QStringLiteral("Roz."), 37, 4, 37, false}, {QStringLiteral("XoB"), 45, 8, 45, false},
-    {QStringLiteral("YoB"), 53, 9, 53, false},  {QStringLiteral("Vxb"), 61, 10, 61, false},
-    {QStringLiteral("Vyb"), 69, 11, 69, false}, {QStringLiteral("Dmin"), 77, 12, 77, false},
-    {QStringLiteral("Tmin"), 85, 13, 85, false}};
+    {QStringLiteral("Xo"), 5, C::Xo, 5, false},    {QStringLiteral("Yo"), 13, C::Yo, 13, false},
+    {QStringLiteral("Vo"), 21, C::Vo, 21, false},  {QStringLiteral("Ang."), 29, C::Ang, 29, false},
+    {QStringLiteral("Roz."), 37, C::Roz, 37, false}, {QStringLiteral("XoB"), 45, C::XoB, 45, false},
+    {QStringLiteral("YoB"), 53, C::YoB, 53, false},  {QStringLiteral("Vxb"), 61, C::Vxb, 61, false},
+    {QStringLiteral("Vyb"), 69, C::Vyb, 69, false}, {QStringLiteral("Dmin"), 77, C::Dmin, 77, false},
+    {QStringLiteral("Tmin"), 85, C::Tmin, 85, false}};
 
 // The printed layout: the window's labels at 8k - 8 (or 7k - 7), column 1 at least.
 QList<ColumnaInforme> impresas(const QList<ColumnaInforme>& ventana, int paso) {
@@ -64,14 +65,13 @@ QString texto_copia_informe(const EstadoExp& st, bool blanco) {
     for (const ColumnaInforme& c : cols) etiquetas << c.etiqueta;
     QString s = etiquetas.join(QLatin1Char('\t')) + QStringLiteral("\r\n\r\n");
     for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e) {
-        for (const ColumnaInforme& c : cols) s += forma_copia(st.Extremos[e][c.campo]) + QLatin1Char('\t');
+        for (const ColumnaInforme& c : cols) s += forma_copia(Registros(st, e).resumen(c.campo)) + QLatin1Char('\t');
         s += QStringLiteral("\r\n");
     }
     return s;
 }
 
-void valores_extremos(EstadoExp& st, bool blanco, VistaCaja& v, QChar sep) {
-    st.TextoCopia.clear();
+QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& v, QChar sep) {
     v.caption = QStringLiteral("Valores Extremos");
     v.texto.limpiar();
     v.copiar = true;
@@ -86,10 +86,10 @@ void valores_extremos(EstadoExp& st, bool blanco, VistaCaja& v, QChar sep) {
     encabezado(v.texto, cols);
     for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e)
         for (const ColumnaInforme& c : cols) {
-            const Fijo x = st.Extremos[e][c.campo];
+            const Fijo x = Registros(st, e).resumen(c.campo);
             v.texto.en(c.columna_valor, c.redondeado ? formato(x, QStringLiteral("#0.0"), sep) : forma_con(x, sep));
         }
-    st.TextoCopia = texto_copia_informe(st, blanco);
+    return texto_copia_informe(st, blanco);
 }
 
 TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar sep) {
@@ -97,7 +97,7 @@ TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar sep) {
     const QList<ColumnaInforme>& cols = columnas_impresas(blanco);
     encabezado(t, cols);
     for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e)
-        for (const ColumnaInforme& c : cols) t.en(c.columna_valor, forma_con(st.Extremos[e][c.campo], sep));
+        for (const ColumnaInforme& c : cols) t.en(c.columna_valor, forma_con(Registros(st, e).resumen(c.campo), sep));
     return t;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/columnas.h"
 #include "core/experiment_state.h"
+#include "core/registros.h"
 
 namespace tya {
 
@@ -14,7 +15,7 @@ struct VistaCaja;
 struct ColumnaInforme {
     QString etiqueta;
     int columna_etiqueta;
-    int campo;  // index in Extremos
+    CampoResumen campo;
     int columna_valor;
     bool redondeado;  // shown with "#0.0" in the window
 };
@@ -28,9 +29,9 @@ const QList<ColumnaInforme>& columnas_impresas(bool blanco);
 // plain copy form, each followed by a tab, the row ended by CR LF.
 QString texto_copia_informe(const EstadoExp& st, bool blanco);
 
-// valores_extremos: the report into the text window's view, and TextoCopia.
-// `separador` is the decimal separator the window shows.
-void valores_extremos(EstadoExp& st, bool blanco, VistaCaja& caja, QChar separador);
+// valores_extremos: the report into the text window's view; returns its copy text, which the
+// window makes the current one. `separador` is the decimal separator the window shows.
+QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& caja, QChar separador);
 
 // The header, an empty line and the rows of the printed table, at the printed columns.
 TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar separador);

@@ -11,9 +11,7 @@ namespace {
 
 const uint32_t kTintaEjes = color_paleta(15);  // white pen, shown black in inverted mode
 
-const Registro& registro(const EstadoExp& st, int e, bool velocidades) {
-    return velocidades ? st.VelMarca[e] : st.Pos[e];
-}
+Magnitud magnitud_de(bool velocidades) { return velocidades ? Magnitud::Velocidades : Magnitud::Posiciones; }
 
 // Nothing to show: the box is left empty.
 MarcoGrafico vaciar(Superficie& caja) {
@@ -39,32 +37,31 @@ MarcoGrafico marco(Superficie& caja, int16_t T, double derecha, RangoVertical r)
 // One curve, shifted right by T/20 so that t = 0 lies on the vertical axis, ending with the
 // segment to the exact end of the flight.
 void curva(Superficie& caja, const EstadoExp& st, int e, bool velocidades, bool vertical, int16_t T) {
-    const Registro& r = registro(st, e, velocidades);
-    const int n = muestras(r);
-    const int desp = vertical ? 1 : 0;
-    const uint32_t color = color_paleta(static_cast<int64_t>(std::nearbyint(st.Pos[e][0].real())));
+    const Registros exp(st, e);
+    const Muestreo r = exp.de(magnitud_de(velocidades));
+    const int n = r.muestras();
+    const uint32_t color = color_paleta(exp.color());
     const Fijo t20 = Fijo::saturado(T / 20.0);
     const Fijo paso = Fijo::entero(50) * st.Dt;
-    caja.punto(static_cast<float>(T / 20.0), static_cast<float>(r[2 + desp].real()), color);
+    caja.punto(static_cast<float>(T / 20.0), static_cast<float>(r.componente(1, vertical).real()), color);
     Fijo s;
     for (int k = 2; k <= n; ++k) {
         s += paso;
-        caja.linea_a(static_cast<float>((s + t20).real()), static_cast<float>(r[2 * k + desp].real()), color);
+        caja.linea_a(static_cast<float>((s + t20).real()), static_cast<float>(r.componente(k, vertical).real()), color);
     }
     // In doubles: a final time read from a file may be far too large for a fixed-point sum.
-    caja.linea_a(static_cast<float>(st.VelMarca[e][2 * n + 8].real() + t20.real()),
-                 static_cast<float>(r[2 * n + 6 + desp].real()), color);
+    caja.linea_a(static_cast<float>(r.tiempo_final().real() + t20.real()), static_cast<float>(r.final(vertical).real()),
+                 color);
 }
 
 MarcoGrafico graficar_uno(const EstadoExp& st, int k, bool velocidades, bool vertical, Superficie& caja) {
     if (!experiencia_guardada(st, k)) return vaciar(caja);
     const int e = k - 1;
-    const Registro& r = registro(st, e, velocidades);
-    const int n = muestras(r);
-    const int16_t T = lapso_grafico(st.Dt, n);
+    const Muestreo r = Registros(st, e).de(magnitud_de(velocidades));
+    const int16_t T = lapso_grafico(st.Dt, r.muestras());
     if (T < 1) return vaciar(caja);  // a box with no width
-    const double hi = r[2 * n + (vertical ? 2 : 4)].real();
-    const double lo = r[2 * n + (vertical ? 3 : 5)].real();
+    const double hi = r.maximo(vertical).real();
+    const double lo = r.minimo(vertical).real();
     const bool posiciones = !velocidades;
     const MarcoGrafico m =
         marco(caja, T, posiciones ? 1.1 * T : T, rango_vertical(hi, lo, !vertical, posiciones));
@@ -81,15 +78,16 @@ MarcoGrafico comparar(const EstadoExp& st, AcumComparacion& a, bool velocidades,
     Fijo& hmin = velocidades ? a.VxminComp : a.XminComp;
     bool alguna = false;
     for (int i = 1; i <= st.NExp; ++i) {
-        const Registro& r = registro(st, i - 1, velocidades);
-        const int n = muestras(r);
+        const Registros exp(st, i - 1);
+        const Muestreo r = exp.de(magnitud_de(velocidades));
+        const int n = r.muestras();
         if (n < 1) continue;  // a record without samples has no curve and no extremes
         alguna = true;
         nmax = static_cast<int16_t>(std::max<int>(nmax, n));
-        vmax = std::max(vmax, r[2 * n + 2]);
-        vmin = std::min(vmin, r[2 * n + 3]);
-        hmax = std::max(hmax, r[2 * n + 4]);
-        hmin = std::min(hmin, r[2 * n + 5]);
+        vmax = std::max(vmax, r.maximo(true));
+        vmin = std::min(vmin, r.minimo(true));
+        hmax = std::max(hmax, r.maximo(false));
+        hmin = std::min(hmin, r.minimo(false));
     }
     if (!alguna) return vaciar(caja);
     const int16_t T = lapso_grafico(st.Dt, nmax);
@@ -97,7 +95,7 @@ MarcoGrafico comparar(const EstadoExp& st, AcumComparacion& a, bool velocidades,
     const double hi = (vertical ? vmax : hmax).real(), lo = (vertical ? vmin : hmin).real();
     const MarcoGrafico m = marco(caja, T, T, rango_vertical(hi, lo, !vertical, false));
     for (int i = 1; i <= st.NExp; ++i)
-        if (muestras(registro(st, i - 1, velocidades)) >= 1) curva(caja, st, i - 1, velocidades, vertical, T);
+        if (Registros(st, i - 1).de(magnitud_de(velocidades)).muestras() >= 1) curva(caja, st, i - 1, velocidades, vertical, T);
     return m;
 }
 
@@ -141,16 +139,17 @@ RangoVertical rango_vertical(double hi, double lo, bool horizontal, bool posicio
 }
 
 bool experiencia_guardada(const EstadoExp& st, int k) {
-    return k >= 1 && k <= st.NExp && st.NExp <= kExperiencias && muestras(st.Pos[k - 1]) >= 1 &&
-           muestras(st.VelMarca[k - 1]) >= 1;
+    if (k < 1 || k > st.NExp || st.NExp > kExperiencias) return false;
+    const Registros exp(st, k - 1);
+    return exp.posiciones().muestras() >= 1 && exp.velocidades().muestras() >= 1;
 }
 
-MarcoGrafico graficar_posiciones(EstadoExp& st, Superficie& curvas, bool vertical) {
-    return anotar(st, graficar_uno(st, st.NGrafSel, false, vertical, curvas));
+MarcoGrafico graficar_posiciones(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical) {
+    return anotar(st, graficar_uno(st, experiencia, false, vertical, curvas));
 }
 
-MarcoGrafico graficar_velocidades(EstadoExp& st, Superficie& curvas, bool vertical) {
-    return anotar(st, graficar_uno(st, st.NGrafSel, true, vertical, curvas));
+MarcoGrafico graficar_velocidades(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical) {
+    return anotar(st, graficar_uno(st, experiencia, true, vertical, curvas));
 }
 
 MarcoGrafico comparar_posiciones(EstadoExp& st, AcumComparacion& acum, Superficie& compara_p, bool vertical) {

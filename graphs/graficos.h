@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/experiment_state.h"
+#include "core/registros.h"
 #include "platform/superficie.h"
 
 namespace tya {
@@ -38,9 +39,10 @@ struct MarcoGrafico {
     double abajo = 0;      // value at the bottom edge
 };
 
-// `vertical` is the state of Option2: Y or Vy when set, X or Vx when clear.
-MarcoGrafico graficar_posiciones(EstadoExp& st, Superficie& curvas, bool vertical);
-MarcoGrafico graficar_velocidades(EstadoExp& st, Superficie& curvas, bool vertical);
+// `vertical` is the state of Option2: Y or Vy when set, X or Vx when clear. `experiencia` is
+// the experiment shown (1 to 10; the window passes NGrafSel).
+MarcoGrafico graficar_posiciones(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical);
+MarcoGrafico graficar_velocidades(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical);
 MarcoGrafico comparar_posiciones(EstadoExp& st, AcumComparacion& acum, Superficie& compara_p, bool vertical);
 MarcoGrafico comparar_velocidades(EstadoExp& st, AcumComparacion& acum, Superficie& compara_v, bool vertical);
 
@@ -58,7 +60,6 @@ bool experiencia_guardada(const EstadoExp& st, int k);
 // A graph for a worksheet, exactly as its box shows it: experiment `experiencia` (1 to 10)
 // in a Curvas box, or every stored experiment (kTodasLasExperiencias) in a comparison box
 // widening `acum` (a fresh one for the first comparison of a run).
-enum class Magnitud { Posiciones, Velocidades };
 constexpr int kTodasLasExperiencias = 0;
 QImage imagen_grafico(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia,
                       AcumComparacion acum = {});

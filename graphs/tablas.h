@@ -1,6 +1,7 @@
 #pragma once
-// Value tables of the selected experiment: rows of time and two components.
+// Value tables of one experiment: rows of time and two components.
 #include <QChar>
+#include <QString>
 #include <QStringList>
 
 #include "core/experiment_state.h"
@@ -9,12 +10,13 @@ namespace tya {
 
 class Superficie;
 
-// Fill st.TextoCopia (rows ended by CR LF) and return the rows for the list box, for
-// experiment st.NGrafSel. The scene's retained mode is switched off when `escena` is given.
-QStringList tabla_posiciones(EstadoExp& st, QChar separador, Superficie* escena = nullptr);
-QStringList tabla_velocidades(EstadoExp& st, QChar separador, Superficie* escena = nullptr);
+// The rows of experiment `experiencia` (1 to 10; the window passes NGrafSel): none when it names
+// no stored experiment. The scene's retained mode is switched off when `escena` is given and an
+// experiment is stored.
+QStringList tabla_posiciones(const EstadoExp& st, int experiencia, QChar separador, Superficie* escena = nullptr);
+QStringList tabla_velocidades(const EstadoExp& st, int experiencia, QChar separador, Superficie* escena = nullptr);
 
-// True when NGrafSel names a stored experiment (1 to NExp) with samples in both records.
-bool seleccion_valida(const EstadoExp& st);
+// The rows as the copy text holds them, each ended by CR LF.
+QString texto_copia(const QStringList& filas);
 
 }  // namespace tya

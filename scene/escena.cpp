@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/registros.h"
+
 namespace tya {
 
 const FilaZoom& fila_zoom(int escala) {
@@ -74,12 +76,12 @@ void Escena::redibujar_escena() {
     const int hasta = std::clamp<int>(st_.NExp, 0, kExperiencias);
     for (int k = 1; k <= hasta; ++k) {
         const int e = k - 1;
-        const auto& pos = st_.Pos[e];
+        const Registros exp(st_, e);
         // A record loaded from a file may hold any number here; the palette wraps it.
-        const uint32_t color = color_paleta(static_cast<int64_t>(std::nearbyint(pos[0].real())));
-        const int n = muestras(pos);
+        const uint32_t color = color_paleta(exp.color());
+        const int n = exp.muestras();
         for (int j = 1; j <= n; ++j) {
-            const double x = pos[2 * j].real(), y = pos[2 * j + 1].real();
+            const double x = exp.x(j).real(), y = exp.y(j).real();
             if (marca_visible(x, y, esc)) sup_.circulo(x * esc, y * esc, radio, color);
             if (j == kMuestraDeColor) st_.ColorExp[e] = sup_.color_en(x * esc, y * esc);
         }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/formato.h"
+#include "core/registros.h"
 
 namespace tya {
 
@@ -11,7 +12,7 @@ namespace {
 constexpr double kMedioAnchoPunta = 40;  // arrowhead half-width; its length is twice that
 
 int cuenta(const EstadoExp& st, int k) {
-    return k >= 1 && k <= kExperiencias ? muestras(st.Pos[static_cast<size_t>(k - 1)]) : 0;
+    return k >= 1 && k <= kExperiencias ? Registros(st, k - 1).muestras() : 0;
 }
 
 // The two barbs ending at tip (tx, ty) of a vector of direction (u, w).

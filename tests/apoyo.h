@@ -6,23 +6,19 @@
 #include <vector>
 
 #include "core/experiment_state.h"
-#include "core/vuelo.h"
-#include "platform/dialogos.h"
-#include "platform/reloj.h"
+#include "core/registros.h"
+#include "core/vuelo_sin_ventana.h"
 #include "scene/escena.h"
 
 namespace tya::prueba {
 
-struct VentanaFalsa : VentanaVuelo, VentanaEscena {
-    bool blanco = false;
-    int eventos = 0;
+struct VentanaFalsa : VentanaSinVentana, VentanaEscena {
     std::function<void()> en_evento;
     QString radio, ngraf;
     int movimientos_blanco = 0;
     Esquina cruz{}, ultimo_blanco{};
     FilaZoom zoom{};
     void procesar_eventos() override { ++eventos; if (en_evento) en_evento(); }
-    bool blanco_colocado() const override { return blanco; }
     void mostrar_radio(const QString& t) override { radio = t; }
     void mover_blanco(double x, double y) override { ++movimientos_blanco; ultimo_blanco = {float(x), float(y)}; }
     void mostrar_ngraf(const QString& t) override { ngraf = t; }
@@ -31,14 +27,10 @@ struct VentanaFalsa : VentanaVuelo, VentanaEscena {
     void zoom_cambiado(const FilaZoom& f) override { zoom = f; }
 };
 
-struct Banco {
-    std::unique_ptr<EstadoExp> st = std::make_unique<EstadoExp>();
+struct Banco : VueloSinVentana {
     Superficie sup = nueva_superficie_escena(1400, 700);
     VentanaFalsa ventana;
     Escena escena{*st, sup, &ventana};
-    RelojContador reloj;
-    DialogosGuion dialogos;
-    EntornoVuelo en{*st, escena, ventana, reloj, dialogos};
 
     Banco() {
         escena.preparar();
@@ -53,7 +45,7 @@ struct Banco {
         st->Xo() = Fijo::desde(xo); st->Yo() = Fijo::desde(yo);
         st->Aire = int16_t(aire); st->R() = Fijo::desde(r); st->Viento() = Fijo::desde(viento);
     }
-    FinVuelo volar() { return calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco); }
+    FinVuelo volar() { return VueloSinVentana::volar(escena, ventana); }
 };
 
 struct Muestra { double x, y, vx, vy; };
@@ -62,28 +54,24 @@ struct Muestra { double x, y, vx, vy; };
 // velocity extremes from the first sample, then the end state, a step counter and the final time.
 inline void guardar(EstadoExp& st, int k, const std::vector<Muestra>& m, Muestra fin, double tf, int color = 3) {
     const int e = k - 1, n = static_cast<int>(m.size());
-    Registro& p = st.Pos[e];
-    Registro& v = st.VelMarca[e];
-    p.fill(Fijo());
-    v.fill(Fijo());
-    p[0] = Fijo::entero(color);
-    p[1] = v[1] = Fijo::entero(n);
-    double pe[] = {0, 0, 0, 0, fin.x, fin.y, 51};
-    double ve[] = {m.empty() ? 0 : m[0].vy, m.empty() ? 0 : m[0].vy, m.empty() ? 0 : m[0].vx, m.empty() ? 0 : m[0].vx,
-                   fin.vx, fin.vy, tf};
+    st.Pos[e].fill(Fijo());
+    st.VelMarca[e].fill(Fijo());
+    EscritorRegistros r(st, e);
+    r.color(color);
+    double pe[] = {0, 0, 0, 0};  // Y, X highest and lowest
+    double ve[] = {m.empty() ? 0 : m[0].vy, m.empty() ? 0 : m[0].vy, m.empty() ? 0 : m[0].vx, m.empty() ? 0 : m[0].vx};
     for (int i = 1; i <= n + 1; ++i) {
         const Muestra& s = i <= n ? m[static_cast<size_t>(i - 1)] : fin;
         if (i <= n) {
-            p[2 * i] = Fijo::desde(s.x); p[2 * i + 1] = Fijo::desde(s.y);
-            v[2 * i] = Fijo::desde(s.vx); v[2 * i + 1] = Fijo::desde(s.vy);
+            r.posicion(i, Fijo::desde(s.x), Fijo::desde(s.y));
+            r.velocidad(i, Fijo::desde(s.vx), Fijo::desde(s.vy));
         }
         pe[0] = std::max(pe[0], s.y); pe[1] = std::min(pe[1], s.y); pe[2] = std::max(pe[2], s.x); pe[3] = std::min(pe[3], s.x);
         ve[0] = std::max(ve[0], s.vy); ve[1] = std::min(ve[1], s.vy); ve[2] = std::max(ve[2], s.vx); ve[3] = std::min(ve[3], s.vx);
     }
-    for (int j = 0; j < 7; ++j) {
-        p[2 * n + 2 + j] = Fijo::desde(pe[j]);
-        v[2 * n + 2 + j] = Fijo::desde(ve[j]);
-    }
+    auto f = [](double v) { return Fijo::desde(v); };
+    r.cerrar({n, f(pe[0]), f(pe[1]), f(pe[2]), f(pe[3]), f(fin.x), f(fin.y), 51,
+              f(ve[0]), f(ve[1]), f(ve[2]), f(ve[3]), f(fin.vx), f(fin.vy), f(tf)});
     st.NExp = std::max<int16_t>(st.NExp, static_cast<int16_t>(k));
 }
 

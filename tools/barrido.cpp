@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "core/formato.h"
+#include "core/registros.h"
+#include "core/vuelo_sin_ventana.h"
 #include "graphs/grafico_barrido.h"
-#include "platform/dialogos.h"
-#include "platform/reloj.h"
 
 namespace tya::calc {
 
@@ -38,23 +38,11 @@ QString texto_fin(FinVuelo fin) {
     }
 }
 
-// What a sweep needs of the window: whether the line placed a target. Nothing is drawn.
-struct VentanaBarrido : VentanaVuelo {
-    bool blanco = false;
-    bool blanco_colocado() const override { return blanco; }
-};
-struct LienzoNulo : LienzoVuelo {
-    void retenido(bool) override {}
-    void marca(double, double, double, int) override {}
-    uint32_t color_en(double, double) override { return 0; }
-};
-
 FilaBarrido fila(const EstadoExp& st, Fijo valor, FinVuelo fin) {
-    const Registro& pos = st.Pos[0];
-    const auto& resumen = st.Extremos[0];
-    const int n = muestras(pos);
-    const double vx = resumen[14].real(), vy = resumen[15].real();
-    return {valor, n, resumen[7], pos[2 * n + 6], pos[2 * n + 2], Fijo::saturado(std::sqrt(vx * vx + vy * vy)), fin};
+    const Registros exp(st, 0);
+    const double vx = exp.resumen(CampoResumen::VfX).real(), vy = exp.resumen(CampoResumen::VfY).real();
+    return {valor, exp.muestras(), exp.resumen(CampoResumen::T), exp.xf(), exp.ymax(),
+            Fijo::saturado(std::sqrt(vx * vx + vy * vy)), fin};
 }
 
 }  // namespace
@@ -139,21 +127,16 @@ QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, con
     // Every flight starts from the state of a run before its first launch.
     auto limpio = std::make_unique<EstadoExp>();
     aplicar_inic(inic, *limpio);
-    auto st = std::make_unique<EstadoExp>();
-    LienzoNulo lienzo;
-    VentanaBarrido ventana;
-    RelojContador reloj;
-    DialogosGuion dialogos;
-    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
+    VueloSinVentana vuelo;
     QList<FilaBarrido> filas;
     filas.reserve(lanzamientos.size());
     for (const Lanzamiento& l : lanzamientos) {
-        *st = *limpio;
-        poner_lanzamiento(l, inic, *st);
-        ventana.blanco = l.blanco;
-        const FinVuelo fin = calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco);
-        filas << fila(*st, Fijo::desde(l.v[campo]), fin);
-        dialogos.mensajes.clear();
+        *vuelo.st = *limpio;
+        poner_lanzamiento(l, inic, *vuelo.st);
+        vuelo.sin_ventana.blanco = l.blanco;
+        const FinVuelo fin = vuelo.volar();
+        filas << fila(*vuelo.st, Fijo::desde(l.v[campo]), fin);
+        vuelo.dialogos.mensajes.clear();
     }
     return filas;
 }

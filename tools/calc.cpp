@@ -12,14 +12,14 @@
 #include "barrido.h"
 #include "core/carpeta_trabajo.h"
 #include "core/formato.h"
+#include "core/registros.h"
+#include "core/vuelo_sin_ventana.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
 #include "files/impresion.h"
 #include "files/informe.h"
 #include "graphs/tablas.h"
-#include "platform/dialogos.h"
 #include "platform/impresora.h"
-#include "platform/reloj.h"
 #include "platform/superficie.h"
 #include "scene/escena.h"
 
@@ -130,25 +130,19 @@ bool leer_lanzamientos(const QString& texto, const QString& origen, const Valore
 
 namespace {
 
-struct VentanaCalc : VentanaVuelo, VentanaEscena {
+struct VentanaCalc : VentanaSinVentana, VentanaEscena {
     EstadoExp* st = nullptr;
-    bool blanco = false;
     QStringList lineas;
-    bool blanco_colocado() const override { return blanco; }
     void documentar_lanzamiento() override { lineas << linea_lanzamiento(*st, separador_local()); }
 };
 
 }  // namespace
 
-struct Calculadora::Impl {
+struct Calculadora::Impl : VueloSinVentana {
     ValoresInic inic;
-    std::unique_ptr<EstadoExp> st = std::make_unique<EstadoExp>();
     Superficie sup = nueva_superficie_escena(632, 420);
     VentanaCalc ventana;
     Escena escena{*st, sup, &ventana};
-    RelojContador reloj;
-    DialogosGuion dialogos;
-    EntornoVuelo en{*st, escena, ventana, reloj, dialogos};
     QList<FinVuelo> fines;
 };
 
@@ -177,7 +171,7 @@ FinVuelo Calculadora::lanzar(const Lanzamiento& l) {
     EstadoExp& st = *d_->st;
     poner_lanzamiento(l, d_->inic, st);
     d_->ventana.blanco = l.blanco;
-    const FinVuelo fin = calcular_vuelo(d_->en, st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    const FinVuelo fin = d_->volar(d_->escena, d_->ventana);
     d_->fines << fin;
     return fin;
 }
@@ -205,12 +199,12 @@ const QList<FinVuelo>& Calculadora::fines() const { return d_->fines; }
 QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar sep) {
     const int e = experiencia - 1;
     if (e < 0 || e >= kExperiencias) return {};
-    const int n = muestras(st.Pos[e]);
+    const Registros exp(st, e);
     const QString m = QStringLiteral("0.00");
     QString s = QStringLiteral("%1\t%2\t%3\t%4")
                     .arg(experiencia)
-                    .arg(n)
-                    .arg(formato(st.VelMarca[e][2 * n + 8], m, sep), formato(st.Pos[e][2 * n + 6], m, sep));
+                    .arg(exp.muestras())
+                    .arg(formato(exp.tf(), m, sep), formato(exp.xf(), m, sep));
     if (fin == FinVuelo::Impacto) s += QStringLiteral("\tImpacto");
     if (fin == FinVuelo::Limite) s += QStringLiteral("\tFin de Simulación");
     return s;
@@ -528,12 +522,9 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             break;
         case Salida::TablaPosiciones:
         case Salida::TablaVelocidades: {
-            const int16_t antes = st.NGrafSel;
-            st.NGrafSel = static_cast<int16_t>(p.experiencia);
-            if (p.que == Salida::TablaPosiciones) tabla_posiciones(st, sep);
-            else tabla_velocidades(st, sep);
-            st.NGrafSel = antes;
-            texto += st.TextoCopia.toUtf8();
+            const QStringList filas = p.que == Salida::TablaPosiciones ? tabla_posiciones(st, p.experiencia, sep)
+                                                                       : tabla_velocidades(st, p.experiencia, sep);
+            texto += texto_copia(filas).toUtf8();
             break;
         }
         case Salida::Valores:

@@ -81,7 +81,7 @@ void CajaValores::Problem_Click() {
 void CajaValores::menu_valores_Click(bool blanco) {
     if (st_.EnVuelo == 1) return;
     textos_.vista().visible = false;
-    valores_extremos(st_, blanco, textos_.vista(), separador_local());
+    st_.TextoCopia = valores_extremos(st_, blanco, textos_.vista(), separador_local());
     aplicar();
 }
 

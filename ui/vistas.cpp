@@ -145,8 +145,9 @@ void Princip::crear_vistas() {
 }
 
 void Princip::tabla(bool velocidades) {
-    const QStringList filas = velocidades ? tabla_velocidades(st, separador_local(), sup_.get())
-                                          : tabla_posiciones(st, separador_local(), sup_.get());
+    const QStringList filas = velocidades ? tabla_velocidades(st, st.NGrafSel, separador_local(), sup_.get())
+                                          : tabla_posiciones(st, st.NGrafSel, separador_local(), sup_.get());
+    st.TextoCopia = texto_copia(filas);
     List1->clear();
     List1->addItems(filas);
     refrescar_escena();
@@ -154,9 +155,9 @@ void Princip::tabla(bool velocidades) {
 
 void Princip::graficar(bool velocidades) {
     if (velocidades)
-        graficar_velocidades(st, *curvas_sup_, Option2->isChecked());
+        graficar_velocidades(st, st.NGrafSel, *curvas_sup_, Option2->isChecked());
     else
-        graficar_posiciones(st, *curvas_sup_, Option2->isChecked());
+        graficar_posiciones(st, st.NGrafSel, *curvas_sup_, Option2->isChecked());
     Curvas->refrescar();
 }
 

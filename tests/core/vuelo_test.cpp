@@ -32,12 +32,12 @@ TEST(Vuelo, EjemplosVacioYAire) {
         b.lanzamiento(100, 45, 0, 0, c.aire, 1);
         EXPECT_EQ(b.volar(), FinVuelo::Suelo);
         const auto& st = *b.st;
-        const int n = muestras(st.Pos[0]);
-        EXPECT_EQ(n, c.n);
-        EXPECT_EQ(st.Pos[0][5].crudo(), c.y2);
-        EXPECT_EQ(st.VelMarca[0][2 * n + 8].crudo(), c.tf);
-        EXPECT_EQ(st.Pos[0][2 * n + 6].crudo(), c.xf);
-        EXPECT_EQ(st.Pos[0][2 * n + 7].crudo(), 0) << "the landing is interpolated to the ground";
+        const Registros exp(st, 0);
+        EXPECT_EQ(exp.muestras(), c.n);
+        EXPECT_EQ(exp.y(2).crudo(), c.y2);
+        EXPECT_EQ(exp.tf().crudo(), c.tf);
+        EXPECT_EQ(exp.xf().crudo(), c.xf);
+        EXPECT_EQ(exp.yf().crudo(), 0) << "the landing is interpolated to the ground";
         EXPECT_EQ(huella(st, 0), c.huella) << "golden: " << huella(st, 0);
         EXPECT_EQ(b.ventana.eventos, c.eventos) << "one event-pump call per 0.015 s step";
         EXPECT_EQ(std::tuple(st.NGrafSel, st.EnVuelo, b.ventana.ngraf), std::tuple(1, 0, QString("1")));
@@ -49,16 +49,17 @@ TEST(Vuelo, FinalesDelVuelo) {
         Banco b;
         b.lanzamiento(50, -30, 100, 0);
         b.volar();
-        const auto& p = b.st->Pos[0];
-        EXPECT_EQ(std::tuple(muestras(p), b.st->VelMarca[0][10].crudo(), p[9].crudo()), std::tuple(1, 0, 0));
-        EXPECT_NEAR(p[8].real(), 100, 0.001);
+        const Registros exp(*b.st, 0);
+        EXPECT_EQ(std::tuple(exp.muestras(), exp.tf().crudo(), exp.yf().crudo()), std::tuple(1, 0, 0));
+        EXPECT_NEAR(exp.xf().real(), 100, 0.001);
     }
     {   // Stop from inside the flight's event processing: stopped in the air, no interpolation.
         Banco b;
         b.ventana.en_evento = [&] { if (b.ventana.eventos == 120) b.st->Parar = 1; };
         EXPECT_EQ(b.volar(), FinVuelo::Parada);
-        EXPECT_EQ(muestras(b.st->Pos[0]), 3);
-        EXPECT_GT(b.st->Pos[0][2 * 3 + 7].real(), 0);
+        const Registros exp(*b.st, 0);
+        EXPECT_EQ(exp.muestras(), 3);
+        EXPECT_GT(exp.yf().real(), 0);
     }
     {   // Target hit: message, YmaxEnt stays 0, Dmin below 10.
         Banco b;
@@ -67,13 +68,13 @@ TEST(Vuelo, FinalesDelVuelo) {
         b.st->YoB() = Fijo::entero(160);
         EXPECT_EQ(b.volar(), FinVuelo::Impacto);
         EXPECT_EQ(std::pair(b.dialogos.mensajes, b.st->YmaxEnt), std::pair(QStringList{"Impacto"}, int16_t(0)));
-        EXPECT_TRUE(b.st->Extremos[0][12].real() < 10 && b.ventana.movimientos_blanco > 0);
+        EXPECT_TRUE(Registros(*b.st, 0).resumen(CampoResumen::Dmin).real() < 10 && b.ventana.movimientos_blanco > 0);
     }
     {   // 1900 samples from a great height; the radius is raised to 0.01.
         Banco b;
         b.lanzamiento(0, 0, 10, 1e7, 0, 0);
         EXPECT_EQ(b.volar(), FinVuelo::Limite);
-        EXPECT_EQ(std::pair(b.dialogos.mensajes, muestras(b.st->Pos[0])), std::pair(QStringList{"Fin de Simulación"}, 1900));
+        EXPECT_EQ(std::pair(b.dialogos.mensajes, Registros(*b.st, 0).muestras()), std::pair(QStringList{"Fin de Simulación"}, 1900));
         EXPECT_EQ(b.st->Tiempo[0][1900], Fijo::desde(1424.25));
         EXPECT_EQ(std::pair(b.st->R(), b.ventana.radio), std::pair(Fijo::crudo(100), QString("0.01")));
     }
@@ -82,7 +83,7 @@ TEST(Vuelo, FinalesDelVuelo) {
         b.lanzamiento(1e14, 45, 0, 0);
         EXPECT_EQ(b.volar(), FinVuelo::Desborde);
         EXPECT_EQ(b.st->EnVuelo, 0);
-        EXPECT_LE(muestras(b.st->Pos[0]), 1900);
+        EXPECT_LE(Registros(*b.st, 0).muestras(), 1900);
     }
     {   // s = 0: wind equal to vx, no vertical speed.
         Banco b;
@@ -100,7 +101,7 @@ TEST(Vuelo, FormaDelProyectil) {
     bala.st->Cd = kCdForma[1];
     esfera.volar();
     bala.volar();
-    EXPECT_GT(bala.st->Extremos[0][5], esfera.st->Extremos[0][5]);
+    EXPECT_GT(Registros(*bala.st, 0).resumen(CampoResumen::Xmax), Registros(*esfera.st, 0).resumen(CampoResumen::Xmax));
 }
 
 TEST(Vuelo, PausaConRelojQueDaLaVuelta) {

@@ -12,16 +12,15 @@ using namespace tya;
 
 namespace {
 
-void tabla(EstadoExp& st, bool velocidades, Superficie& escena) {
-    const QStringList filas = velocidades ? tabla_velocidades(st, QLatin1Char(','), &escena)
-                                          : tabla_posiciones(st, QLatin1Char(','), &escena);
-    if (!seleccion_valida(st)) {
-        EXIGIR(filas.isEmpty() && st.TextoCopia.isEmpty(), QStringLiteral("tabla sin selección válida"));
+void tabla(const EstadoExp& st, int k, bool velocidades, Superficie& escena) {
+    const QStringList filas = velocidades ? tabla_velocidades(st, k, QLatin1Char(','), &escena)
+                                          : tabla_posiciones(st, k, QLatin1Char(','), &escena);
+    if (!experiencia_guardada(st, k)) {
+        EXIGIR(filas.isEmpty(), QStringLiteral("tabla sin selección válida"));
         return;
     }
-    const int n = muestras(velocidades ? st.VelMarca[st.NGrafSel - 1] : st.Pos[st.NGrafSel - 1]);
-    EXIGIR(filas.size() == n + 1 && st.TextoCopia == filas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
-           QStringLiteral("%1 filas para %2 muestras").arg(filas.size()).arg(n));
+    const int n = Registros(st, k - 1).de(velocidades ? Magnitud::Velocidades : Magnitud::Posiciones).muestras();
+    EXIGIR(filas.size() == n + 1, QStringLiteral("%1 filas para %2 muestras").arg(filas.size()).arg(n));
     for (const QString& f : filas) EXIGIR(f.count(QLatin1Char('\t')) == 2, f);
 }
 
@@ -62,13 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam) {
     AcumComparacion acum;
     // One experiment past the stored ones too: the number box may name it.
     for (int k = 0; k <= st.NExp + 1; ++k) {
-        st.NGrafSel = static_cast<int16_t>(k);
-        tabla(st, false, sup);
-        tabla(st, true, sup);
+        tabla(st, k, false, sup);
+        tabla(st, k, true, sup);
         const bool hay = experiencia_guardada(st, k);
         for (const bool vertical : {false, true}) {
-            grafico(graficar_posiciones(st, curvas, vertical), hay);
-            grafico(graficar_velocidades(st, curvas, vertical), hay);
+            grafico(graficar_posiciones(st, k, curvas, vertical), hay);
+            grafico(graficar_velocidades(st, k, curvas, vertical), hay);
         }
     }
     for (const bool vertical : {false, true}) {
@@ -87,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam) {
         Raton raton;
         for (int k = 1; k <= st.NExp; ++k) {
             const size_t e = static_cast<size_t>(k - 1);
-            const int n = muestras(st.Pos[e]);
+            const int n = Registros(st, static_cast<int>(e)).muestras();
             for (int i = 1; i <= n; ++i) {
                 const float x = st.Xs[e][static_cast<size_t>(i)], y = st.Ys[e][static_cast<size_t>(i)];
                 const double j = buscar_muestra(st, k, x, y);
@@ -100,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam) {
                 raton.ColorCursor = sup.color_en(raton.XRaton, raton.YRaton);
                 if (const auto m = clic_escena(raton, st, sup))
                     EXIGIR(m->experiencia >= 1 && m->experiencia <= st.NExp && m->indice >= 1 &&
-                               m->indice <= muestras(st.Pos[static_cast<size_t>(m->experiencia - 1)]),
+                               m->indice <= Registros(st, m->experiencia - 1).muestras(),
                            QStringLiteral("clic: experiencia %1, muestra %2").arg(m->experiencia).arg(m->indice));
             }
         }

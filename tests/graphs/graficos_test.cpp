@@ -18,15 +18,15 @@ void uniforme(EstadoExp& st, int k, int n, double y0, double vx, double vy, doub
     guardar(st, k, m, {vx * tf, y0 + vy * tf, vx, vy}, tf, color);
 }
 
-MarcoGrafico uno(EstadoExp& st, Superficie& c, bool velocidades, bool vertical) {
-    return velocidades ? graficar_velocidades(st, c, vertical) : graficar_posiciones(st, c, vertical);
+MarcoGrafico uno(EstadoExp& st, int k, Superficie& c, bool velocidades, bool vertical) {
+    return velocidades ? graficar_velocidades(st, k, c, vertical) : graficar_posiciones(st, k, c, vertical);
 }
 
 // How many of experiment k's samples, and the end of its flight, miss a pixel of palette colour
 // `color` (in inverted ink) where a curve shifted right by T/20 puts them on the box.
 int fuera_de_su_curva(const Superficie& c, const EstadoExp& st, int k, bool velocidades, bool vertical, int T, int color) {
-    const Registro& r = velocidades ? st.VelMarca[k - 1] : st.Pos[k - 1];
-    const int n = muestras(r), d = vertical ? 1 : 0;
+    const Muestreo r = Registros(st, k - 1).de(velocidades ? Magnitud::Velocidades : Magnitud::Posiciones);
+    const int n = r.muestras();
     const uint32_t tinta = ~kPaleta[static_cast<size_t>(color)] & 0xffffffu;
     const double t20 = T / 20.0;
     // A point off the box (the end of a velocity curve, on the right) has no colour to check.
@@ -34,8 +34,8 @@ int fuera_de_su_curva(const Superficie& c, const EstadoExp& st, int k, bool velo
         const uint32_t color = c.color_en(t + t20, v.real());
         return color != tinta && color != 0xffffffffu;
     };
-    int fuera = falta(st.VelMarca[k - 1][2 * n + 8].real(), r[2 * n + 6 + d]);
-    for (int j = 1; j <= n; ++j) fuera += falta(0.75 * (j - 1), r[2 * j + d]);
+    int fuera = falta(r.tiempo_final().real(), r.final(vertical));
+    for (int j = 1; j <= n; ++j) fuera += falta(0.75 * (j - 1), r.componente(j, vertical));
     return fuera;
 }
 
@@ -76,7 +76,7 @@ TEST(Graficos, LapsoYReglasDelRangoVertical) {
     for (const auto& v : vuelos) {
         b.lanzamiento(v.vo, v.ang, v.xo, 0);
         b.volar();
-        const MarcoGrafico m = uno(*b.st, c, v.velocidades, v.vertical);
+        const MarcoGrafico m = uno(*b.st, b.st->NExp, c, v.velocidades, v.vertical);
         EXPECT_TRUE(m.dibujado && std::abs(m.arriba - v.arriba) < 1e-9 && std::abs(m.abajo - v.abajo) < 1e-9)
             << v.ang << " " << v.xo << ": " << m.arriba << " " << m.abajo;
     }
@@ -90,11 +90,9 @@ TEST(Graficos, SeleccionInvalidaNoDibujaNada) {
     uniforme(st, 1, 8, 10, 5, 3, 5.5);
     Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
     const QImage blanca = c.imagen();
-    st.NGrafSel = 1;
-    graficar_posiciones(st, c, true);
-    st.NGrafSel = 2;
+    graficar_posiciones(st, 1, c, true);
     st.TfinEnt = 77;
-    for (bool velocidades : {false, true}) EXPECT_FALSE(uno(st, c, velocidades, true).dibujado || c.imagen() != blanca);
+    for (bool velocidades : {false, true}) EXPECT_FALSE(uno(st, 2, c, velocidades, true).dibujado || c.imagen() != blanca);
     EXPECT_EQ(st.TfinEnt, 77);
     // No experiment stored: the comparisons draw nothing and widen nothing.
     st.NExp = 0;
@@ -150,17 +148,14 @@ TEST(Graficos, CadaMuestraEnSuSitioYSuColor) {
             SCOPED_TRACE(testing::Message() << "vertical " << vertical << ", velocidades " << velocidades);
             const Magnitud magnitud = velocidades ? Magnitud::Velocidades : Magnitud::Posiciones;
             for (int k = 1; k <= 2; ++k) {
-                st.NGrafSel = static_cast<int16_t>(k);
                 Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
-                const MarcoGrafico m = uno(st, c, velocidades, vertical);
+                const MarcoGrafico m = uno(st, k, c, velocidades, vertical);
                 // Its own span, stored in TfinEnt; positions get a tenth more room on the right.
                 const double derecha = velocidades ? T[k - 1] : 1.1 * T[k - 1];
                 EXPECT_EQ(std::tuple(m.T, m.derecha, st.TfinEnt), std::tuple(T[k - 1], derecha, T[k - 1])) << k;
                 EXPECT_EQ(fuera_de_su_curva(c, st, k, velocidades, vertical, m.T, colores[k - 1]), 0) << k;
-                // The axis in black ink, from the top; the image for files and printing is the box's
-                // for the experiment asked for, whatever the selection.
+                // The axis in black ink, from the top; the image for files and printing is the box's.
                 EXPECT_EQ(c.color_en(m.T / 20.0, m.arriba), 0u);
-                st.NGrafSel = static_cast<int16_t>(3 - k);
                 EXPECT_EQ(imagen_grafico(st, magnitud, vertical, k), c.imagen()) << k;
             }
             // The comparison: every curve with the span of the longest, which the accumulators keep.

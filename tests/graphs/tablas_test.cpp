@@ -16,28 +16,24 @@ TEST(Tablas, FilasYCampos) {
     guardar(st, 1,
             {{0, 0, 0, 0}, {0.004, 12.3456, 0.004, 3}, {-12.3456, -0.2, 0.37, -9.8765}, {1234.5, 0, 0, 1234.5}},
             {0.37, -0.2, 0.5, -3.456}, 2.6);
-    st.NGrafSel = 1;
     // One row per sample and the final one; only exact zeros read "0" in the sample rows, the
     // final row reads "0" from 0 up to 1; the final time, not the step counter.
     const QStringList pos = {"0\t0\t0", "0,75\t0,00\t12,35", "1,50\t-12,35\t-0,20", "2,25\t1234,50\t0", "2,60\t0\t-0,20"};
-    EXPECT_EQ(tabla_posiciones(st, kComa), pos);
-    EXPECT_EQ(st.TextoCopia, pos.join("\r\n") + "\r\n");
+    EXPECT_EQ(tabla_posiciones(st, 1, kComa), pos);
+    EXPECT_EQ(texto_copia(pos), pos.join("\r\n") + "\r\n");
     const QStringList vel = {"0\t0\t0", "0,75\t0,00\t3,00", "1,50\t0,37\t-9,88", "2,25\t0\t1234,50", "2,60\t0\t-3,46"};
-    EXPECT_EQ(tabla_velocidades(st, kComa), vel);
-    EXPECT_EQ(st.TextoCopia, vel.join("\r\n") + "\r\n");
+    EXPECT_EQ(tabla_velocidades(st, 1, kComa), vel);
     // The separator passed in is the only one used.
-    EXPECT_EQ(tabla_posiciones(st, QLatin1Char('.'))[2], QStringLiteral("1.50\t-12.35\t-0.20"));
+    EXPECT_EQ(tabla_posiciones(st, 1, QLatin1Char('.'))[2], QStringLiteral("1.50\t-12.35\t-0.20"));
 
     // The final row's "0" ends below 1.
     guardar(st, 2, {{5, 5, 5, 5}}, {0.9999, 1, 0.9999, 1}, 0);
-    st.NGrafSel = 2;
-    EXPECT_EQ(tabla_posiciones(st, kComa).back(), "0,00\t0\t1,00");
-    EXPECT_EQ(tabla_velocidades(st, kComa).back(), "0,00\t0\t1,00");
+    EXPECT_EQ(tabla_posiciones(st, 2, kComa).back(), "0,00\t0\t1,00");
+    EXPECT_EQ(tabla_velocidades(st, 2, kComa).back(), "0,00\t0\t1,00");
 
     // The longest flight: every sample listed, the times from the 0.75 s period without drift.
     guardar(st, 3, std::vector<Muestra>(kMarcasMax, Muestra{1, 2, 3, 4}), {1, 2, 3, 4}, 1424.6);
-    st.NGrafSel = 3;
-    const QStringList largas = tabla_posiciones(st, kComa);
+    const QStringList largas = tabla_posiciones(st, 3, kComa);
     EXPECT_EQ(largas.mid(kMarcasMax - 2), QStringList({"1423,50\t1,00\t2,00", "1424,25\t1,00\t2,00", "1424,60\t1,00\t2,00"}));
 }
 
@@ -49,18 +45,13 @@ TEST(Tablas, SinExperienciaNoHayFilas) {
     guardar(st, 4, {{1, 1, 1, 1}}, {1, 1, 1, 1}, 1);
     st.NExp = 3;                 // experiment 3 was never stored, 4 lies beyond NExp
     st.VelMarca[1][1] = Fijo();  // experiment 2 has lost its velocity record
-    for (int sel : {0, 2, 3, 4, 11, -1, 32767}) {
-        st.NGrafSel = static_cast<int16_t>(sel);
-        st.TextoCopia = QStringLiteral("viejo");
-        EXPECT_TRUE(tabla_posiciones(st, kComa).isEmpty() && tabla_velocidades(st, kComa).isEmpty() && st.TextoCopia.isEmpty())
-            << sel;
-    }
+    for (int sel : {0, 2, 3, 4, 11, -1, 32767})
+        EXPECT_TRUE(tabla_posiciones(st, sel, kComa).isEmpty() && tabla_velocidades(st, sel, kComa).isEmpty()) << sel;
     // With nothing stored the scene is left as it was; a table switches its retained mode off.
-    st.NGrafSel = 1;
     b.sup.retenido(true);
     st.NExp = 0;
-    EXPECT_TRUE(tabla_posiciones(st, kComa, &b.sup).isEmpty() && b.sup.retenido());
+    EXPECT_TRUE(tabla_posiciones(st, 1, kComa, &b.sup).isEmpty() && b.sup.retenido());
     st.NExp = 1;
-    EXPECT_EQ(tabla_posiciones(st, kComa, &b.sup).size(), 21);
+    EXPECT_EQ(tabla_posiciones(st, 1, kComa, &b.sup).size(), 21);
     EXPECT_FALSE(b.sup.retenido());
 }

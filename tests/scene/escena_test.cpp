@@ -47,12 +47,11 @@ struct Ventana : VentanaFalsa {
 struct Mesa : Banco {
     Ventana ventana;
     Escena escena{*st, sup, &ventana};
-    EntornoVuelo en{*st, escena, ventana, reloj, dialogos};
 
     Mesa() { escena.preparar(); }
     FinVuelo volar(double vo, double ang, double xo, double yo) {
         lanzamiento(vo, ang, xo, yo);
-        return calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco);
+        return VueloSinVentana::volar(escena, ventana);
     }
     // Writes experiment e's record by hand: its colour index and the samples in metres.
     void poner(int e, int color, const std::vector<std::pair<double, double>>& puntos) {

@@ -158,10 +158,8 @@ TEST(Calc, Salidas) {
     QByteArray esperado = "0     0    100.0   45.0    0    0      1.0    11.3   0.4   \n";
     esperado.replace('.', QString(sep).toLatin1());
     esperado += (linea_lanzamiento(st, sep) + "\n").toUtf8();
-    st.NGrafSel = 2;
-    esperado += tabla_posiciones(st, sep).join("\r\n").toUtf8() + "\r\n";
-    st.NGrafSel = 1;
-    esperado += tabla_velocidades(st, sep).join("\r\n").toUtf8() + "\r\n";
+    esperado += tabla_posiciones(st, 2, sep).join("\r\n").toUtf8() + "\r\n";
+    esperado += tabla_velocidades(st, 1, sep).join("\r\n").toUtf8() + "\r\n";
     EXPECT_EQ(c.salida.left(esperado.size()), esperado);
     EXPECT_EQ(c.salida.mid(esperado.size()).count('\n'), 2) << "the summary comes last";
 
