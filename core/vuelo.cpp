@@ -1,6 +1,7 @@
 #include "vuelo.h"
 
 #include <cmath>
+#include <utility>
 
 #include "formato.h"
 #include "paso.h"
@@ -26,25 +27,14 @@ bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double 
                      double vxf, double vyf, double roz) {
     const int e = st.NExp - 1;
     if (e < 0 || e >= kExperiencias) return false;
-    auto& fila = st.Extremos[e];
-    auto f = [&fila](CampoResumen c) -> Fijo& { return fila[static_cast<size_t>(c)]; };
     using C = CampoResumen;
-    f(C::Xo) = st.Xo();
-    f(C::Yo) = st.Yo();
-    f(C::Vo) = st.Vo();
-    f(C::Ang) = st.Ang();
-    f(C::Roz) = Fijo::saturado(roz);
-    f(C::Xmax) = Fijo::saturado(xmax);
-    f(C::Ymax) = Fijo::saturado(ymax);
-    f(C::T) = Fijo::saturado(tf);
-    f(C::XoB) = st.XoB();
-    f(C::YoB) = st.YoB();
-    f(C::Vxb) = st.Vxb();
-    f(C::Vyb) = st.Vyb();
-    f(C::Dmin) = Fijo::saturado(dmin);
-    f(C::Tmin) = Fijo::saturado(tmin);
-    f(C::VfX) = Fijo::saturado(vxf);
-    f(C::VfY) = Fijo::saturado(vyf);
+    auto s = [](double v) { return Fijo::saturado(v); };
+    const std::pair<C, Fijo> campos[] = {
+        {C::Xo, st.Xo()},     {C::Yo, st.Yo()},     {C::Vo, st.Vo()},     {C::Ang, st.Ang()},   {C::Roz, s(roz)},
+        {C::Xmax, s(xmax)},   {C::Ymax, s(ymax)},   {C::T, s(tf)},        {C::XoB, st.XoB()},   {C::YoB, st.YoB()},
+        {C::Vxb, st.Vxb()},   {C::Vyb, st.Vyb()},   {C::Dmin, s(dmin)},   {C::Tmin, s(tmin)},   {C::VfX, s(vxf)},
+        {C::VfY, s(vyf)}};
+    for (const auto& [campo, valor] : campos) st.Extremos[e][static_cast<size_t>(campo)] = valor;
     return true;
 }
 

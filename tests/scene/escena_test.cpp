@@ -257,9 +257,9 @@ TEST(Escena, CambioDeZoom) {
         if (v.ventana.eventos == 120) v.escena.menu_zoom();  // t = 1.785 s, after the third sample
     };
     v.volar(40, 45, 0, 0);
-    const auto& p = v.st->Pos[0];  // sample i at p[2i], p[2i + 1]
-    ASSERT_TRUE(v.st->Escala == 10 && muestras(p) >= 6);
-    EXPECT_EQ(v.en_pantalla(p[4].real(), p[5].real()), kGris) << "drawn before the switch, cleared by it";
-    const double x5 = p[10].real() * 10, y5 = p[11].real() * 10;
+    const Registros p(*v.st, 0);
+    ASSERT_TRUE(v.st->Escala == 10 && p.muestras() >= 6);
+    EXPECT_EQ(v.en_pantalla(p.x(2).real(), p.y(2).real()), kGris) << "drawn before the switch, cleared by it";
+    const double x5 = p.x(5).real() * 10, y5 = p.y(5).real() * 10;
     EXPECT_EQ(std::pair(v.en_pantalla(x5, y5), v.en_pantalla(x5 + dos_px, y5)), std::pair(vista_de(3), vista_de(3)));
 }
