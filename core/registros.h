@@ -35,7 +35,8 @@ private:
     int n_;
 };
 
-// Experiment e (experiment number - 1, 0 to 9) of the state, read only.
+// Experiment e (experiment number - 1, 0 to 9) of the state, read only. The sample counts are
+// taken when the view is made: make a new one after the records change.
 class Registros {
 public:
     Registros(const EstadoExp& st, int e)
