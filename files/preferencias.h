@@ -11,7 +11,7 @@ namespace tya {
 
 class Preferencias {
 public:
-    // The user's own file ("Trayecta/trayecta.conf" in the configuration folder).
+    // The user's own file ("Trayecta/trayecta.ini" in the configuration folder).
     Preferencias();
     // A file of one's choosing.
     explicit Preferencias(const QString& archivo);
