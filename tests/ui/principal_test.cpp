@@ -211,8 +211,11 @@ private slots:
         clic(p, "SpinDown2");
         QVERIFY(p.st->NGrafSel == 2 && p.w->ngraf()->text() == " 2" && p.w->lista()->count() == muestras(p.st->Pos[1]) + 1);
         // Clipboard: the table text, the graph bitmap, the scene's retained image.
+        // Rows in the locale's form, in the list and on the clipboard.
+        QCOMPARE(p.w->lista()->item(1)->text(), con_separador(QStringLiteral("0.75\t37.50\t62.14")));
         clic(p, "Command5");
         QCOMPARE(QGuiApplication::clipboard()->text(), p.st->TextoCopia);
+        QCOMPARE(p.st->TextoCopia.split("\r\n").value(1), p.w->lista()->item(1)->text());
         clic(p, "Command6");
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->curvas().imagen_retenida()));
         p.menu("menu_copi_pant");
