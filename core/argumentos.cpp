@@ -16,7 +16,7 @@ Argumentos leer_argumentos(const QStringList& args, const QString& carpeta) {
             solo_archivos = true;
             continue;
         }
-        // Options the program knows are recognised here, before any file name.
+        // Options the program knows (a version query, say) are answered here, before this refusal.
         if (!solo_archivos && a.startsWith(QLatin1Char('-'))) {
             return {{}, QStringLiteral("trayecta: opción desconocida «%1»\n%2").arg(a, kUso)};
         }
