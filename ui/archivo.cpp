@@ -11,6 +11,7 @@
 #include "files/sesion.h"
 #include "platform/dialogos.h"
 #include "principal.h"
+#include "repeticion.h"
 #include "trazas.h"
 
 namespace tya {
@@ -56,6 +57,7 @@ void Princip::archivo_experiencias(int modo) {
     escena_->redibujar_escena();
     refrescar_escena();
     for (QAction* a : {menu_velocidades, menu_valores, menu_posiciones, ImprVal, ImprGraf, Grabar}) a->setEnabled(true);
+    repeticion_->permitir(true);  // replay goes with the graph views
     // An open panel drew from the records before they were read; show what was read.
     NGraf_Change();
 }

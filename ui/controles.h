@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 #include "platform/superficie.h"
 
 namespace tya {
@@ -25,6 +27,8 @@ public:
     Superficie& superficie() { return sup_; }
     // Repaints what was drawn since the last call.
     void refrescar();
+    // Painted over the surface's image at every repaint, never into it (the replay cursor).
+    std::function<void(QPainter&)> encima;
 
 signals:
     void raton_movido(float x, float y);
