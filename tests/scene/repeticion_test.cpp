@@ -18,8 +18,9 @@ TEST(Repeticion, MuestrasYRitmo) {
         st.NExp = int16_t(nexp);
         EXPECT_EQ(muestras_repeticion(st, k), n) << k << " " << nexp;
     }
-    // One sample per 0.01 s of real time, four at the fast pace, never past the last one.
-    for (auto [desde, s, ritmo, n, i] : {std::tuple(1, 0.0, 1, 40, 1), {1, 0.03, 1, 40, 4}, {1, 0.029, 1, 40, 3},
+    // One sample per 0.01 s of real time (0.29 s is 29 samples, though the quotient falls a hair
+    // short), four at the fast pace, never past the last one.
+    for (auto [desde, s, ritmo, n, i] : {std::tuple(1, 0.0, 1, 40, 1), {1, 0.29, 1, 40, 30}, {1, 0.029, 1, 40, 3},
                                         {5, 0.03, 4, 40, 17}, {1, 9.0, 1, 40, 40}, {1, 0.5, 4, 1, 1}})
         EXPECT_EQ(muestra_al_reproducir(desde, s, ritmo, n), i) << desde << " " << s << " " << ritmo;
 }
