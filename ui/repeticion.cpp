@@ -76,7 +76,7 @@ Repeticion::Repeticion(Princip& w, EstadoExp& st, QAction* entrada)
     reproducir_ = boton("reproducir", QStringLiteral("Reproducir"), QStringLiteral("Reproducir o pausar (barra espaciadora)"));
     adelante_ = boton("adelante", QStringLiteral(">"), QStringLiteral("Muestra siguiente (flecha derecha)"));
     fin_ = boton("fin", QStringLiteral(">|"), QStringLiteral("Al final (Fin)"));
-    rapido_ = new QCheckBox(QStringLiteral("x4"), this);
+    rapido_ = new QCheckBox(QStringLiteral("×4"), this);
     rapido_->setObjectName(QStringLiteral("rapido"));
     rapido_->setToolTip(QStringLiteral("Cuatro veces más rápido que el vuelo"));
     botones->addWidget(rapido_);
@@ -213,6 +213,7 @@ void Repeticion::mostrar() {
 
 void Repeticion::marcar_fila() {
     QListWidget* l = w_.lista();
+    if (!marcas_) return;
     // The table lists the chosen experiment, one row per sample from t = 0.
     if (st_.NGrafSel != k_ || muestra_ > l->count()) return;
     l->setCurrentRow(muestra_ - 1);
@@ -249,10 +250,17 @@ bool Repeticion::clic_escena(const Raton& r) {
     if (!m || m->first != k_) return false;
     reproducir(false);
     ir_a(m->second);
+    activateWindow();  // the keys go on stepping from the clicked sample
     return true;
 }
 
-void Repeticion::mostrar_marcas(bool si) { marcas_ = si; }
+void Repeticion::mostrar_marcas(bool si) {
+    marcas_ = si;
+    if (!activo_) return;
+    // The table's selected row is the cursor's too.
+    if (si) marcar_fila();
+    else w_.lista()->setCurrentRow(fila_antes_ < w_.lista()->count() ? fila_antes_ : -1);
+}
 
 bool Repeticion::reproduciendo() const { return reloj_->isActive(); }
 

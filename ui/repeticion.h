@@ -37,7 +37,8 @@ public:
     // A click on the scene: true when it hit a mark of the replayed experiment, which then
     // moves the cursor there instead of drawing vectors into the scene.
     bool clic_escena(const Raton& r);
-    // The cursor's marks shown over the views or not (not while the window is printed).
+    // The cursor's marks over the views and its row in the table shown or not (not while the
+    // window is printed).
     void mostrar_marcas(bool si);
 
     void ir_a(int muestra);  // 1 to cuenta()

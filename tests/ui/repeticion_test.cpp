@@ -43,6 +43,9 @@ private slots:
         for (int f = 1; f <= 7; ++f) QCOMPARE(r->valor(f), valores[static_cast<size_t>(f - 1)]);
         QCOMPARE(p.w->lista()->currentRow(), 1);
         QVERIFY(vista->grab().toImage() != antes && p.w->superficie_escena().imagen() == escena);
+        r->mostrar_marcas(false);  // as for "Imprimir Grafica"
+        QCOMPARE(vista->grab().toImage(), antes);
+        r->mostrar_marcas(true);
         // A click on a mark of the replayed experiment moves the cursor, drawing nothing into the scene.
         const Superficie& sup = p.w->superficie_escena();
         const QPoint sobre(qRound(sup.x_px(st.Xs[1][6])), qRound(sup.y_px(st.Ys[1][6])));
@@ -68,9 +71,17 @@ private slots:
         QTest::keyClick(r, Qt::Key_Right);
         QTest::keyClick(r, Qt::Key_Space);
         QVERIFY(r->muestra() == 1 && !r->reproduciendo() && r->valor(1) == valores_muestra(st, 3, 1)[0]);
-        // Borrar closes it and the entry waits for the next flight.
+        // Borrar closes it and the entry waits for the next flight or a recovered file, which
+        // replays as it was flown.
+        const QString ruta = p.dir.filePath("tres.TYA");
+        p.menu("Grabar", ruta);
         p.menu("Borrar");
         QVERIFY(!r->isVisible() && p.activos({}, {"Repetir"}));
+        p.menu("Recuperar", ruta);
+        p.menu("Repetir");
+        r->findChild<QSpinBox*>("experiencia")->setValue(2);
+        QTest::keyClick(r, Qt::Key_End);
+        QVERIFY(r->muestra() == muestras(st.Pos[1]) && r->valor(5) == valores_muestra(st, 2, r->muestra())[4]);
     }
 };
 
