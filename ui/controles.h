@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <functional>
 
-class QPainter;
-
 #include "platform/superficie.h"
+
+class QPainter;
 
 namespace tya {
 

@@ -153,9 +153,10 @@ void Princip::tabla(bool velocidades) {
 }
 
 void Princip::graficar(bool velocidades) {
+    const bool vertical = Option2->isChecked();
     // The frame is kept for the replay cursor.
-    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] = velocidades ? graficar_velocidades(st, *curvas_sup_, Option2->isChecked())
-                                                                    : graficar_posiciones(st, *curvas_sup_, Option2->isChecked());
+    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] =
+        velocidades ? graficar_velocidades(st, *curvas_sup_, vertical) : graficar_posiciones(st, *curvas_sup_, vertical);
     Curvas->refrescar();
 }
 
