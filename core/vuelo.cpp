@@ -61,7 +61,7 @@ struct Toma {
         const int esc = st.Escala;
         const double xd = p.x.real(), yd = p.y.real();
         if (marca_visible(xd, yd, esc)) en.lienzo.marca(xd * esc, yd * esc, radio_marca(esc), st.NColor);
-        marca_pausa = esperar_desde(en.reloj, marca_pausa, 0.01);
+        marca_pausa = esperar_desde(en.reloj, marca_pausa, kPausaMarca);
         ++i;
         if (i == kMuestraDeColor) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
         st.Tiempo[e][i] = p.t;

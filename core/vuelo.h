@@ -18,6 +18,8 @@ inline bool marca_visible(double x, double y, int escala) {
 inline double radio_marca(int escala) { return escala == 10 ? 34 : 16; }
 // The sample whose colour on screen names its experiment to the vector pointer.
 constexpr int kMuestraDeColor = 2;
+// Real time between two marks of a flight, in seconds: the pace a flight is watched at.
+constexpr double kPausaMarca = 0.01;
 
 // What the flight needs of the scene it draws into.
 class LienzoVuelo {

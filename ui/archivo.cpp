@@ -11,6 +11,7 @@
 #include "files/sesion.h"
 #include "platform/dialogos.h"
 #include "principal.h"
+#include "repeticion.h"
 #include "trazas.h"
 
 namespace tya {
@@ -70,6 +71,7 @@ void Princip::recuperar_de(const QString& ruta) {
     escena_->redibujar_escena();
     refrescar_escena();
     for (QAction* a : {menu_velocidades, menu_valores, menu_posiciones, ImprVal, ImprGraf, Grabar}) a->setEnabled(true);
+    repeticion_->permitir(true);  // replay goes with the graph views
     // An open panel drew from the records before they were read; show what was read.
     NGraf_Change();
     if (archivo_usado) archivo_usado(ruta);

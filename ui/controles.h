@@ -7,6 +7,8 @@
 
 #include "platform/superficie.h"
 
+class QPainter;
+
 namespace tya {
 
 class Reloj;
@@ -25,6 +27,8 @@ public:
     Superficie& superficie() { return sup_; }
     // Repaints what was drawn since the last call.
     void refrescar();
+    // Painted over the surface's image at every repaint, never into it (the replay cursor).
+    std::function<void(QPainter&)> encima;
 
 signals:
     void raton_movido(float x, float y);

@@ -30,6 +30,7 @@
 #include "ayuda.h"
 #include "caja_valores.h"
 #include "formtabla.h"
+#include "repeticion.h"
 #include "platform/impresora_sistema.h"
 #include "scene/textos.h"
 #include "sugiere.h"
@@ -69,6 +70,7 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     textos_ = std::make_unique<CajaTextos>(st, *escena_, dir_, medida_en_columnas(fuente_textos()));
     crear_menus();
     crear_paneles();
+    repeticion_ = new Repeticion(*this, st, Repetir);  // the replay panel wires itself to the views
     conectar_textos();
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
@@ -122,6 +124,7 @@ void Princip::crear_menus() {
     menu_valores = entrada(ver, "menu_valores", QStringLiteral("Valores Extremos"), false);
     menu_posiciones = entrada(ver, "menu_posiciones", QStringLiteral("Gráfico Posiciones"), false);
     menu_velocidades = entrada(ver, "menu_velocidades", QStringLiteral("Gráfico Velocidades"), false);
+    Repetir = entrada(ver, "Repetir", QStringLiteral("Repetir"), false);  // replay panel
     menu_zoom = entrada(ver, "menu_zoom", QStringLiteral("Escala/10"), true);
     menu_modelo = entrada(ver, "menu_modelo", QStringLiteral("Modelo"), true);
     connect(menu_zoom, &QAction::triggered, this, &Princip::menu_zoom_Click);
@@ -409,8 +412,10 @@ void Princip::Lanzar1_Click() {
     if (Blanco1->isChecked()) menu_valores->setEnabled(true);
     if (Frame3->isVisible()) Frame3->hide();
     st.Parar = 0;
+    repeticion_->permitir(false);  // no replay while a flight runs
     EntornoVuelo en{st, *escena_, *this, reloj_, dialogos_};
     calcular_vuelo(en, st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    repeticion_->permitir(menu_posiciones->isEnabled());  // replay goes with the graph views
     refrescar_escena();
 }
 
@@ -506,6 +511,7 @@ void Princip::changeEvent(QEvent* ev) {
 }
 
 void Princip::Form_Click() {
+    if (repeticion_->clic_escena(raton_)) return;  // a mark of the replayed experiment moves its cursor
     const std::optional<MuestraElegida> m = clic_escena(raton_, st, *sup_);
     if (!m) return;
     refrescar_escena();
@@ -682,6 +688,7 @@ void Princip::Blanco1_Click() {
         Blanco->raise();
         menu_velocidades->setEnabled(false);
         menu_posiciones->setEnabled(false);
+        repeticion_->permitir(false);  // replay goes with the graph views
         menu_zoom->setEnabled(false);
     } else {
         Grabar->setEnabled(true);
@@ -712,6 +719,7 @@ void Princip::mostrar_ngraf(const QString& t) { NGraf->setText(t); }
 
 void Princip::menus_experiencias(bool h) {
     for (QAction* a : {ImprVal, ImprGraf, menu_posiciones, Grabar, menu_velocidades, menu_valores}) a->setEnabled(h);
+    repeticion_->permitir(h);  // replay goes with the graph views; a cleared scene closes it
 }
 
 void Princip::vaciar_lista_y_ngraf() {
@@ -720,6 +728,7 @@ void Princip::vaciar_lista_y_ngraf() {
 }
 
 void Princip::borrar_curvas() {
+    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] = {};  // no graph for the replay cursor
     curvas_sup_->retenido(true);
     curvas_sup_->borrar();
     Curvas->refrescar();

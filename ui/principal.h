@@ -34,6 +34,7 @@ class FormTabla;
 class Dialogos;
 class Marcador;
 class Reloj;
+class Repeticion;
 class Trazas;
 class VistaSuperficie;
 class VisorAyuda;
@@ -123,6 +124,9 @@ public:
     Superficie& curvas() { return *curvas_sup_; }
     Superficie& compara_p() { return *comparap_sup_; }
     Superficie& compara_v() { return *comparav_sup_; }
+    // The frame each graph box was last drawn with (the replay cursor's time axis).
+    const MarcoGrafico& marco(CajaGrafico c) const { return marcos_[static_cast<size_t>(c)]; }
+    Repeticion* repeticion() const { return repeticion_; }
 
     // Markers.
     void Cruz_MouseDown();
@@ -232,6 +236,9 @@ private:
                 *Command1 = nullptr;
     int16_t ModoGraf = 0;
     AcumComparacion acumulados_;
+    std::array<MarcoGrafico, 3> marcos_{};
+    QAction* Repetir = nullptr;  // "Repetir" in "Ver": the replay panel
+    Repeticion* repeticion_ = nullptr;
 
     int16_t ticks_ = 0;
     Fijo Anterior;

@@ -10,6 +10,7 @@
 #include "platform/dialogos.h"
 #include "platform/impresora_sistema.h"
 #include "principal.h"
+#include "repeticion.h"
 #include "scene/textos.h"
 #include "trabajo_practico.h"
 
@@ -69,7 +70,9 @@ void Princip::ImprGraf_Click() {
     if (encendido) sup_->retenido(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The client area as shown: the scene with every panel and marker on it.
+    repeticion_->mostrar_marcas(false);  // the replay cursor is no part of the picture
     const QImage imagen = vista_->grab().toImage();
+    repeticion_->mostrar_marcas(true);
     const ResultadoImpresion r = impresora_->imprimir(
         QStringLiteral("grafica"), [&](QPagedPaintDevice& d, QString& e) { return dibujar_imagen(d, imagen, e); });
     QApplication::restoreOverrideCursor();

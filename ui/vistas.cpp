@@ -154,19 +154,22 @@ void Princip::tabla(bool velocidades) {
 }
 
 void Princip::graficar(bool velocidades) {
-    if (velocidades)
-        graficar_velocidades(st, st.NGrafSel, *curvas_sup_, Option2->isChecked());
-    else
-        graficar_posiciones(st, st.NGrafSel, *curvas_sup_, Option2->isChecked());
+    const bool vertical = Option2->isChecked();
+    // The frame is kept for the replay cursor.
+    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] =
+        velocidades ? graficar_velocidades(st, st.NGrafSel, *curvas_sup_, vertical)
+                    : graficar_posiciones(st, st.NGrafSel, *curvas_sup_, vertical);
     Curvas->refrescar();
 }
 
 void Princip::comparar(bool velocidades) {
     if (velocidades) {
-        comparar_velocidades(st, acumulados_, *comparav_sup_, Option2->isChecked());
+        marcos_[static_cast<size_t>(CajaGrafico::ComparaV)] =  // kept for the replay cursor
+            comparar_velocidades(st, acumulados_, *comparav_sup_, Option2->isChecked());
         ComparaV->refrescar();
     } else {
-        comparar_posiciones(st, acumulados_, *comparap_sup_, Option2->isChecked());
+        marcos_[static_cast<size_t>(CajaGrafico::ComparaP)] =  // kept for the replay cursor
+            comparar_posiciones(st, acumulados_, *comparap_sup_, Option2->isChecked());
         ComparaP->refrescar();
     }
 }
