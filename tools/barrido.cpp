@@ -183,13 +183,6 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
         errores.write((e + QLatin1Char('\n')).toUtf8());
         return kSalidaRechazo;
     };
-    if (o.barrido.isEmpty()) return rechazo(QStringLiteral("La opción --grafico-barrido necesita --barrido."));
-    const QStringList admitidas = {QStringLiteral("--barrido"), QStringLiteral("--grafico-barrido"),
-                                   QStringLiteral("--inic"), QStringLiteral("--")};
-    for (const QString& d : o.dadas)
-        if (!admitidas.contains(d))
-            return rechazo(QStringLiteral("--barrido solo se combina con --inic y --grafico-barrido, no con %1.").arg(d));
-
     Barrido b;
     ValoresInic inic;
     QList<Lanzamiento> base, lanzamientos;

@@ -304,3 +304,23 @@ TEST(Barrido, PasoDeMarcas) {
                           Caso{1, 1.00001, 10, 0.0001}, Caso{7, 7, 10, 1}})
         EXPECT_DOUBLE_EQ(paso_marcas(c.desde, c.hasta, c.marcas), c.paso) << c.desde << " " << c.hasta;
 }
+
+// Every option of the table is in --help, is refused by name when its arguments are missing,
+// and with --barrido only the sweep's own options are taken.
+TEST(Calc, OpcionesDeLaTabla) {
+    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--help"};
+    const QByteArray ayuda = correr({"--help"}).salida;
+    for (const calc::DefOpcion& d : calc::definiciones_opciones()) {
+        const QString x = QString::fromUtf8(d.nombre);
+        SCOPED_TRACE(d.nombre);
+        EXPECT_TRUE(ayuda.contains("  " + x.toUtf8() + (d.valores ? " " : "")));
+        if (d.valores > 0) {
+            const Corrida r = correr({x}, kAire);
+            EXPECT_TRUE(r.rc == calc::kSalidaRechazo && r.errores.startsWith("La opción " + x.toUtf8() + " necesita"));
+        }
+        QStringList args = {"--barrido", "Ang", "0", "90", "45", x};
+        for (int k = 0; k < d.valores; ++k) args << (k > 0 ? "1" : x == "--barrido" ? "Vo" : "posiciones");
+        const Corrida b = correr(args, kAire);
+        EXPECT_EQ(b.errores.contains("solo se combina"), !de_barrido.contains(x)) << b.errores.toStdString();
+    }
+}
