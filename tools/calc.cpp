@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QIODevice>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 #include "barrido.h"
@@ -14,8 +16,10 @@
 #include "core/formato.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
+#include "files/figura.h"
 #include "files/impresion.h"
 #include "files/informe.h"
+#include "graphs/grafico_rotulado.h"
 #include "graphs/tablas.h"
 #include "platform/dialogos.h"
 #include "platform/impresora.h"
@@ -222,19 +226,6 @@ void decir(QIODevice& d, const QString& t) { d.write((t + QLatin1Char('\n')).toU
 
 }  // namespace
 
-// Through a temporary file, so that a failed write leaves whatever the path held before.
-QString guardar_imagen(const QImage& img, const QString& ruta) {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2").arg(ruta, f.errorString());
-    if (!img.save(&f, "PNG") || !f.flush()) {
-        f.cancelWriting();
-        f.commit();
-        return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
-    }
-    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2").arg(ruta, f.errorString());
-    return {};
-}
-
 bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
                    QString& error) {
     const QStringList archivos = o.archivos.isEmpty() ? QStringList{QStringLiteral("-")} : o.archivos;
@@ -334,12 +325,23 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             return kSalidaEscritura;
         }
     }
-    QList<std::pair<QImage, QString>> imagenes;
-    if (!o.escena.isEmpty()) imagenes.append({calc.superficie().imagen(), o.escena});
-    for (const PedidoGrafico& g : o.graficos)
-        imagenes.append({imagen_grafico(st, g.magnitud, !o.horizontal, g.experiencia), g.archivo});
-    for (const auto& [img, ruta] : imagenes) {
-        if (const QString e = guardar_imagen(img, ruta); !e.isEmpty()) {
+    // Each figure as a function that writes it, in the order the options were given.
+    QList<std::function<QString()>> imagenes;
+    if (!o.escena.isEmpty()) imagenes << [&] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
+    for (const PedidoGrafico& g : o.graficos) {
+        if (o.rotulado) {
+            imagenes << [&st, &o, g] {
+                const Lamina l = lamina_rotulada(st, g.magnitud, !o.horizontal, g.experiencia);
+                return guardar_figura(g.archivo, kLaminaAnchoPx, kLaminaAltoPx, [&](QPainter& p) { dibujar_lamina(p, l); });
+            };
+        } else {
+            imagenes << [&st, &o, g] {
+                return guardar_imagen(imagen_grafico(st, g.magnitud, !o.horizontal, g.experiencia), g.archivo);
+            };
+        }
+    }
+    for (const auto& guardar : imagenes) {
+        if (const QString e = guardar(); !e.isEmpty()) {
             decir(errores, e);
             return kSalidaEscritura;
         }

@@ -86,8 +86,6 @@ constexpr int kSalidaRechazo = 2;    // bad options or input: nothing is written
 // Every input in order as launches; false (with the message) at the first that cannot be read or refused.
 bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
                    QString& error);
-// Writes a PNG through a temporary file; the message when it could not.
-QString guardar_imagen(const QImage& img, const QString& ruta);
 
 // The whole command, arguments without the program's name; returns the exit status.
 int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores);

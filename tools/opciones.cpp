@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "files/figura.h"
+
 namespace tya::calc {
 
 namespace {
@@ -39,6 +41,15 @@ bool archivo(const QString&, const QStringList& v, Opciones& o, QString&) {
     o.*campo = v.value(0);
     return true;
 }
+// A figure's file: its ending must name a format it can be written in.
+bool terminacion_admitida(const QString& ruta, QString& error) {
+    FormatoFigura f = FormatoFigura::Png;
+    return ruta.isEmpty() || formato_figura(ruta, f, error);
+}
+template <QString Opciones::*campo>
+bool figura(const QString& x, const QStringList& v, Opciones& o, QString& error) {
+    return archivo<campo>(x, v, o, error) && terminacion_admitida(v.value(0), error);
+}
 template <Salida que>
 bool salida(const QString&, const QStringList&, Opciones& o, QString&) {
     o.salidas << PedidoSalida{que};
@@ -56,13 +67,15 @@ const std::array kOpciones = {
                                       "las demás salidas trabajan sobre ellas"}}},
     DefOpcion{"--tya", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::tya>,
               {{"--tya ARCHIVO", "guarda las experiencias en un archivo de experiencias"}}},
-    DefOpcion{"--escena", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::escena>,
+    DefOpcion{"--escena", nullptr, 1, true, nullptr, false, nullptr, figura<&Opciones::escena>,
               {{"--escena ARCHIVO.png", "guarda la imagen de la escena tras los vuelos"}}},
     DefOpcion{"--grafico", nullptr, 3, true, "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\"",
               false, nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   PedidoGrafico g{Magnitud::Posiciones, 0, v.value(2)};
-                  if (!leer_magnitud_y_numero(x, v, true, g.magnitud, g.experiencia, error)) return false;
+                  if (!leer_magnitud_y_numero(x, v, true, g.magnitud, g.experiencia, error) ||
+                      !terminacion_admitida(g.archivo, error))
+                      return false;
                   o.graficos << g;
                   return true;
               },
@@ -70,6 +83,12 @@ const std::array kOpciones = {
                 "guarda como imagen el gráfico contra el tiempo de la\n"
                 "experiencia N (1 a 10), o con \"todos\" la comparación\n"
                 "de todas las experiencias; muestra Y o Vy"}}},
+    DefOpcion{"--rotulado", nullptr, 0, false, nullptr, false, "--grafico",
+              [](const QString&, const QStringList&, Opciones& o, QString&) { return o.rotulado = true; },
+              {{"--rotulado", "los gráficos de --grafico salen como para una hoja de\n"
+                              "trabajo: ejes con valores y unidades, título y una\n"
+                              "leyenda con el número, el color, Vo, Ang y el medio\n"
+                              "de cada experiencia"}}},
     DefOpcion{"--horizontal", nullptr, 0, false, nullptr, false, nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.horizontal = true; },
               {{"--horizontal", "los gráficos muestran X o Vx en lugar de Y o Vy"}}},
@@ -107,9 +126,32 @@ const std::array kOpciones = {
                 "CAMPO (Xo Yo Vo Ang Viento R Densidad), cada vuelo como\n"
                 "la primera experiencia; imprime por valor N, T, Xfin,\n"
                 "Ymax, Vfin y el mensaje del final (1000 valores como\n"
-                "máximo; solo se combina con --inic y --grafico-barrido)"}}},
-    DefOpcion{"--grafico-barrido", nullptr, 1, true, nullptr, true, "--barrido", archivo<&Opciones::grafico_barrido>,
+                "máximo; solo se combina con --inic, --grafico-barrido,\n"
+                "--familia y -j)"}}},
+    DefOpcion{"--grafico-barrido", nullptr, 1, true, nullptr, true, "--barrido", figura<&Opciones::grafico_barrido>,
               {{"--grafico-barrido ARCHIVO.png", "con --barrido, guarda el gráfico de Xfin según CAMPO"}}},
+    DefOpcion{"--familia", nullptr, 2, false, "CAMPO V1,V2,...", true, "--barrido",
+              [](const QString&, const QStringList& v, Opciones& o, QString&) {
+                  o.familia = v;
+                  return true;
+              },
+              {{"--familia CAMPO V1,V2,...",
+                "con --barrido, repite el barrido para cada valor V1, V2,\n"
+                "... (10 como máximo, con punto decimal) de otro campo\n"
+                "(Xo Yo Vo Ang Viento R Densidad, o Aire con 0,1 para\n"
+                "vacío y aire); la tabla lleva ese campo en la primera\n"
+                "columna y el gráfico una curva por valor"}}},
+    DefOpcion{"-j", nullptr, 1, false, "un número de hilos", true, "--barrido",
+              [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
+                  bool ok = false;
+                  o.hilos = v[0].toInt(&ok);
+                  if (ok && o.hilos >= 1 && o.hilos <= 256) return true;
+                  error = QStringLiteral("%1: \"%2\" no es un número de hilos de 1 a 256.").arg(x, v[0].left(24));
+                  return false;
+              },
+              {{"-j N", "vuela los lanzamientos de --barrido en N hilos como\n"
+                        "máximo (de forma predeterminada, uno por núcleo; el\n"
+                        "resultado es el mismo)"}}},
     DefOpcion{"--help", "-h", 0, false, nullptr, false, nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.ayuda = true; },
               {{"--help", "muestra esta ayuda"}}},
@@ -199,28 +241,31 @@ QString texto_ayuda() {
     return s + QStringLiteral(
                    "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
                    "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
+                   "La escena y los gráficos se guardan como PDF si el nombre termina en .pdf, como SVG\n"
+                   "si termina en .svg y como PNG si termina en .png o no tiene terminación.\n"
                    "\n"
                    "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida; 2 opciones o\n"
                    "entrada rechazadas (el mensaje nombra la línea y el campo) y nada escrito.\n");
 }
 
 QString combinacion_rechazada(const Opciones& o) {
+    if (o.dadas.contains(QLatin1String("--barrido"))) {
+        QStringList admitidas;
+        for (const DefOpcion& d : kOpciones)
+            if (d.en_barrido && QLatin1String(d.nombre) != QLatin1String("--barrido")) admitidas << QString::fromUtf8(d.nombre);
+        const QString lista = admitidas.size() < 2 ? admitidas.join(QString())
+                                                   : admitidas.mid(0, admitidas.size() - 1).join(QStringLiteral(", ")) +
+                                                         QStringLiteral(" y ") + admitidas.last();
+        for (const QString& x : o.dadas) {
+            const DefOpcion* d = buscar_opcion(x);
+            if (x != QLatin1String("--") && !(d && d->en_barrido))
+                return QStringLiteral("--barrido solo se combina con %1, no con %2.").arg(lista, x);
+        }
+    }
     for (const QString& x : o.dadas) {
         const DefOpcion* d = buscar_opcion(x);
         if (d && d->requiere && !o.dadas.contains(QLatin1String(d->requiere)))
             return QStringLiteral("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->requiere));
-    }
-    if (!o.dadas.contains(QLatin1String("--barrido"))) return {};
-    QStringList admitidas;
-    for (const DefOpcion& d : kOpciones)
-        if (d.en_barrido && QLatin1String(d.nombre) != QLatin1String("--barrido")) admitidas << QString::fromUtf8(d.nombre);
-    const QString lista = admitidas.size() < 2 ? admitidas.join(QString())
-                                               : admitidas.mid(0, admitidas.size() - 1).join(QStringLiteral(", ")) +
-                                                     QStringLiteral(" y ") + admitidas.last();
-    for (const QString& x : o.dadas) {
-        const DefOpcion* d = buscar_opcion(x);
-        if (x != QLatin1String("--") && !(d && d->en_barrido))
-            return QStringLiteral("--barrido solo se combina con %1, no con %2.").arg(lista, x);
     }
     return {};
 }

@@ -32,6 +32,9 @@ struct Opciones {
     bool ayuda = false;
     QStringList barrido;          // CAMPO DESDE HASTA PASO, as given
     QString grafico_barrido;
+    QStringList familia;          // CAMPO V1,V2,..., as given
+    int hilos = 0;                // -j: the threads a sweep flies on; 0, one per core
+    bool rotulado = false;        // --grafico draws the worksheet graph
     QStringList dadas;            // every option given, in order
 };
 

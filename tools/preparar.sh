@@ -3,7 +3,7 @@
 # Extra arguments go to cmake's configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev)
+paquetes=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev)
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

@@ -308,7 +308,7 @@ TEST(Barrido, PasoDeMarcas) {
 // Every option of the table is in --help, is refused by name when its arguments are missing,
 // and with --barrido only the sweep's own options are taken.
 TEST(Calc, OpcionesDeLaTabla) {
-    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--help"};
+    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--help"};
     const QByteArray ayuda = correr({"--help"}).salida;
     for (const calc::DefOpcion& d : calc::definiciones_opciones()) {
         const QString x = QString::fromUtf8(d.nombre);
