@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "puesto.h"
+#include "ui/ayuda.h"
 #include "ui/formtabla.h"
 #include "ui/sugiere.h"
 
@@ -233,6 +234,27 @@ private slots:
         al_abrirse<Sugiere>([](Sugiere* s) { QTest::mouseClick(s->findChild<QPushButton*>("Cancelar"), Qt::LeftButton); });
         p.menu("menu_sugiere");
         QCOMPARE(leer(ruta), QByteArray(" 1 \r\n"));
+    }
+
+    void ayuda_entregada() {
+        // The shipped help names every menu command and panel, and "Buscar" looks into the
+        // topics' text, not only their titles.
+        Puesto p;
+        const QString ruta = QStringLiteral(TYA_DATOS "/tyayuda2.hlp");
+        QString todo;
+        for (const TemaAyuda& t : leer_ayuda(ruta)) todo += t.titulo + '\n' + t.texto + '\n';
+        QStringList nombres;
+        for (QMenu* m : p.w->findChildren<QMenu*>()) nombres << m->title().remove('&').trimmed();
+        for (QAction* a : p.w->findChildren<QAction*>())
+            if (!a->objectName().isEmpty()) nombres << a->text().remove('&').trimmed();  // not file names
+        for (QGroupBox* g : p.w->findChildren<QGroupBox*>())
+            if (g->objectName() != "Frame3") nombres << g->title().trimmed();
+        nombres << "Posiciones" << "Velocidades Instantaneas";  // the two captions the views give Frame3
+        for (const QString& n : nombres) QVERIFY2(todo.contains(n), qPrintable(n));
+        VisorAyuda v(ruta, 11);
+        v.findChild<QLineEdit*>("buscar")->setText(QStringLiteral("kg/m"));
+        auto* temas = v.findChild<QListWidget*>("temas");
+        QVERIFY(temas->count() > 0 && !temas->findItems(QStringLiteral("Valores Extremos"), Qt::MatchExactly).isEmpty());
     }
 };
 
