@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -77,6 +78,12 @@ int main(int argc, char** argv) {
     }
     const double x = mediana(t1), y = mediana(tn);
     std::printf("median of 3 runs each, alternated; the tables are the same byte for byte\n");
+    // Other programs on the cores take them from the threads: the ratio only means something
+    // on a quiet machine.
+    double carga[1] = {0};
+    if (getloadavg(carga, 1) == 1)
+        std::printf("load average while measuring: %.1f on %d cores%s\n", carga[0], nucleos,
+                    carga[0] > nucleos ? " (more than this benchmark: the ratio is not comparable)" : "");
     std::printf("familia: 1 núcleo %.0f ms, %d núcleos %.0f ms, razón %.2f\n", x, nucleos, y, y / x);
     return 0;
 }
