@@ -1,6 +1,7 @@
 #include "barrido.h"
 
 #include <QIODevice>
+#include <QPainter>
 #include <atomic>
 #include <cmath>
 #include <memory>
@@ -10,7 +11,6 @@
 #include "core/formato.h"
 #include "files/figura.h"
 #include "graphs/grafico_barrido.h"
-#include <QPainter>
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
 #include <functional>
 #include <utility>
