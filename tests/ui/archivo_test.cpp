@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include "core/formato.h"
+#include "core/columnas.h"
 #include "files/bitacora.h"
 #include "puesto.h"
 #include "ui/caja_valores.h"
@@ -108,7 +108,9 @@ private slots:
         const QStringList logs = QDir(p.dir.path()).entryList({"??_??.log"}, QDir::Files);  // named by the time
         QCOMPARE(logs.size(), 1);
         const QString ruta = p.dir.filePath(logs[0]);
-        const QByteArray linea = (linea_lanzamiento(*p.st, separador_local()) + "\r\n").toUtf8();
+        // A speed typed with a comma is the speed of the log line, in the locale's form.
+        p.w->entrada(1)->setText("52,5");
+        const QByteArray linea = con_separador("0     0    52.5    45.0    0    0      1.0    11.3   0.4   \r\n");
         const QByteArray cabecera = leer(ruta);
         p.w->Lanzar1_Click();
         QCOMPARE(leer(ruta), cabecera + linea);
@@ -170,10 +172,15 @@ private slots:
         QTest::mouseClick(boton(c, "Salir3"), Qt::LeftButton);
         QVERIFY(!c->isVisible() && !p.w->superficie_escena().retenido());
 
+        p.w->entrada(1)->setText("52,5");
         p.w->Lanzar1_Click();
         p.menu("menu_valores");
         QTest::mouseClick(boton(c, "Copiar"), Qt::LeftButton);
         QVERIFY(p.st->TextoCopia.count("\r\n") == 3 && QGuiApplication::clipboard()->text() == p.st->TextoCopia);  // header, empty line, one flight
+        // The window shows the locale's separator; the copy always the point.
+        QCOMPARE(c->texto().lineas().value(2),
+                 con_separador(QStringLiteral("    0         0         52.5      45        0         281       70       7.6    37.1    -37.0")));
+        QVERIFY(p.st->TextoCopia.split("\r\n").value(2).startsWith(" 0\t 0\t 52.5\t 45\t 0\t 281\t 70\t 7.5"));
         p.menu("ImprVal");
         impresos(p, "valores-extremos", 1);
         // The image of the window: retained mode is left as it was found.
