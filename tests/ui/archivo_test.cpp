@@ -2,6 +2,8 @@
 // session log, its viewer and the start-up offer to delete logs, printing with no printer, and
 // the about, problem and practical-work windows. The file formats are pinned in files/.
 #include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -11,6 +13,10 @@
 #include "core/columnas.h"
 #include "files/bitacora.h"
 #include "puesto.h"
+#include "files/archivos_recientes.h"
+#include "files/preferencias.h"
+#include "ui/archivos_recientes.h"
+#include "ui/arranque.h"
 #include "ui/caja_valores.h"
 #include "ui/dialogo_logs.h"
 #include "ui/trabajo_practico.h"
@@ -82,6 +88,55 @@ private slots:
         desproteger(carpeta);
         QVERIFY2(p.dlg.mensajes.size() == 2 && p.dlg.mensajes[1].startsWith("No se pudo guardar el archivo " + ruta),
                  qPrintable(p.dlg.mensajes.join('|')));
+    }
+
+    void abrir_desde_fuera_y_recientes() {
+        Puesto p({}, false);
+        Preferencias pref(p.dir.filePath("trayecta.conf"));
+        const QString perdido = p.dir.filePath("perdido.TYA");
+        pref.guardar_recientes({perdido});
+        MenuRecientes* recientes = completar_ventana(*p.w, pref, p.dlg);
+        QVERIFY(p.w->cargar());
+        p.w->Lanzar1_Click();
+        const QString a = p.dir.filePath("a.TYA");
+        p.menu("Grabar", a);
+        QCOMPARE(pref.recientes(), (QStringList{a, perdido}));
+        QCOMPARE(recientes->entrada(1)->text(), titulo_reciente(1, a));
+
+        // A file dropped from the file manager: refused with a target placed, as "Recuperar"
+        // is, and then read as it reads it.
+        QMimeData datos;
+        datos.setUrls({QUrl::fromLocalFile(a)});
+        auto soltar = [&] {
+            QDragEnterEvent entra(QPoint(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
+            QApplication::sendEvent(p.w.get(), &entra);
+            QDropEvent suelta(QPointF(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
+            QApplication::sendEvent(p.w.get(), &suelta);
+            QCoreApplication::processEvents();
+            return entra.isAccepted() && suelta.isAccepted();
+        };
+        p.menu("Borrar");
+        p.menu("Blanco1");
+        QVERIFY(!soltar() && p.st->NExp == 0 && !recientes->entrada(1)->isEnabled());
+        p.menu("Blanco1");
+        QVERIFY(soltar() && p.st->NExp == 1 && p.activos({"Grabar", "menu_posiciones"}) && p.dlg.mensajes.isEmpty());
+        datos.setUrls({QUrl::fromLocalFile(p.dir.filePath("INIC.DAT"))});
+        QVERIFY(!soltar());
+
+        // A recent file that is gone leaves the list with a message naming it; one that is there is read.
+        p.menu("Borrar");
+        recientes->entrada(2)->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(perdido) && pref.recientes() == QStringList{a});
+        recientes->entrada(1)->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(p.st->NExp, 1);
+
+        // The window size is kept for the next start, which the user is told.
+        auto* tamano = p.w->findChild<QMenu*>("menu_tamano");
+        QVERIFY(tamano->actions().first()->isChecked() && tamano->actions().size() == 7);
+        p.w->findChild<QAction*>("tamano_150")->trigger();
+        QVERIFY(pref.tamano() == 150 && p.dlg.mensajes.last().contains(QStringLiteral("próxima vez")));
     }
 
     void documentar_sesion_y_visor() {
