@@ -8,6 +8,7 @@
 #include "graphs/grafico_barrido.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
+#include "salida.h"
 
 namespace tya::calc {
 
@@ -213,7 +214,7 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
     }
     const QByteArray texto = tabla_barrido(b.campo, filas).toUtf8();
     if (salida.write(texto) != texto.size()) {
-        errores.write(QStringLiteral("No se pudo escribir la salida.\n").toUtf8());
+        errores.write((mensaje_salida(salida) + QLatin1Char('\n')).toUtf8());
         return kSalidaEscritura;
     }
     return kSalidaBien;

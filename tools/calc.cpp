@@ -6,10 +6,13 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <cerrno>
 #include <cmath>
 #include <utility>
 
 #include "barrido.h"
+#include "salida.h"
+#include "core/archivo_texto.h"
 #include "core/carpeta_trabajo.h"
 #include "core/formato.h"
 #include "files/bitacora.h"
@@ -19,6 +22,7 @@
 #include "graphs/tablas.h"
 #include "platform/dialogos.h"
 #include "platform/impresora.h"
+#include "platform/motivo_archivo.h"
 #include "platform/reloj.h"
 #include "platform/superficie.h"
 #include "scene/escena.h"
@@ -385,13 +389,14 @@ void decir(QIODevice& d, const QString& t) { d.write((t + QLatin1Char('\n')).toU
 // Through a temporary file, so that a failed write leaves whatever the path held before.
 QString guardar_imagen(const QImage& img, const QString& ruta) {
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2").arg(ruta, f.errorString());
+    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2.").arg(ruta, motivo_archivo(f, errno));
     if (!img.save(&f, "PNG") || !f.flush()) {
+        const QString motivo = motivo_archivo(f, errno);
         f.cancelWriting();
         f.commit();
-        return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+        return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, motivo);
     }
-    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2").arg(ruta, f.errorString());
+    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2.").arg(ruta, motivo_archivo(f, errno));
     return {};
 }
 
@@ -404,13 +409,13 @@ bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& ini
         if (a == QLatin1String("-")) {
             datos = entrada.readAll();
             origen = QStringLiteral("entrada estándar");
-        } else {
-            QFile f(a);
-            if (!f.open(QIODevice::ReadOnly)) {
-                error = QStringLiteral("No se puede leer %1: %2").arg(a, f.errorString());
-                return false;
-            }
-            datos = f.readAll();
+        } else if (QString motivo; !leer_archivo(a, kTopeTexto, datos, motivo)) {
+            error = QStringLiteral("No se puede leer %1: %2.").arg(a, motivo);
+            return false;
+        }
+        if (const QString motivo = motivo_contenido(datos); !motivo.isEmpty()) {
+            error = QStringLiteral("No se puede leer %1: %2.").arg(origen, motivo);
+            return false;
         }
         if (!leer_lanzamientos(QString::fromUtf8(datos), origen, inic, lista, error)) return false;
     }
@@ -542,7 +547,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         }
     }
     if (salida.write(texto) != texto.size()) {
-        decir(errores, QStringLiteral("No se pudo escribir la salida."));
+        decir(errores, mensaje_salida(salida));
         return kSalidaEscritura;
     }
     return kSalidaBien;
