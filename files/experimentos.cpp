@@ -8,13 +8,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 
 #include "core/archivo_texto.h"
 #include "core/formato.h"
 #include "platform/motivo_archivo.h"
-
-#include <cerrno>
 
 namespace tya {
 
