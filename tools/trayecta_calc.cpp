@@ -3,11 +3,13 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "argumentos.h"
 #include "calc.h"
+#include "core/argumentos.h"
+#include "platform/consola.h"
 #include "salida.h"
 
 int main(int argc, char** argv) {
+    tya::silenciar_avisos_qt();
     // Graph labels need the font machinery of a GUI application, but no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
     QStringList args;
     QString error;
     int estado = tya::calc::kSalidaRechazo;
-    if (tya::calc::leer_argumentos(argc, argv, args, error))
+    if (tya::argumentos_como_texto(argc, argv, args, error))
         estado = tya::calc::ejecutar(args, entrada, salida, errores);
     else
         errores.write((error + QLatin1Char('\n')).toUtf8());
