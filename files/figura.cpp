@@ -8,8 +8,10 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cerrno>
 
 #include "platform/impresora.h"
+#include "platform/motivo_archivo.h"
 
 namespace tya {
 
@@ -17,13 +19,13 @@ namespace {
 
 QString guardar_datos(const QByteArray& datos, const QString& ruta) {
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2").arg(ruta, f.errorString());
+    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2.").arg(ruta, motivo_archivo(f, errno));
     if (f.write(datos) != datos.size() || !f.flush()) {
+        const QString motivo = motivo_archivo(f, errno);
         f.cancelWriting();
-        f.commit();
-        return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+        return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, motivo);
     }
-    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2").arg(ruta, f.errorString());
+    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2.").arg(ruta, motivo_archivo(f, errno));
     return {};
 }
 

@@ -13,6 +13,7 @@
 #include "graphs/grafico_barrido.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
+#include "salida.h"
 
 namespace tya::calc {
 
@@ -311,7 +312,7 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
                                                  : tabla_barrido(b.campo, bloques[0]))
                                  .toUtf8();
     if (salida.write(texto) != texto.size()) {
-        errores.write(QStringLiteral("No se pudo escribir la salida.\n").toUtf8());
+        errores.write((mensaje_salida(salida) + QLatin1Char('\n')).toUtf8());
         return kSalidaEscritura;
     }
     return kSalidaBien;

@@ -11,6 +11,8 @@
 #include <utility>
 
 #include "barrido.h"
+#include "salida.h"
+#include "core/archivo_texto.h"
 #include "core/carpeta_trabajo.h"
 #include "core/entrada_parametros.h"
 #include "core/formato.h"
@@ -23,6 +25,7 @@
 #include "graphs/tablas.h"
 #include "platform/dialogos.h"
 #include "platform/impresora.h"
+#include "platform/motivo_archivo.h"
 #include "platform/reloj.h"
 #include "platform/superficie.h"
 #include "scene/escena.h"
@@ -222,13 +225,13 @@ bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& ini
         if (a == QLatin1String("-")) {
             datos = entrada.readAll();
             origen = QStringLiteral("entrada estándar");
-        } else {
-            QFile f(a);
-            if (!f.open(QIODevice::ReadOnly)) {
-                error = QStringLiteral("No se puede leer %1: %2").arg(a, f.errorString());
-                return false;
-            }
-            datos = f.readAll();
+        } else if (QString motivo; !leer_archivo(a, kTopeTexto, datos, motivo)) {
+            error = QStringLiteral("No se puede leer %1: %2.").arg(a, motivo);
+            return false;
+        }
+        if (const QString motivo = motivo_contenido(datos); !motivo.isEmpty()) {
+            error = QStringLiteral("No se puede leer %1: %2.").arg(origen, motivo);
+            return false;
         }
         if (!leer_lanzamientos(QString::fromUtf8(datos), origen, inic, lista, error)) return false;
     }
@@ -375,7 +378,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         }
     }
     if (salida.write(texto) != texto.size()) {
-        decir(errores, QStringLiteral("No se pudo escribir la salida."));
+        decir(errores, mensaje_salida(salida));
         return kSalidaEscritura;
     }
     return kSalidaBien;

@@ -244,8 +244,9 @@ QString texto_ayuda() {
                    "La escena y los gráficos se guardan como PDF si el nombre termina en .pdf, como SVG\n"
                    "si termina en .svg y como PNG si termina en .png o no tiene terminación.\n"
                    "\n"
-                   "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida; 2 opciones o\n"
-                   "entrada rechazadas (el mensaje nombra la línea y el campo) y nada escrito.\n");
+                   "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida o la salida\n"
+                   "estándar; 2 opciones o entrada rechazadas (el mensaje nombra la línea y el campo)\n"
+                   "y nada escrito.\n");
 }
 
 QString combinacion_rechazada(const Opciones& o) {

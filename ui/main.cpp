@@ -23,8 +23,10 @@ int main(int argc, char** argv) {
     // Read before any window: only a typed command can carry a wrong one (a file manager passes
     // one file), so it is answered on that terminal, with a status a script can test.
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    const tya::Argumentos argumentos = tya::leer_argumentos(args, QDir::currentPath());
+    QString no_es_texto;
+    const tya::Argumentos argumentos = tya::argumentos_como_texto(argc, argv, args, no_es_texto)
+                                           ? tya::leer_argumentos(args, QDir::currentPath())
+                                           : tya::Argumentos{{}, no_es_texto};
     if (!argumentos.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(argumentos.error));
         return 2;

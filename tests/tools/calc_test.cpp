@@ -11,7 +11,12 @@
 #include "graphs/grafico_barrido.h"
 #include "graphs/graficos.h"
 #include "graphs/tablas.h"
+#include "core/argumentos.h"
 #include "tools/calc.h"
+#include "tools/salida.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace tya;
 
@@ -80,8 +85,13 @@ TEST(Calc, EntradasAceptadas) {
 }
 
 TEST(Calc, Rechazos) {
-    QTemporaryDir dir;
+    QTemporaryDir dir, otro;
     const QString tya = dir.filePath("nada.TYA"), png = dir.filePath("nada.png");
+    // Files the window would refuse too: INIC.DAT with a decimal comma, launches in UTF-16 or a FIFO.
+    const QString inic = otro.filePath("INIC.DAT"), utf16 = otro.filePath("utf16.txt"), fifo = otro.filePath("tubo");
+    prueba::escribir(inic, "100,5, 340, 0\r\n" + prueba::leer(TYA_DATOS "/INIC.DAT").mid(13));
+    prueba::escribir(utf16, QByteArray("\xFF\xFE" "0\0 \0", 6));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     struct Caso { QStringList args; QByteArray entrada; QStringList palabras; };
     const QList<Caso> casos = {
         {{}, kVacio + "0 0 400 45 0 0 1 11.3 0.4\n", {"campo 3 (Vo): Valor fuera de rango (400; de 0 a 340)", "línea 2"}},
@@ -107,6 +117,9 @@ TEST(Calc, Rechazos) {
         {{"--tabla", "posiciones"}, kVacio, {"--tabla"}},
         {{dir.filePath("no_existe.txt")}, kVacio, {"no_existe.txt"}},
         {{"--inic", dir.filePath("INIC.DAT")}, kVacio, {"INIC.DAT"}},
+        {{"--inic", inic}, kVacio, {"INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"}},
+        {{utf16}, {}, {"utf16.txt", "UTF-16"}},
+        {{fifo}, {}, {"tubo", "no es un archivo común"}},
         {{"--grafico", "alturas", "1", png}, kVacio, {"alturas"}},
         {{"--grafico", "posiciones", "todos", png}, {}, {}},
         {{"--barrido", "Ang", "0", "200", "10"}, kAire, {"Ang = 190", "Valor fuera de rango"}},
@@ -144,6 +157,35 @@ TEST(Calc, Rechazos) {
         for (const QString& p : c.palabras) EXPECT_TRUE(QString::fromUtf8(r.errores).contains(p)) << r.errores.toStdString() << " lacks " << p.toStdString();
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
+}
+
+TEST(Calc, SalidaEstandarQueNoSeEscribe) {
+    // Standard output on /dev/full or on a disk that is full: never status 0, and one line that
+    // says what could not be written and why.
+    QTemporaryDir dir;
+    const QStringList pedidos[] = {{"--help"}, {"--log"}, {"--valores"}, {"--resumen"}, {"--tabla", "posiciones", "1"}};
+    for (const QString& destino : {QStringLiteral("/dev/full"), dir.filePath("clase.log")}) {
+        for (const QStringList& args : pedidos) {
+            SCOPED_TRACE((destino + " " + args.join(' ')).toStdString());
+            calc::SalidaEstandar salida(::open(QFile::encodeName(destino).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
+            QBuffer in, err;
+            in.setData(kVacio);
+            in.open(QIODevice::ReadOnly);
+            err.open(QIODevice::WriteOnly);
+            prueba::DiscoLleno disco(0);
+            const int rc = calc::ejecutar(QStringList{"--inic", TYA_DATOS "/INIC.DAT"} + args, in, salida, err);
+            EXPECT_EQ(salida.terminar(rc, err), calc::kSalidaEscritura);
+            EXPECT_EQ(err.data(), "No se pudo escribir la salida estándar: no queda espacio en el disco.\n");
+        }
+    }
+    // A file name that is not UTF-8 is refused, not written under another name.
+    const char* const mal[] = {"trayecta-calc", "--tya", "clase\xe9.TYA"};
+    const char* const bien[] = {"trayecta-calc", "--tya", "clase\xc3\xa9.TYA"};
+    QStringList args;
+    QString error;
+    EXPECT_FALSE(argumentos_como_texto(3, mal, args, error));
+    EXPECT_TRUE(error.contains("El argumento 2 (clase\\xe9.TYA)")) << error.toStdString();
+    EXPECT_TRUE(argumentos_como_texto(3, bien, args, error) && args == QStringList({"--tya", "clase\u00e9.TYA"}));
 }
 
 TEST(Calc, Salidas) {
