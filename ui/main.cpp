@@ -2,15 +2,23 @@
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
+#include <cstdio>
+#include <cstring>
 
 #include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
+#include "core/version.h"
 #include "form2.h"
 #include "platform/dialogos_qt.h"
 #include "platform/reloj.h"
 #include "principal.h"
 
 int main(int argc, char** argv) {
+    // Answered before any display is needed, so a script or a packager can ask it anywhere.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("trayecta %s\n", qPrintable(tya::version_programa()));
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trayecta"));
     QTranslator qt_es;
