@@ -42,8 +42,22 @@ void Princip::archivo_experiencias(int modo) {
         const ResultadoArchivo r = grabar_experiencias(st, ruta);
         cerrar_archivos();
         if (!r) dialogos_.mensaje(r.error);
+        if (r && archivo_usado) archivo_usado(ruta);
         return;
     }
+    recuperar_de(ruta);
+}
+
+bool Princip::puede_recuperar() const { return st.EnVuelo != 1 && Recuperar->isEnabled(); }
+
+void Princip::abrir_experiencias(const QString& ruta) {
+    if (!puede_recuperar()) return;
+    escena_->borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    refrescar_escena();
+    recuperar_de(ruta);
+}
+
+void Princip::recuperar_de(const QString& ruta) {
     const ResultadoArchivo r = recuperar_experiencias(st, ruta, [this](const QString& t) { NGraf->setText(t); });
     cerrar_archivos();
     if (!r) {
@@ -58,6 +72,7 @@ void Princip::archivo_experiencias(int modo) {
     for (QAction* a : {menu_velocidades, menu_valores, menu_posiciones, ImprVal, ImprGraf, Grabar}) a->setEnabled(true);
     // An open panel drew from the records before they were read; show what was read.
     NGraf_Change();
+    if (archivo_usado) archivo_usado(ruta);
 }
 
 void Princip::cerrar_archivos() { bitacora_.cerrar(); }

@@ -9,6 +9,7 @@ class QPushButton;
 namespace tya {
 
 class CajaTextos;
+class TextoEnColumnas;
 class Dialogos;
 class Impresora;
 struct EstadoExp;
@@ -28,6 +29,8 @@ public:
     void Salir3_Click();
     // Makes the window what the text logic says: caption, geometry, buttons, pictures, text.
     void aplicar();
+    // The text the window prints.
+    const TextoEnColumnas& texto() const;
 
 signals:
     // The scene was redrawn on closing.

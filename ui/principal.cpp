@@ -21,6 +21,7 @@
 #include <cmath>
 
 #include "controles.h"
+#include "core/entrada_parametros.h"
 #include "core/formato.h"
 #include "core/inic.h"
 #include "files/sesion.h"
@@ -541,24 +542,22 @@ void Princip::Entrada_Change(int i) {
     // A text that came without a key press (pasted with the mouse, set by the program) must
     // not put back the value of another box.
     if (anterior_de_ != i) recordar_anterior(i);
-    double v = leer_numero(Entrada[i]->text());
-    if (i >= iXo && i <= iYoB && std::isfinite(v)) {
-        v = std::floor(v);
-        const QString entero = QString::number(v, 'f', 0);
+    const ValorEntrado v = comprobar_entrada(i, Entrada[i]->text(), Lectura::Caja, st.Max, st.Min);
+    if (v.metros_enteros && std::isfinite(v.valor)) {
+        const QString entero = QString::number(v.valor, 'f', 0);
         if (Entrada[i]->text() != entero) {
             // The new text runs this check again, on the whole number.
             poner_texto(i, entero);
             return;
         }
     }
-    // Compared as doubles, so a value too large for the fixed-point range is refused, never converted.
-    if (!(v <= st.Max[i].real() && v >= st.Min[i])) {
+    if (!v.aceptado()) {
         if (i != iXo && i != iYo) dialogos_.mensaje(QStringLiteral("Valor fuera de rango"));
         st.Param[i] = Anterior;
         poner_texto(i, forma_archivo(Anterior));
         Entrada[i]->setFocus();
     } else {
-        st.Param[i] = Fijo::desde(v);
+        st.Param[i] = Fijo::desde(v.valor);
     }
     if (i == iXo || i == iYo) escena_->colocar_cruz();
     if (i == iXoB || i == iYoB) escena_->colocar_blanco();
@@ -607,12 +606,9 @@ void Princip::Combo1_Click(int posicion) {
     if (r.isEmpty()) return plomo();
     Combo1->setEditText(QStringLiteral("Material: d = ") + r);
     Combo1->lineEdit()->setCursorPosition(0);  // a text wider than the list shows its beginning
-    const double d = leer_numero(r);
-    bool simple = true;
-    for (QChar c : r)
-        if (!(c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))) simple = false;
-    if (!simple || d < 0.01 || d > 20) return plomo();
-    st.Densidad = Fijo::desde(d);
+    const ValorEntrado d = comprobar_entrada(dDensidad, r, Lectura::Respuesta, st.Max, st.Min);
+    if (!d.aceptado()) return plomo();
+    st.Densidad = Fijo::desde(d.valor);
 }
 
 void Princip::Combo2_Click(int posicion) {

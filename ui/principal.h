@@ -66,6 +66,12 @@ public:
     void Grabar_Click();
     void Recuperar_Click();
     void archivo_experiencias(int modo);  // 1 recovers, 2 saves
+    // A file named outside the dialog (command line, a drop, the recent list), recovered as
+    // "Recuperar" does; refused when "Recuperar" would be (a flight, a placed target).
+    bool puede_recuperar() const;
+    void abrir_experiencias(const QString& ruta);
+    // Told of every file saved or recovered (the recent list).
+    std::function<void(const QString&)> archivo_usado;
     void recup_sesion_Click();
     void menu_trazo_Click();
     void inicializar();       // starts a new session log
@@ -169,6 +175,7 @@ protected:
 
 private:
     void crear_menus();
+    void recuperar_de(const QString& ruta);
     void crear_paneles();
     void crear_vistas();
     // The graph routines, drawn only for an experiment that exists.
