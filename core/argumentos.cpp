@@ -28,13 +28,13 @@ Argumentos leer_argumentos(const QStringList& args, const QString& carpeta) {
             return r;
         }
         if (!solo_archivos && a.startsWith(QLatin1Char('-'))) {
-            return {{}, QStringLiteral("trayecta: opción desconocida «%1»\n%2").arg(a, kUso)};
+            return {{}, QStringLiteral("trayecta: opción desconocida «%1»\n%2").arg(a, kUso), {}};
         }
         if (!r.archivo.isEmpty()) {
-            return {{}, QStringLiteral("trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez\n%2").arg(a, kUso)};
+            return {{}, QStringLiteral("trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez\n%2").arg(a, kUso), {}};
         }
         if (a.isEmpty()) {
-            return {{}, QStringLiteral("trayecta: el nombre de archivo está vacío\n%1").arg(kUso)};
+            return {{}, QStringLiteral("trayecta: el nombre de archivo está vacío\n%1").arg(kUso), {}};
         }
         r.archivo = QDir::cleanPath(QDir(carpeta).absoluteFilePath(a));
     }
