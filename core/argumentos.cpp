@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "version.h"
+
 namespace tya {
 
 namespace {
@@ -17,15 +19,23 @@ Argumentos leer_argumentos(const QStringList& args, const QString& carpeta) {
             solo_archivos = true;
             continue;
         }
-        // Options the program knows (a version query, say) are answered here, before this refusal.
+        if (!solo_archivos && a == QLatin1String("--version")) {
+            r.respuesta = QStringLiteral("trayecta %1\n").arg(version_programa());
+            return r;
+        }
+        if (!solo_archivos && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
+            r.respuesta = kUso + QStringLiteral("\n\nAbre Trayecta; con un archivo de experiencias (.TYA), lo carga como "
+                                                 "\"Recuperar\".\n  --version  muestra la versión\n  --help     muestra esta ayuda\n");
+            return r;
+        }
         if (!solo_archivos && a.startsWith(QLatin1Char('-'))) {
-            return {{}, QStringLiteral("trayecta: opción desconocida «%1»\n%2").arg(a, kUso)};
+            return {{}, QStringLiteral("trayecta: opción desconocida «%1»\n%2").arg(a, kUso), {}};
         }
         if (!r.archivo.isEmpty()) {
-            return {{}, QStringLiteral("trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez\n%2").arg(a, kUso)};
+            return {{}, QStringLiteral("trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez\n%2").arg(a, kUso), {}};
         }
         if (a.isEmpty()) {
-            return {{}, QStringLiteral("trayecta: el nombre de archivo está vacío\n%1").arg(kUso)};
+            return {{}, QStringLiteral("trayecta: el nombre de archivo está vacío\n%1").arg(kUso), {}};
         }
         r.archivo = QDir::cleanPath(QDir(carpeta).absoluteFilePath(a));
     }

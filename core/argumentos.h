@@ -8,6 +8,7 @@ namespace tya {
 struct Argumentos {
     QString archivo;  // the experiment file to open at start, absolute; empty for none
     QString error;    // Spanish text for the terminal; when set, the program ends with status 2
+    QString respuesta;  // what --version or --help print; when set, the program ends with status 0
 };
 
 // `args` without the program's name; relative names are taken from `carpeta`, the folder the

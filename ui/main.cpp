@@ -10,6 +10,7 @@
 #include "core/argumentos.h"
 #include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
+#include "core/version.h"
 #include "files/preferencias.h"
 #include "form2.h"
 #include "platform/consola.h"
@@ -30,6 +31,11 @@ int main(int argc, char** argv) {
     if (!argumentos.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(argumentos.error));
         return 2;
+    }
+    // Answered before any display is needed, so a script or a packager can ask it anywhere.
+    if (!argumentos.respuesta.isEmpty()) {
+        std::printf("%s", qPrintable(argumentos.respuesta));
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
 
     // The whole window enlarged by one factor, which Qt takes only before its application exists.
