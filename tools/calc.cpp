@@ -16,6 +16,7 @@
 #include "core/carpeta_trabajo.h"
 #include "core/entrada_parametros.h"
 #include "core/formato.h"
+#include "core/version.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
 #include "files/figura.h"
@@ -269,6 +270,10 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
     }
     if (o.ayuda) {
         salida.write(texto_ayuda().toUtf8());
+        return kSalidaBien;
+    }
+    if (o.version) {
+        salida.write(QStringLiteral("trayecta-calc %1\n").arg(version_programa()).toUtf8());
         return kSalidaBien;
     }
     if (!o.leer.isEmpty() && !o.archivos.isEmpty()) {

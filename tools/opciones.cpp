@@ -152,6 +152,9 @@ const std::array kOpciones = {
               {{"-j N", "vuela los lanzamientos de --barrido en N hilos como\n"
                         "máximo (de forma predeterminada, uno por núcleo; el\n"
                         "resultado es el mismo)"}}},
+    DefOpcion{"--version", nullptr, 0, false, nullptr, false, nullptr,
+              [](const QString&, const QStringList&, Opciones& o, QString&) { return o.version = true; },
+              {{"--version", "muestra el nombre y la versión del programa"}}},
     DefOpcion{"--help", "-h", 0, false, nullptr, false, nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.ayuda = true; },
               {{"--help", "muestra esta ayuda"}}},

@@ -30,6 +30,7 @@ struct Opciones {
     bool horizontal = false;      // graphs of X or Vx instead of Y or Vy
     QStringList archivos;         // none: standard input; "-" also names it
     bool ayuda = false;
+    bool version = false;
     QStringList barrido;          // CAMPO DESDE HASTA PASO, as given
     QString grafico_barrido;
     QStringList familia;          // CAMPO V1,V2,..., as given

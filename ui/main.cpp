@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     QString no_es_texto;
     const tya::Argumentos argumentos = tya::argumentos_como_texto(argc, argv, args, no_es_texto)
                                            ? tya::leer_argumentos(args, QDir::currentPath())
-                                           : tya::Argumentos{{}, no_es_texto};
+                                           : tya::Argumentos{{}, no_es_texto, {}};
     if (!argumentos.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(argumentos.error));
         return 2;
@@ -35,7 +35,9 @@ int main(int argc, char** argv) {
     // Answered before any display is needed, so a script or a packager can ask it anywhere.
     if (!argumentos.respuesta.isEmpty()) {
         std::printf("%s", qPrintable(argumentos.respuesta));
-        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+        std::fprintf(stderr, "trayecta: no se pudo escribir la salida estándar.\n");
+        return 1;
     }
 
     // The whole window enlarged by one factor, which Qt takes only before its application exists.

@@ -401,8 +401,9 @@ TEST(Barrido, PasoDeMarcas) {
 // Every option of the table is in --help, is refused by name when its arguments are missing,
 // and with --barrido only the sweep's own options are taken.
 TEST(Calc, OpcionesDeLaTabla) {
-    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--help"};
+    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--help", "--version"};
     const QByteArray ayuda = correr({"--help"}).salida;
+    EXPECT_EQ(correr({"--version"}).salida, "trayecta-calc " TRAYECTA_VERSION "\n");
     for (const calc::DefOpcion& d : calc::definiciones_opciones()) {
         const QString x = QString::fromUtf8(d.nombre);
         SCOPED_TRACE(d.nombre);
