@@ -23,6 +23,15 @@ Esquina esquina_marcador(Fijo x, Fijo y, int escala, int16_t medio_ancho, int16_
     return {static_cast<float>(izq.real()), static_cast<float>(arr.real())};
 }
 
+int16_t color_siguiente(int16_t ncolor) {
+    int c = ncolor + 1;
+    if (c == 4) c = 6;
+    if (c == 7) c = 9;
+    if (c == 15) c = 3;
+    if (c < 3 || c > 14) c = 3;  // an out-of-cycle value restarts the cycle
+    return static_cast<int16_t>(c);
+}
+
 bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
                      double vxf, double vyf, double roz) {
     const int e = st.NExp - 1;
@@ -259,11 +268,7 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
 
     st.EnVuelo = 1;
     st.NExp = static_cast<int16_t>(st.NExp + 1);
-    st.NColor = static_cast<int16_t>(st.NColor + 1);
-    if (st.NColor == 4) st.NColor = 6;
-    if (st.NColor == 7) st.NColor = 9;
-    if (st.NColor == 15) st.NColor = 3;
-    if (st.NColor < 3 || st.NColor > 14) st.NColor = 3;  // an out-of-cycle value restarts the cycle
+    st.NColor = color_siguiente(st.NColor);
     if (st.NExp >= 11 || st.NExp < 1) st.NExp = 1;
     const int e = st.NExp - 1;
     EscritorRegistros(st, e).color(st.NColor);

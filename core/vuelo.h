@@ -56,6 +56,9 @@ enum class FinVuelo { Suelo, Impacto, Parada, Limite, Desborde };
 // Computes the next experiment. Returns how the flight ended.
 FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t medio_alto_blanco);
 
+// The palette index of the next experiment's colour: 3, 6, 9 to 14, and round again.
+int16_t color_siguiente(int16_t ncolor);
+
 // Writes row NExp - 1 of Extremos; false if that row does not exist.
 bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
                      double vxf, double vyf, double roz);
