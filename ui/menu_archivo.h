@@ -1,0 +1,53 @@
+#pragma once
+// The "&Archivo" menu: experiment files, the session log with its viewer and the start-up
+// offer to delete old logs, printing, and leaving the program.
+#include <QObject>
+#include <QStringList>
+
+#include "contexto.h"
+#include "files/bitacora.h"
+
+namespace tya {
+
+struct BarraMenus;
+class ImpresoraSistema;
+class PanelGraficos;
+class Trazas;
+
+class MenuArchivo : public QObject {
+    Q_OBJECT
+public:
+    MenuArchivo(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, ImpresoraSistema& impresora,
+                QObject* padre);
+
+    void guardar();
+    void recuperar();
+    void archivo_experiencias(int modo);  // 1 recovers, 2 saves
+    void ver_sesiones();
+    void alternar_documentacion();
+    void inicializar();      // starts a new session log
+    void cerrar_archivos();  // closes every open file of the program
+    void documentar_lanzamiento();
+    // `blanco`: the target is on the scene, so the report has its columns.
+    void imprimir_valores(bool blanco);
+    void imprimir_grafica();
+    void salir();
+
+    // The start-up steps of session documentation: the logs as counted then, the offer to
+    // delete them and a new log.
+    void documentacion_al_arrancar(const QStringList& logs);
+
+    const Bitacora& bitacora() const { return bitacora_; }
+    Trazas* trazas() const { return trazas_; }
+
+private:
+    ContextoVentana ctx_;
+    const BarraMenus& menus_;
+    PanelGraficos& graficos_;
+    ImpresoraSistema& impresora_;
+    Bitacora bitacora_;
+    QStringList File1;  // the .log files as counted at start-up, in alphabetical order
+    Trazas* trazas_ = nullptr;
+};
+
+}  // namespace tya
