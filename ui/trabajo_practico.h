@@ -1,5 +1,5 @@
 #pragma once
-// The practical-work panel Frame4: the text of tpract.txt, to read, copy and print.
+// The practical-work panel (control Frame4): the text of tpract.txt, to read, copy and print.
 #include <QGroupBox>
 
 class QPlainTextEdit;

@@ -20,9 +20,10 @@ VentanasTexto::VentanasTexto(const ContextoVentana& ctx, ImpresoraSistema& impre
     trabajo_practico_ = new TrabajoPractico(ctx_.escena, ctx_.dialogos, impresora_, ctx_.dir, ctx_.vista);
     trabajo_practico_->hide();
     connect(trabajo_practico_, &TrabajoPractico::cerrado, this, &VentanasTexto::escena_redibujada);
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &VentanasTexto::tic_de_arranque);
+    reloj_arranque_ = new QTimer(this);
+    reloj_arranque_->setObjectName(QStringLiteral("Timer1"));
+    reloj_arranque_->setInterval(100);
+    connect(reloj_arranque_, &QTimer::timeout, this, &VentanasTexto::tic_de_arranque);
 }
 
 // Before the text logic it reads goes: the window belongs to the main window and would outlive it.
@@ -67,13 +68,13 @@ void VentanasTexto::mostrar_sugerencias() {
     s.exec();
 }
 
-void VentanasTexto::arrancar_reloj() { Timer1->start(); }
+void VentanasTexto::arrancar_reloj() { reloj_arranque_->start(); }
 
 void VentanasTexto::tic_de_arranque() {
     ++ticks_;
     if (ticks_ > 4) {
         // Stopped first: the prompt is modal and the timer must not come back while it shows.
-        Timer1->stop();
+        reloj_arranque_->stop();
         double v = 0;
         if (leer_valor(QDir(ctx_.dir).filePath(QStringLiteral("sugiere")), v) && v == 1) mostrar_sugerencias();
     }

@@ -51,7 +51,7 @@ private:
     QPointer<CajaValores> caja_;
     TrabajoPractico* trabajo_practico_ = nullptr;
     QPointer<VisorAyuda> ayuda_;
-    QTimer* Timer1 = nullptr;
+    QTimer* reloj_arranque_ = nullptr;
     int16_t ticks_ = 0;
 };
 

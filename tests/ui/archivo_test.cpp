@@ -93,12 +93,12 @@ private slots:
         QList<int> cuentas;
         QString copiado;
         al_abrirse<Trazas>([&](Trazas* t) {
-            cuentas << t->File1->count();
-            t->File1->setCurrentRow(0);
-            QTest::mouseClick(t->Command2, Qt::LeftButton);
-            QTest::mouseClick(t->Command3, Qt::LeftButton);
+            cuentas << t->lista->count();
+            t->lista->setCurrentRow(0);
+            QTest::mouseClick(t->aceptar, Qt::LeftButton);
+            QTest::mouseClick(t->boton_copiar, Qt::LeftButton);
             copiado = QGuiApplication::clipboard()->text();
-            QTest::mouseClick(t->Command1, Qt::LeftButton);
+            QTest::mouseClick(t->boton_cerrar, Qt::LeftButton);
         });
         p.menu("recup_sesion");
         QCOMPARE(copiado, QStringLiteral("05_12_2026\r\n \r\nuna linea\r\n"));
@@ -124,8 +124,8 @@ private slots:
         p.w->comandos().lanzar();
         QCOMPARE(leer(ruta), cabecera + linea + linea);
         al_abrirse<Trazas>([&](Trazas* t) {
-            cuentas << t->File1->count();
-            t->Command1_Click();
+            cuentas << t->lista->count();
+            t->cerrar();
         });
         p.menu("recup_sesion");
         QCOMPARE(cuentas, (QList<int>{2, 2}));
@@ -142,7 +142,7 @@ private slots:
         };
         QString texto;
         al_abrirse<DialogoLogs>([&](DialogoLogs* d) {
-            texto = d->Text1->toPlainText();
+            texto = d->cuenta->toPlainText();
             QTest::keyClick(d, Qt::Key_Return);
         });
         Puesto p(logs);
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(QDir(p.dir.path()).entryList({"*.log"}, QDir::Files), QStringList{"uno.log"});
         QVERIFY(p.st->Trazo == 0 && !p.w->accion("menu_trazo")->isChecked());
 
-        al_abrirse<DialogoLogs>([](DialogoLogs* d) { QTest::mouseClick(d->CancelButton, Qt::LeftButton); });
+        al_abrirse<DialogoLogs>([](DialogoLogs* d) { QTest::mouseClick(d->cancelar, Qt::LeftButton); });
         Puesto q(logs);
         QCOMPARE(QDir(q.dir.path()).entryList({"?.log", "??_??.log"}, QDir::Files).size(), 4);
         QVERIFY(q.st->Trazo == 1 && q.w->accion("menu_trazo")->isChecked() && q.w->archivo().bitacora().abierta());
