@@ -20,7 +20,6 @@ public:
     // The main window became active: the background colour is read again.
     void ventana_activada();
 
-    const Raton& raton() const { return raton_; }
     FormTabla* formtabla() const { return formtabla_; }
 
 private:

@@ -25,10 +25,6 @@ void Marcadores::mover(QWidget* m, Esquina e) {
     m->move(static_cast<int>(std::lround(ctx_.sup.x_px(e.izquierda))), static_cast<int>(std::lround(ctx_.sup.y_px(e.arriba))));
 }
 
-QPointF Marcadores::esquina_en_escena(const QWidget* m) const {
-    return {ctx_.sup.x_unidades(m->x()), ctx_.sup.y_unidades(m->y())};
-}
-
 void Marcadores::colocar_cruz(Esquina e) { mover(cruz_, e); }
 void Marcadores::colocar_blanco(Esquina e) { mover(blanco_, e); }
 

@@ -2,7 +2,6 @@
 // The launch-point cross and the target on the scene: placed at their parameters, dragged to
 // new places, and the target placed and removed from the menu "&Blanco".
 #include <QObject>
-#include <QPointF>
 
 #include "contexto.h"
 #include "core/vuelo.h"
@@ -32,9 +31,6 @@ public:
 
     Marcador* cruz() const { return cruz_; }
     Marcador* blanco() const { return blanco_; }
-    int arrastre() const { return Arrastre; }
-    // The window's position in scene units of a marker's top-left corner.
-    QPointF esquina_en_escena(const QWidget* marcador) const;
 
 private:
     void mover(QWidget* m, Esquina e);

@@ -38,7 +38,6 @@ public:
     void documentacion_al_arrancar(const QStringList& logs);
 
     const Bitacora& bitacora() const { return bitacora_; }
-    Trazas* trazas() const { return trazas_; }
 
 private:
     ContextoVentana ctx_;
