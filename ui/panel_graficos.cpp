@@ -31,13 +31,6 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
       sup_grafico_(std::make_unique<Superficie>(nueva_caja_grafico(CajaGrafico::Curvas))) {
     setObjectName(QStringLiteral("Frame3"));
     setAutoFillBackground(true);
-    comparacion_posiciones_ = new PanelComparacion({"Comparaposi", "ComparaP", "Command2", "cierracomparaP"},
-                                                   QStringLiteral("Posiciones Y"), CajaGrafico::ComparaP, padre);
-    comparacion_velocidades_ = new PanelComparacion({"Velocidades", "ComparaV", "Command3", "Command1"},
-                                                    QStringLiteral("Velocidades Vy"), CajaGrafico::ComparaV, padre);
-    connect(comparacion_posiciones_, &PanelComparacion::cerrar_pedido, this, &PanelGraficos::cerrar_comparacion_posiciones);
-    connect(comparacion_velocidades_, &PanelComparacion::cerrar_pedido, this, &PanelGraficos::cerrar_comparacion_velocidades);
-
     auto* g = new QGridLayout(this);
     g->setContentsMargins(6, 4, 6, 6);
     grafico_ = new VistaSuperficie(*sup_grafico_, this);
@@ -59,6 +52,13 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
     g->addWidget(cabecera_, 0, 1);
     g->addWidget(tabla_, 1, 1, 5, 1);
     g->addWidget(crear_lado(), 0, 2, 6, 1);
+    // After the panel's own controls, so Tab goes through these first.
+    comparacion_posiciones_ = new PanelComparacion({"Comparaposi", "ComparaP", "Command2", "cierracomparaP"},
+                                                   QStringLiteral("Posiciones Y"), CajaGrafico::ComparaP, padre);
+    comparacion_velocidades_ = new PanelComparacion({"Velocidades", "ComparaV", "Command3", "Command1"},
+                                                    QStringLiteral("Velocidades Vy"), CajaGrafico::ComparaV, padre);
+    connect(comparacion_posiciones_, &PanelComparacion::cerrar_pedido, this, &PanelGraficos::cerrar_comparacion_posiciones);
+    connect(comparacion_velocidades_, &PanelComparacion::cerrar_pedido, this, &PanelGraficos::cerrar_comparacion_velocidades);
 
     // Right of the scene's 6450 m, below the parameter panels, so no mark is covered.
     const int x = static_cast<int>(ctx_.sup.x_px(6600));

@@ -16,10 +16,12 @@
 #include "inspeccion.h"
 #include "marcadores.h"
 #include "menu_archivo.h"
+#include "panel_comparacion.h"
 #include "panel_graficos.h"
 #include "panel_lanzamiento.h"
 #include "platform/dialogos.h"
 #include "platform/impresora_sistema.h"
+#include "trabajo_practico.h"
 #include "ventanas_texto.h"
 
 namespace tya {
@@ -43,11 +45,15 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     impresora_ = std::make_unique<ImpresoraSistema>(dir_);
     menus_ = crear_barra_menus(menuBar());
 
-    // Created in the order they lie on the scene, the later over the earlier.
+    // Created in the order Tab goes through their controls; they lie on the scene in the same
+    // order, the later over the earlier, except the practical work, which lies over the graphs.
     const ContextoVentana ctx{st, dialogos_, reloj_, dir_, *sup_, *escena_, vista_};
     lanzamiento_ = std::make_unique<PanelLanzamiento>(ctx, nullptr);
-    graficos_ = new PanelGraficos(ctx, vista_);
     textos_ = std::make_unique<VentanasTexto>(ctx, *impresora_);
+    graficos_ = new PanelGraficos(ctx, vista_);
+    for (QWidget* w : {static_cast<QWidget*>(graficos_), static_cast<QWidget*>(&graficos_->comparacion_posiciones()),
+                       static_cast<QWidget*>(&graficos_->comparacion_velocidades())})
+        w->stackUnder(textos_->trabajo_practico());
     crear_rotulos();
     marcadores_ = std::make_unique<Marcadores>(ctx, *lanzamiento_, menus_, nullptr);
     inspeccion_ = std::make_unique<InspeccionMuestra>(ctx, nullptr);
