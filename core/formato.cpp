@@ -116,13 +116,13 @@ QString ajustar(const QString& texto, int ancho) {
 
 namespace {
 // Reads a number from position p; returns the characters consumed (0 if none).
-qsizetype leer(const QString& t, qsizetype p, bool coma, double& valor) {
+qsizetype leer(const QString& t, qsizetype p, double& valor) {
     const qsizetype inicio = p;
     QString n;
     if (p < t.size() && (t[p] == QLatin1Char('-') || t[p] == QLatin1Char('+'))) n += t[p++];
     bool dig = false;
     while (p < t.size() && t[p].isDigit() && t[p].unicode() < 128) { n += t[p++]; dig = true; }
-    if (p < t.size() && (t[p] == QLatin1Char('.') || (coma && t[p] == QLatin1Char(',')))) {
+    if (p < t.size() && (t[p] == QLatin1Char('.') || t[p] == QLatin1Char(','))) {
         n += QLatin1Char('.');
         ++p;
         while (p < t.size() && t[p].isDigit() && t[p].unicode() < 128) { n += t[p++]; dig = true; }
@@ -140,14 +140,14 @@ double leer_numero(const QString& texto) {
     qsizetype p = 0;
     while (p < texto.size() && (texto[p] == QLatin1Char(' ') || texto[p] == QLatin1Char('\t'))) ++p;
     double v = 0;
-    leer(texto, p, false, v);
+    leer(texto, p, v);
     return v;
 }
 
 bool leer_numero_completo(const QString& texto, double& valor) {
     const QString t = texto.trimmed();
     if (t.isEmpty()) return false;
-    const qsizetype n = leer(t, 0, true, valor);
+    const qsizetype n = leer(t, 0, valor);
     return n > 0 && n == t.size() && std::isfinite(valor);
 }
 

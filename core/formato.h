@@ -27,11 +27,11 @@ QString formato(double v, const QString& mascara, QChar separador);
 // Left-justified in a field of the given width: padded with blanks or cut.
 QString ajustar(const QString& texto, int ancho);
 
-// The number at the start of a text: blanks skipped, optional sign, digits, "." and digits;
-// reading stops at the first character that cannot continue it; nothing readable gives 0.
+// The number at the start of a text: blanks skipped, optional sign, digits, a decimal
+// separator ("." or ",", whatever the locale) and digits; reading stops at the first
+// character that cannot continue it, a second separator included; nothing readable gives 0.
 double leer_numero(const QString& texto);
-// Like leer_numero, but accepts "," as the decimal separator too; false if nothing is read
-// or something else follows.
+// Like leer_numero, but false if nothing is read or something else follows.
 bool leer_numero_completo(const QString& texto, double& valor);
 
 // The system's decimal separator.

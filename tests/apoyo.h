@@ -1,6 +1,7 @@
 #pragma once
 // A headless set-up for tests: state, scene surface, a clock that does not wait, scripted boxes.
 #include "archivos.h"
+#include "separador.h"
 #include <QFile>
 #include <memory>
 #include <vector>

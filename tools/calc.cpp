@@ -11,6 +11,7 @@
 
 #include "barrido.h"
 #include "core/carpeta_trabajo.h"
+#include "core/entrada_parametros.h"
 #include "core/formato.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
@@ -29,12 +30,11 @@ namespace {
 
 enum Campo { cXo, cYo, cVo, cAng, cAire, cViento, cR, cDens, cCd, cXoB, cYoB, cVxb, cVyb };
 
-// Param index of each field checked against Max/Min; 0 for the fields with rules of their own.
-constexpr int kParamDeCampo[kCamposConBlanco] = {iXo, iYo, iVo, iAng, 0, iViento, iR, 0, 0, iXoB, iYoB, iVxb, iVyb};
+// The launch value of each field, as the entry rules know it.
+constexpr int kDatoDeCampo[kCamposConBlanco] = {iXo, iYo, iVo, iAng, dAire, iViento, iR, dDensidad, dCd,
+                                                iXoB, iYoB, iVxb, iVyb};
 
 int campos_dados(const Lanzamiento& l) { return l.blanco ? kCamposConBlanco : kCamposLanzamiento; }
-
-bool entero_primero(int k) { return k == cXo || k == cYo || k == cXoB || k == cYoB; }
 
 QString campo_txt(int k) { return QStringLiteral("campo %1 (%2)").arg(k + 1).arg(nombre_campo(k)); }
 
@@ -82,22 +82,10 @@ Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
 
 bool comprobar(Lanzamiento& l, const ValoresInic& lim, QString& error) {
     for (int k = 0; k < campos_dados(l); ++k) {
-        double& v = l.v[k];
-        if (entero_primero(k)) v = std::floor(v);
-        QString rango;  // set when the value lies outside it
-        if (const int i = kParamDeCampo[k]; i != 0) {
-            // Compared as read: a value beyond the fixed-point range must be refused, not converted.
-            if (v > lim.max[i].real() || v < lim.min[i])
-                rango = QStringLiteral("de %1 a %2").arg(lim.min[i]).arg(forma_archivo(lim.max[i]));
-        } else if (k == cAire && v != 0 && v != 1) {
-            rango = QStringLiteral("0 o 1");
-        } else if (k == cDens && (v < 0.01 || v > 20)) {
-            rango = QStringLiteral("de 0.01 a 20");
-        } else if (k == cCd && v != 0.4 && v != 0.2) {
-            rango = QStringLiteral("0.4 o 0.2");
-        }
-        if (!rango.isEmpty()) {
-            error = fuera_de_rango(l, k, rango);
+        const ValorEntrado v = comprobar_entrada(kDatoDeCampo[k], l.v[k], lim.max, lim.min);
+        l.v[k] = v.valor;
+        if (!v.aceptado()) {
+            error = fuera_de_rango(l, k, v.permitido);
             return false;
         }
     }
@@ -166,7 +154,7 @@ void poner_lanzamiento(const Lanzamiento& l, const ValoresInic& inic, EstadoExp&
     // Each line stands alone: a launch without target fields keeps the start-up target values.
     for (int i = 1; i <= 10; ++i) st.Param[i] = inic.valor[i];
     for (int k = 0; k < campos_dados(l); ++k)
-        if (const int i = kParamDeCampo[k]; i != 0) st.Param[i] = Fijo::desde(l.v[k]);
+        if (const int i = kDatoDeCampo[k]; i >= iVo && i <= iViento) st.Param[i] = Fijo::desde(l.v[k]);
     st.Aire = static_cast<int16_t>(l.v[cAire]);
     st.Densidad = Fijo::desde(l.v[cDens]);
     st.Cd = Fijo::desde(l.v[cCd]);

@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs (only those missing) and builds into build/.
+# Installs the Debian packages the build needs (only those missing), generates the Spanish
+# locale the tests run under when it is missing, and builds into build/.
 # Extra arguments go to cmake's configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev)
+paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev locales)
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
 done
+SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
 if [ ${#faltan[@]} -gt 0 ]; then
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${faltan[@]}"
+fi
+# Every test runs under C.UTF-8 and again under es_ES.UTF-8 (the comma as decimal separator).
+if ! locale -a 2>/dev/null | grep -qix 'es_ES\.utf-\?8'; then
+  $SUDO sed -i 's/^# *\(es_ES\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^es_ES\.UTF-8 UTF-8' /etc/locale.gen || echo 'es_ES.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
 fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build build -j"$(nproc)"

@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "calc.h"
+#include "platform/consola.h"
 
 int main(int argc, char** argv) {
+    tya::silenciar_avisos_qt();
     // Graph labels need the font machinery of a GUI application, but no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

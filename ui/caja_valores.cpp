@@ -85,6 +85,8 @@ void CajaValores::mostrar_valores_extremos(bool blanco) {
     aplicar();
 }
 
+const TextoEnColumnas& CajaValores::texto() const { return textos_.vista().texto; }
+
 void CajaValores::aplicar() {
     const VistaCaja& v = textos_.vista();
     if (!v.visible) {

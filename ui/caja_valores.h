@@ -10,6 +10,7 @@ namespace tya {
 
 class CajaTextos;
 enum class TemaTexto;
+class TextoEnColumnas;
 class Dialogos;
 class Impresora;
 struct EstadoExp;
@@ -31,6 +32,8 @@ public:
     void cerrar_o_seguir();
     // Makes the window what the text logic says: caption, geometry, buttons, pictures, text.
     void aplicar();
+    // The text the window prints.
+    const TextoEnColumnas& texto() const;
 
 signals:
     // The scene was redrawn on closing.

@@ -1,17 +1,43 @@
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 
+#include "arranque.h"
+#include "core/argumentos.h"
 #include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
+#include "files/preferencias.h"
 #include "form2.h"
+#include "platform/consola.h"
 #include "platform/dialogos_qt.h"
 #include "platform/reloj.h"
+#include "menu_archivo.h"
 #include "principal.h"
+#include "tamano_ventana.h"
 
 int main(int argc, char** argv) {
+    tya::silenciar_avisos_qt();
+    // Read before any window: only a typed command can carry a wrong one (a file manager passes
+    // one file), so it is answered on that terminal, with a status a script can test.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const tya::Argumentos argumentos = tya::leer_argumentos(args, QDir::currentPath());
+    if (!argumentos.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(argumentos.error));
+        return 2;
+    }
+
+    // The whole window enlarged by one factor, which Qt takes only before its application exists.
+    tya::Preferencias preferencias;
+    const bool factor_fijado = tya::fijar_factor_al_arrancar(argc, argv, preferencias.tamano());
     QApplication app(argc, argv);
+    if (factor_fijado) tya::quitar_factor_del_entorno();
+    app.installEventFilter(new tya::ALaVista(&app));
+
     QApplication::setApplicationName(QStringLiteral("Trayecta"));
     QTranslator qt_es;
     if (qt_es.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -32,9 +58,13 @@ int main(int argc, char** argv) {
 
     tya::Princip ventana(*estado, dialogos, reloj, carpeta);
     dialogos.padre(&ventana);
+    // The window-size submenu, the recent files and files dropped from the file manager.
+    tya::completar_ventana(ventana, preferencias, dialogos);
     if (!ventana.cargar()) return 1;
     // Without a window manager a maximize request is not honoured: take the screen's size first.
     if (QScreen* pantalla = QGuiApplication::primaryScreen()) ventana.setGeometry(pantalla->availableGeometry());
     ventana.showMaximized();
+    // The file named on the command line, once the window is up, as "Recuperar" would read it.
+    if (!argumentos.archivo.isEmpty()) QTimer::singleShot(0, &ventana, [&] { ventana.archivo().abrir_experiencias(argumentos.archivo); });
     return app.exec();
 }

@@ -54,8 +54,23 @@ void MenuArchivo::archivo_experiencias(int modo) {
         const ResultadoArchivo r = grabar_experiencias(st, ruta);
         cerrar_archivos();
         if (!r) ctx_.dialogos.mensaje(r.error);
+        if (r && archivo_usado) archivo_usado(ruta);
         return;
     }
+    recuperar_de(ruta);
+}
+
+bool MenuArchivo::puede_recuperar() const { return ctx_.st.EnVuelo != 1 && menus_.recuperar->isEnabled(); }
+
+void MenuArchivo::abrir_experiencias(const QString& ruta) {
+    if (!puede_recuperar()) return;
+    ctx_.escena.borrar_escena(ctx_.st.MedioAnchoBlanco, ctx_.st.MedioAltoBlanco);
+    ctx_.refrescar_escena();
+    recuperar_de(ruta);
+}
+
+void MenuArchivo::recuperar_de(const QString& ruta) {
+    EstadoExp& st = ctx_.st;
     const ResultadoArchivo r = recuperar_experiencias(st, ruta, [this](const QString& t) { graficos_.mostrar_numero(t); });
     cerrar_archivos();
     if (!r) {
@@ -70,6 +85,7 @@ void MenuArchivo::archivo_experiencias(int modo) {
     for (QAction* a : menus_.de_experiencias()) a->setEnabled(true);
     // An open panel drew from the records before they were read; show what was read.
     graficos_.numero_cambiado();
+    if (archivo_usado) archivo_usado(ruta);
 }
 
 void MenuArchivo::cerrar_archivos() { bitacora_.cerrar(); }

@@ -3,6 +3,7 @@
 // offer to delete old logs, printing, and leaving the program.
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 #include "contexto.h"
 #include "files/bitacora.h"
@@ -23,6 +24,12 @@ public:
     void guardar();
     void recuperar();
     void archivo_experiencias(int modo);  // 1 recovers, 2 saves
+    // A file named outside the dialog (command line, a drop, the recent list), recovered as
+    // "Recuperar" does; refused when "Recuperar" would be (a flight, a placed target).
+    bool puede_recuperar() const;
+    void abrir_experiencias(const QString& ruta);
+    // Told of every file saved or recovered (the recent list).
+    std::function<void(const QString&)> archivo_usado;
     void ver_sesiones();
     void alternar_documentacion();
     void inicializar();      // starts a new session log
@@ -40,6 +47,8 @@ public:
     const Bitacora& bitacora() const { return bitacora_; }
 
 private:
+    void recuperar_de(const QString& ruta);
+
     ContextoVentana ctx_;
     const BarraMenus& menus_;
     PanelGraficos& graficos_;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/entrada_parametros.h"
 #include "core/experiment_state.h"
 #include "core/formato.h"
 #include "platform/dialogos.h"
@@ -215,24 +216,22 @@ void PanelLanzamiento::entrada_cambiada(int i) {
     // A text that came without a key press (pasted with the mouse, set by the program) must
     // not put back the value of another box.
     if (anterior_de_ != i) recordar_anterior(i);
-    double v = leer_numero(entradas_[i]->text());
-    if (i >= iXo && i <= iYoB && std::isfinite(v)) {
-        v = std::floor(v);
-        const QString entero = QString::number(v, 'f', 0);
+    const ValorEntrado v = comprobar_entrada(i, entradas_[i]->text(), Lectura::Caja, st.Max, st.Min);
+    if (v.metros_enteros && std::isfinite(v.valor)) {
+        const QString entero = QString::number(v.valor, 'f', 0);
         if (entradas_[i]->text() != entero) {
             // The new text runs this check again, on the whole number.
             poner_texto(i, entero);
             return;
         }
     }
-    // Compared as doubles, so a value too large for the fixed-point range is refused, never converted.
-    if (!(v <= st.Max[i].real() && v >= st.Min[i])) {
+    if (!v.aceptado()) {
         if (i != iXo && i != iYo) ctx_.dialogos.mensaje(QStringLiteral("Valor fuera de rango"));
         st.Param[i] = Anterior;
         poner_texto(i, forma_archivo(Anterior));
         entradas_[i]->setFocus();
     } else {
-        st.Param[i] = Fijo::desde(v);
+        st.Param[i] = Fijo::desde(v.valor);
     }
     if (i == iXo || i == iYo) ctx_.escena.colocar_cruz();
     if (i == iXoB || i == iYoB) ctx_.escena.colocar_blanco();
@@ -271,12 +270,9 @@ void PanelLanzamiento::elegir_material(int posicion) {
     if (r.isEmpty()) return plomo();
     material_->setEditText(QStringLiteral("Material: d = ") + r);
     material_->lineEdit()->setCursorPosition(0);  // a text wider than the list shows its beginning
-    const double d = leer_numero(r);
-    bool simple = true;
-    for (QChar c : r)
-        if (!(c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))) simple = false;
-    if (!simple || d < 0.01 || d > 20) return plomo();
-    st.Densidad = Fijo::desde(d);
+    const ValorEntrado d = comprobar_entrada(dDensidad, r, Lectura::Respuesta, st.Max, st.Min);
+    if (!d.aceptado()) return plomo();
+    st.Densidad = Fijo::desde(d.valor);
 }
 
 void PanelLanzamiento::elegir_forma(int posicion) {

@@ -51,7 +51,9 @@ TEST(Formato, FormasYMascaras) {
 }
 
 TEST(Formato, LecturaDeNumeros) {
-    const std::pair<const char*, double> casos[] = {{"1,5", 1}, {"12.7", 12.7}, {"  -3x", -3}, {"", 0}, {"abc", 0}, {".", 0}};
+    // Either separator, in any locale; reading stops at a second one.
+    const std::pair<const char*, double> casos[] = {{"1,5", 1.5}, {"1,5,2", 1.5}, {"1.5,2", 1.5}, {"12.7", 12.7},
+                                                    {"  -3x", -3},  {"", 0},        {"abc", 0},     {".", 0}};
     for (const auto& [t, v] : casos) EXPECT_EQ(leer_numero(QString::fromLatin1(t)), v) << t;
     double v = 0;
     EXPECT_TRUE(leer_numero_completo(" 2,5 ", v) && v == 2.5);

@@ -32,8 +32,7 @@ Corrida correr(const QStringList& args, const QByteArray& entrada = {}) {
     return {rc, out.data(), err.data()};
 }
 
-// The output with the point as decimal separator, whatever the locale gives.
-QByteArray con_punto(QByteArray t) { return t.replace(QString(separador_local()).toLatin1(), "."); }
+using prueba::con_separador;
 
 // Rows of a table without the CR LF, split into fields.
 QList<QList<QByteArray>> filas(const QByteArray& t) {
@@ -54,7 +53,7 @@ const QByteArray kResumen = "1\t20\t14.40\t1018.19\n2\t16\t11.27\t469.76\n";
 TEST(Calc, EntradasAceptadas) {
     const Corrida c = correr({}, kVacio + kAire);
     ASSERT_EQ(c.rc, calc::kSalidaBien) << c.errores.toStdString();
-    EXPECT_EQ(con_punto(c.salida), kResumen);
+    EXPECT_EQ(c.salida, con_separador(kResumen));
 
     // A session log as the program writes it: the header lines are skipped.
     prueba::Banco b;
@@ -62,21 +61,21 @@ TEST(Calc, EntradasAceptadas) {
     log += linea_lanzamiento(*b.st, QLatin1Char('.')) + "\r\n";
     b.st->Aire = 1;
     log += linea_lanzamiento(*b.st, QLatin1Char(',')) + "\r\n";
-    EXPECT_EQ(con_punto(correr({}, log.toUtf8()).salida), kResumen);
+    EXPECT_EQ(correr({}, log.toUtf8()).salida, con_separador(kResumen));
 
     // Commas as decimal points, tabs, blank lines, a file named on the command line, "-" for
     // standard input among files.
     QTemporaryDir dir;
     const QString ruta = dir.filePath("lanzamientos.txt");
     prueba::escribir(ruta, "\n0\t0\t100,0\t45,0 0 0 1,0 11,3 0,4\r\n\n  0 0 100.00 45 1 0 1 11.30 0.40  \n");
-    EXPECT_EQ(con_punto(correr({ruta, "-"}, kVacio).salida), kResumen + "3\t20\t14.40\t1018.19\n");
+    EXPECT_EQ(correr({ruta, "-"}, kVacio).salida, con_separador(kResumen + "3\t20\t14.40\t1018.19\n"));
 
     // Thirteen fields place a target for that launch only: the vacuum flight passes (500, 254.7).
-    const QList<QByteArray> l = con_punto(correr({}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0\n" + kVacio +
-                                                        "0 0 100 45 0 0 1 11.3 0.4 1500 0 0 0\n").salida).split('\n');
+    const QList<QByteArray> l = correr({}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0\n" + kVacio +
+                                               "0 0 100 45 0 0 1 11.3 0.4 1500 0 0 0\n").salida.split('\n');
     EXPECT_TRUE(l[0].endsWith("\tImpacto")) << l[0].toStdString();
-    EXPECT_EQ(l[1], "2\t20\t14.40\t1018.19") << "a later launch without target fields has no target";
-    EXPECT_EQ(l[2], "3\t20\t14.40\t1018.19") << "a target far away is never hit";
+    EXPECT_EQ(l[1], con_separador("2\t20\t14.40\t1018.19")) << "a later launch without target fields has no target";
+    EXPECT_EQ(l[2], con_separador("3\t20\t14.40\t1018.19")) << "a target far away is never hit";
 }
 
 TEST(Calc, Rechazos) {
@@ -84,7 +83,7 @@ TEST(Calc, Rechazos) {
     const QString tya = dir.filePath("nada.TYA"), png = dir.filePath("nada.png");
     struct Caso { QStringList args; QByteArray entrada; QStringList palabras; };
     const QList<Caso> casos = {
-        {{}, kVacio + "0 0 400 45 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "línea 2", "campo 3 (Vo)"}},
+        {{}, kVacio + "0 0 400 45 0 0 1 11.3 0.4\n", {"campo 3 (Vo): Valor fuera de rango (400; de 0 a 340)", "línea 2"}},
         {{}, "0 0 1000000000000000000000000000000 45 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Vo"}},
         {{}, "0 0 100 180.5 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Ang"}},
         {{}, "0 0 100 45 0 0 1 11.3 0.4 7000 0 0 0\n", {"Valor fuera de rango", "XoB"}},
@@ -93,9 +92,9 @@ TEST(Calc, Rechazos) {
         {{}, kVacio + "\n0 0 100 45 0 0 1 11.3\n", {"línea 3", "campos"}},
         {{}, "0 0 100 45 0 0 1 11.3 0.4 1\n", {"campos"}},
         {{}, QByteArray(kVacio).repeated(11), {"línea 11", "diez"}},
-        {{}, "0 0 100 45 1 0 1 20.5 0.4\n", {"Valor fuera de rango", "Densidad"}},
-        {{}, "0 0 100 45 2 0 1 11.3 0.4\n", {"Valor fuera de rango", "Aire"}},
-        {{}, "0 0 100 45 1 0 1 11.3 0.3\n", {"Valor fuera de rango", "Cd"}},
+        {{}, "0 0 100 45 1 0 1 20.5 0.4\n", {"campo 8 (Densidad): Valor fuera de rango (20.5; de 0.01 a 20)"}},
+        {{}, "0 0 100 45 2 0 1 11.3 0.4\n", {"campo 5 (Aire): Valor fuera de rango (2; 0 o 1)"}},
+        {{}, "0 0 100 45 1 0 1 11.3 0.3\n", {"campo 9 (Cd): Valor fuera de rango (0.3; 0.4 o 0.2)"}},
         {{}, "0 0 100 45 0.5 0 1 11.3 0.4\n", {"Valor fuera de rango", "Aire"}},
         {{"--nada"}, kVacio, {"--nada"}},
         {{"--tabla", "alturas", "1"}, kVacio, {"alturas"}},
@@ -154,9 +153,8 @@ TEST(Calc, Salidas) {
     b.st->Cd = kCdForma[1];
     b.volar();
     EstadoExp& st = *b.st;
-    const QChar sep = separador_local();
-    QByteArray esperado = "0     0    100.0   45.0    0    0      1.0    11.3   0.4   \n";
-    esperado.replace('.', QString(sep).toLatin1());
+    const QChar sep = QLatin1Char(prueba::separador_esperado());
+    QByteArray esperado = con_separador("0     0    100.0   45.0    0    0      1.0    11.3   0.4   \n");
     esperado += (linea_lanzamiento(st, sep) + "\n").toUtf8();
     st.NGrafSel = 2;
     esperado += tabla_posiciones(st, sep).join("\r\n").toUtf8() + "\r\n";

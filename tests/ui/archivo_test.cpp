@@ -2,15 +2,21 @@
 // session log, its viewer and the start-up offer to delete logs, printing with no printer, and
 // the about, problem and practical-work windows. The file formats are pinned in files/.
 #include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include "core/formato.h"
+#include "core/columnas.h"
 #include "files/bitacora.h"
 #include "puesto.h"
+#include "files/archivos_recientes.h"
+#include "files/preferencias.h"
+#include "ui/archivos_recientes.h"
+#include "ui/arranque.h"
 #include "ui/caja_valores.h"
 #include "ui/dialogo_logs.h"
 #include "ui/trabajo_practico.h"
@@ -84,6 +90,55 @@ private slots:
                  qPrintable(p.dlg.mensajes.join('|')));
     }
 
+    void abrir_desde_fuera_y_recientes() {
+        Puesto p({}, false);
+        Preferencias pref(p.dir.filePath("trayecta.conf"));
+        const QString perdido = p.dir.filePath("perdido.TYA");
+        pref.guardar_recientes({perdido});
+        MenuRecientes* recientes = completar_ventana(*p.w, pref, p.dlg);
+        QVERIFY(p.w->cargar());
+        p.w->comandos().lanzar();
+        const QString a = p.dir.filePath("a.TYA");
+        p.menu("Grabar", a);
+        QCOMPARE(pref.recientes(), (QStringList{a, perdido}));
+        QCOMPARE(recientes->entrada(1)->text(), titulo_reciente(1, a));
+
+        // A file dropped from the file manager: refused with a target placed, as "Recuperar"
+        // is, and then read as it reads it.
+        QMimeData datos;
+        datos.setUrls({QUrl::fromLocalFile(a)});
+        auto soltar = [&] {
+            QDragEnterEvent entra(QPoint(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
+            QApplication::sendEvent(p.w.get(), &entra);
+            QDropEvent suelta(QPointF(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
+            QApplication::sendEvent(p.w.get(), &suelta);
+            QCoreApplication::processEvents();
+            return entra.isAccepted() && suelta.isAccepted();
+        };
+        p.menu("Borrar");
+        p.menu("Blanco1");
+        QVERIFY(!soltar() && p.st->NExp == 0 && !recientes->entrada(1)->isEnabled());
+        p.menu("Blanco1");
+        QVERIFY(soltar() && p.st->NExp == 1 && p.activos({"Grabar", "menu_posiciones"}) && p.dlg.mensajes.isEmpty());
+        datos.setUrls({QUrl::fromLocalFile(p.dir.filePath("INIC.DAT"))});
+        QVERIFY(!soltar());
+
+        // A recent file that is gone leaves the list with a message naming it; one that is there is read.
+        p.menu("Borrar");
+        recientes->entrada(2)->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(perdido) && pref.recientes() == QStringList{a});
+        recientes->entrada(1)->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(p.st->NExp, 1);
+
+        // The window size is kept for the next start, which the user is told.
+        auto* tamano = p.w->findChild<QMenu*>("menu_tamano");
+        QVERIFY(tamano->actions().first()->isChecked() && tamano->actions().size() == 7);
+        p.w->findChild<QAction*>("tamano_150")->trigger();
+        QVERIFY(pref.tamano() == 150 && p.dlg.mensajes.last().contains(QStringLiteral("próxima vez")));
+    }
+
     void documentar_sesion_y_visor() {
         Puesto p;
         escribir(p.dir.filePath("sesion.log"), "05_12_2026\r\n \r\nuna linea\r\n");
@@ -108,7 +163,9 @@ private slots:
         const QStringList logs = QDir(p.dir.path()).entryList({"??_??.log"}, QDir::Files);  // named by the time
         QCOMPARE(logs.size(), 1);
         const QString ruta = p.dir.filePath(logs[0]);
-        const QByteArray linea = (linea_lanzamiento(*p.st, separador_local()) + "\r\n").toUtf8();
+        // A speed typed with a comma is the speed of the log line, in the locale's form.
+        p.w->lanzamiento().entrada(1)->setText("52,5");
+        const QByteArray linea = con_separador("0     0    52.5    45.0    0    0      1.0    11.3   0.4   \r\n");
         const QByteArray cabecera = leer(ruta);
         p.w->comandos().lanzar();
         QCOMPARE(leer(ruta), cabecera + linea);
@@ -170,10 +227,15 @@ private slots:
         QTest::mouseClick(boton(c, "Salir3"), Qt::LeftButton);
         QVERIFY(!c->isVisible() && !p.w->superficie_escena().retenido());
 
+        p.w->lanzamiento().entrada(1)->setText("52,5");
         p.w->comandos().lanzar();
         p.menu("menu_valores");
         QTest::mouseClick(boton(c, "Copiar"), Qt::LeftButton);
         QVERIFY(p.st->TextoCopia.count("\r\n") == 3 && QGuiApplication::clipboard()->text() == p.st->TextoCopia);  // header, empty line, one flight
+        // The window shows the locale's separator; the copy always the point.
+        QCOMPARE(c->texto().lineas().value(2),
+                 con_separador(QStringLiteral("    0         0         52.5      45        0         281       70       7.6    37.1    -37.0")));
+        QVERIFY(p.st->TextoCopia.split("\r\n").value(2).startsWith(" 0\t 0\t 52.5\t 45\t 0\t 281\t 70\t 7.5"));
         p.menu("ImprVal");
         impresos(p, "valores-extremos", 1);
         // The image of the window: retained mode is left as it was found.

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "puesto.h"
+#include "ui/ayuda.h"
 #include "ui/formtabla.h"
 #include "ui/sugiere.h"
 
@@ -52,16 +53,16 @@ private slots:
         teclear(p, 1, "350");
         QVERIFY(p.dlg.mensajes == QStringList{"Valor fuera de rango"} && p.st->Param[iVo] == Fijo::entero(35) &&
                 p.w->lanzamiento().entrada(1)->text() == "35");
-        // A letter is discarded with a beep; "1,5" reads as 1.
+        // A letter is discarded with a beep; the comma is a decimal separator like the point.
         teclear(p, 2, "1a,5");
-        QVERIFY(p.dlg.pitidos == 1 && p.w->lanzamiento().entrada(2)->text() == "1,5" && p.st->Param[iAng] == Fijo::entero(1));
+        QVERIFY(p.dlg.pitidos == 1 && p.w->lanzamiento().entrada(2)->text() == "1,5" && p.st->Param[iAng] == Fijo::desde(1.5));
         // Positions typed or set beyond their maximum go back silently, each to its own previous
         // value; whole-number boxes take the whole part and move the cross; values beyond the
         // fixed-point range or a double's digits are refused with the message.
         p.dlg.mensajes.clear();
         const QPoint cruz = p.w->marcadores().cruz()->pos();
         const struct { bool tecleado; int caja; QString texto; int param; Fijo valor; int mensajes; } fijados[] = {
-            {true, 3, "7000", iXo, Fijo::entero(700), 0}, {false, 3, "12.7", iXo, Fijo::entero(12), 0},
+            {true, 3, "7000", iXo, Fijo::entero(700), 0}, {false, 3, "12,7", iXo, Fijo::entero(12), 0},
             {false, 4, "5000", iYo, Fijo(), 0}, {false, 9, "99999999999999999999999", iR, Fijo::entero(1), 1},
             {false, 6, QString(400, QLatin1Char('9')), iYoB, Fijo::entero(1000), 2}};
         for (const auto& c : fijados) {
@@ -88,7 +89,11 @@ private slots:
         QApplication::sendEvent(p.w->lanzamiento().entrada(2), &menu);
         QCOMPARE(p.w->lanzamiento().entrada(2)->text(), QStringLiteral("9"));
 
-        // The arrows step by 10 and 5 and refuse a step out of range; the pressed look is undone.
+        // The arrows step by 10 and 5 from the box's value, read with either separator, and
+        // refuse a step out of range; the pressed look is undone.
+        p.w->lanzamiento().entrada(1)->setText("52,5");
+        QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
+        QVERIFY(p.st->Param[iVo] == Fijo::desde(62.5) && p.w->lanzamiento().entrada(1)->text() == "62.5");
         p.dlg.mensajes.clear();
         p.w->lanzamiento().entrada(1)->setText("335");
         QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
@@ -98,8 +103,12 @@ private slots:
         QTest::mouseClick(p.w->lanzamiento().boton_bajar(2), Qt::LeftButton);
         QVERIFY(p.st->Param[iAng] == Fijo::entero(-5) && p.w->lanzamiento().boton_bajar(2)->superficie().imagen() == cara);
 
-        // "Otro material": anything but a plain number from 0.01 to 20 falls back to lead.
-        for (const char* malo : {"5,5", "25", "0.005", ""}) {
+        // "Otro material": anything but a plain number from 0.01 to 20 falls back to lead; the
+        // comma is a decimal separator there too.
+        p.dlg.respuestas_entrada.push_back("5,5");
+        p.w->lanzamiento().elegir_material(5);
+        QVERIFY(p.st->Densidad == Fijo::desde(5.5) && p.w->lanzamiento().material()->currentText() == "Material: d = 5,5");
+        for (const char* malo : {"5;5", "25", "0,005", ""}) {
             p.dlg.respuestas_entrada.push_back(QString::fromLatin1(malo));
             p.w->lanzamiento().elegir_material(5);
             QVERIFY(p.st->Densidad == Fijo::crudo(113000) && p.w->lanzamiento().material()->currentText() == "Plomo (d: 11.3)");
@@ -203,8 +212,11 @@ private slots:
         clic(p, "SpinDown2");
         QVERIFY(p.st->NGrafSel == 2 && p.w->graficos().numero()->text() == " 2" && p.w->graficos().tabla()->count() == muestras(p.st->Pos[1]) + 1);
         // Clipboard: the table text, the graph bitmap, the scene's retained image.
+        // Rows in the locale's form, in the list and on the clipboard.
+        QCOMPARE(p.w->graficos().tabla()->item(1)->text(), con_separador(QStringLiteral("0.75\t37.50\t62.14")));
         clic(p, "Command5");
         QCOMPARE(QGuiApplication::clipboard()->text(), p.st->TextoCopia);
+        QCOMPARE(p.st->TextoCopia.split("\r\n").value(1), p.w->graficos().tabla()->item(1)->text());
         clic(p, "Command6");
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->graficos().grafico().imagen_retenida()));
         p.menu("menu_copi_pant");
@@ -233,6 +245,27 @@ private slots:
         al_abrirse<Sugiere>([](Sugiere* s) { QTest::mouseClick(s->findChild<QPushButton*>("Cancelar"), Qt::LeftButton); });
         p.menu("menu_sugiere");
         QCOMPARE(leer(ruta), QByteArray(" 1 \r\n"));
+    }
+
+    void ayuda_entregada() {
+        // The shipped help names every menu command and panel, and "Buscar" looks into the
+        // topics' text, not only their titles.
+        Puesto p;
+        const QString ruta = QStringLiteral(TYA_DATOS "/tyayuda2.hlp");
+        QString todo;
+        for (const TemaAyuda& t : leer_ayuda(ruta)) todo += t.titulo + '\n' + t.texto + '\n';
+        QStringList nombres;
+        for (QMenu* m : p.w->findChildren<QMenu*>()) nombres << m->title().remove('&').trimmed();
+        for (QAction* a : p.w->findChildren<QAction*>())
+            if (!a->objectName().isEmpty()) nombres << a->text().remove('&').trimmed();  // not file names
+        for (QGroupBox* g : p.w->findChildren<QGroupBox*>())
+            if (g->objectName() != "Frame3") nombres << g->title().trimmed();
+        nombres << "Posiciones" << "Velocidades Instantaneas";  // the two captions the views give Frame3
+        for (const QString& n : nombres) QVERIFY2(todo.contains(n), qPrintable(n));
+        VisorAyuda v(ruta, 11);
+        v.findChild<QLineEdit*>("buscar")->setText(QStringLiteral("kg/m"));
+        auto* temas = v.findChild<QListWidget*>("temas");
+        QVERIFY(temas->count() > 0 && !temas->findItems(QStringLiteral("Valores Extremos"), Qt::MatchExactly).isEmpty());
     }
 };
 

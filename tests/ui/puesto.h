@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "archivos.h"
+#include "separador.h"
 #include "platform/dialogos.h"
 #include "platform/impresora_sistema.h"
 #include "platform/reloj.h"

@@ -1,0 +1,37 @@
+#pragma once
+// What the program keeps for the user between runs, in the user's configuration folder (never
+// in the working folder, which a whole class may share): the window size and the recent files.
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QSettings;
+
+namespace tya {
+
+class Preferencias {
+public:
+    // The user's own file ("Trayecta/trayecta.ini" in the configuration folder).
+    Preferencias();
+    // A file of one's choosing.
+    explicit Preferencias(const QString& archivo);
+    ~Preferencias();
+
+    // The chosen window size in percent, 0 for "Automático"; also 0 when the file is
+    // unreadable, corrupt or holds a size not offered.
+    int tamano() const;
+    // False when the file could not be written.
+    bool guardar_tamano(int porcentaje);
+
+    // The recent experiment files, newest first, at most five, without repeats.
+    QStringList recientes() const;
+    bool guardar_recientes(const QStringList& lista);
+
+    QString archivo() const;
+
+private:
+    bool escribir(const QString& clave, const QVariant& valor);
+    std::unique_ptr<QSettings> s_;
+};
+
+}  // namespace tya

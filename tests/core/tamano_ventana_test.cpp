@@ -1,0 +1,63 @@
+// The start-up factor and the command line: what a classroom screen and a file manager give.
+#include "core/tamano_ventana.h"
+
+#include <gtest/gtest.h>
+
+#include "core/argumentos.h"
+#include "scene/escena.h"
+
+using namespace tya;
+
+TEST(TamanoVentana, ElDisenoLlenaCadaPantallaYCabeEnLasChicas) {
+    // The ground band's width in the window's pixels at 100 %.
+    const double banda = 6450 * kAreaAnchoPx / (kEscenaX2 - kEscenaX1);
+    const struct { int ancho, alto; double factor; } casos[] = {
+        {1024, 768, 1.125}, {1366, 768, 1.5}, {1920, 1080, 2.125}, {3840, 2160, 4.25}, {800, 600, 1}};
+    for (const auto& c : casos) {
+        const double f = factor_automatico({c.ancho, c.alto});
+        EXPECT_EQ(f, c.factor) << c.ancho;
+        // Everything the window must show is on the screen, title bar included, once it fits at all.
+        if (c.ancho >= kTamanoDiseno.width()) {
+            EXPECT_TRUE(kTamanoDiseno.width() * f <= c.ancho && kTamanoDiseno.height() * f + kReservaTitulo <= c.alto) << c.ancho;
+        }
+        if (c.ancho >= 1920) {
+            EXPECT_GE(banda * f, 0.6 * c.ancho) << c.ancho;
+        }
+    }
+    EXPECT_EQ(tamano_valido(150), 150);
+    EXPECT_EQ(tamano_valido(175), 0);
+    EXPECT_EQ(tamano_valido(-1), 0);
+}
+
+TEST(TamanoVentana, UnaCajaQueSaleVuelveALaZona) {
+    const QRect zona(0, 20, 900, 500);
+    const struct { QRect caja; QPoint donde; } casos[] = {
+        {{100, 100, 300, 200}, {100, 100}},  // inside: stays
+        {{700, 400, 300, 200}, {600, 320}},  // beyond the right and bottom edges
+        {{-50, 0, 300, 200}, {0, 20}},       // before the left and top edges
+        {{100, 100, 1000, 600}, {0, 20}},    // larger than the zone: its corner inside
+    };
+    for (const auto& c : casos) EXPECT_EQ(a_la_vista(c.caja, zona), c.donde) << c.caja.x();
+}
+
+TEST(Argumentos, UnArchivoONadaYUnMensajeParaLoDemas) {
+    const struct { QStringList args; QString archivo; const char* error; } casos[] = {
+        {{}, {}, nullptr},
+        {{"clase.TYA"}, "/aula/clase.TYA", nullptr},
+        {{"../otra/x.tya"}, "/otra/x.tya", nullptr},
+        {{"--", "-raro.TYA"}, "/aula/-raro.TYA", nullptr},
+        {{"/tmp/a.TYA"}, "/tmp/a.TYA", nullptr},
+        {{"a.TYA", "b.TYA"}, {}, "sobra «b.TYA»"},
+        {{"-x"}, {}, "opción desconocida «-x»"},
+        {{"--ayuda", "a.TYA"}, {}, "opción desconocida «--ayuda»"},
+        {{""}, {}, "vacío"},
+    };
+    for (const auto& c : casos) {
+        const Argumentos a = leer_argumentos(c.args, "/aula");
+        EXPECT_EQ(a.archivo, c.archivo) << c.args.join(' ').toStdString();
+        if (c.error)
+            EXPECT_TRUE(a.error.contains(QString::fromUtf8(c.error)) && a.error.contains("Uso: trayecta")) << a.error.toStdString();
+        else
+            EXPECT_TRUE(a.error.isEmpty()) << a.error.toStdString();
+    }
+}

@@ -1,0 +1,49 @@
+// What is kept for the user: the window size and the recent experiment files.
+#include "files/preferencias.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "archivos.h"
+#include "files/archivos_recientes.h"
+
+using namespace tya;
+using namespace tya::prueba;
+
+TEST(Recientes, LosCincoUltimosSinRepetir) {
+    QStringList l;
+    for (const char* a : {"/d/a.TYA", "/d/b.TYA", "/d/c.TYA", "/d/d.TYA", "/d/e.TYA", "/d/f.TYA"}) l = anotar_reciente(l, a);
+    EXPECT_EQ(l, (QStringList{"/d/f.TYA", "/d/e.TYA", "/d/d.TYA", "/d/c.TYA", "/d/b.TYA"}));
+    // Named again, by another spelling of the same path, it moves first and is not repeated.
+    l = anotar_reciente(l, "/d/x/../c.TYA");
+    EXPECT_EQ(l, (QStringList{"/d/c.TYA", "/d/f.TYA", "/d/e.TYA", "/d/d.TYA", "/d/b.TYA"}));
+    EXPECT_EQ(titulo_reciente(2, "/d/R&D.TYA"), QStringLiteral("&2 R&&D.TYA  (/d)"));
+}
+
+TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
+    QTemporaryDir tmp;
+    const QString ruta = QDir(tmp.path()).filePath("trayecta.conf");
+    {
+        Preferencias p(ruta);
+        EXPECT_EQ(p.tamano(), 0);  // nothing kept yet
+        EXPECT_TRUE(p.guardar_tamano(150) && p.guardar_recientes({"/d/a.TYA", "/d/b.TYA"}));
+    }
+    Preferencias p(ruta);
+    EXPECT_EQ(p.tamano(), 150);
+    EXPECT_EQ(p.recientes(), (QStringList{"/d/a.TYA", "/d/b.TYA"}));
+
+    // A size not offered, a list edited by hand beyond its rules, and a file that is not one.
+    escribir(ruta, "[ventana]\ntamano=175\n[archivo]\nrecientes=/a, /b, /a, , /c, /d, /e, /f\n");
+    EXPECT_EQ(Preferencias(ruta).tamano(), 0);
+    EXPECT_EQ(Preferencias(ruta).recientes(), (QStringList{"/a", "/b", "/c", "/d", "/e"}));
+    for (const QByteArray& danado : {QByteArray("\x00\xff\xfe[ventana\ntamano=\x01\x02", 16), QByteArray("tamano=2000000000000")}) {
+        escribir(ruta, danado);
+        EXPECT_EQ(Preferencias(ruta).tamano(), 0);
+    }
+    // A file that cannot be written says so.
+    if (!proteger(tmp.path())) GTEST_SKIP() << "no way to protect a folder here";
+    const bool guardado = Preferencias(QDir(tmp.path()).filePath("otro.conf")).guardar_tamano(200);
+    desproteger(tmp.path());
+    EXPECT_FALSE(guardado);
+}

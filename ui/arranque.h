@@ -1,0 +1,14 @@
+#pragma once
+// What the main window gets from outside it at start-up: the window-size submenu, the recent
+// files in "Archivo", and experiment files dropped on it from the file manager.
+namespace tya {
+
+class Dialogos;
+class MenuRecientes;
+class Preferencias;
+class Princip;
+
+// Before the window loads. The recent list is the window's child; it is returned for the tests.
+MenuRecientes* completar_ventana(Princip& ventana, Preferencias& preferencias, Dialogos& dialogos);
+
+}  // namespace tya
