@@ -10,6 +10,7 @@
 
 #include "tipo_compilacion.h"
 
+#include "graphs/grafico_barrido.h"
 #include "tools/barrido.h"
 
 
@@ -89,11 +90,11 @@ int main(int argc, char** argv) {
     std::printf("  of which the 100 fresh states: median %.1f ms\n", cifras(tc).mediana * 1e3);
 
     QList<calc::FilaBarrido> datos;
-    for (int k = 0; k <= 90; ++k) datos << calc::FilaBarrido{Fijo::entero(k), 1, {}, Fijo::entero(k * (90 - k)), {}, {}, {}};
+    for (int k = 0; k <= 90; ++k) datos << calc::FilaBarrido{Fijo::entero(k), 1, {}, Fijo::entero(k * (90 - k)), {}, {}, {}, {}};
     std::vector<double> tg;
     for (int r = 0; r < 21; ++r) {
         const double a = ahora_s();
-        const QImage img = calc::grafico_barrido(3, datos);
+        const QImage img = imagen_lamina(calc::grafico_barrido(3, datos));
         tg.push_back(ahora_s() - a);
         if (img.isNull()) return 1;
     }

@@ -21,6 +21,15 @@ Esquina esquina_marcador(Fijo x, Fijo y, int escala, int16_t medio_ancho, int16_
     return {static_cast<float>(izq.real()), static_cast<float>(arr.real())};
 }
 
+int16_t color_siguiente(int16_t ncolor) {
+    int c = ncolor + 1;
+    if (c == 4) c = 6;
+    if (c == 7) c = 9;
+    if (c == 15) c = 3;
+    if (c < 3 || c > 14) c = 3;  // an out-of-cycle value restarts the cycle
+    return static_cast<int16_t>(c);
+}
+
 bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
                      double vxf, double vyf, double roz) {
     const int e = st.NExp - 1;
@@ -70,7 +79,7 @@ struct Toma {
         const int esc = st.Escala;
         const double xd = p.x.real(), yd = p.y.real();
         if (marca_visible(xd, yd, esc)) en.lienzo.marca(xd * esc, yd * esc, radio_marca(esc), st.NColor);
-        marca_pausa = esperar_desde(en.reloj, marca_pausa, 0.01);
+        marca_pausa = esperar_desde(en.reloj, marca_pausa, kPausaMarca);
         ++i;
         if (i == kMuestraDeColor) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
         st.Tiempo[e][i] = p.t;
@@ -269,11 +278,7 @@ FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t me
 
     st.EnVuelo = 1;
     st.NExp = static_cast<int16_t>(st.NExp + 1);
-    st.NColor = static_cast<int16_t>(st.NColor + 1);
-    if (st.NColor == 4) st.NColor = 6;
-    if (st.NColor == 7) st.NColor = 9;
-    if (st.NColor == 15) st.NColor = 3;
-    if (st.NColor < 3 || st.NColor > 14) st.NColor = 3;  // an out-of-cycle value restarts the cycle
+    st.NColor = color_siguiente(st.NColor);
     if (st.NExp >= 11 || st.NExp < 1) st.NExp = 1;
     const int e = st.NExp - 1;
     auto& pos = st.Pos[e];

@@ -18,6 +18,8 @@ inline bool marca_visible(double x, double y, int escala) {
 inline double radio_marca(int escala) { return escala == 10 ? 34 : 16; }
 // The sample whose colour on screen names its experiment to the vector pointer.
 constexpr int kMuestraDeColor = 2;
+// Real time between two marks of a flight, in seconds: the pace a flight is watched at.
+constexpr double kPausaMarca = 0.01;
 
 // What the flight needs of the scene it draws into.
 class LienzoVuelo {
@@ -53,6 +55,9 @@ enum class FinVuelo { Suelo, Impacto, Parada, Limite, Desborde };
 
 // Computes the next experiment. Returns how the flight ended.
 FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t medio_alto_blanco);
+
+// The palette index of the next experiment's colour: 3, 6, 9 to 14, and round again.
+int16_t color_siguiente(int16_t ncolor);
 
 // Writes row NExp - 1 of Extremos; false if that row does not exist.
 bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,

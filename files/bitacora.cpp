@@ -7,6 +7,13 @@
 
 namespace tya {
 
+namespace {
+
+// Unbuffered: each line goes to the file in one write of its own, nothing is held back.
+constexpr QIODevice::OpenMode kModo = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
+
+}  // namespace
+
 QString convert(const QString& texto) {
     QString s = texto;
     s.replace(QLatin1Char('/'), QLatin1Char('_'));
@@ -43,7 +50,7 @@ QString linea_lanzamiento(const EstadoExp& st, QChar sep) {
 bool Bitacora::abrir(const QString& ruta) {
     cerrar();
     f_.setFileName(ruta);
-    return f_.open(QIODevice::WriteOnly | QIODevice::Append);
+    return f_.open(kModo);
 }
 
 bool Bitacora::iniciar(const QString& carpeta, const QTime& hora, const QDate& fecha) {
@@ -60,9 +67,13 @@ bool Bitacora::escribir_cabecera(const QString& fecha) {
 }
 
 bool Bitacora::agregar(const QString& linea) {
-    if (!f_.isOpen() && (f_.fileName().isEmpty() || !f_.open(QIODevice::WriteOnly | QIODevice::Append))) return false;
+    if (!f_.isOpen() && (f_.fileName().isEmpty() || !f_.open(kModo))) return false;
     const QByteArray b = linea.toUtf8() + QByteArrayLiteral("\r\n");
-    return f_.write(b) == b.size() && f_.flush();
+    const qint64 antes = f_.size();
+    if (f_.write(b) == b.size()) return true;
+    // A disk that filled part way leaves no torn line behind.
+    f_.resize(antes);
+    return false;
 }
 
 void Bitacora::cerrar() {

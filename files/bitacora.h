@@ -24,8 +24,8 @@ QString linea_lanzamiento(const EstadoExp& st, QChar separador);
 
 constexpr int kAnchoLinea = 59;
 
-// The open session log. Lines end in CR LF and are flushed at once, so a line is either
-// written or reported as skipped. A log closed by a close-all of the program's files is
+// The open session log. Lines end in CR LF; each is one unbuffered write, and a write that
+// fails part way is cut back off the file, so a line is either written whole or skipped. A log closed by a close-all of the program's files is
 // opened again for appending by the next line, so no flight's line is lost in silence.
 class Bitacora {
 public:

@@ -8,9 +8,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 
+#include "core/archivo_texto.h"
 #include "core/formato.h"
+#include "platform/motivo_archivo.h"
 
 namespace tya {
 
@@ -108,6 +111,7 @@ class Lector {
 public:
     explicit Lector(QByteArray datos) : d_(std::move(datos)) {}
     int linea() const { return linea_; }
+    void saltar_a(int linea) { linea_ = linea; }
     QString error;
 
     bool leer(Fijo& v) {
@@ -195,18 +199,12 @@ bool leer_bloques(EstadoExp& st, Lector& lec, int ne) {
     return true;
 }
 
-// Why a file could not be written, in words a student can act on.
-QString motivo_escritura(const QFileDevice& f, const QString& ruta) {
+// Why a file could not be written, in words a student can act on; `numero` is errno right after the failure.
+QString motivo_escritura(const QFileDevice& f, const QString& ruta, int numero) {
     const QFileInfo carpeta(QFileInfo(ruta).absolutePath());
     if (!carpeta.exists()) return QStringLiteral("la carpeta no existe");
     if (QFileInfo(ruta).isDir()) return QStringLiteral("ese nombre es una carpeta");
-    switch (f.error()) {
-    case QFileDevice::ResourceError: return QStringLiteral("no queda espacio en el disco");
-    case QFileDevice::PermissionsError: return QStringLiteral("no hay permiso para escribir allí");
-    default: break;
-    }
-    if (!carpeta.isWritable()) return QStringLiteral("no hay permiso para escribir en la carpeta");
-    return QStringLiteral("error del sistema: %1").arg(f.errorString());
+    return motivo_archivo(f, numero);
 }
 
 }  // namespace
@@ -237,26 +235,38 @@ ResultadoArchivo grabar_experiencias(const EstadoExp& st, const QString& ruta) {
         return fallo(0, QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, motivo));
     };
     QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return no_se_pudo(motivo_escritura(f, ruta));
+    if (!f.open(QIODevice::WriteOnly)) return no_se_pudo(motivo_escritura(f, ruta, errno));
     // commit() alone can report success on a full disk: check the write and the flush first.
     if (f.write(s) != s.size() || !f.flush()) {
-        const QString motivo = motivo_escritura(f, ruta);
+        const QString motivo = motivo_escritura(f, ruta, errno);
         f.cancelWriting();
         f.commit();
         return no_se_pudo(motivo);
     }
-    if (!f.commit()) return no_se_pudo(motivo_escritura(f, ruta));
+    if (!f.commit()) return no_se_pudo(motivo_escritura(f, ruta, errno));
     return {true, 0, {}};
 }
 
 ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFijarNGraf& al_fijar_ngraf) {
-    Lector lec(origen.readAll());
+    QByteArray datos = origen.read(kTopeExperiencias + 1);
+    quitar_bom(datos);
+    Lector lec(datos);
     auto olvidar = [&st, &lec](const QString& error) {
         st.NExp = 0;
         st.NGrafSel = 0;
         st.NColor = 2;
         return fallo(lec.linea(), error);
     };
+    if (datos.size() > kTopeExperiencias)
+        return olvidar(QStringLiteral("ocupa más de %1; ningún archivo de experiencias es tan grande")
+                           .arg(texto_tamano(kTopeExperiencias)));
+    // Binary content is named, not echoed, at its line.
+    qsizetype donde = 0;
+    if (const QString m = motivo_contenido(datos, &donde); !m.isEmpty()) {
+        const QByteArray antes = datos.left(donde).replace("\r\n", "\n");
+        lec.saltar_a(static_cast<int>(antes.count('\n') + antes.count('\r')) + 1);
+        return olvidar(QStringLiteral("el archivo ") + m);
+    }
     Fijo cuenta;
     if (!lec.leer(cuenta)) return olvidar(lec.error);
     if (!cuenta.es_entero() || cuenta < Fijo() || cuenta > Fijo::entero(kExperiencias))
@@ -270,14 +280,17 @@ ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFij
 }
 
 ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, const AlFijarNGraf& al_fijar_ngraf) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QByteArray datos;
+    QString motivo;
+    if (!leer_archivo(ruta, kTopeExperiencias, datos, motivo)) {
         st.NExp = 0;
         st.NGrafSel = 0;
         st.NColor = 2;
-        return fallo(0, QStringLiteral("No se puede abrir el archivo %1.").arg(ruta));
+        return fallo(0, QStringLiteral("No se puede abrir el archivo %1: %2.").arg(ruta, motivo));
     }
-    ResultadoArchivo r = leer_experiencias(st, f, al_fijar_ngraf);
+    QBuffer b(&datos);
+    b.open(QIODevice::ReadOnly);
+    ResultadoArchivo r = leer_experiencias(st, b, al_fijar_ngraf);
     if (!r) r.error = QStringLiteral("No se puede leer el archivo %1, línea %2: %3.").arg(ruta).arg(r.linea).arg(r.error);
     return r;
 }

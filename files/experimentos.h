@@ -10,6 +10,9 @@ class QIODevice;
 
 namespace tya {
 
+// Ten experiments of 1900 samples are about 722 KB: a larger file is none the program wrote.
+constexpr qint64 kTopeExperiencias = 2 << 20;
+
 struct ResultadoArchivo {
     bool ok = false;
     int linea = 0;   // line of the file where reading or writing stopped (0: none)
@@ -35,11 +38,13 @@ using AlFijarNGraf = std::function<void(const QString&)>;
 // value that is not a number or lies beyond the fixed-point range, a sample count no flight
 // stores (a whole number from 1 to 1900) and a velocity count unlike the position count. On
 // refusal the experiments are forgotten as by a cleared scene (NExp = 0, NGrafSel = 0,
-// NColor = 2); the records may hold part of what was read, but no view shows them.
+// NColor = 2); the records may hold part of what was read, but no view shows them. A UTF-8
+// byte-order mark at the start is skipped; binary content and more than kTopeExperiencias
+// bytes are refused.
 // Closing files, redrawing and the menus are the caller's.
 ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFijarNGraf& al_fijar_ngraf = {});
 // The same from a file; the error then names the file and the line. A file that cannot be
-// opened leaves the same state as a refused one.
+// opened, or is not a regular file, leaves the same state as a refused one.
 ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, const AlFijarNGraf& al_fijar_ngraf = {});
 
 // The folder the experiment-file dialog starts in: "trayexp" in the user's documents

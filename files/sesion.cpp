@@ -4,7 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/archivo_texto.h"
+
 namespace tya {
+
+namespace {
+
+// A log of 8 MB holds over a hundred thousand flights; anything larger is no log of the program.
+constexpr qint64 kTopeLog = 8 << 20;
+
+}  // namespace
 
 const QString kPreguntaDialogoLogs =
     QStringLiteral(" ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos los archivos  .log  ?");
@@ -38,10 +47,9 @@ QStringList borrar_logs(const QString& carpeta, const QStringList& nombres) {
 }
 
 QString texto_log(const QString& ruta) {
-    QFile f(ruta);
-    if (ruta.isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray datos = f.readAll();
-    if (f.error() != QFileDevice::NoError) return {};
+    QByteArray datos;
+    QString motivo;
+    if (ruta.isEmpty() || !leer_archivo(ruta, kTopeLog, datos, motivo)) return {};
     QString t = QString::fromUtf8(datos);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));

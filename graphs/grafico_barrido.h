@@ -1,27 +1,34 @@
 #pragma once
-// A plot of one flight result against a parameter stepped across a range, for a worksheet:
-// labelled ticks and units on both axes, the curve, and its highest point marked.
+// The worksheet figures of sweeps: a flight result against the swept field, one curve for a
+// sweep, one curve per value of a second field for a family.
 #include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QString>
 #include <cstdint>
 
+#include "lamina.h"
+
 namespace tya {
 
-struct EjeBarrido {
-    QString nombre;  // "Ang"
-    QString unidad;  // "º", "m", "m/s"
+constexpr int kBarridoAnchoPx = kLaminaAnchoPx, kBarridoAltoPx = kLaminaAltoPx;
+
+// The colour experiment k (1, 2, ...) of a run shows in: its palette pen inverted.
+uint32_t color_experiencia(int k);
+
+// One curve in the colour of experiment 1, its highest point ringed and labelled.
+Lamina lamina_barrido(const QList<QPointF>& puntos, const EjeLamina& x, const EjeLamina& y);
+
+// One sweep of a family: the second field's value and the sweep's points.
+struct CurvaFamilia {
+    double valor = 0;
+    QList<QPointF> puntos;
 };
+// Curve i in the colour of experiment i + 1, named in the legend with its maximum.
+Lamina lamina_familia(const QList<CurvaFamilia>& curvas, const EjeLamina& familia, const EjeLamina& x,
+                      const EjeLamina& y);
 
-constexpr int kBarridoAnchoPx = 800, kBarridoAltoPx = 500;
-
-// `puntos` in the order swept (x the parameter, y the result); `color` as 32-bit RGB, red
-// in the low byte. No points gives the empty frame.
-QImage imagen_barrido(const QList<QPointF>& puntos, const EjeBarrido& x, const EjeBarrido& y, uint32_t color);
-
-// Tick marks for a range: a step of 1, 2 or 5 times a power of ten giving at most about
-// `marcas` of them, never below 0.0001 (the values have four decimals).
-double paso_marcas(double desde, double hasta, int marcas);
+// The figure as the PNG shows it: white, kLaminaAnchoPx x kLaminaAltoPx.
+QImage imagen_lamina(const Lamina& l);
 
 }  // namespace tya

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cerrno>
+
+#include "motivo_archivo.h"
 
 namespace tya {
 
@@ -32,18 +35,18 @@ bool escribir_pdf(const QString& ruta, const QString& titulo, const QPageLayout&
     }
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("No se puede crear el archivo %1: %2").arg(ruta, f.errorString());
+        error = QStringLiteral("No se puede crear el archivo %1: %2.").arg(ruta, motivo_archivo(f, errno));
         return false;
     }
     // commit() alone can report success on a full disk: every byte and the flush are checked.
     if (f.write(datos) != datos.size() || !f.flush()) {
-        error = QStringLiteral("No se pudo escribir el archivo %1: %2").arg(ruta, f.errorString());
+        error = QStringLiteral("No se pudo escribir el archivo %1: %2.").arg(ruta, motivo_archivo(f, errno));
         f.cancelWriting();
         f.commit();
         return false;
     }
     if (!f.commit()) {
-        error = QStringLiteral("No se pudo guardar el archivo %1: %2").arg(ruta, f.errorString());
+        error = QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, motivo_archivo(f, errno));
         return false;
     }
     return true;

@@ -138,15 +138,22 @@ void Superficie::circulo(double x, double y, double radio, uint32_t color) {
         dibujar([&](QImage& img) { disco(img, cx, cy, std::min(r, kLejos), t); }, zona);
 }
 
-void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t color) {
+bool Superficie::extremos_px(double x1, double y1, double x2, double y2, QPoint& pa, QPoint& pb) const {
     QPointF a(x_px(x1), y_px(y1)), b(x_px(x2), y_px(y2));
+    // Ends far off the surface are brought in along the line, which keeps its direction.
+    const double margen = 64;
+    if (!recortar(a, b, QRectF(-margen, -margen, ancho_px() + 2 * margen, alto_px() + 2 * margen))) return false;
+    pa = QPoint(px(a.x()), px(a.y()));
+    pb = QPoint(px(b.x()), px(b.y()));
+    return true;
+}
+
+void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t color) {
     const uint32_t t = tinta(color);
     cx_ = x2;
     cy_ = y2;
-    // Ends far off the surface are brought in along the line, which keeps its direction.
-    const double margen = 64;
-    if (!recortar(a, b, QRectF(-margen, -margen, ancho_px() + 2 * margen, alto_px() + 2 * margen))) return;
-    const QPoint pa(px(a.x()), px(a.y())), pb(px(b.x()), px(b.y()));
+    QPoint pa, pb;
+    if (!extremos_px(x1, y1, x2, y2, pa, pb)) return;
     if (pa == pb) {
         // One pixel, as the painter would draw it: long curves have many such segments, and a
         // painter for each one costs far more than the pixel.

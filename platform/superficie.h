@@ -32,6 +32,10 @@ public:
     // either way the visible surface returns to the retained image.
     void borrar();
     void linea(double x1, double y1, double x2, double y2, uint32_t color);
+    // The pixel ends `linea` draws between two points (cut to the surface and a margin round
+    // it); false when no part of the segment is near the surface. Drawing over the view with a
+    // painter from these ends gives the surface's own pixels.
+    bool extremos_px(double x1, double y1, double x2, double y2, QPoint& a, QPoint& b) const;
     void linea_a(double x, double y, uint32_t color);  // from the current position
     void caja(double x1, double y1, double x2, double y2, uint32_t color);  // filled
     void circulo(double x, double y, double radio, uint32_t color);         // filled disc

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 
 #include "core/archivo_texto.h"
+#include "core/version.h"
 #include "escena.h"
 #include "platform/dialogos.h"
 
@@ -85,7 +86,7 @@ bool CajaTextos::mostrar_texto(TemaTexto tema) {
     case TemaTexto::Acerca:
         v.caption = QStringLiteral("Acerca de Trayecta");
         v.icono = true;
-        v.texto.fin_linea();
+        v.texto.linea(kColumnaAcerca, QStringLiteral("Versión %1").arg(version_programa()));
         v.texto.fin_linea();
         for (const QString& l : parrafo_acerca()) v.texto.linea(kColumnaAcerca, l);
         v.texto.fin_linea();

@@ -15,7 +15,7 @@ int cuenta(const EstadoExp& st, int k) {
 }
 
 // The two barbs ending at tip (tx, ty) of a vector of direction (u, w).
-void punta(Superficie& s, double tx, double ty, double u, double w, uint32_t color) {
+void punta(std::vector<TrazoVector>& s, double tx, double ty, double u, double w, uint32_t color) {
     double sn, cs;
     if (u != 0) {
         const double th = std::atan(w / u);
@@ -28,8 +28,8 @@ void punta(Superficie& s, double tx, double ty, double u, double w, uint32_t col
     const double sigma = u >= 0 ? 1 : -1;
     const double L = kMedioAnchoPunta;
     const double bx = tx - 2 * L * sigma * cs, by = ty - 2 * L * sigma * sn;
-    s.linea(bx + L * sn, by - L * cs, tx, ty, color);
-    s.linea(bx - L * sn, by + L * cs, tx, ty, color);
+    s.push_back({bx + L * sn, by - L * cs, tx, ty, color});
+    s.push_back({bx - L * sn, by + L * cs, tx, ty, color});
 }
 
 // A vector's length on the scene: the fixed-point product where it fits the range, else the
@@ -102,7 +102,7 @@ std::array<QString, 7> valores_muestra(const EstadoExp& st, int k, int i) {
             forma_simple(st.Ay[e][j])};
 }
 
-void dibujar_vectores(const EstadoExp& st, Superficie& s, float X, float Y, int k, int i) {
+std::vector<TrazoVector> trazos_vectores(const EstadoExp& st, float X, float Y, int k, int i) {
     const size_t e = static_cast<size_t>(k - 1), j = static_cast<size_t>(i);
     const Fijo vx = st.Vx[e][j], vy = st.Vy[e][j], ax = st.Ax[e][j], ay = st.Ay[e][j];
     const int f = st.Escala == 10 ? 5 : 1;
@@ -110,20 +110,30 @@ void dibujar_vectores(const EstadoExp& st, Superficie& s, float X, float Y, int 
     const Fijo largo_v = Fijo::entero(5 * f), largo_a = Fijo::entero(30);
     const double tvx = px + alargado(largo_v, vx), tvy = py + alargado(largo_v, vy);
     const double tax = px + alargado(largo_a, ax), tay = py + alargado(largo_a, ay);
-    s.linea(px, py, tvx, tvy, st.ColorVel);
-    s.linea(px, py, tax, tay, st.ColorAcel);
-    punta(s, tvx, tvy, vx.real(), vy.real(), st.ColorVel);
-    if (ay.crudo() != 0) punta(s, tax, tay, ax.real(), ay.real(), st.ColorAcel);
+    std::vector<TrazoVector> t{{px, py, tvx, tvy, st.ColorVel}, {px, py, tax, tay, st.ColorAcel}};
+    punta(t, tvx, tvy, vx.real(), vy.real(), st.ColorVel);
+    if (ay.crudo() != 0) punta(t, tax, tay, ax.real(), ay.real(), st.ColorAcel);
+    return t;
 }
 
-std::optional<MuestraElegida> clic_escena(const Raton& r, const EstadoExp& st, Superficie& escena) {
+void dibujar_vectores(const EstadoExp& st, Superficie& s, float X, float Y, int k, int i) {
+    for (const TrazoVector& t : trazos_vectores(st, X, Y, k, i)) s.linea(t.x1, t.y1, t.x2, t.y2, t.color);
+}
+
+std::optional<std::pair<int, int>> muestra_bajo_cursor(const Raton& r, const EstadoExp& st) {
     if (r.YRaton <= 0 || r.ColorCursor == r.ColorFondo) return std::nullopt;
     const int k = experiencia_bajo_cursor(r, st);
     if (k == 0 || cuenta(st, k) < 1) return std::nullopt;
     const int esc = st.Escala > 0 ? st.Escala : 1;
     const double xw = static_cast<double>(r.XRaton) / esc;
     const float yw = static_cast<float>(r.YRaton / esc);
-    const int i = std::clamp(indice_muestra(buscar_muestra(st, k, xw, yw)), 1, cuenta(st, k));
+    return std::pair(k, std::clamp(indice_muestra(buscar_muestra(st, k, xw, yw)), 1, cuenta(st, k)));
+}
+
+std::optional<MuestraElegida> clic_escena(const Raton& r, const EstadoExp& st, Superficie& escena) {
+    const auto elegida = muestra_bajo_cursor(r, st);
+    if (!elegida) return std::nullopt;
+    const auto [k, i] = *elegida;
     MuestraElegida m{k, i, valores_muestra(st, k, i)};
     const size_t e = static_cast<size_t>(k - 1);
     dibujar_vectores(st, escena, st.Xs[e][static_cast<size_t>(i)], st.Ys[e][static_cast<size_t>(i)], k, i);

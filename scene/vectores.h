@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/experiment_state.h"
 #include "platform/superficie.h"
@@ -37,9 +39,22 @@ int indice_muestra(double i);
 // The seven rows of the sample table, in plain decimal form: t, X, Y, Vx, Vy, Ax, Ay.
 std::array<QString, 7> valores_muestra(const EstadoExp& st, int k, int i);
 
+// One line of the vectors, in scene units, with its pen colour.
+struct TrazoVector {
+    double x1, y1, x2, y2;
+    uint32_t color;
+};
+// The lines of the two vectors of sample i of experiment k at its position (X, Y), in metres:
+// both shafts, the velocity's head, and the acceleration's head when Ay is not zero.
+std::vector<TrazoVector> trazos_vectores(const EstadoExp& st, float X, float Y, int k, int i);
+
 // Draws the two vectors of sample i of experiment k at its position (X, Y), in metres, in
 // the scene's current mode.
 void dibujar_vectores(const EstadoExp& st, Superficie& escena, float X, float Y, int k, int i);
+
+// The experiment and sample a click picks (nothing below the ground line, on the background or
+// on a colour of no experiment); clic_escena draws its vectors.
+std::optional<std::pair<int, int>> muestra_bajo_cursor(const Raton& r, const EstadoExp& st);
 
 struct MuestraElegida {
     int experiencia = 0;

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QString>
 #include <fcntl.h>
+#include <csignal>
 #include <linux/fs.h>
+#include <sys/resource.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -44,5 +46,19 @@ inline void desproteger(const QString& ruta) {
     inmutable(ruta, false);
     QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+// A disk that fills at `bytes`: no file of this process grows past that size while it lives
+// (a file-size limit, with SIGXFSZ ignored so that the write fails with EFBIG instead).
+struct DiscoLleno {
+    rlimit antes{};
+    explicit DiscoLleno(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lleno = antes;
+        lleno.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lleno);
+    }
+    ~DiscoLleno() { setrlimit(RLIMIT_FSIZE, &antes); }
+};
 
 }  // namespace tya::prueba

@@ -1,13 +1,19 @@
 #include "barrido.h"
 
 #include <QIODevice>
+#include <QPainter>
+#include <atomic>
 #include <cmath>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "core/formato.h"
+#include "files/figura.h"
 #include "graphs/grafico_barrido.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
+#include "salida.h"
 
 namespace tya::calc {
 
@@ -16,13 +22,10 @@ namespace {
 // The fields a sweep may step, numbered as in the launch line, with their units.
 struct CampoBarrido { int campo; const char* unidad; };
 const CampoBarrido kCamposBarrido[] = {{0, "m"}, {1, "m"}, {2, "m/s"}, {3, "º"}, {5, "m/s"}, {6, "cm"}, {7, "g/cm³"}};
-constexpr int kCampoXo = 0, kCampoYo = 1;
+constexpr int kCampoXo = 0, kCampoYo = 1, kCampoAire = 4;
 
 // Far beyond every limit a start-up file can sensibly give; keeps the value arithmetic exact.
 constexpr double kMayorValor = 1e9;
-
-// Experiment 1 is drawn with palette index 3 in inverted mode, so it shows as the complement.
-const uint32_t kColorPrimera = ~color_paleta(3) & 0xffffffu;
 
 QString unidad(int campo) {
     for (const CampoBarrido& c : kCamposBarrido)
@@ -36,6 +39,17 @@ QString texto_fin(FinVuelo fin) {
     case FinVuelo::Limite: return QStringLiteral("Fin de Simulación");
     default: return {};
     }
+}
+
+const QString kFinDeLinea = QStringLiteral("\r\n");
+
+QString cabecera(int campo) { return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + kFinDeLinea; }
+
+QString renglon(const FilaBarrido& f) {
+    return QStringList{forma_archivo(f.valor), QString::number(f.n), forma_archivo(f.t), forma_archivo(f.xfin),
+                       forma_archivo(f.ymax), forma_archivo(f.vfin), texto_fin(f.fin)}
+               .join(QLatin1Char('\t')) +
+           kFinDeLinea;
 }
 
 // What a sweep needs of the window: whether the line placed a target. Nothing is drawn.
@@ -54,7 +68,7 @@ FilaBarrido fila(const EstadoExp& st, Fijo valor, FinVuelo fin) {
     const auto& resumen = st.Extremos[0];
     const int n = muestras(pos);
     const double vx = resumen[14].real(), vy = resumen[15].real();
-    return {valor, n, resumen[7], pos[2 * n + 6], pos[2 * n + 2], Fijo::saturado(std::sqrt(vx * vx + vy * vy)), fin};
+    return {valor, n, resumen[7], pos[2 * n + 6], pos[2 * n + 2], Fijo::saturado(std::sqrt(vx * vx + vy * vy)), fin, {}};
 }
 
 }  // namespace
@@ -135,47 +149,119 @@ bool lanzamientos_barrido(const Lanzamiento& base, const Barrido& b, const Valor
     return true;
 }
 
-QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, const ValoresInic& inic) {
+QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, const ValoresInic& inic, int hilos) {
     // Every flight starts from the state of a run before its first launch.
     auto limpio = std::make_unique<EstadoExp>();
     aplicar_inic(inic, *limpio);
-    auto st = std::make_unique<EstadoExp>();
-    LienzoNulo lienzo;
-    VentanaBarrido ventana;
-    RelojContador reloj;
-    DialogosGuion dialogos;
-    EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
-    QList<FilaBarrido> filas;
-    filas.reserve(lanzamientos.size());
-    for (const Lanzamiento& l : lanzamientos) {
-        *st = *limpio;
-        poner_lanzamiento(l, inic, *st);
-        ventana.blanco = l.blanco;
-        const FinVuelo fin = calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco);
-        filas << fila(*st, Fijo::desde(l.v[campo]), fin);
-        dialogos.mensajes.clear();
-    }
-    return filas;
+    std::vector<FilaBarrido> filas(static_cast<size_t>(lanzamientos.size()));
+    std::atomic<int> siguiente{0};
+    // Each thread flies on a state, a window and boxes of its own, taking the next launch not
+    // yet taken; a row goes to its launch's place, so the order never depends on the threads.
+    auto trabajar = [&] {
+        auto st = std::make_unique<EstadoExp>();
+        LienzoNulo lienzo;
+        VentanaBarrido ventana;
+        RelojContador reloj;
+        DialogosGuion dialogos;
+        EntornoVuelo en{*st, lienzo, ventana, reloj, dialogos};
+        for (int i = siguiente++; i < lanzamientos.size(); i = siguiente++) {
+            const Lanzamiento& l = lanzamientos[i];
+            *st = *limpio;
+            poner_lanzamiento(l, inic, *st);
+            ventana.blanco = l.blanco;
+            const FinVuelo fin = calcular_vuelo(en, st->MedioAnchoBlanco, st->MedioAltoBlanco);
+            filas[static_cast<size_t>(i)] = fila(*st, Fijo::desde(l.v[campo]), fin);
+            dialogos.mensajes.clear();
+        }
+    };
+    if (hilos <= 0) hilos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    hilos = std::min<int>(hilos, static_cast<int>(lanzamientos.size()));
+    std::vector<std::thread> otros;
+    for (int h = 1; h < hilos; ++h) otros.emplace_back(trabajar);
+    trabajar();
+    for (std::thread& t : otros) t.join();
+    return QList<FilaBarrido>(filas.begin(), filas.end());
 }
 
 QString tabla_barrido(int campo, const QList<FilaBarrido>& filas) {
-    const QString fin_de_linea = QStringLiteral("\r\n");
-    QString s = nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + fin_de_linea;
-    for (const FilaBarrido& f : filas) {
-        s += QStringList{forma_archivo(f.valor), QString::number(f.n), forma_archivo(f.t), forma_archivo(f.xfin),
-                         forma_archivo(f.ymax), forma_archivo(f.vfin), texto_fin(f.fin)}
-                 .join(QLatin1Char('\t')) +
-             fin_de_linea;
-    }
+    QString s = cabecera(campo);
+    for (const FilaBarrido& f : filas) s += renglon(f);
     return s;
 }
 
-QImage grafico_barrido(int campo, const QList<FilaBarrido>& filas) {
+QString tabla_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
+    QString s = nombre_campo(campo_familia) + QLatin1Char('\t') + cabecera(campo);
+    for (const QList<FilaBarrido>& b : bloques)
+        for (const FilaBarrido& f : b) s += forma_archivo(f.familia) + QLatin1Char('\t') + renglon(f);
+    return s;
+}
+
+namespace {
+
+EjeLamina eje(int campo) { return {nombre_campo(campo), unidad(campo)}; }
+
+QList<QPointF> curva(const QList<FilaBarrido>& filas) {
     QList<QPointF> puntos;
     puntos.reserve(filas.size());
     for (const FilaBarrido& f : filas) puntos << QPointF(f.valor.real(), f.xfin.real());
-    return imagen_barrido(puntos, {nombre_campo(campo), unidad(campo)}, {QStringLiteral("Xfin"), QStringLiteral("m")},
-                          kColorPrimera);
+    return puntos;
+}
+
+const EjeLamina kXfin{QStringLiteral("Xfin"), QStringLiteral("m")};
+
+}  // namespace
+
+Lamina grafico_barrido(int campo, const QList<FilaBarrido>& filas) { return lamina_barrido(curva(filas), eje(campo), kXfin); }
+
+Lamina grafico_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
+    QList<CurvaFamilia> curvas;
+    for (const QList<FilaBarrido>& b : bloques)
+        curvas << CurvaFamilia{b.isEmpty() ? 0 : b.front().familia.real(), curva(b)};
+    return lamina_familia(curvas, eje(campo_familia), eje(campo), kXfin);
+}
+
+bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QString& error) {
+    f = Familia();
+    for (const CampoBarrido& c : kCamposBarrido)
+        if (nombre_campo(c.campo).compare(args.value(0), Qt::CaseInsensitive) == 0) f.campo = c.campo;
+    if (nombre_campo(kCampoAire).compare(args.value(0), Qt::CaseInsensitive) == 0) f.campo = kCampoAire;
+    if (f.campo < 0) {
+        error = QStringLiteral("--familia: \"%1\" no es un campo que pueda formar una familia (Xo Yo Vo Ang Viento R Densidad Aire).")
+                    .arg(args.value(0).left(24));
+        return false;
+    }
+    if (f.campo == campo_barrido) {
+        error = QStringLiteral("--familia %1: es el campo del barrido; la familia varía otro.").arg(nombre_campo(f.campo));
+        return false;
+    }
+    f.valores = args.value(1).split(QLatin1Char(','));
+    if (f.valores.size() > kValoresFamiliaMax) {
+        error = QStringLiteral("--familia %1: %2 valores; el máximo es %3.")
+                    .arg(nombre_campo(f.campo)).arg(f.valores.size()).arg(kValoresFamiliaMax);
+        return false;
+    }
+    return true;
+}
+
+bool lanzamientos_familia(const Lanzamiento& base, const Familia& f, const ValoresInic& limites,
+                          QList<Lanzamiento>& lista, QString& error) {
+    lista.clear();
+    for (const QString& v : f.valores) {
+        Lanzamiento l = base;
+        l.textos[f.campo] = v;
+        QString motivo;
+        // The value as the field of a launch line would be read and checked.
+        if (!leer_numero_completo(v, l.v[f.campo])) {
+            motivo = QStringLiteral("no es un número: \"%1\"").arg(v.left(24));
+        } else if (comprobar(l, limites, motivo)) {
+            lista << l;
+            continue;
+        }
+        error = QStringLiteral("--familia %1 = %2: %3").arg(nombre_campo(f.campo), v.left(24), motivo);
+        lista.clear();
+        return false;
+    }
+    return true;
 }
 
 int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, QIODevice& errores) {
@@ -183,37 +269,50 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
         errores.write((e + QLatin1Char('\n')).toUtf8());
         return kSalidaRechazo;
     };
-    if (o.barrido.isEmpty()) return rechazo(QStringLiteral("La opción --grafico-barrido necesita --barrido."));
-    const QStringList admitidas = {QStringLiteral("--barrido"), QStringLiteral("--grafico-barrido"),
-                                   QStringLiteral("--inic"), QStringLiteral("--")};
-    for (const QString& d : o.dadas)
-        if (!admitidas.contains(d))
-            return rechazo(QStringLiteral("--barrido solo se combina con --inic y --grafico-barrido, no con %1.").arg(d));
-
     Barrido b;
+    Familia familia;
     ValoresInic inic;
-    QList<Lanzamiento> base, lanzamientos;
+    QList<Lanzamiento> base, bases, lanzamientos;
     QString error;
-    if (!leer_barrido(o.barrido, b, error) || !leer_inic(o.inic, inic, error) ||
-        !leer_entradas(o, entrada, inic, base, error))
+    if (!leer_barrido(o.barrido, b, error) || (!o.familia.isEmpty() && !leer_familia(o.familia, b.campo, familia, error)) ||
+        !leer_inic(o.inic, inic, error) || !leer_entradas(o, entrada, inic, base, error))
         return rechazo(error);
     if (base.isEmpty())
         return rechazo(QStringLiteral("--barrido necesita una línea de lanzamiento y la entrada no tiene ninguna."));
     if (base.size() > 1)
         return rechazo(QStringLiteral("%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.")
                            .arg(base[1].origen).arg(base[1].linea));
-    if (!lanzamientos_barrido(base[0], b, inic, lanzamientos, error)) return rechazo(error);
+    bases = base;
+    if (familia.campo >= 0 && !lanzamientos_familia(base[0], familia, inic, bases, error)) return rechazo(error);
+    for (const Lanzamiento& l : bases) {
+        QList<Lanzamiento> una;
+        if (!lanzamientos_barrido(l, b, inic, una, error)) return rechazo(error);
+        lanzamientos += una;
+    }
 
-    const QList<FilaBarrido> filas = barrer(lanzamientos, b.campo, inic);
+    // Every flight of every block at once, so that the threads stay busy to the end.
+    const QList<FilaBarrido> todas = barrer(lanzamientos, b.campo, inic, o.hilos);
+    QList<QList<FilaBarrido>> bloques;
+    for (int k = 0; k < bases.size(); ++k) {
+        bloques << todas.mid(k * b.valores, b.valores);
+        if (familia.campo >= 0)
+            for (FilaBarrido& f : bloques.last()) f.familia = Fijo::desde(bases[k].v[familia.campo]);
+    }
     if (!o.grafico_barrido.isEmpty()) {
-        if (const QString e = guardar_imagen(grafico_barrido(b.campo, filas), o.grafico_barrido); !e.isEmpty()) {
+        const Lamina l = familia.campo >= 0 ? grafico_familia(familia.campo, b.campo, bloques)
+                                            : grafico_barrido(b.campo, bloques[0]);
+        const QString e = guardar_figura(o.grafico_barrido, kLaminaAnchoPx, kLaminaAltoPx,
+                                         [&](QPainter& p) { dibujar_lamina(p, l); });
+        if (!e.isEmpty()) {
             errores.write((e + QLatin1Char('\n')).toUtf8());
             return kSalidaEscritura;
         }
     }
-    const QByteArray texto = tabla_barrido(b.campo, filas).toUtf8();
+    const QByteArray texto = (familia.campo >= 0 ? tabla_familia(familia.campo, b.campo, bloques)
+                                                 : tabla_barrido(b.campo, bloques[0]))
+                                 .toUtf8();
     if (salida.write(texto) != texto.size()) {
-        errores.write(QStringLiteral("No se pudo escribir la salida.\n").toUtf8());
+        errores.write((mensaje_salida(salida) + QLatin1Char('\n')).toUtf8());
         return kSalidaEscritura;
     }
     return kSalidaBien;

@@ -1,6 +1,7 @@
 #pragma once
 // Sweeps: the one launch of the input flown again for every value of one of its fields,
-// as a table of results and a plot of the final X against the field.
+// as a table of results and a plot of the final X against the field; a family repeats the
+// sweep for each value of a second field.
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <cstdint>
 
 #include "calc.h"
+#include "graphs/lamina.h"
 
 class QIODevice;
 
@@ -31,23 +33,44 @@ bool leer_barrido(const QStringList& args, Barrido& b, QString& error);
 bool lanzamientos_barrido(const Lanzamiento& base, const Barrido& b, const ValoresInic& limites,
                           QList<Lanzamiento>& lista, QString& error);
 
+constexpr int kValoresFamiliaMax = 10;
+
+// --familia CAMPO V1,V2,...: CAMPO one of the sweep's fields or Aire, other than the swept one.
+struct Familia {
+    int campo = -1;  // -1: no family
+    QStringList valores;
+};
+bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QString& error);
+
+// The base launch with each family value in place, checked as a launch line is.
+bool lanzamientos_familia(const Lanzamiento& base, const Familia& f, const ValoresInic& limites,
+                          QList<Lanzamiento>& lista, QString& error);
+
 struct FilaBarrido {
     Fijo valor;
     int n = 0;
     Fijo t, xfin, ymax, vfin;
     FinVuelo fin = FinVuelo::Suelo;
+    Fijo familia;  // the family value of the sweep it belongs to
 };
 
-// Flies each launch from the state of a fresh run, as its first experiment, with nothing drawn.
-QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, const ValoresInic& inic);
+// Flies each launch from the state of a fresh run, as its first experiment, with nothing drawn,
+// on `hilos` threads (0: one per core); the rows are the same, in the same order, whatever
+// the number.
+QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, const ValoresInic& inic, int hilos = 0);
 
 // A header "CAMPO\tN\tT\tXfin\tYmax\tVfin\tFin" and one row per value, with CR LF line ends.
 QString tabla_barrido(int campo, const QList<FilaBarrido>& filas);
 
-// Xfin against the field, in the colour experiment 1 shows in.
-QImage grafico_barrido(int campo, const QList<FilaBarrido>& filas);
+// The family's table: its field first, then the sweep's columns; one block of rows per value.
+QString tabla_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques);
 
-// --barrido with --inic and --grafico-barrido; returns the exit status.
+// Xfin against the field, in the colour experiment 1 shows in.
+Lamina grafico_barrido(int campo, const QList<FilaBarrido>& filas);
+// One curve per family value.
+Lamina grafico_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques);
+
+// --barrido with the options a sweep takes; returns the exit status.
 int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, QIODevice& errores);
 
 }  // namespace tya::calc

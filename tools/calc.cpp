@@ -4,22 +4,29 @@
 #include <QFile>
 #include <QIODevice>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 #include "barrido.h"
+#include "salida.h"
+#include "core/archivo_texto.h"
 #include "core/carpeta_trabajo.h"
 #include "core/entrada_parametros.h"
 #include "core/formato.h"
+#include "core/version.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
+#include "files/figura.h"
 #include "files/impresion.h"
 #include "files/informe.h"
+#include "graphs/grafico_rotulado.h"
 #include "graphs/tablas.h"
 #include "platform/dialogos.h"
 #include "platform/impresora.h"
+#include "platform/motivo_archivo.h"
 #include "platform/reloj.h"
 #include "platform/superficie.h"
 #include "scene/escena.h"
@@ -204,184 +211,11 @@ QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar sep) {
     return s;
 }
 
-QString texto_ayuda() {
-    return QStringLiteral(
-        "Uso: trayecta-calc [opciones] [archivo...]\n"
-        "\n"
-        "Calcula lanzamientos de Trayecta sin ventana. Lee un lanzamiento por línea de los\n"
-        "archivos nombrados (\"-\" o ninguno: la entrada estándar). Cada línea tiene nueve\n"
-        "números en el orden de la bitácora de sesión:\n"
-        "    Xo Yo Vo Ang Aire Viento R Densidad Cd\n"
-        "y, si se agregan cuatro más, XoB YoB Vxb Vyb, un blanco colocado para ese lanzamiento.\n"
-        "Los campos se separan con blancos o tabuladores; \".\" y \",\" valen como separador\n"
-        "decimal. Las líneas cuyo primer campo no es un número se saltan, así que una bitácora\n"
-        "(.log) sirve de entrada tal como está. Los lanzamientos son las experiencias 1, 2, ...\n"
-        "(diez como máximo).\n"
-        "\n"
-        "Los valores se comprueban con los límites de INIC.DAT; Aire es 0 (vacío) o 1 (aire),\n"
-        "Densidad va de 0.01 a 20 y Cd es 0.4 (esfera) o 0.2 (bala).\n"
-        "\n"
-        "Opciones:\n"
-        "  --inic ARCHIVO                 límites y valores iniciales (INIC.DAT de la carpeta de trabajo)\n"
-        "  --leer ARCHIVO.TYA             carga las experiencias de un archivo de experiencias\n"
-        "                                 (como Recuperar) en lugar de calcular lanzamientos;\n"
-        "                                 las demás salidas trabajan sobre ellas\n"
-        "  --tya ARCHIVO                  guarda las experiencias en un archivo de experiencias\n"
-        "  --escena ARCHIVO.png           guarda la imagen de la escena tras los vuelos\n"
-        "  --grafico posiciones|velocidades N|todos ARCHIVO.png\n"
-        "                                 guarda como imagen el gráfico contra el tiempo de la\n"
-        "                                 experiencia N (1 a 10), o con \"todos\" la comparación\n"
-        "                                 de todas las experiencias; muestra Y o Vy\n"
-        "  --horizontal                   los gráficos muestran X o Vx en lugar de Y o Vy\n"
-        "  --tabla posiciones N           imprime la tabla de posiciones de la experiencia N\n"
-        "  --tabla velocidades N          imprime la tabla de velocidades de la experiencia N\n"
-        "  --log                          imprime la línea de bitácora de cada lanzamiento\n"
-        "  --valores                      imprime la tabla de valores extremos separada por\n"
-        "                                 tabuladores, como la copia al portapapeles (con las\n"
-        "                                 columnas del blanco si el último lanzamiento lo tiene)\n"
-        "  --imprimir-valores ARCHIVO.pdf guarda la tabla de valores extremos tal como se\n"
-        "                                 imprime, en un PDF\n"
-        "  --resumen                      imprime una línea por experiencia: número, muestras,\n"
-        "                                 tiempo final, X final y el mensaje del final, si hubo\n"
-        "                                 (es la salida cuando no se pide ninguna otra)\n"
-        "  --barrido CAMPO DESDE HASTA PASO\n"
-        "                                 vuela el único lanzamiento de la entrada una vez por\n"
-        "                                 cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
-        "                                 CAMPO (Xo Yo Vo Ang Viento R Densidad), cada vuelo como\n"
-        "                                 la primera experiencia; imprime por valor N, T, Xfin,\n"
-        "                                 Ymax, Vfin y el mensaje del final (1000 valores como\n"
-        "                                 máximo; solo se combina con --inic y --grafico-barrido)\n"
-        "  --grafico-barrido ARCHIVO.png  con --barrido, guarda el gráfico de Xfin según CAMPO\n"
-        "  --help                         muestra esta ayuda\n"
-        "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
-        "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
-        "\n"
-        "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida; 2 opciones o\n"
-        "entrada rechazadas (el mensaje nombra la línea y el campo) y nada escrito.\n");
-}
-
-namespace {
-
-// The two arguments after the option args[a]: "posiciones" or "velocidades", then an
-// experiment number from 1 to 10, or "todos" (kTodasLasExperiencias) when `todos` allows it.
-bool leer_magnitud_y_numero(const QStringList& args, int a, bool todos, Magnitud& m, int& n, QString& error) {
-    const QString& opcion = args[a];
-    const QString numero = todos ? QStringLiteral("un número de experiencia de 1 a 10 o \"todos\"")
-                                 : QStringLiteral("un número de experiencia de 1 a 10");
-    if (a + 2 >= args.size()) {
-        error = QStringLiteral("La opción %1 necesita \"posiciones\" o \"velocidades\" y %2.").arg(opcion, numero);
-        return false;
-    }
-    const QString& tipo = args[a + 1];
-    if (tipo == QLatin1String("posiciones")) {
-        m = Magnitud::Posiciones;
-    } else if (tipo == QLatin1String("velocidades")) {
-        m = Magnitud::Velocidades;
-    } else {
-        error = QStringLiteral("%1: \"%2\" no es \"posiciones\" ni \"velocidades\".").arg(opcion, tipo);
-        return false;
-    }
-    if (todos && args[a + 2] == QLatin1String("todos")) {
-        n = kTodasLasExperiencias;
-        return true;
-    }
-    bool ok = false;
-    n = args[a + 2].toInt(&ok);
-    if (!ok || n < 1 || n > kLanzamientosMax) {
-        error = QStringLiteral("%1: \"%2\" no es %3.").arg(opcion, args[a + 2], numero);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
-    o = Opciones();
-    bool solo_archivos = false;
-    for (int a = 0; a < args.size(); ++a) {
-        const QString x = args[a];
-        // The file name after the option and whatever arguments it took before it.
-        auto siguiente = [&](QString& destino) {
-            if (a + 1 >= args.size() || args[a + 1].isEmpty()) {
-                error = QStringLiteral("La opción %1 necesita un nombre de archivo.").arg(x);
-                return false;
-            }
-            destino = args[++a];
-            return true;
-        };
-        Magnitud m = Magnitud::Posiciones;
-        int n = 0;
-        if (!solo_archivos && x != QLatin1String("-") && x.startsWith(QLatin1Char('-'))) o.dadas << x;
-        if (solo_archivos || x == QLatin1String("-") || !x.startsWith(QLatin1Char('-'))) {
-            o.archivos << x;
-        } else if (x == QLatin1String("--")) {
-            solo_archivos = true;
-        } else if (x == QLatin1String("--help") || x == QLatin1String("-h")) {
-            o.ayuda = true;
-        } else if (x == QLatin1String("--inic")) {
-            if (!siguiente(o.inic)) return false;
-        } else if (x == QLatin1String("--leer")) {
-            if (!siguiente(o.leer)) return false;
-        } else if (x == QLatin1String("--tya")) {
-            if (!siguiente(o.tya)) return false;
-        } else if (x == QLatin1String("--escena")) {
-            if (!siguiente(o.escena)) return false;
-        } else if (x == QLatin1String("--valores")) {
-            o.salidas << PedidoSalida{Salida::Valores};
-        } else if (x == QLatin1String("--imprimir-valores")) {
-            if (!siguiente(o.pdf_valores)) return false;
-        } else if (x == QLatin1String("--log")) {
-            o.salidas << PedidoSalida{Salida::Log};
-        } else if (x == QLatin1String("--resumen")) {
-            o.salidas << PedidoSalida{Salida::Resumen};
-        } else if (x == QLatin1String("--horizontal")) {
-            o.horizontal = true;
-        } else if (x == QLatin1String("--tabla")) {
-            if (!leer_magnitud_y_numero(args, a, false, m, n, error)) return false;
-            o.salidas << PedidoSalida{m == Magnitud::Posiciones ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
-            a += 2;
-        } else if (x == QLatin1String("--grafico")) {
-            if (!leer_magnitud_y_numero(args, a, true, m, n, error)) return false;
-            a += 2;
-            PedidoGrafico g{m, n, {}};
-            if (!siguiente(g.archivo)) return false;
-            o.graficos << g;
-        } else if (x == QLatin1String("--barrido")) {
-            if (a + 4 >= args.size()) {
-                error = QStringLiteral("La opción --barrido necesita CAMPO DESDE HASTA PASO.");
-                return false;
-            }
-            o.barrido = args.mid(a + 1, 4);
-            a += 4;
-        } else if (x == QLatin1String("--grafico-barrido")) {
-            if (!siguiente(o.grafico_barrido)) return false;
-        } else {
-            error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
-            return false;
-        }
-    }
-    return true;
-}
-
 namespace {
 
 void decir(QIODevice& d, const QString& t) { d.write((t + QLatin1Char('\n')).toUtf8()); }
 
 }  // namespace
-
-// Through a temporary file, so that a failed write leaves whatever the path held before.
-QString guardar_imagen(const QImage& img, const QString& ruta) {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2").arg(ruta, f.errorString());
-    if (!img.save(&f, "PNG") || !f.flush()) {
-        f.cancelWriting();
-        f.commit();
-        return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
-    }
-    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2").arg(ruta, f.errorString());
-    return {};
-}
 
 bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
                    QString& error) {
@@ -392,13 +226,13 @@ bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& ini
         if (a == QLatin1String("-")) {
             datos = entrada.readAll();
             origen = QStringLiteral("entrada estándar");
-        } else {
-            QFile f(a);
-            if (!f.open(QIODevice::ReadOnly)) {
-                error = QStringLiteral("No se puede leer %1: %2").arg(a, f.errorString());
-                return false;
-            }
-            datos = f.readAll();
+        } else if (QString motivo; !leer_archivo(a, kTopeTexto, datos, motivo)) {
+            error = QStringLiteral("No se puede leer %1: %2.").arg(a, motivo);
+            return false;
+        }
+        if (const QString motivo = motivo_contenido(datos); !motivo.isEmpty()) {
+            error = QStringLiteral("No se puede leer %1: %2.").arg(origen, motivo);
+            return false;
         }
         if (!leer_lanzamientos(QString::fromUtf8(datos), origen, inic, lista, error)) return false;
     }
@@ -438,6 +272,10 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         salida.write(texto_ayuda().toUtf8());
         return kSalidaBien;
     }
+    if (o.version) {
+        salida.write(QStringLiteral("trayecta-calc %1\n").arg(version_programa()).toUtf8());
+        return kSalidaBien;
+    }
     if (!o.leer.isEmpty() && !o.archivos.isEmpty()) {
         decir(errores, QStringLiteral("--leer carga experiencias en lugar de lanzamientos: no se le agregan archivos de lanzamientos."));
         return kSalidaRechazo;
@@ -451,7 +289,11 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         }
         o.inic = QDir(carpeta).filePath(QStringLiteral("INIC.DAT"));
     }
-    if (!o.barrido.isEmpty() || !o.grafico_barrido.isEmpty()) return ejecutar_barrido(o, entrada, salida, errores);
+    if (const QString e = combinacion_rechazada(o); !e.isEmpty()) {
+        decir(errores, e);
+        return kSalidaRechazo;
+    }
+    if (!o.barrido.isEmpty()) return ejecutar_barrido(o, entrada, salida, errores);
     ValoresInic inic;
     QList<Lanzamiento> lanzamientos;
     // An experiment file needs no limits: INIC.DAT is read only to check launches.
@@ -478,12 +320,23 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             return kSalidaEscritura;
         }
     }
-    QList<std::pair<QImage, QString>> imagenes;
-    if (!o.escena.isEmpty()) imagenes.append({calc.superficie().imagen(), o.escena});
-    for (const PedidoGrafico& g : o.graficos)
-        imagenes.append({imagen_grafico(st, g.magnitud, !o.horizontal, g.experiencia), g.archivo});
-    for (const auto& [img, ruta] : imagenes) {
-        if (const QString e = guardar_imagen(img, ruta); !e.isEmpty()) {
+    // Each figure as a function that writes it, in the order the options were given.
+    QList<std::function<QString()>> imagenes;
+    if (!o.escena.isEmpty()) imagenes << [&] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
+    for (const PedidoGrafico& g : o.graficos) {
+        if (o.rotulado) {
+            imagenes << [&st, &o, g] {
+                const Lamina l = lamina_rotulada(st, g.magnitud, !o.horizontal, g.experiencia);
+                return guardar_figura(g.archivo, kLaminaAnchoPx, kLaminaAltoPx, [&](QPainter& p) { dibujar_lamina(p, l); });
+            };
+        } else {
+            imagenes << [&st, &o, g] {
+                return guardar_imagen(imagen_grafico(st, g.magnitud, !o.horizontal, g.experiencia), g.archivo);
+            };
+        }
+    }
+    for (const auto& guardar : imagenes) {
+        if (const QString e = guardar(); !e.isEmpty()) {
             decir(errores, e);
             return kSalidaEscritura;
         }
@@ -530,7 +383,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         }
     }
     if (salida.write(texto) != texto.size()) {
-        decir(errores, QStringLiteral("No se pudo escribir la salida."));
+        decir(errores, mensaje_salida(salida));
         return kSalidaEscritura;
     }
     return kSalidaBien;

@@ -9,6 +9,7 @@
 #include "core/inic.h"
 #include "core/vuelo.h"
 #include "graphs/graficos.h"
+#include "opciones.h"
 
 class QIODevice;
 class QImage;
@@ -77,33 +78,6 @@ private:
 // "1\t20\t14.40\t1018.10" and, when the flight ended on a message, a tab and the message.
 QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar separador);
 
-enum class Salida { Resumen, Log, TablaPosiciones, TablaVelocidades, Valores };
-struct PedidoSalida { Salida que; int experiencia = 0; };
-
-// A graph image: experiment 1..10, or kTodasLasExperiencias for the comparison.
-struct PedidoGrafico {
-    Magnitud magnitud = Magnitud::Posiciones;
-    int experiencia = kTodasLasExperiencias;
-    QString archivo;
-};
-
-struct Opciones {
-    QString inic;                 // empty: INIC.DAT of the working folder
-    QString tya, escena;
-    QString leer;                 // an experiment file loaded instead of flying launches
-    QString pdf_valores;          // the printed extreme-values table, as a PDF
-    QList<PedidoSalida> salidas;  // standard-output pieces, in the order asked
-    QList<PedidoGrafico> graficos;
-    bool horizontal = false;      // graphs of X or Vx instead of Y or Vy
-    QStringList archivos;         // none: standard input; "-" also names it
-    bool ayuda = false;
-    QStringList barrido;          // CAMPO DESDE HASTA PASO, as given
-    QString grafico_barrido;
-    QStringList dadas;            // every option given, in order
-};
-
-bool leer_opciones(const QStringList& args, Opciones& o, QString& error);
-QString texto_ayuda();
 
 constexpr int kSalidaBien = 0;
 constexpr int kSalidaEscritura = 1;  // an output file could not be written
@@ -112,8 +86,6 @@ constexpr int kSalidaRechazo = 2;    // bad options or input: nothing is written
 // Every input in order as launches; false (with the message) at the first that cannot be read or refused.
 bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
                    QString& error);
-// Writes a PNG through a temporary file; the message when it could not.
-QString guardar_imagen(const QImage& img, const QString& ruta);
 
 // The whole command, arguments without the program's name; returns the exit status.
 int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores);

@@ -4,7 +4,7 @@
 # Extra arguments go to cmake's configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev locales)
+paquetes=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev locales)
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

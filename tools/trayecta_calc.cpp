@@ -4,16 +4,25 @@
 #include <cstdio>
 
 #include "calc.h"
+#include "core/argumentos.h"
 #include "platform/consola.h"
+#include "salida.h"
 
 int main(int argc, char** argv) {
     tya::silenciar_avisos_qt();
     // Graph labels need the font machinery of a GUI application, but no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QFile entrada, salida, errores;
+    QFile entrada, errores;
     entrada.open(stdin, QIODevice::ReadOnly);
-    salida.open(stdout, QIODevice::WriteOnly);
-    errores.open(stderr, QIODevice::WriteOnly);
-    return tya::calc::ejecutar(app.arguments().mid(1), entrada, salida, errores);
+    errores.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    tya::calc::SalidaEstandar salida;
+    QStringList args;
+    QString error;
+    int estado = tya::calc::kSalidaRechazo;
+    if (tya::argumentos_como_texto(argc, argv, args, error))
+        estado = tya::calc::ejecutar(args, entrada, salida, errores);
+    else
+        errores.write((error + QLatin1Char('\n')).toUtf8());
+    return salida.terminar(estado, errores);
 }

@@ -1,6 +1,5 @@
 #include "ayuda.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,16 +7,19 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "core/archivo_texto.h"
+
 namespace tya {
 
-QList<TemaAyuda> leer_ayuda(const QString& ruta) {
+QList<TemaAyuda> leer_ayuda(const QString& ruta, QString* error) {
     QList<TemaAyuda> temas;
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) return temas;
-    const QString todo = QString::fromUtf8(f.readAll());
-    for (const QString& linea : todo.split(QLatin1Char('\n'))) {
-        QString l = linea;
-        if (l.endsWith(QLatin1Char('\r'))) l.chop(1);
+    QStringList lineas;
+    QString e;
+    if (!leer_lineas(ruta, lineas, e)) {
+        if (error) *error = e;
+        return temas;
+    }
+    for (const QString& l : lineas) {
         if (l.startsWith(QLatin1String("# "))) {
             temas.append({l.mid(2).trimmed(), QString()});
         } else if (!temas.isEmpty()) {
@@ -25,10 +27,13 @@ QList<TemaAyuda> leer_ayuda(const QString& ruta) {
         }
     }
     for (TemaAyuda& t : temas) t.texto = t.texto.trimmed();
+    if (temas.isEmpty() && error)
+        *error = QStringLiteral("El archivo de ayuda %1 no tiene temas (cada tema empieza con una línea \"# título\").").arg(ruta);
     return temas;
 }
 
-VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre) : QDialog(padre), temas_(leer_ayuda(ruta)) {
+VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
+    : QDialog(padre), temas_(leer_ayuda(ruta, &error_)) {
     setWindowTitle(QStringLiteral("Ayuda de Trayecta"));
     setObjectName(QStringLiteral("VisorAyuda"));
     auto* h = new QHBoxLayout(this);
@@ -53,7 +58,7 @@ VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre) : QDial
     });
     filtrar(QString());
     if (temas_.isEmpty())
-        texto_->setPlainText(QStringLiteral("No se encuentra el archivo de ayuda:\n") + ruta);
+        texto_->setPlainText(error_);
     else if (comando != 11)
         lista_->setCurrentRow(0);
     if (comando == 11) buscar_->setFocus();

@@ -13,7 +13,8 @@ namespace tya {
 struct TemaAyuda {
     QString titulo, texto;
 };
-QList<TemaAyuda> leer_ayuda(const QString& ruta);
+// Empty, with the reason in `error`, when the file cannot be read or has no topic.
+QList<TemaAyuda> leer_ayuda(const QString& ruta, QString* error = nullptr);
 
 class VisorAyuda : public QDialog {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
 
 private:
     void filtrar(const QString& texto);
+    QString error_;  // set before temas_ is read
     QList<TemaAyuda> temas_;
     QLineEdit* buscar_ = nullptr;
     QListWidget* lista_ = nullptr;

@@ -51,6 +51,7 @@ BarraMenus crear_barra_menus(QMenuBar* barra) {
     b.valores_extremos = entrada(ver, "menu_valores", QStringLiteral("Valores Extremos"), false);
     b.posiciones = entrada(ver, "menu_posiciones", QStringLiteral("Gráfico Posiciones"), false);
     b.velocidades = entrada(ver, "menu_velocidades", QStringLiteral("Gráfico Velocidades"), false);
+    b.repetir = entrada(ver, "Repetir", QStringLiteral("Repetir"), false);  // the replay panel
     b.zoom = entrada(ver, "menu_zoom", QStringLiteral("Escala/10"), true);
     b.modelo = entrada(ver, "menu_modelo", QStringLiteral("Modelo"), true);
 

@@ -15,8 +15,8 @@ struct BarraMenus {
     // "&Edición"
     QAction* copiar_pantalla = nullptr;
     // "&Ver"
-    QAction *valores_extremos = nullptr, *posiciones = nullptr, *velocidades = nullptr, *zoom = nullptr,
-            *modelo = nullptr;
+    QAction *valores_extremos = nullptr, *posiciones = nullptr, *velocidades = nullptr, *repetir = nullptr,
+            *zoom = nullptr, *modelo = nullptr;
     // "&Blanco"
     QAction* colocar_blanco = nullptr;
     // "A&ctividades"

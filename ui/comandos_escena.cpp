@@ -8,13 +8,14 @@
 #include "core/vuelo.h"
 #include "panel_graficos.h"
 #include "platform/dialogos.h"
+#include "repeticion.h"
 #include "scene/escena.h"
 
 namespace tya {
 
 ComandosEscena::ComandosEscena(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos,
-                               VentanaVuelo& ventana)
-    : ctx_(ctx), menus_(menus), graficos_(graficos), ventana_(ventana) {}
+                               Repeticion& repeticion, VentanaVuelo& ventana)
+    : ctx_(ctx), menus_(menus), graficos_(graficos), repeticion_(repeticion), ventana_(ventana) {}
 
 void ComandosEscena::lanzar() {
     EstadoExp& st = ctx_.st;
@@ -36,8 +37,10 @@ void ComandosEscena::lanzar() {
     if (m.colocar_blanco->isChecked()) m.valores_extremos->setEnabled(true);
     if (graficos_.isVisible()) graficos_.hide();
     st.Parar = 0;
+    repeticion_.permitir(false);  // no replay while a flight runs
     EntornoVuelo en{st, ctx_.escena, ventana_, ctx_.reloj, ctx_.dialogos};
     calcular_vuelo(en, st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    repeticion_.permitir(m.posiciones->isEnabled());  // replay goes with the graph views
     ctx_.refrescar_escena();
 }
 

@@ -8,12 +8,14 @@ namespace tya {
 
 struct BarraMenus;
 class PanelGraficos;
+class Repeticion;
 class VentanaVuelo;
 
 class ComandosEscena : public QObject {
     Q_OBJECT
 public:
-    ComandosEscena(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, VentanaVuelo& ventana);
+    ComandosEscena(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, Repeticion& repeticion,
+                   VentanaVuelo& ventana);
 
     // "&LANZAR" and the launch button: a flight, after confirmation when ten are stored.
     void lanzar();
@@ -27,6 +29,7 @@ private:
     ContextoVentana ctx_;
     const BarraMenus& menus_;
     PanelGraficos& graficos_;
+    Repeticion& repeticion_;
     VentanaVuelo& ventana_;
 };
 

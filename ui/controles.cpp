@@ -76,6 +76,7 @@ void VistaSuperficie::paintEvent(QPaintEvent* ev) {
     sup_.tomar_cambios();
     QPainter p(this);
     p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
+    if (encima) encima(p);
 }
 
 void VistaSuperficie::resizeEvent(QResizeEvent*) {

@@ -8,6 +8,7 @@
 #include "platform/superficie.h"
 
 class QGroupBox;
+class QPainter;
 class QPushButton;
 
 namespace tya {
@@ -33,6 +34,8 @@ public:
     Superficie& superficie() { return sup_; }
     // Repaints what was drawn since the last call.
     void refrescar();
+    // Painted over the surface's image at every repaint, never into it (the replay cursor).
+    std::function<void(QPainter&)> encima;
 
 signals:
     void raton_movido(float x, float y);

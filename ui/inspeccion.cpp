@@ -1,10 +1,12 @@
 #include "inspeccion.h"
 
 #include "formtabla.h"
+#include "repeticion.h"
 
 namespace tya {
 
-InspeccionMuestra::InspeccionMuestra(const ContextoVentana& ctx, QObject* padre) : QObject(padre), ctx_(ctx) {
+InspeccionMuestra::InspeccionMuestra(const ContextoVentana& ctx, Repeticion& repeticion, QObject* padre)
+    : QObject(padre), ctx_(ctx), repeticion_(repeticion) {
     connect(ctx_.vista, &VistaSuperficie::raton_movido, this, &InspeccionMuestra::puntero_movido);
     connect(ctx_.vista, &VistaSuperficie::pulsado, this, &InspeccionMuestra::clic_en_escena);
 }
@@ -20,6 +22,7 @@ void InspeccionMuestra::puntero_movido(float x, float y) {
 void InspeccionMuestra::ventana_activada() { raton_.ColorFondo = ctx_.sup.fondo(); }
 
 void InspeccionMuestra::clic_en_escena() {
+    if (repeticion_.clic_escena(raton_)) return;  // a mark of the replayed experiment moves its cursor
     const std::optional<MuestraElegida> m = clic_escena(raton_, ctx_.st, ctx_.sup);
     if (!m) return;
     ctx_.refrescar_escena();

@@ -9,11 +9,12 @@
 namespace tya {
 
 class FormTabla;
+class Repeticion;
 
 class InspeccionMuestra : public QObject {
     Q_OBJECT
 public:
-    InspeccionMuestra(const ContextoVentana& ctx, QObject* padre);
+    InspeccionMuestra(const ContextoVentana& ctx, Repeticion& repeticion, QObject* padre);
 
     void puntero_movido(float x, float y);
     void clic_en_escena();
@@ -24,6 +25,7 @@ public:
 
 private:
     ContextoVentana ctx_;
+    Repeticion& repeticion_;
     Raton raton_;
     FormTabla* formtabla_ = nullptr;
 };

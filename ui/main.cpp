@@ -10,6 +10,7 @@
 #include "core/argumentos.h"
 #include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
+#include "core/version.h"
 #include "files/preferencias.h"
 #include "form2.h"
 #include "platform/consola.h"
@@ -24,11 +25,20 @@ int main(int argc, char** argv) {
     // Read before any window: only a typed command can carry a wrong one (a file manager passes
     // one file), so it is answered on that terminal, with a status a script can test.
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    const tya::Argumentos argumentos = tya::leer_argumentos(args, QDir::currentPath());
+    QString no_es_texto;
+    const tya::Argumentos argumentos = tya::argumentos_como_texto(argc, argv, args, no_es_texto)
+                                           ? tya::leer_argumentos(args, QDir::currentPath())
+                                           : tya::Argumentos{{}, no_es_texto, {}};
     if (!argumentos.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(argumentos.error));
         return 2;
+    }
+    // Answered before any display is needed, so a script or a packager can ask it anywhere.
+    if (!argumentos.respuesta.isEmpty()) {
+        std::printf("%s", qPrintable(argumentos.respuesta));
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+        std::fprintf(stderr, "trayecta: no se pudo escribir la salida estándar.\n");
+        return 1;
     }
 
     // The whole window enlarged by one factor, which Qt takes only before its application exists.

@@ -7,11 +7,13 @@
 #include "core/experiment_state.h"
 #include "panel_lanzamiento.h"
 #include "platform/dialogos.h"
+#include "repeticion.h"
 
 namespace tya {
 
-Marcadores::Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus, QObject* padre)
-    : QObject(padre), ctx_(ctx), lanzamiento_(lanzamiento), menus_(menus) {
+Marcadores::Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus,
+                       Repeticion& repeticion, QObject* padre)
+    : QObject(padre), ctx_(ctx), lanzamiento_(lanzamiento), menus_(menus), repeticion_(repeticion) {
     cruz_ = new Marcador(false, ctx_.vista);
     cruz_->setObjectName(QStringLiteral("Cruz"));
     blanco_ = new Marcador(true, ctx_.vista);
@@ -70,6 +72,7 @@ void Marcadores::colocar_o_quitar_blanco() {
         blanco_->raise();
         m.velocidades->setEnabled(false);
         m.posiciones->setEnabled(false);
+        repeticion_.permitir(false);  // replay goes with the graph views
         m.zoom->setEnabled(false);
     } else {
         m.guardar->setEnabled(true);

@@ -11,11 +11,13 @@ namespace tya {
 struct BarraMenus;
 class Marcador;
 class PanelLanzamiento;
+class Repeticion;
 
 class Marcadores : public QObject {
     Q_OBJECT
 public:
-    Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus, QObject* padre);
+    Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus, Repeticion& repeticion,
+               QObject* padre);
 
     // "Colocar": places the target or takes it away.
     void colocar_o_quitar_blanco();
@@ -38,6 +40,7 @@ private:
     ContextoVentana ctx_;
     PanelLanzamiento& lanzamiento_;
     const BarraMenus& menus_;
+    Repeticion& repeticion_;
     Marcador *cruz_ = nullptr, *blanco_ = nullptr;
     int16_t Arrastre = 0;  // the marker taken: 1 the cross, 2 the target
 };

@@ -17,14 +17,15 @@
 #include "panel_graficos.h"
 #include "platform/dialogos.h"
 #include "platform/impresora_sistema.h"
+#include "repeticion.h"
 #include "scene/escena.h"
 #include "trazas.h"
 
 namespace tya {
 
 MenuArchivo::MenuArchivo(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos,
-                         ImpresoraSistema& impresora, QObject* padre)
-    : QObject(padre), ctx_(ctx), menus_(menus), graficos_(graficos), impresora_(impresora) {}
+                         Repeticion& repeticion, ImpresoraSistema& impresora, QObject* padre)
+    : QObject(padre), ctx_(ctx), menus_(menus), graficos_(graficos), repeticion_(repeticion), impresora_(impresora) {}
 
 void MenuArchivo::guardar() {
     if (ctx_.st.EnVuelo == 1) return;
@@ -83,6 +84,7 @@ void MenuArchivo::recuperar_de(const QString& ruta) {
     ctx_.escena.redibujar_escena();
     ctx_.refrescar_escena();
     for (QAction* a : menus_.de_experiencias()) a->setEnabled(true);
+    repeticion_.permitir(true);  // replay goes with the graph views
     // An open panel drew from the records before they were read; show what was read.
     graficos_.numero_cambiado();
     if (archivo_usado) archivo_usado(ruta);
@@ -152,7 +154,9 @@ void MenuArchivo::imprimir_grafica() {
     if (encendido) ctx_.sup.retenido(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The client area as shown: the scene with every panel and marker on it.
+    repeticion_.mostrar_marcas(false);  // the replay cursor is no part of the picture
     const QImage imagen = ctx_.vista->grab().toImage();
+    repeticion_.mostrar_marcas(true);
     const ResultadoImpresion r = impresora_.imprimir(
         QStringLiteral("grafica"), [&](QPagedPaintDevice& d, QString& e) { return dibujar_imagen(d, imagen, e); });
     QApplication::restoreOverrideCursor();

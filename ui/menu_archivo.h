@@ -13,13 +13,14 @@ namespace tya {
 struct BarraMenus;
 class ImpresoraSistema;
 class PanelGraficos;
+class Repeticion;
 class Trazas;
 
 class MenuArchivo : public QObject {
     Q_OBJECT
 public:
-    MenuArchivo(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, ImpresoraSistema& impresora,
-                QObject* padre);
+    MenuArchivo(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, Repeticion& repeticion,
+                ImpresoraSistema& impresora, QObject* padre);
 
     void guardar();
     void recuperar();
@@ -52,6 +53,7 @@ private:
     ContextoVentana ctx_;
     const BarraMenus& menus_;
     PanelGraficos& graficos_;
+    Repeticion& repeticion_;
     ImpresoraSistema& impresora_;
     Bitacora bitacora_;
     QStringList File1;  // the .log files as counted at start-up, in alphabetical order

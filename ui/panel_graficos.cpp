@@ -133,19 +133,21 @@ void PanelGraficos::llenar_tabla(bool velocidades) {
 }
 
 void PanelGraficos::graficar(bool velocidades) {
-    if (velocidades)
-        graficar_velocidades(ctx_.st, *sup_grafico_, vertical_->isChecked());
-    else
-        graficar_posiciones(ctx_.st, *sup_grafico_, vertical_->isChecked());
+    const bool vertical = vertical_->isChecked();
+    // The frame is kept for the replay cursor.
+    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] = velocidades ? graficar_velocidades(ctx_.st, *sup_grafico_, vertical)
+                                                                     : graficar_posiciones(ctx_.st, *sup_grafico_, vertical);
     grafico_->refrescar();
 }
 
 void PanelGraficos::comparar(bool velocidades) {
     PanelComparacion& p = velocidades ? *comparacion_velocidades_ : *comparacion_posiciones_;
+    const bool vertical = vertical_->isChecked();
+    // The frame is kept for the replay cursor.
     if (velocidades)
-        comparar_velocidades(ctx_.st, acumulados_, p.superficie(), vertical_->isChecked());
+        marcos_[static_cast<size_t>(CajaGrafico::ComparaV)] = comparar_velocidades(ctx_.st, acumulados_, p.superficie(), vertical);
     else
-        comparar_posiciones(ctx_.st, acumulados_, p.superficie(), vertical_->isChecked());
+        marcos_[static_cast<size_t>(CajaGrafico::ComparaP)] = comparar_posiciones(ctx_.st, acumulados_, p.superficie(), vertical);
     p.vista()->refrescar();
 }
 
@@ -297,6 +299,7 @@ void PanelGraficos::vaciar_tabla_y_numero() {
 }
 
 void PanelGraficos::borrar_grafico() {
+    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] = {};  // no graph for the replay cursor
     sup_grafico_->retenido(true);
     sup_grafico_->borrar();
     grafico_->refrescar();

@@ -2,6 +2,7 @@
 // The graph-and-table panel ("Posiciones" or "Velocidades Instantaneas") with the experiment
 // chooser, and the two comparison panels it opens.
 #include <QGroupBox>
+#include <array>
 #include <memory>
 
 #include "contexto.h"
@@ -55,6 +56,9 @@ public:
     Superficie& grafico() { return *sup_grafico_; }
     PanelComparacion& comparacion_posiciones() { return *comparacion_posiciones_; }
     PanelComparacion& comparacion_velocidades() { return *comparacion_velocidades_; }
+    VistaSuperficie* vista_grafico() const { return grafico_; }
+    // The frame each graph box was last drawn with (the replay cursor's time axis).
+    const MarcoGrafico& marco(CajaGrafico c) const { return marcos_[static_cast<size_t>(c)]; }
 
 private:
     QWidget* crear_lado();
@@ -78,6 +82,7 @@ private:
     PanelComparacion *comparacion_posiciones_ = nullptr, *comparacion_velocidades_ = nullptr;
     int16_t ModoGraf = 0;
     AcumComparacion acumulados_;
+    std::array<MarcoGrafico, 3> marcos_{};  // Curvas, ComparaP, ComparaV
 };
 
 }  // namespace tya

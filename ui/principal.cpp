@@ -21,6 +21,7 @@
 #include "panel_lanzamiento.h"
 #include "platform/dialogos.h"
 #include "platform/impresora_sistema.h"
+#include "repeticion.h"
 #include "trabajo_practico.h"
 #include "ventanas_texto.h"
 
@@ -55,10 +56,11 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
                        static_cast<QWidget*>(&graficos_->comparacion_velocidades())})
         w->stackUnder(textos_->trabajo_practico());
     crear_rotulos();
-    marcadores_ = std::make_unique<Marcadores>(ctx, *lanzamiento_, menus_, nullptr);
-    inspeccion_ = std::make_unique<InspeccionMuestra>(ctx, nullptr);
-    archivo_ = std::make_unique<MenuArchivo>(ctx, menus_, *graficos_, *impresora_, nullptr);
-    comandos_ = std::make_unique<ComandosEscena>(ctx, menus_, *graficos_, *this);
+    repeticion_ = new Repeticion(ctx, *graficos_, menus_.repetir, this);
+    marcadores_ = std::make_unique<Marcadores>(ctx, *lanzamiento_, menus_, *repeticion_, nullptr);
+    inspeccion_ = std::make_unique<InspeccionMuestra>(ctx, *repeticion_, nullptr);
+    archivo_ = std::make_unique<MenuArchivo>(ctx, menus_, *graficos_, *repeticion_, *impresora_, nullptr);
+    comandos_ = std::make_unique<ComandosEscena>(ctx, menus_, *graficos_, *repeticion_, *this);
 
     connect(vista_, &VistaSuperficie::soltado_arrastre, marcadores_.get(), &Marcadores::soltar_marcador);
     connect(lanzamiento_.get(), &PanelLanzamiento::lanzar_pedido, comandos_.get(), &ComandosEscena::lanzar);
@@ -205,6 +207,7 @@ void Princip::documentar_lanzamiento() { archivo_->documentar_lanzamiento(); }
 
 void Princip::menus_experiencias(bool h) {
     for (QAction* a : menus_.de_experiencias()) a->setEnabled(h);
+    repeticion_->permitir(h);  // replay goes with the graph views; a cleared scene closes it
 }
 
 void Princip::vaciar_lista_y_ngraf() { graficos_->vaciar_tabla_y_numero(); }

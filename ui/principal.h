@@ -21,6 +21,7 @@ class Marcadores;
 class MenuArchivo;
 class PanelGraficos;
 class PanelLanzamiento;
+class Repeticion;
 class VentanasTexto;
 
 class Princip : public QMainWindow, public VentanaVuelo, public VentanaEscena {
@@ -41,6 +42,7 @@ public:
     MenuArchivo& archivo() { return *archivo_; }
     VentanasTexto& textos() { return *textos_; }
     ComandosEscena& comandos() { return *comandos_; }
+    Repeticion* repeticion() const { return repeticion_; }
     // A menu entry by its control's name.
     QAction* accion(const QString& nombre) const;
     Superficie& superficie_escena() { return *sup_; }
@@ -90,6 +92,7 @@ private:
     // Destroyed before the scene and the printer they work with.
     std::unique_ptr<PanelLanzamiento> lanzamiento_;
     PanelGraficos* graficos_ = nullptr;
+    Repeticion* repeticion_ = nullptr;  // a tool window of its own, over the views it marks
     std::unique_ptr<Marcadores> marcadores_;
     std::unique_ptr<InspeccionMuestra> inspeccion_;
     std::unique_ptr<VentanasTexto> textos_;

@@ -60,4 +60,7 @@ TEST(Argumentos, UnArchivoONadaYUnMensajeParaLoDemas) {
         else
             EXPECT_TRUE(a.error.isEmpty()) << a.error.toStdString();
     }
+    // A query is answered instead of opening anything, even before a file name.
+    const Argumentos v = leer_argumentos({"--version", "a.TYA"}, "/aula");
+    EXPECT_EQ(std::tuple(v.respuesta, v.archivo, v.error), std::tuple(QString("trayecta " TRAYECTA_VERSION "\n"), QString(), QString()));
 }

@@ -77,4 +77,19 @@ TEST(Bitacora, ArchivoDeSesion) {
     escribir(archivo, "");
     EXPECT_FALSE(b.iniciar(archivo, QTime(10, 0), fecha) || b.abierta() || b.documentar(*st, QLatin1Char('.')));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"09_05.log", "09_06.log", "no_es_carpeta"}));
+
+    // A disk that fills part way through a line: the part is cut off again and nothing of it is
+    // held back to appear later; once there is room, the next line is whole.
+    const QString lleno = dir.filePath("lleno.log");
+    const QByteArray linea = kLineaEjemplo + "\r\n";
+    ASSERT_TRUE(b.abrir(lleno));
+    {
+        DiscoLleno disco(linea.size() + 30);
+        EXPECT_TRUE(b.documentar(*st, QLatin1Char('.')));
+        EXPECT_FALSE(b.documentar(*st, QLatin1Char('.')));
+        EXPECT_EQ(leer(lleno), linea);
+    }
+    EXPECT_TRUE(b.documentar(*st, QLatin1Char('.')));
+    b.cerrar();
+    EXPECT_EQ(leer(lleno), linea + linea);
 }

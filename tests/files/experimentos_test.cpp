@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
+#include <sys/stat.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -145,6 +143,10 @@ TEST(ArchivoTya, ArchivosQueFallan) {
         {cambiada(3, "0"), 3, "muestras"},
         {cambiada(3, "1901"), 3, "muestras"},
         {cambiada(51, "19"), 51, "velocidad"},
+        // Binary content is named, not echoed.
+        {cambiada(60, QString(QChar(0)) + "1"), 60, "bytes nulos"},
+        {cambiada(61, "\x01"), 61, "caracteres de control"},
+        {QByteArray("\xFF\xFE" "1\0\r\0\n\0", 8), 1, "UTF-16"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto.left(80).toStdString());
@@ -162,9 +164,23 @@ TEST(ArchivoTya, ArchivosQueFallan) {
     ASSERT_TRUE(leer_texto(*st, texto_experiencias(*lleno)));
     EXPECT_EQ(texto_experiencias(*st), texto_experiencias(*lleno));
 
-    // A file that cannot be opened forgets the experiments too.
-    EXPECT_FALSE(recuperar_experiencias(*b.st, QStringLiteral("/no/existe/x.TYA")));
-    EXPECT_EQ(b.st->NExp, 0);
+    // A byte-order mark at the start (Notepad's) is skipped.
+    EXPECT_TRUE(leer_texto(*st, "\xEF\xBB\xBF" + texto_experiencias(*lleno)));
+
+    // Paths that are no file the program wrote are refused without being read, and the
+    // experiments are forgotten: a FIFO would block, /dev/zero never ends.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("tubo.TYA"), grande = dir.filePath("grande.TYA");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    escribir(grande, "0\r\n" + QByteArray(kTopeExperiencias, '\n'));
+    const std::pair<QString, const char*> rutas[] = {
+        {"/no/existe/x.TYA", "no existe"}, {fifo, "no es un archivo común"}, {"/dev/zero", "no es un archivo común"},
+        {grande, "ocupa más de 2 MB"}, {dir.path(), "es una carpeta"}};
+    for (const auto& [ruta, palabra] : rutas) {
+        b.volar();
+        const ResultadoArchivo res = recuperar_experiencias(*b.st, ruta);
+        EXPECT_TRUE(!res && res.error.contains(palabra) && b.st->NExp == 0) << res.error.toStdString();
+    }
 }
 
 TEST(ArchivoTya, GrabarQueFalla) {
@@ -186,16 +202,9 @@ TEST(ArchivoTya, GrabarQueFalla) {
     EXPECT_FALSE(grabar_experiencias(st, ruta + "/hijo.TYA") || grabar_experiencias(st, dir.filePath("carpeta")));
     EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"carpeta", "viejo.TYA"}));
-    // A full disk, made by a file-size limit: the write stops part way and the old file stays.
-    rlimit antes{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lleno = antes;
-    lleno.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lleno), 0);
-    const ResultadoArchivo r = grabar_experiencias(st, ruta);
-    setrlimit(RLIMIT_FSIZE, &antes);
-    EXPECT_TRUE(!r.ok && !r.error.isEmpty()) << r.error.toStdString();
+    // A full disk: the write stops part way, the old file stays, and the message says why.
+    const ResultadoArchivo r = [&] { DiscoLleno lleno(64); return grabar_experiencias(st, ruta); }();
+    EXPECT_TRUE(!r.ok && r.error.endsWith(": no queda espacio en el disco.")) << r.error.toStdString();
     EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
     // Overwriting replaces the old content completely.
     ASSERT_TRUE(grabar_experiencias(st, ruta));

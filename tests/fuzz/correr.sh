@@ -35,7 +35,9 @@ for o in "${objetivos[@]}"; do
     trabajo="$build/fuzz-corpus/$o"
     hallazgos="$build/fuzz-hallazgos/$o"
     mkdir -p "$trabajo" "$hallazgos"
-    "$bin" -max_total_time="$modo" -timeout=60 -max_len=4096 -print_final_stats=1 \
+    # The experiment-file targets take whole flights: a 1900-sample file is about 61 KB.
+    case "$o" in experimentos|vistas) largo=262144 ;; *) largo=4096 ;; esac
+    "$bin" -max_total_time="$modo" -timeout=60 -max_len="$largo" -print_final_stats=1 \
       -artifact_prefix="$hallazgos/" "$trabajo" "$semillas" >"$registro" 2>&1
     rc=$?
   fi

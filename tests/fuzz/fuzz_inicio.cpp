@@ -14,7 +14,7 @@ void inic(const QByteArray& entrada) {
     ValoresInic v, w;
     QString error;
     if (!leer_inic(ruta("INIC.DAT"), v, error)) {
-        EXIGIR(error.contains(QLatin1String("INIC.DAT")) && error.contains(QLatin1String("registro")), error);
+        EXIGIR(error.contains(QLatin1String("INIC.DAT")), error);
         return;
     }
     // The values written in the file's own form read back the same.

@@ -53,6 +53,7 @@ TEST(Textos, ProblemasYTemas) {
     // The topics: the icon with the about text alone; the model leads on to the method.
     p.caja.mostrar_texto(TemaTexto::Acerca);
     EXPECT_TRUE(p.v.icono);
+    EXPECT_EQ(p.v.texto.lineas().value(0).trimmed(), "Versión " TRAYECTA_VERSION);
     p.caja.mostrar_texto(TemaTexto::Modelo);
     EXPECT_EQ(std::tuple(p.v.caption, p.v.salir3, p.v.picture1, p.v.icono), std::tuple(QString("Modelo de Fricción"), QString("Seguir"), true, false));
     // The report over the model keeps "Seguir", which then leads to the method.

@@ -1,6 +1,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include "aplicacion.h"
 #include "apoyo.h"
@@ -10,7 +11,12 @@
 #include "graphs/grafico_barrido.h"
 #include "graphs/graficos.h"
 #include "graphs/tablas.h"
+#include "core/argumentos.h"
 #include "tools/calc.h"
+#include "tools/salida.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace tya;
 
@@ -79,8 +85,13 @@ TEST(Calc, EntradasAceptadas) {
 }
 
 TEST(Calc, Rechazos) {
-    QTemporaryDir dir;
+    QTemporaryDir dir, otro;
     const QString tya = dir.filePath("nada.TYA"), png = dir.filePath("nada.png");
+    // Files the window would refuse too: INIC.DAT with a decimal comma, launches in UTF-16 or a FIFO.
+    const QString inic = otro.filePath("INIC.DAT"), utf16 = otro.filePath("utf16.txt"), fifo = otro.filePath("tubo");
+    prueba::escribir(inic, "100,5, 340, 0\r\n" + prueba::leer(TYA_DATOS "/INIC.DAT").mid(13));
+    prueba::escribir(utf16, QByteArray("\xFF\xFE" "0\0 \0", 6));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     struct Caso { QStringList args; QByteArray entrada; QStringList palabras; };
     const QList<Caso> casos = {
         {{}, kVacio + "0 0 400 45 0 0 1 11.3 0.4\n", {"campo 3 (Vo): Valor fuera de rango (400; de 0 a 340)", "línea 2"}},
@@ -106,6 +117,9 @@ TEST(Calc, Rechazos) {
         {{"--tabla", "posiciones"}, kVacio, {"--tabla"}},
         {{dir.filePath("no_existe.txt")}, kVacio, {"no_existe.txt"}},
         {{"--inic", dir.filePath("INIC.DAT")}, kVacio, {"INIC.DAT"}},
+        {{"--inic", inic}, kVacio, {"INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"}},
+        {{utf16}, {}, {"utf16.txt", "UTF-16"}},
+        {{fifo}, {}, {"tubo", "no es un archivo común"}},
         {{"--grafico", "alturas", "1", png}, kVacio, {"alturas"}},
         {{"--grafico", "posiciones", "todos", png}, {}, {}},
         {{"--barrido", "Ang", "0", "200", "10"}, kAire, {"Ang = 190", "Valor fuera de rango"}},
@@ -122,6 +136,16 @@ TEST(Calc, Rechazos) {
         {{"--barrido", "Ang", "0", "90", "1"}, "# nada\n", {"ninguna"}},
         {{"--barrido", "Ang", "0", "90", "1", "--resumen"}, kAire, {"--resumen"}},
         {{"--grafico-barrido", dir.filePath("solo.png")}, kAire, {"--grafico-barrido", "--barrido"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50,400"}, kAire, {"--familia Vo = 400", "Valor fuera de rango"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Aire", "0,2"}, kAire, {"Aire = 2", "0 o 1"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50,,60"}, kAire, {"no es un número"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Ang", "50"}, kAire, {"campo del barrido"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "1,2,3,4,5,6,7,8,9,10,11"}, kAire, {"11 valores"}},
+        {{"--barrido", "Ang", "0", "90", "45", "-j", "0"}, kAire, {"-j"}},
+        {{"--familia", "Vo", "50"}, kAire, {"--familia", "--barrido"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--grafico-barrido", dir.filePath("b.jpg")}, kAire, {"b.jpg", ".jpg"}},
+        {{"--grafico", "posiciones", "1", dir.filePath("g.gif")}, kVacio, {"g.gif"}},
+        {{"--rotulado"}, kVacio, {"--rotulado", "--grafico"}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE((c.args.join(' ') + " < " + c.entrada).toStdString());
@@ -133,6 +157,35 @@ TEST(Calc, Rechazos) {
         for (const QString& p : c.palabras) EXPECT_TRUE(QString::fromUtf8(r.errores).contains(p)) << r.errores.toStdString() << " lacks " << p.toStdString();
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
+}
+
+TEST(Calc, SalidaEstandarQueNoSeEscribe) {
+    // Standard output on /dev/full or on a disk that is full: never status 0, and one line that
+    // says what could not be written and why.
+    QTemporaryDir dir;
+    const QStringList pedidos[] = {{"--help"}, {"--log"}, {"--valores"}, {"--resumen"}, {"--tabla", "posiciones", "1"}};
+    for (const QString& destino : {QStringLiteral("/dev/full"), dir.filePath("clase.log")}) {
+        for (const QStringList& args : pedidos) {
+            SCOPED_TRACE((destino + " " + args.join(' ')).toStdString());
+            calc::SalidaEstandar salida(::open(QFile::encodeName(destino).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
+            QBuffer in, err;
+            in.setData(kVacio);
+            in.open(QIODevice::ReadOnly);
+            err.open(QIODevice::WriteOnly);
+            prueba::DiscoLleno disco(0);
+            const int rc = calc::ejecutar(QStringList{"--inic", TYA_DATOS "/INIC.DAT"} + args, in, salida, err);
+            EXPECT_EQ(salida.terminar(rc, err), calc::kSalidaEscritura);
+            EXPECT_EQ(err.data(), "No se pudo escribir la salida estándar: no queda espacio en el disco.\n");
+        }
+    }
+    // A file name that is not UTF-8 is refused, not written under another name.
+    const char* const mal[] = {"trayecta-calc", "--tya", "clase\xe9.TYA"};
+    const char* const bien[] = {"trayecta-calc", "--tya", "clase\xc3\xa9.TYA"};
+    QStringList args;
+    QString error;
+    EXPECT_FALSE(argumentos_como_texto(3, mal, args, error));
+    EXPECT_TRUE(error.contains("El argumento 2 (clase\\xe9.TYA)")) << error.toStdString();
+    EXPECT_TRUE(argumentos_como_texto(3, bien, args, error) && args == QStringList({"--tya", "clase\u00e9.TYA"}));
 }
 
 TEST(Calc, Salidas) {
@@ -180,6 +233,13 @@ TEST(Calc, Salidas) {
     EXPECT_TRUE(mal.rc == calc::kSalidaEscritura && mal.errores.contains("carpeta.TYA"));
     EXPECT_EQ(correr({"--grafico", "posiciones", "1", ruta("p2.png/x.png")}, dos).rc, calc::kSalidaEscritura);
     EXPECT_EQ(imagen(QImage(ruta("p2.png"))), p2);
+
+    // --rotulado: the worksheet graph, titled, with every experiment's launch in the legend.
+    ASSERT_EQ(correr({"--rotulado", "--grafico", "posiciones", "todos", ruta("r.svg")}, dos).rc, calc::kSalidaBien);
+    const QString hoja = QString::fromUtf8(prueba::leer(ruta("r.svg")));
+    for (const char* t : {"Posición Y según el tiempo", "Exp. 1: Vo = 100 m/s, Ang = 45º, vacío",
+                          "Exp. 2: Vo = 80 m/s, Ang = 30º, aire", "t (s)", "Y (m)"})
+        EXPECT_TRUE(hoja.contains(QString::fromUtf8(t))) << t;
 }
 
 // --leer: a saved experiment file instead of launches gives what the flights gave.
@@ -296,9 +356,65 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
     EXPECT_NEAR(arriba.x(), img.width() / 2, img.width() / 12);
 }
 
+// A family's blocks are the single sweeps of its values; the threads change nothing.
+TEST(Barrido, FamiliaComoBarridosSueltos) {
+    const QStringList barrido = {"--barrido", "Ang", "5", "85", "10"};
+    const Corrida f = correr(barrido + QStringList{"--familia", "Vo", "120,60.5"}, kAire);
+    ASSERT_EQ(f.rc, calc::kSalidaBien) << f.errores.toStdString();
+    QByteArray bloques;
+    for (const QByteArray vo : {"120", "60.5"}) {
+        const QByteArray suelto = correr(barrido, QByteArray(kAire).replace("100", vo)).salida;
+        const qsizetype fin = suelto.indexOf('\n') + 1;
+        if (bloques.isEmpty()) bloques = "Vo\t" + suelto.left(fin);
+        for (const QByteArray& l : suelto.mid(fin).split('\n'))
+            if (!l.isEmpty()) bloques += vo + '\t' + l + '\n';
+    }
+    EXPECT_EQ(f.salida, bloques);
+    const QStringList muchos = {"--barrido", "Ang", "0", "90", "3", "--familia", "Aire", "0,1"};
+    EXPECT_EQ(correr(muchos + QStringList{"-j", "1"}, kAire).salida, correr(muchos + QStringList{"-j", "3"}, kAire).salida);
+
+    // The plot as vectors: an SVG that is well-formed XML, with a curve and a legend line per value.
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("f.svg"), pdf = dir.filePath("f.pdf");
+    ASSERT_EQ(correr(muchos + QStringList{"--grafico-barrido", svg}, kAire).rc, calc::kSalidaBien);
+    ASSERT_EQ(correr(muchos + QStringList{"--grafico-barrido", pdf}, kAire).rc, calc::kSalidaBien);
+    QXmlStreamReader xml(prueba::leer(svg));
+    QStringList textos;
+    int caminos = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("path")) ++caminos;
+        else if (xml.isCharacters()) textos << xml.text().toString().trimmed();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(caminos, 2);
+    EXPECT_TRUE(textos.contains("vacío: máx. 1018.1942 m con 45º") && textos.contains("aire: máx. 476.6877 m con 39º"))
+        << textos.join('|').toStdString();
+    EXPECT_TRUE(prueba::leer(pdf).startsWith("%PDF"));
+}
+
 TEST(Barrido, PasoDeMarcas) {
     struct Caso { double desde, hasta; int marcas; double paso; };
     for (const Caso& c : {Caso{0, 90, 10, 10}, Caso{0, 515, 8, 100}, Caso{-3, 4, 10, 1}, Caso{0, 0.3, 10, 0.05},
                           Caso{1, 1.00001, 10, 0.0001}, Caso{7, 7, 10, 1}})
         EXPECT_DOUBLE_EQ(paso_marcas(c.desde, c.hasta, c.marcas), c.paso) << c.desde << " " << c.hasta;
+}
+
+// Every option of the table is in --help, is refused by name when its arguments are missing,
+// and with --barrido only the sweep's own options are taken.
+TEST(Calc, OpcionesDeLaTabla) {
+    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--help", "--version"};
+    const QByteArray ayuda = correr({"--help"}).salida;
+    EXPECT_EQ(correr({"--version"}).salida, "trayecta-calc " TRAYECTA_VERSION "\n");
+    for (const calc::DefOpcion& d : calc::definiciones_opciones()) {
+        const QString x = QString::fromUtf8(d.nombre);
+        SCOPED_TRACE(d.nombre);
+        EXPECT_TRUE(ayuda.contains("  " + x.toUtf8() + (d.valores ? " " : "")));
+        if (d.valores > 0) {
+            const Corrida r = correr({x}, kAire);
+            EXPECT_TRUE(r.rc == calc::kSalidaRechazo && r.errores.startsWith("La opción " + x.toUtf8() + " necesita"));
+        }
+        QStringList args = {"--barrido", "Ang", "0", "90", "45", x};
+        for (int k = 0; k < d.valores; ++k) args << (k > 0 ? "1" : x == "--barrido" ? "Vo" : "posiciones");
+        const Corrida b = correr(args, kAire);
+        EXPECT_EQ(b.errores.contains("solo se combina"), !de_barrido.contains(x)) << b.errores.toStdString();
+    }
 }

@@ -45,6 +45,18 @@ private slots:
         Puesto r([](const QDir& d) { QFile::remove(d.filePath("trazo.txt")); }, false);
         QVERIFY2(!r.w->cargar() && r.dlg.mensajes.size() == 1 && r.dlg.mensajes[0].contains("trazo.txt"),
                  qPrintable(r.dlg.mensajes.join('|')));
+        // INIC.DAT with a decimal comma is refused whole, before any entry box is filled.
+        Puesto c([](const QDir& d) {
+            escribir(d.filePath("INIC.DAT"), "100,5, 340, 0\r\n" + leer(TYA_DATOS "/INIC.DAT").mid(13));
+        }, false);
+        QVERIFY2(!c.w->cargar() && c.dlg.mensajes.size() == 1 &&
+                     c.dlg.mensajes[0].contains("INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"),
+                 qPrintable(c.dlg.mensajes.join('|')));
+        // A help file without topics says so.
+        escribir(p.dir.filePath("vacia.hlp"), "sin temas\r\n");
+        QString error;
+        QVERIFY2(leer_ayuda(p.dir.filePath("vacia.hlp"), &error).isEmpty() && error.contains("no tiene temas"),
+                 qPrintable(error));
     }
 
     void parametros_material_y_medio() {

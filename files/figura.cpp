@@ -1,0 +1,114 @@
+#include "figura.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cerrno>
+
+#include "platform/impresora.h"
+#include "platform/motivo_archivo.h"
+
+namespace tya {
+
+namespace {
+
+QString guardar_datos(const QByteArray& datos, const QString& ruta) {
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2.").arg(ruta, motivo_archivo(f, errno));
+    if (f.write(datos) != datos.size() || !f.flush()) {
+        const QString motivo = motivo_archivo(f, errno);
+        f.cancelWriting();
+        return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, motivo);
+    }
+    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2.").arg(ruta, motivo_archivo(f, errno));
+    return {};
+}
+
+QString guardar_png(const QImage& img, const QString& ruta) {
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    if (!img.save(&b, "PNG")) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+    return guardar_datos(b.data(), ruta);
+}
+
+}  // namespace
+
+bool formato_figura(const QString& ruta, FormatoFigura& formato, QString& error) {
+    const QString fin = QFileInfo(ruta).suffix().toLower();
+    if (fin.isEmpty() || fin == QLatin1String("png")) formato = FormatoFigura::Png;
+    else if (fin == QLatin1String("pdf")) formato = FormatoFigura::Pdf;
+    else if (fin == QLatin1String("svg")) formato = FormatoFigura::Svg;
+    else {
+        error = QStringLiteral("%1: la terminación \".%2\" no es de imagen; se guardan .png, .pdf y .svg.")
+                    .arg(ruta, QFileInfo(ruta).suffix());
+        return false;
+    }
+    return true;
+}
+
+QString guardar_figura(const QString& ruta, int ancho, int alto, const std::function<void(QPainter&)>& dibujar) {
+    FormatoFigura formato = FormatoFigura::Png;
+    QString error;
+    if (!formato_figura(ruta, formato, error)) return error;
+    const QString titulo = QFileInfo(ruta).completeBaseName();
+    switch (formato) {
+    case FormatoFigura::Png: {
+        QImage img(ancho, alto, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            dibujar(p);
+        }
+        return guardar_png(img, ruta);
+    }
+    case FormatoFigura::Pdf: {
+        // One page the size of the figure, in points, with the drawing scaled onto it.
+        const QPageLayout pagina(QPageSize(QSizeF(ancho, alto), QPageSize::Point), QPageLayout::Portrait, {});
+        const bool bien = escribir_pdf(ruta, titulo, pagina,
+                                       [&](QPagedPaintDevice& d, QString& e) {
+                                           QPainter p;
+                                           if (!p.begin(&d)) {
+                                               e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
+                                               return false;
+                                           }
+                                           p.scale(d.width() / double(ancho), d.height() / double(alto));
+                                           dibujar(p);
+                                           return p.end();
+                                       },
+                                       error);
+        return bien ? QString() : error;
+    }
+    case FormatoFigura::Svg: {
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&b);
+        svg.setSize(QSize(ancho, alto));
+        svg.setViewBox(QRect(0, 0, ancho, alto));
+        svg.setTitle(titulo);
+        svg.setDescription(QStringLiteral("Trayecta"));
+        {
+            QPainter p;
+            if (!p.begin(&svg)) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+            dibujar(p);
+        }
+        return guardar_datos(b.data(), ruta);
+    }
+    }
+    return {};
+}
+
+QString guardar_imagen(const QImage& img, const QString& ruta) {
+    FormatoFigura formato = FormatoFigura::Png;
+    QString error;
+    if (!formato_figura(ruta, formato, error)) return error;
+    if (formato == FormatoFigura::Png) return guardar_png(img, ruta);
+    return guardar_figura(ruta, img.width(), img.height(), [&](QPainter& p) { p.drawImage(0, 0, img); });
+}
+
+}  // namespace tya

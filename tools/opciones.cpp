@@ -1,0 +1,277 @@
+#include "opciones.h"
+
+#include <array>
+
+#include "files/figura.h"
+
+namespace tya::calc {
+
+namespace {
+
+// The two arguments after the option: "posiciones" or "velocidades", then an experiment
+// number from 1 to 10, or "todos" (kTodasLasExperiencias) when `todos` allows it.
+bool leer_magnitud_y_numero(const QString& opcion, const QStringList& v, bool todos, Magnitud& m, int& n,
+                            QString& error) {
+    const QString numero = todos ? QStringLiteral("un número de experiencia de 1 a 10 o \"todos\"")
+                                 : QStringLiteral("un número de experiencia de 1 a 10");
+    if (v[0] == QLatin1String("posiciones")) {
+        m = Magnitud::Posiciones;
+    } else if (v[0] == QLatin1String("velocidades")) {
+        m = Magnitud::Velocidades;
+    } else {
+        error = QStringLiteral("%1: \"%2\" no es \"posiciones\" ni \"velocidades\".").arg(opcion, v[0]);
+        return false;
+    }
+    if (todos && v[1] == QLatin1String("todos")) {
+        n = kTodasLasExperiencias;
+        return true;
+    }
+    bool ok = false;
+    n = v[1].toInt(&ok);
+    if (!ok || n < 1 || n > kExperiencias) {
+        error = QStringLiteral("%1: \"%2\" no es %3.").arg(opcion, v[1], numero);
+        return false;
+    }
+    return true;
+}
+
+// Options that only store their file name or a flag.
+template <QString Opciones::*campo>
+bool archivo(const QString&, const QStringList& v, Opciones& o, QString&) {
+    o.*campo = v.value(0);
+    return true;
+}
+// A figure's file: its ending must name a format it can be written in.
+bool terminacion_admitida(const QString& ruta, QString& error) {
+    FormatoFigura f = FormatoFigura::Png;
+    return ruta.isEmpty() || formato_figura(ruta, f, error);
+}
+template <QString Opciones::*campo>
+bool figura(const QString& x, const QStringList& v, Opciones& o, QString& error) {
+    return archivo<campo>(x, v, o, error) && terminacion_admitida(v.value(0), error);
+}
+template <Salida que>
+bool salida(const QString&, const QStringList&, Opciones& o, QString&) {
+    o.salidas << PedidoSalida{que};
+    return true;
+}
+
+constexpr const char* kExperienciaN = "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10";
+
+const std::array kOpciones = {
+    DefOpcion{"--inic", nullptr, 1, true, nullptr, true, nullptr, archivo<&Opciones::inic>,
+              {{"--inic ARCHIVO", "límites y valores iniciales (INIC.DAT de la carpeta de trabajo)"}}},
+    DefOpcion{"--leer", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::leer>,
+              {{"--leer ARCHIVO.TYA", "carga las experiencias de un archivo de experiencias\n"
+                                      "(como Recuperar) en lugar de calcular lanzamientos;\n"
+                                      "las demás salidas trabajan sobre ellas"}}},
+    DefOpcion{"--tya", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::tya>,
+              {{"--tya ARCHIVO", "guarda las experiencias en un archivo de experiencias"}}},
+    DefOpcion{"--escena", nullptr, 1, true, nullptr, false, nullptr, figura<&Opciones::escena>,
+              {{"--escena ARCHIVO.png", "guarda la imagen de la escena tras los vuelos"}}},
+    DefOpcion{"--grafico", nullptr, 3, true, "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\"",
+              false, nullptr,
+              [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
+                  PedidoGrafico g{Magnitud::Posiciones, 0, v.value(2)};
+                  if (!leer_magnitud_y_numero(x, v, true, g.magnitud, g.experiencia, error) ||
+                      !terminacion_admitida(g.archivo, error))
+                      return false;
+                  o.graficos << g;
+                  return true;
+              },
+              {{"--grafico posiciones|velocidades N|todos ARCHIVO.png",
+                "guarda como imagen el gráfico contra el tiempo de la\n"
+                "experiencia N (1 a 10), o con \"todos\" la comparación\n"
+                "de todas las experiencias; muestra Y o Vy"}}},
+    DefOpcion{"--rotulado", nullptr, 0, false, nullptr, false, "--grafico",
+              [](const QString&, const QStringList&, Opciones& o, QString&) { return o.rotulado = true; },
+              {{"--rotulado", "los gráficos de --grafico salen como para una hoja de\n"
+                              "trabajo: ejes con valores y unidades, título y una\n"
+                              "leyenda con el número, el color, Vo, Ang y el medio\n"
+                              "de cada experiencia"}}},
+    DefOpcion{"--horizontal", nullptr, 0, false, nullptr, false, nullptr,
+              [](const QString&, const QStringList&, Opciones& o, QString&) { return o.horizontal = true; },
+              {{"--horizontal", "los gráficos muestran X o Vx en lugar de Y o Vy"}}},
+    DefOpcion{"--tabla", nullptr, 2, false, kExperienciaN, false, nullptr,
+              [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
+                  Magnitud m = Magnitud::Posiciones;
+                  int n = 0;
+                  if (!leer_magnitud_y_numero(x, v, false, m, n, error)) return false;
+                  o.salidas << PedidoSalida{m == Magnitud::Posiciones ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
+                  return true;
+              },
+              {{"--tabla posiciones N", "imprime la tabla de posiciones de la experiencia N"},
+               {"--tabla velocidades N", "imprime la tabla de velocidades de la experiencia N"}}},
+    DefOpcion{"--log", nullptr, 0, false, nullptr, false, nullptr, salida<Salida::Log>,
+              {{"--log", "imprime la línea de bitácora de cada lanzamiento"}}},
+    DefOpcion{"--valores", nullptr, 0, false, nullptr, false, nullptr, salida<Salida::Valores>,
+              {{"--valores", "imprime la tabla de valores extremos separada por\n"
+                             "tabuladores, como la copia al portapapeles (con las\n"
+                             "columnas del blanco si el último lanzamiento lo tiene)"}}},
+    DefOpcion{"--imprimir-valores", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::pdf_valores>,
+              {{"--imprimir-valores ARCHIVO.pdf", "guarda la tabla de valores extremos tal como se\n"
+                                                  "imprime, en un PDF"}}},
+    DefOpcion{"--resumen", nullptr, 0, false, nullptr, false, nullptr, salida<Salida::Resumen>,
+              {{"--resumen", "imprime una línea por experiencia: número, muestras,\n"
+                             "tiempo final, X final y el mensaje del final, si hubo\n"
+                             "(es la salida cuando no se pide ninguna otra)"}}},
+    DefOpcion{"--barrido", nullptr, 4, false, "CAMPO DESDE HASTA PASO", true, nullptr,
+              [](const QString&, const QStringList& v, Opciones& o, QString&) {
+                  o.barrido = v;
+                  return true;
+              },
+              {{"--barrido CAMPO DESDE HASTA PASO",
+                "vuela el único lanzamiento de la entrada una vez por\n"
+                "cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
+                "CAMPO (Xo Yo Vo Ang Viento R Densidad), cada vuelo como\n"
+                "la primera experiencia; imprime por valor N, T, Xfin,\n"
+                "Ymax, Vfin y el mensaje del final (1000 valores como\n"
+                "máximo; solo se combina con --inic, --grafico-barrido,\n"
+                "--familia y -j)"}}},
+    DefOpcion{"--grafico-barrido", nullptr, 1, true, nullptr, true, "--barrido", figura<&Opciones::grafico_barrido>,
+              {{"--grafico-barrido ARCHIVO.png", "con --barrido, guarda el gráfico de Xfin según CAMPO"}}},
+    DefOpcion{"--familia", nullptr, 2, false, "CAMPO V1,V2,...", true, "--barrido",
+              [](const QString&, const QStringList& v, Opciones& o, QString&) {
+                  o.familia = v;
+                  return true;
+              },
+              {{"--familia CAMPO V1,V2,...",
+                "con --barrido, repite el barrido para cada valor V1, V2,\n"
+                "... (10 como máximo, con punto decimal) de otro campo\n"
+                "(Xo Yo Vo Ang Viento R Densidad, o Aire con 0,1 para\n"
+                "vacío y aire); la tabla lleva ese campo en la primera\n"
+                "columna y el gráfico una curva por valor"}}},
+    DefOpcion{"-j", nullptr, 1, false, "un número de hilos", true, "--barrido",
+              [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
+                  bool ok = false;
+                  o.hilos = v[0].toInt(&ok);
+                  if (ok && o.hilos >= 1 && o.hilos <= 256) return true;
+                  error = QStringLiteral("%1: \"%2\" no es un número de hilos de 1 a 256.").arg(x, v[0].left(24));
+                  return false;
+              },
+              {{"-j N", "vuela los lanzamientos de --barrido en N hilos como\n"
+                        "máximo (de forma predeterminada, uno por núcleo; el\n"
+                        "resultado es el mismo)"}}},
+    DefOpcion{"--version", nullptr, 0, false, nullptr, false, nullptr,
+              [](const QString&, const QStringList&, Opciones& o, QString&) { return o.version = true; },
+              {{"--version", "muestra el nombre y la versión del programa"}}},
+    DefOpcion{"--help", "-h", 0, false, nullptr, false, nullptr,
+              [](const QString&, const QStringList&, Opciones& o, QString&) { return o.ayuda = true; },
+              {{"--help", "muestra esta ayuda"}}},
+};
+
+constexpr int kColumnaAyuda = 33;
+
+QString renglones_ayuda(const LineaAyuda& l) {
+    const QString sangria(kColumnaAyuda, QLatin1Char(' '));
+    QString uso = QStringLiteral("  ") + QString::fromUtf8(l.uso);
+    QString s;
+    if (uso.size() < kColumnaAyuda) {
+        s = uso.leftJustified(kColumnaAyuda);
+    } else {
+        s = uso + QLatin1Char('\n') + sangria;
+    }
+    s += QString::fromUtf8(l.texto).replace(QLatin1Char('\n'), QLatin1Char('\n') + sangria);
+    return s + QLatin1Char('\n');
+}
+
+}  // namespace
+
+std::span<const DefOpcion> definiciones_opciones() { return kOpciones; }
+
+const DefOpcion* buscar_opcion(const QString& nombre) {
+    for (const DefOpcion& d : kOpciones)
+        if (nombre == QLatin1String(d.nombre) || (d.alias && nombre == QLatin1String(d.alias))) return &d;
+    return nullptr;
+}
+
+bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
+    o = Opciones();
+    bool solo_archivos = false;
+    for (int a = 0; a < args.size(); ++a) {
+        const QString x = args[a];
+        if (solo_archivos || x == QLatin1String("-") || !x.startsWith(QLatin1Char('-'))) {
+            o.archivos << x;
+            continue;
+        }
+        o.dadas << x;
+        if (x == QLatin1String("--")) {
+            solo_archivos = true;
+            continue;
+        }
+        const DefOpcion* d = buscar_opcion(x);
+        if (!d) {
+            error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
+            return false;
+        }
+        const QStringList v = args.mid(a + 1, d->valores);
+        const int otros = d->valores - (d->archivo ? 1 : 0);
+        if (v.size() < otros) {
+            error = QStringLiteral("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->necesita));
+            return false;
+        }
+        if (!d->leer(x, v, o, error)) return false;
+        if (d->archivo && (v.size() < d->valores || v.last().isEmpty())) {
+            error = QStringLiteral("La opción %1 necesita un nombre de archivo.").arg(x);
+            return false;
+        }
+        a += d->valores;
+    }
+    return true;
+}
+
+QString texto_ayuda() {
+    QString s = QStringLiteral(
+        "Uso: trayecta-calc [opciones] [archivo...]\n"
+        "\n"
+        "Calcula lanzamientos de Trayecta sin ventana. Lee un lanzamiento por línea de los\n"
+        "archivos nombrados (\"-\" o ninguno: la entrada estándar). Cada línea tiene nueve\n"
+        "números en el orden de la bitácora de sesión:\n"
+        "    Xo Yo Vo Ang Aire Viento R Densidad Cd\n"
+        "y, si se agregan cuatro más, XoB YoB Vxb Vyb, un blanco colocado para ese lanzamiento.\n"
+        "Los campos se separan con blancos o tabuladores; \".\" y \",\" valen como separador\n"
+        "decimal. Las líneas cuyo primer campo no es un número se saltan, así que una bitácora\n"
+        "(.log) sirve de entrada tal como está. Los lanzamientos son las experiencias 1, 2, ...\n"
+        "(diez como máximo).\n"
+        "\n"
+        "Los valores se comprueban con los límites de INIC.DAT; Aire es 0 (vacío) o 1 (aire),\n"
+        "Densidad va de 0.01 a 20 y Cd es 0.4 (esfera) o 0.2 (bala).\n"
+        "\n"
+        "Opciones:\n");
+    for (const DefOpcion& d : kOpciones)
+        for (const LineaAyuda& l : d.ayuda)
+            if (l.uso) s += renglones_ayuda(l);
+    return s + QStringLiteral(
+                   "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
+                   "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
+                   "La escena y los gráficos se guardan como PDF si el nombre termina en .pdf, como SVG\n"
+                   "si termina en .svg y como PNG si termina en .png o no tiene terminación.\n"
+                   "\n"
+                   "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida o la salida\n"
+                   "estándar; 2 opciones o entrada rechazadas (el mensaje nombra la línea y el campo)\n"
+                   "y nada escrito.\n");
+}
+
+QString combinacion_rechazada(const Opciones& o) {
+    if (o.dadas.contains(QLatin1String("--barrido"))) {
+        QStringList admitidas;
+        for (const DefOpcion& d : kOpciones)
+            if (d.en_barrido && QLatin1String(d.nombre) != QLatin1String("--barrido")) admitidas << QString::fromUtf8(d.nombre);
+        const QString lista = admitidas.size() < 2 ? admitidas.join(QString())
+                                                   : admitidas.mid(0, admitidas.size() - 1).join(QStringLiteral(", ")) +
+                                                         QStringLiteral(" y ") + admitidas.last();
+        for (const QString& x : o.dadas) {
+            const DefOpcion* d = buscar_opcion(x);
+            if (x != QLatin1String("--") && !(d && d->en_barrido))
+                return QStringLiteral("--barrido solo se combina con %1, no con %2.").arg(lista, x);
+        }
+    }
+    for (const QString& x : o.dadas) {
+        const DefOpcion* d = buscar_opcion(x);
+        if (d && d->requiere && !o.dadas.contains(QLatin1String(d->requiere)))
+            return QStringLiteral("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->requiere));
+    }
+    return {};
+}
+
+}  // namespace tya::calc
