@@ -12,6 +12,7 @@
 #include "../tests/apoyo.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
+#include "ui/panel_graficos.h"
 #include "ui/principal.h"
 #include "ui/repeticion.h"
 
@@ -50,8 +51,8 @@ int main(int argc, char** argv) {
     w.escena().redibujar_escena();
     w.menus_experiencias(true);
     st.NGrafSel = 10;
-    w.menu_posiciones_Click();
-    w.Comparar_Click();
+    w.graficos().ver_posiciones();
+    w.graficos().comparar_graficas();
     w.accion(QStringLiteral("Repetir"))->trigger();
     Repeticion* r = w.repeticion();
     QApplication::processEvents();

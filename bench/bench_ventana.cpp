@@ -13,6 +13,8 @@
 #include "graphs/tablas.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
+#include "ui/comandos_escena.h"
+#include "ui/panel_graficos.h"
 #include "ui/principal.h"
 
 int main(int argc, char** argv) {
@@ -40,7 +42,7 @@ int main(int argc, char** argv) {
     st->Param[tya::iViento] = tya::Fijo::entero(4);
     QElapsedTimer t;
     t.start();
-    w.Lanzar1_Click();
+    w.comandos().lanzar();
     const double s = t.nsecsElapsed() / 1e9;
     const int n = tya::Registros(*st, 0).muestras();
     std::printf("flight in the window: %d samples in %.2f s (pace set by the pause: %.2f s, %+.1f%%)\n", n, s,
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     constexpr int kVeces = 20;
     t.restart();
     for (int i = 0; i < kVeces; ++i) {
-        w.menu_posiciones_Click();
+        w.graficos().ver_posiciones();
         QApplication::processEvents();
     }
     std::printf("\"Gráfico Posiciones\" of %d samples (graph, %d table rows, repaint): %.2f ms each\n", n, n + 1,

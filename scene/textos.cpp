@@ -67,8 +67,8 @@ bool CajaTextos::mostrar_archivo(const QString& nombre, QString& error) {
     return true;
 }
 
-bool CajaTextos::mostrar_texto(int tema) {
-    if (st_.EnVuelo == 1 || tema < 1 || tema > 8) return false;
+bool CajaTextos::mostrar_texto(TemaTexto tema) {
+    if (st_.EnVuelo == 1) return false;
     VistaCaja& v = vista_;
     v.visible = false;
     v.picture1 = false;
@@ -79,11 +79,11 @@ bool CajaTextos::mostrar_texto(int tema) {
     v.izquierda = 1000;
     v.ancho = 7000;
     v.alto = 3425;
-    if (tema < 7) v.visible = true;
+    if (tema == TemaTexto::Acerca || tema == TemaTexto::Problema) v.visible = true;
     v.arriba_imprimir = v.arriba_salir3 = 2520;
     QString error;
     switch (tema) {
-    case 1:
+    case TemaTexto::Acerca:
         v.caption = QStringLiteral("Acerca de Trayecta");
         v.icono = true;
         v.texto.linea(kColumnaAcerca, QStringLiteral("Versión %1").arg(version_programa()));
@@ -92,36 +92,36 @@ bool CajaTextos::mostrar_texto(int tema) {
         v.texto.fin_linea();
         for (const QString& l : contacto_acerca()) v.texto.linea(kColumnaAcerca, l);
         return true;
-    case 6:
+    case TemaTexto::Problema:
         v.caption = QStringLiteral("Problema a resolver");
         v.imprimir = true;
         return mostrar_archivo(st_.ArchivoProblema, error);
-    case 7:
-    case 8: {
-        v.caption = tema == 7 ? QStringLiteral("Modelo de Fricción") : QStringLiteral("Método de cálculo");
+    case TemaTexto::Modelo:
+    case TemaTexto::Metodo: {
+        const bool modelo = tema == TemaTexto::Modelo;
+        v.caption = modelo ? QStringLiteral("Modelo de Fricción") : QStringLiteral("Método de cálculo");
         v.alto = 6000;
         v.arriba_salir3 = 5120;
-        v.salir3 = tema == 7 ? QStringLiteral("Seguir") : QStringLiteral("Salir");
-        v.picture1 = tema == 7;
+        v.salir3 = modelo ? QStringLiteral("Seguir") : QStringLiteral("Salir");
+        v.picture1 = modelo;
         v.visible = true;
         // A missing text is said in the window itself, so the reader is not left with a blank page.
-        if (!mostrar_archivo(tema == 7 ? QStringLiteral("modelo.txt") : QStringLiteral("metodo.txt"), error)) {
+        if (!mostrar_archivo(modelo ? QStringLiteral("modelo.txt") : QStringLiteral("metodo.txt"), error)) {
             v.texto.linea(kColumnaArchivo, error);
             return false;
         }
         return true;
     }
-    default:
-        return false;
     }
+    return false;
 }
 
-void CajaTextos::Salir3_Click() {
+void CajaTextos::cerrar_o_seguir() {
     if (vista_.salir3 == QLatin1String("Seguir")) {
         // The next topic cannot open during a flight: the window stays until it can.
         if (st_.EnVuelo == 1) return;
         vista_.visible = false;
-        mostrar_texto(8);
+        mostrar_texto(TemaTexto::Metodo);
         return;
     }
     cerrar();
@@ -135,7 +135,7 @@ void CajaTextos::cerrar() {
     vista_.imprimir = false;
 }
 
-void CajaTextos::Problem_Click(Dialogos& d) {
+void CajaTextos::elegir_problema(Dialogos& d) {
     if (st_.EnVuelo == 1) return;
     QString r;
     do {
@@ -144,7 +144,7 @@ void CajaTextos::Problem_Click(Dialogos& d) {
         if (r.isEmpty()) return;
     } while (!respuesta_problema_valida(r));
     st_.ArchivoProblema = r + QStringLiteral("Prob");
-    if (!mostrar_texto(6)) cerrar();
+    if (!mostrar_texto(TemaTexto::Problema)) cerrar();
 }
 
 bool CajaTextos::lineas_problema(QStringList& lineas, QString& error) const {

@@ -17,6 +17,9 @@ class Escena;
 constexpr int kColumnaArchivo = 5;  // a file's lines
 constexpr int kColumnaAcerca = 9;   // the about text
 
+// The topics the text window shows by itself (the extreme-values report fills it from files/).
+enum class TemaTexto { Acerca = 1, Problema = 6, Modelo = 7, Metodo = 8 };
+
 // What the window shows. Positions and sizes in twips.
 struct VistaCaja {
     bool visible = false;
@@ -46,20 +49,21 @@ public:
     CajaTextos(EstadoExp& st, Escena& escena, const QString& directorio, TextoEnColumnas::Medida medida = {});
 
     VistaCaja& vista() { return vista_; }
-    // Topics 1 (about), 6 (problem), 7 (friction model), 8 (calculation method). False when
-    // the topic's file could not be read (for a problem the window is left to its caller).
-    bool mostrar_texto(int tema);
+    // False when the topic's file could not be read (for a problem the window is left to its
+    // caller) or a flight runs.
+    bool mostrar_texto(TemaTexto tema);
     // An empty line, then each line of the file from column 5; false (nothing printed but
     // the empty line) when the file cannot be read.
     bool mostrar_archivo(const QString& nombre, QString& error);
-    void Salir3_Click();
+    // The window's button: "Seguir" leads from the model on to the method, any other closes.
+    void cerrar_o_seguir();
     // Closes the window as "Cerrar" does (also the window frame's close box).
     void cerrar();
     // Another window became active: `Copiar` is hidden.
-    void CajaValores_Form_Deactivate() { vista_.copiar = false; }
+    void ventana_desactivada() { vista_.copiar = false; }
 
     // The menu entry "Problemas": asks for the number until a valid one or none is given.
-    void Problem_Click(Dialogos& dialogos);
+    void elegir_problema(Dialogos& dialogos);
     // The lines `Imprimir` prints: the last problem chosen; false with a message otherwise.
     bool lineas_problema(QStringList& lineas, QString& error) const;
 

@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "archivos_recientes.h"
+#include "menu_archivo.h"
 #include "principal.h"
 #include "soltar_archivo.h"
 #include "tamano_ventana.h"
@@ -11,13 +12,13 @@ namespace tya {
 
 MenuRecientes* completar_ventana(Princip& ventana, Preferencias& preferencias, Dialogos& dialogos) {
     menu_tamano_ventana(ventana.findChild<QMenu*>(QStringLiteral("menu_ver")), preferencias, dialogos);
-    auto abrir = [&ventana](const QString& ruta) { ventana.abrir_experiencias(ruta); };
+    auto abrir = [&ventana](const QString& ruta) { ventana.archivo().abrir_experiencias(ruta); };
     // Above "Salir" and its separator.
     auto* recientes = new MenuRecientes(ventana.findChild<QMenu*>(QStringLiteral("Archivo")),
                                         ventana.findChild<QAction*>(QStringLiteral("x")),
                                         ventana.accion(QStringLiteral("Recuperar")), preferencias, dialogos, abrir);
-    ventana.archivo_usado = [recientes](const QString& ruta) { recientes->anotar(ruta); };
-    new SoltarArchivo(&ventana, [&ventana] { return ventana.puede_recuperar(); }, abrir);
+    ventana.archivo().archivo_usado = [recientes](const QString& ruta) { recientes->anotar(ruta); };
+    new SoltarArchivo(&ventana, [&ventana] { return ventana.archivo().puede_recuperar(); }, abrir);
     return recientes;
 }
 

@@ -54,31 +54,31 @@ CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, 
         l->hide();
         return l;
     };
-    Copiar = boton("Copiar", QStringLiteral("Copiar al Portapapeles"), 1440, 2520, 2655, 375);
-    Picture1 = imagen("Picture1", QStringLiteral("Picture1.png"), 600, 2640, 2055, 2895);
-    icono = imagen("icono", QStringLiteral("icono.png"), 120, 120, 495, 495);
-    Imprimir = boton("Imprimir", QStringLiteral("Imprimir"), 600, 4440, 1215, 375);
-    Salir3 = boton("Salir3", QStringLiteral("Cerrar"), 5880, 4560, 855, 375);
-    Copiar->hide();
-    Imprimir->hide();
-    connect(Copiar, &QPushButton::clicked, this, &CajaValores::Copiar_Click);
-    connect(Imprimir, &QPushButton::clicked, this, &CajaValores::Imprimir_Click);
-    connect(Salir3, &QPushButton::clicked, this, &CajaValores::Salir3_Click);
+    copiar_ = boton("Copiar", QStringLiteral("Copiar al Portapapeles"), 1440, 2520, 2655, 375);
+    figura_modelo_ = imagen("Picture1", QStringLiteral("Picture1.png"), 600, 2640, 2055, 2895);
+    icono_ = imagen("icono", QStringLiteral("icono.png"), 120, 120, 495, 495);
+    imprimir_ = boton("Imprimir", QStringLiteral("Imprimir"), 600, 4440, 1215, 375);
+    cerrar_ = boton("Salir3", QStringLiteral("Cerrar"), 5880, 4560, 855, 375);
+    copiar_->hide();
+    imprimir_->hide();
+    connect(copiar_, &QPushButton::clicked, this, &CajaValores::copiar);
+    connect(imprimir_, &QPushButton::clicked, this, &CajaValores::imprimir_problema);
+    connect(cerrar_, &QPushButton::clicked, this, &CajaValores::cerrar_o_seguir);
     move(px(1000), 100);
 }
 
-void CajaValores::mostrar_texto(int tema) {
+void CajaValores::mostrar_texto(TemaTexto tema) {
     textos_.mostrar_texto(tema);
     aplicar();
 }
 
-void CajaValores::Problem_Click() {
-    textos_.Problem_Click(dialogos_);
+void CajaValores::elegir_problema() {
+    textos_.elegir_problema(dialogos_);
     aplicar();
     if (!textos_.vista().visible) emit escena_redibujada();
 }
 
-void CajaValores::menu_valores_Click(bool blanco) {
+void CajaValores::mostrar_valores_extremos(bool blanco) {
     if (st_.EnVuelo == 1) return;
     textos_.vista().visible = false;
     st_.TextoCopia = valores_extremos(st_, blanco, textos_.vista(), separador_local());
@@ -94,11 +94,11 @@ void CajaValores::aplicar() {
         return;
     }
     setWindowTitle(v.caption);
-    Copiar->setVisible(v.copiar);
-    Imprimir->setVisible(v.imprimir);
-    icono->setVisible(v.icono);
-    Picture1->setVisible(v.picture1);
-    Salir3->setText(v.salir3);
+    copiar_->setVisible(v.copiar);
+    imprimir_->setVisible(v.imprimir);
+    icono_->setVisible(v.icono);
+    figura_modelo_->setVisible(v.picture1);
+    cerrar_->setText(v.salir3);
 
     // The text decides the size when it does not fit the window's: no line is cut off.
     const QFontMetricsF fm(fuente_);
@@ -113,9 +113,9 @@ void CajaValores::aplicar() {
     QSize cliente(px(v.ancho) - kMarcoAncho, px(v.alto) - kMarcoAlto + bajar);
     cliente.setWidth(std::max(cliente.width(), static_cast<int>(std::ceil(derecha + columna))));
     if (QScreen* s = screen()) cliente = cliente.boundedTo(s->availableGeometry().size() - QSize(kMarcoAncho, kMarcoAlto));
-    Imprimir->move(Imprimir->x(), px(v.arriba_imprimir) + bajar);
-    Salir3->move(Salir3->x(), px(v.arriba_salir3) + bajar);
-    Copiar->move(Copiar->x(), px(2520) + bajar);
+    imprimir_->move(imprimir_->x(), px(v.arriba_imprimir) + bajar);
+    cerrar_->move(cerrar_->x(), px(v.arriba_salir3) + bajar);
+    copiar_->move(copiar_->x(), px(2520) + bajar);
     setFixedSize(cliente);
     move(px(v.izquierda), y());
     update();
@@ -143,18 +143,18 @@ void CajaValores::paintEvent(QPaintEvent*) {
 void CajaValores::changeEvent(QEvent* ev) {
     // Only when another window of the program takes over; going to another program keeps it.
     if (ev->type() == QEvent::ActivationChange && !isActiveWindow() && QApplication::activeWindow()) {
-        textos_.CajaValores_Form_Deactivate();
-        Copiar->hide();
+        textos_.ventana_desactivada();
+        copiar_->hide();
     }
     QDialog::changeEvent(ev);
 }
 
-void CajaValores::Copiar_Click() {
+void CajaValores::copiar() {
     QApplication::clipboard()->clear();
     QApplication::clipboard()->setText(st_.TextoCopia);
 }
 
-void CajaValores::Imprimir_Click() {
+void CajaValores::imprimir_problema() {
     QStringList lineas;
     QString error;
     if (!textos_.lineas_problema(lineas, error)) {
@@ -169,9 +169,9 @@ void CajaValores::Imprimir_Click() {
     if (const QString m = mensaje_impresion(r); !m.isEmpty()) dialogos_.mensaje(m);
 }
 
-void CajaValores::Salir3_Click() {
+void CajaValores::cerrar_o_seguir() {
     const bool cierra = textos_.vista().salir3 != QLatin1String("Seguir");
-    textos_.Salir3_Click();
+    textos_.cerrar_o_seguir();
     aplicar();
     if (cierra) emit escena_redibujada();
 }

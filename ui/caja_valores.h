@@ -9,6 +9,7 @@ class QPushButton;
 namespace tya {
 
 class CajaTextos;
+enum class TemaTexto;
 class TextoEnColumnas;
 class Dialogos;
 class Impresora;
@@ -20,13 +21,15 @@ public:
     CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, Impresora& impresora, QWidget* padre);
 
     // The commands that open it.
-    void mostrar_texto(int tema);
-    void Problem_Click();
-    void menu_valores_Click(bool blanco);
+    void mostrar_texto(TemaTexto tema);
+    void elegir_problema();
+    // `blanco`: the target is on the scene, so the report has its columns.
+    void mostrar_valores_extremos(bool blanco);
 
-    void Copiar_Click();
-    void Imprimir_Click();
-    void Salir3_Click();
+    // Its buttons: the report to the clipboard, the problem to the printer, close (or go on).
+    void copiar();
+    void imprimir_problema();
+    void cerrar_o_seguir();
     // Makes the window what the text logic says: caption, geometry, buttons, pictures, text.
     void aplicar();
     // The text the window prints.
@@ -48,8 +51,8 @@ private:
     Dialogos& dialogos_;
     Impresora& impresora_;
     QFont fuente_;
-    QPushButton *Copiar = nullptr, *Imprimir = nullptr, *Salir3 = nullptr;
-    QLabel *Picture1 = nullptr, *icono = nullptr;
+    QPushButton *copiar_ = nullptr, *imprimir_ = nullptr, *cerrar_ = nullptr;
+    QLabel *figura_modelo_ = nullptr, *icono_ = nullptr;
 };
 
 }  // namespace tya

@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <memory>
 
 #include "core/experiment_state.h"
@@ -42,6 +44,19 @@ void cara_flecha_lado(Superficie& s, bool derecha) {
     }
 }
 
+QGroupBox* nuevo_marco(const char* nombre, const QString& caption, QWidget* padre) {
+    auto* g = new QGroupBox(caption, padre);
+    g->setObjectName(QLatin1String(nombre));
+    g->setAutoFillBackground(true);
+    return g;
+}
+
+QPushButton* nuevo_boton(const char* nombre, const QString& caption, QWidget* padre) {
+    auto* b = new QPushButton(caption, padre);
+    b->setObjectName(QLatin1String(nombre));
+    b->setAutoDefault(false);
+    return b;
+}
 
 static const char* kMimeMarcador = "application/x-trayecta-marcador";
 
@@ -103,12 +118,13 @@ BotonImagen::BotonImagen(int ancho_px, int alto_px, double ancho_u, double alto_
     setCursor(Qt::PointingHandCursor);
 }
 
-void BotonImagen::aspecto_presionado(Reloj& reloj) {
+void BotonImagen::presionar_y(Reloj& reloj, const std::function<void()>& mientras) {
     const double marca = reloj.segundos();
     const Modo antes = sup_.modo();
     sup_.modo(Modo::InvertirFondo);
     sup_.caja(0, 0, ancho_u_, alto_u_, rgb(100, 100, 100));
     repaint();
+    if (mientras) mientras();
     esperar_desde(reloj, marca, 0.1);
     sup_.caja(0, 0, ancho_u_, alto_u_, rgb(100, 100, 100));
     sup_.modo(antes);

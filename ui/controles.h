@@ -7,7 +7,9 @@
 
 #include "platform/superficie.h"
 
+class QGroupBox;
 class QPainter;
+class QPushButton;
 
 namespace tya {
 
@@ -18,6 +20,11 @@ void cara_lanzar(Superficie& s);
 void cara_parar(Superficie& s);
 void cara_flecha(Superficie& s, bool arriba);
 void cara_flecha_lado(Superficie& s, bool derecha);
+
+// A framed panel with its caption, standing on the scene and hiding what lies under it.
+QGroupBox* nuevo_marco(const char* nombre, const QString& caption, QWidget* padre);
+// A push button that Enter does not press by default.
+QPushButton* nuevo_boton(const char* nombre, const QString& caption, QWidget* padre);
 
 // Shows a drawing surface and reports the pointer in the surface's units.
 class VistaSuperficie : public QWidget {
@@ -50,13 +57,15 @@ private:
 };
 
 // A picture used as a button: its face is drawn on a surface of its own, and the pressed
-// look inverts a box of it for a tenth of a second.
+// look inverts it for a tenth of a second.
 class BotonImagen : public QWidget {
     Q_OBJECT
 public:
     BotonImagen(int ancho_px, int alto_px, double ancho_u, double alto_u, QWidget* padre);
     Superficie& superficie() { return sup_; }
-    void aspecto_presionado(Reloj& reloj);
+    // The pressed look, with `mientras` run while it shows; the tenth of a second counts from
+    // the press, so a quick `mientras` does not lengthen it.
+    void presionar_y(Reloj& reloj, const std::function<void()>& mientras = {});
 
 signals:
     void clic();

@@ -13,27 +13,27 @@ DialogoLogs::DialogoLogs(int nlogs, int64_t tam_logs, QWidget* padre) : QDialog(
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setObjectName(QStringLiteral("Dialog"));
     auto* g = new QGridLayout(this);
-    Text1 = new QPlainTextEdit(texto_dialogo_logs(nlogs, tam_logs), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setFocusPolicy(Qt::NoFocus);  // Enter must reach the default button
-    Text1->setFixedHeight(56);
-    Label3 = new QLabel(kPreguntaDialogoLogs, this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
-    OKButton = new QPushButton(QStringLiteral("Aceptar"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancelar"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setAutoDefault(false);
-    g->addWidget(Text1, 0, 0, 1, 2);
-    g->addWidget(Label3, 1, 0, 1, 2);
-    g->addWidget(OKButton, 2, 0);
-    g->addWidget(CancelButton, 2, 1);
+    cuenta = new QPlainTextEdit(texto_dialogo_logs(nlogs, tam_logs), this);
+    cuenta->setObjectName(QStringLiteral("Text1"));
+    cuenta->setReadOnly(true);
+    cuenta->setFocusPolicy(Qt::NoFocus);  // Enter must reach the default button
+    cuenta->setFixedHeight(56);
+    pregunta = new QLabel(kPreguntaDialogoLogs, this);
+    pregunta->setObjectName(QStringLiteral("Label3"));
+    pregunta->setWordWrap(true);
+    aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+    aceptar->setObjectName(QStringLiteral("OKButton"));
+    aceptar->setDefault(true);
+    cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    cancelar->setObjectName(QStringLiteral("CancelButton"));
+    cancelar->setAutoDefault(false);
+    g->addWidget(cuenta, 0, 0, 1, 2);
+    g->addWidget(pregunta, 1, 0, 1, 2);
+    g->addWidget(aceptar, 2, 0);
+    g->addWidget(cancelar, 2, 1);
     setMinimumWidth(420);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(aceptar, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 }  // namespace tya

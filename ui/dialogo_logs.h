@@ -15,9 +15,9 @@ class DialogoLogs : public QDialog {
 public:
     DialogoLogs(int nlogs, int64_t tam_logs, QWidget* padre = nullptr);
 
-    QPlainTextEdit* Text1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton *OKButton = nullptr, *CancelButton = nullptr;
+    QPlainTextEdit* cuenta = nullptr;  // how many logs and bytes
+    QLabel* pregunta = nullptr;
+    QPushButton *aceptar = nullptr, *cancelar = nullptr;
 };
 
 }  // namespace tya

@@ -16,6 +16,7 @@
 #include "platform/consola.h"
 #include "platform/dialogos_qt.h"
 #include "platform/reloj.h"
+#include "menu_archivo.h"
 #include "principal.h"
 #include "tamano_ventana.h"
 
@@ -74,6 +75,6 @@ int main(int argc, char** argv) {
     if (QScreen* pantalla = QGuiApplication::primaryScreen()) ventana.setGeometry(pantalla->availableGeometry());
     ventana.showMaximized();
     // The file named on the command line, once the window is up, as "Recuperar" would read it.
-    if (!argumentos.archivo.isEmpty()) QTimer::singleShot(0, &ventana, [&] { ventana.abrir_experiencias(argumentos.archivo); });
+    if (!argumentos.archivo.isEmpty()) QTimer::singleShot(0, &ventana, [&] { ventana.archivo().abrir_experiencias(argumentos.archivo); });
     return app.exec();
 }

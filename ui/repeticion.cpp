@@ -19,7 +19,8 @@
 #include "controles.h"
 #include "core/formato.h"
 #include "graphs/cursor_grafico.h"
-#include "principal.h"
+#include "panel_comparacion.h"
+#include "panel_graficos.h"
 #include "scene/repeticion.h"
 #include "scene/vectores.h"
 
@@ -31,8 +32,8 @@ const char* const kNombres[7] = {"t", "X", "Y", "Vx", "Vy", "Ax", "Ay"};
 const CajaGrafico kCajas[3] = {CajaGrafico::Curvas, CajaGrafico::ComparaP, CajaGrafico::ComparaV};
 }  // namespace
 
-Repeticion::Repeticion(Princip& w, EstadoExp& st, QAction* entrada)
-    : QWidget(&w, Qt::Tool), w_(w), st_(st), entrada_(entrada) {
+Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAction* entrada, QWidget* padre)
+    : QWidget(padre, Qt::Tool), ctx_(ctx), graficos_(graficos), st_(ctx.st), entrada_(entrada) {
     setWindowTitle(QStringLiteral("Repetir"));
     setObjectName(QStringLiteral("Repeticion"));
     setFocusPolicy(Qt::StrongFocus);  // every key comes to the panel, none to its buttons
@@ -103,7 +104,7 @@ Repeticion::Repeticion(Princip& w, EstadoExp& st, QAction* entrada)
 
     reloj_ = new QTimer(this);
     reloj_->setInterval(kTicMs);
-    connect(reloj_, &QTimer::timeout, this, &Repeticion::tic);
+    connect(reloj_, &QTimer::timeout, this, &Repeticion::avanzar_al_reloj);
     connect(deslizador_, &QSlider::valueChanged, this, [this](int i) {
         if (i != muestra_) ir_a(i);
     });
@@ -115,22 +116,19 @@ Repeticion::Repeticion(Princip& w, EstadoExp& st, QAction* entrada)
     connect(rapido_, &QCheckBox::toggled, this, &Repeticion::rapido);
     // The choice of experiment is the graph panel's number box: one choice for every view.
     connect(experiencia_, &QSpinBox::valueChanged, this, [this](int k) {
-        if (activo_ && k != k_) w_.ngraf()->setText(forma_simple_entero(k));
+        if (activo_ && k != k_) graficos_.numero()->setText(forma_simple_entero(k));
     });
-    connect(w_.ngraf(), &QLineEdit::textChanged, this, &Repeticion::seguir_ngraf);
+    connect(graficos_.numero(), &QLineEdit::textChanged, this, &Repeticion::seguir_panel_graficos);
     connect(entrada_, &QAction::triggered, this, &Repeticion::abrir);
     // A rebuilt table has lost its selected row.
-    connect(w_.lista()->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+    connect(graficos_.tabla()->model(), &QAbstractItemModel::rowsInserted, this, [this] {
         if (activo_) marcar_fila();
     });
 
-    escena_ = w_.vista_escena();
+    escena_ = ctx_.vista;
     escena_->encima = [this](QPainter& p) { pintar_escena(p); };
-    for (int c = 0; c < 3; ++c) {
-        static const char* const kVistas[3] = {"Curvas", "ComparaP", "ComparaV"};
-        graficos_[static_cast<size_t>(c)] = w_.findChild<VistaSuperficie*>(QLatin1String(kVistas[c]));
-        graficos_[static_cast<size_t>(c)]->encima = [this, c](QPainter& p) { pintar_grafico(p, c); };
-    }
+    cajas_ = {graficos_.vista_grafico(), graficos_.comparacion_posiciones().vista(), graficos_.comparacion_velocidades().vista()};
+    for (int c = 0; c < 3; ++c) cajas_[static_cast<size_t>(c)]->encima = [this, c](QPainter& p) { pintar_grafico(p, c); };
 }
 
 void Repeticion::permitir(bool si) {
@@ -145,16 +143,16 @@ void Repeticion::abrir() {
         k = st_.NExp;
         while (k > 1 && muestras_repeticion(st_, k) < 1) --k;
         if (muestras_repeticion(st_, k) < 1) return;  // no stored experiment has a sample
-        w_.ngraf()->setText(forma_simple_entero(k));
+        graficos_.numero()->setText(forma_simple_entero(k));
     }
     if (!activo_) {
-        QListWidget* l = w_.lista();
+        QListWidget* l = graficos_.tabla();
         fila_antes_ = l->currentRow();
         desplazamiento_antes_ = l->verticalScrollBar()->value();
         activo_ = true;
         muestra_ = 1;
         if (!isVisible()) {
-            const Superficie& s = w_.superficie_escena();
+            const Superficie& s = ctx_.sup;
             // Below the ground band, beside where the sample table opens.
             move(escena_->mapToGlobal(QPoint(int(s.x_px(1800)), int(s.y_px(-400)))));
         }
@@ -178,7 +176,7 @@ void Repeticion::elegir(int k) {
     ir_a(std::min(muestra_, n_));
 }
 
-void Repeticion::seguir_ngraf() {
+void Repeticion::seguir_panel_graficos() {
     // Another experiment chosen in the graph panel: the cursor keeps its sample where it can.
     if (activo_ && st_.NGrafSel != k_ && muestras_repeticion(st_, st_.NGrafSel) >= 1) elegir(st_.NGrafSel);
 }
@@ -202,9 +200,9 @@ void Repeticion::mostrar() {
     marcar_fila();
     // Each view repaints where the marks were last painted and where they go now.
     escena_->update(zona_escena_);
-    escena_->update(cursor_escena(st_, w_.superficie_escena(), k_, muestra_).zona);
+    escena_->update(cursor_escena(st_, ctx_.sup, k_, muestra_).zona);
     for (int c = 0; c < 3; ++c) {
-        VistaSuperficie* g = graficos_[static_cast<size_t>(c)];
+        VistaSuperficie* g = cajas_[static_cast<size_t>(c)];
         if (!g->isVisible()) continue;
         for (const std::optional<int>& x : {columnas_[static_cast<size_t>(c)], columna(c)})
             if (x) g->update(QRect(*x - 1, 0, 3, g->height()));
@@ -212,7 +210,7 @@ void Repeticion::mostrar() {
 }
 
 void Repeticion::marcar_fila() {
-    QListWidget* l = w_.lista();
+    QListWidget* l = graficos_.tabla();
     if (!marcas_) return;
     // The table lists the chosen experiment, one row per sample from t = 0.
     if (st_.NGrafSel != k_ || muestra_ > l->count()) return;
@@ -221,13 +219,16 @@ void Repeticion::marcar_fila() {
 }
 
 std::optional<int> Repeticion::columna(int c) const {
-    const Superficie& s = c == 0 ? w_.curvas() : c == 1 ? w_.compara_p() : w_.compara_v();
-    return columna_cursor(s, w_.marco(kCajas[c]), st_, muestra_);
+    PanelGraficos& g = graficos_;
+    const Superficie& s = c == 0   ? g.grafico()
+                          : c == 1 ? g.comparacion_posiciones().superficie()
+                                   : g.comparacion_velocidades().superficie();
+    return columna_cursor(s, graficos_.marco(kCajas[c]), st_, muestra_);
 }
 
 void Repeticion::pintar_escena(QPainter& p) {
     if (!activo_ || !marcas_) return;
-    const CursorEscena c = cursor_escena(st_, w_.superficie_escena(), k_, muestra_);
+    const CursorEscena c = cursor_escena(st_, ctx_.sup, k_, muestra_);
     pintar_cursor_escena(p, c);
     zona_escena_ = c.zona;  // after a zoom switch too, where the marks now are
 }
@@ -240,7 +241,7 @@ void Repeticion::pintar_grafico(QPainter& p, int c) {
     columnas_[static_cast<size_t>(c)] = x;
     p.save();
     p.setPen(QPen(QColor(90, 90, 90), 0, Qt::DashLine));
-    p.drawLine(*x, 0, *x, graficos_[static_cast<size_t>(c)]->height() - 1);
+    p.drawLine(*x, 0, *x, cajas_[static_cast<size_t>(c)]->height() - 1);
     p.restore();
 }
 
@@ -259,7 +260,7 @@ void Repeticion::mostrar_marcas(bool si) {
     if (!activo_) return;
     // The table's selected row is the cursor's too.
     if (si) marcar_fila();
-    else w_.lista()->setCurrentRow(fila_antes_ < w_.lista()->count() ? fila_antes_ : -1);
+    else graficos_.tabla()->setCurrentRow(fila_antes_ < graficos_.tabla()->count() ? fila_antes_ : -1);
 }
 
 bool Repeticion::reproduciendo() const { return reloj_->isActive(); }
@@ -283,7 +284,7 @@ void Repeticion::rapido(bool si) {
     desde_.start();
 }
 
-void Repeticion::tic() {
+void Repeticion::avanzar_al_reloj() {
     const int i = muestra_al_reproducir(muestra_desde_, desde_.nsecsElapsed() / 1e9, rapido_->isChecked() ? 4 : 1, n_);
     if (i != muestra_) ir_a(i);
     if (muestra_ >= n_) reproducir(false);
@@ -320,8 +321,8 @@ void Repeticion::cerrar() {
         zona_escena_ = QRect();
         for (int c = 0; c < 3; ++c)
             if (const std::optional<int> x = columnas_[static_cast<size_t>(c)])
-                graficos_[static_cast<size_t>(c)]->update(QRect(*x - 1, 0, 3, graficos_[static_cast<size_t>(c)]->height()));
-        QListWidget* l = w_.lista();
+                cajas_[static_cast<size_t>(c)]->update(QRect(*x - 1, 0, 3, cajas_[static_cast<size_t>(c)]->height()));
+        QListWidget* l = graficos_.tabla();
         l->setCurrentRow(fila_antes_ < l->count() ? fila_antes_ : -1);
         l->verticalScrollBar()->setValue(desplazamiento_antes_);
     }

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "contexto.h"
 #include "core/experiment_state.h"
 
 class QAction;
@@ -20,15 +21,15 @@ class QTimer;
 
 namespace tya {
 
-class Princip;
-class VistaSuperficie;
+class PanelGraficos;
 struct Raton;
 
 class Repeticion : public QWidget {
     Q_OBJECT
 public:
-    // `entrada` is the menu entry that opens the panel.
-    Repeticion(Princip& ventana, EstadoExp& st, QAction* entrada);
+    // `entrada` is the menu entry that opens the panel; `graficos` holds the graph views and
+    // the table that follow the cursor.
+    Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAction* entrada, QWidget* padre);
 
     // The entry is usable when `si`, an experiment is stored and no flight runs; not usable
     // also closes the panel.
@@ -58,8 +59,8 @@ protected:
 
 private:
     void elegir(int k);
-    void seguir_ngraf();
-    void tic();
+    void seguir_panel_graficos();
+    void avanzar_al_reloj();
     void mostrar();
     void cerrar();
     void marcar_fila();
@@ -67,7 +68,8 @@ private:
     void pintar_grafico(QPainter& p, int caja);
     std::optional<int> columna(int caja) const;
 
-    Princip& w_;
+    ContextoVentana ctx_;
+    PanelGraficos& graficos_;
     EstadoExp& st_;
     QAction* entrada_;
     bool activo_ = false;
@@ -75,7 +77,7 @@ private:
     int k_ = 0, n_ = 0, muestra_ = 1;
 
     VistaSuperficie* escena_ = nullptr;
-    std::array<VistaSuperficie*, 3> graficos_{};  // Curvas, ComparaP, ComparaV
+    std::array<VistaSuperficie*, 3> cajas_{};  // Curvas, ComparaP, ComparaV
     QRect zona_escena_;                           // what the scene's marks last covered
     std::array<std::optional<int>, 3> columnas_{};
     int fila_antes_ = -1, desplazamiento_antes_ = 0;

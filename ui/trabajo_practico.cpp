@@ -23,33 +23,30 @@ TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& 
     setAutoFillBackground(true);
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 4, 6, 6);
-    CajaTP = new QPlainTextEdit(this);
-    CajaTP->setObjectName(QStringLiteral("CajaTP"));
+    texto_ = new QPlainTextEdit(this);
+    texto_->setObjectName(QStringLiteral("CajaTP"));
     // Nothing typed reaches the text; it can still be selected and scrolled.
-    CajaTP->setReadOnly(true);
-    CajaTP->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    v->addWidget(CajaTP, 1);
+    texto_->setReadOnly(true);
+    texto_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    v->addWidget(texto_, 1);
     auto* h = new QHBoxLayout;
-    auto boton = [this, h](const char* nombre, const QString& caption) {
+    auto boton = [this, h](const char* nombre, const QString& caption, void (TrabajoPractico::*accion)()) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(nombre));
         b->setAutoDefault(false);
         h->addWidget(b);
-        return b;
+        connect(b, &QPushButton::clicked, this, accion);
     };
-    Command4 = boton("Command4", QStringLiteral("Copiar al Portapapeles"));
-    ImpTP = boton("ImpTP", QStringLiteral("Imprimir"));
+    boton("Command4", QStringLiteral("Copiar al Portapapeles"), &TrabajoPractico::copiar);
+    boton("ImpTP", QStringLiteral("Imprimir"), &TrabajoPractico::imprimir);
     h->addStretch(1);
-    CerrarTP = boton("CerrarTP", QStringLiteral("Cerrar"));
+    boton("CerrarTP", QStringLiteral("Cerrar"), &TrabajoPractico::cerrar);
     v->addLayout(h);
-    connect(Command4, &QPushButton::clicked, this, &TrabajoPractico::Command4_Click);
-    connect(ImpTP, &QPushButton::clicked, this, &TrabajoPractico::ImpTP_Click);
-    connect(CerrarTP, &QPushButton::clicked, this, &TrabajoPractico::CerrarTP_Click);
 }
 
 void TrabajoPractico::trabajo_practico(int& modo) {
     // Printing leaves the box as it is: only loading replaces its text.
-    if (modo == 0) CajaTP->clear();
+    if (modo == 0) texto_->clear();
     escena_.retenido(false);
     QStringList lineas;
     QString error;
@@ -61,7 +58,7 @@ void TrabajoPractico::trabajo_practico(int& modo) {
         return;
     }
     if (pedido == 0) {
-        CajaTP->setPlainText(lineas.join(QLatin1Char('\n')));
+        texto_->setPlainText(lineas.join(QLatin1Char('\n')));
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -71,19 +68,19 @@ void TrabajoPractico::trabajo_practico(int& modo) {
     if (const QString m = mensaje_impresion(r); !m.isEmpty()) dialogos_.mensaje(m);
 }
 
-void TrabajoPractico::ImpTP_Click() {
+void TrabajoPractico::imprimir() {
     int modo = 1;
     trabajo_practico(modo);
 }
 
-void TrabajoPractico::Command4_Click() {
+void TrabajoPractico::copiar() {
     QApplication::clipboard()->clear();
     // The box's lines as the text file had them, each ended by CR LF.
-    const QString t = CajaTP->toPlainText();
+    const QString t = texto_->toPlainText();
     QApplication::clipboard()->setText(t.isEmpty() ? t : con_crlf(t.split(QLatin1Char('\n'))));
 }
 
-void TrabajoPractico::CerrarTP_Click() {
+void TrabajoPractico::cerrar() {
     hide();
     escena_.redibujar_escena();
     emit cerrado();

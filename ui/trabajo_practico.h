@@ -1,5 +1,5 @@
 #pragma once
-// The practical-work panel Frame4: the text of tpract.txt, to read, copy and print.
+// The practical-work panel (control Frame4): the text of tpract.txt, to read, copy and print.
 #include <QGroupBox>
 
 class QPlainTextEdit;
@@ -19,10 +19,11 @@ public:
 
     // modo 0 loads the text into the box, 1 prints it; modo is 0 on return.
     void trabajo_practico(int& modo);
-    void ImpTP_Click();
-    void Command4_Click();
-    void CerrarTP_Click();
-    QPlainTextEdit* caja_tp() const { return CajaTP; }
+    void imprimir();
+    // The text to the clipboard, each line ended by CR LF.
+    void copiar();
+    void cerrar();
+    QPlainTextEdit* texto() const { return texto_; }
 
 signals:
     // Hidden: the scene's marks it covered must be drawn again.
@@ -33,8 +34,7 @@ private:
     Dialogos& dialogos_;
     Impresora& impresora_;
     QString dir_;
-    QPlainTextEdit* CajaTP = nullptr;
-    QPushButton *Command4 = nullptr, *CerrarTP = nullptr, *ImpTP = nullptr;
+    QPlainTextEdit* texto_ = nullptr;
 };
 
 }  // namespace tya

@@ -17,59 +17,56 @@ Trazas::Trazas(const QString& carpeta, std::function<void()> cerrar_archivos, QW
     setWindowTitle(QStringLiteral("Archivos de Sesiones Realizadas"));
     setObjectName(QStringLiteral("Trazas"));
     auto* g = new QGridLayout(this);
-    File1 = new QListWidget(this);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->addItems(listar_logs(carpeta_).nombres);
-    File1->setFixedWidth(140);
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    lista = new QListWidget(this);
+    lista->setObjectName(QStringLiteral("File1"));
+    lista->addItems(listar_logs(carpeta_).nombres);
+    lista->setFixedWidth(140);
+    texto = new QPlainTextEdit(this);
+    texto->setObjectName(QStringLiteral("Text1"));
     QFont fija(QStringLiteral("Courier New"));
     fija.setStyleHint(QFont::TypeWriter);
     fija.setFixedPitch(true);
-    Text1->setFont(fija);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setMinimumSize(520, 300);
+    texto->setFont(fija);
+    texto->setLineWrapMode(QPlainTextEdit::NoWrap);
+    texto->setMinimumSize(520, 300);
     auto boton = [this](const char* nombre, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(nombre));
         b->setAutoDefault(false);
         return b;
     };
-    Command2 = boton("Command2", QStringLiteral("Aceptar"));
-    Command3 = boton("Command3", QStringLiteral("Copiar  al Portapapeles"));
-    Command1 = boton("Command1", QStringLiteral("Cerrar"));
-    g->addWidget(File1, 0, 0);
-    g->addWidget(Text1, 0, 1, 1, 3);
-    g->addWidget(Command2, 1, 0);
-    g->addWidget(Command3, 1, 1);
-    g->addWidget(Command1, 1, 3);
-    connect(File1, &QListWidget::itemDoubleClicked, this, &Trazas::File1_DblClick);
-    connect(Command2, &QPushButton::clicked, this, &Trazas::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Trazas::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &Trazas::Command1_Click);
+    aceptar = boton("Command2", QStringLiteral("Aceptar"));
+    boton_copiar = boton("Command3", QStringLiteral("Copiar  al Portapapeles"));
+    boton_cerrar = boton("Command1", QStringLiteral("Cerrar"));
+    g->addWidget(lista, 0, 0);
+    g->addWidget(texto, 0, 1, 1, 3);
+    g->addWidget(aceptar, 1, 0);
+    g->addWidget(boton_copiar, 1, 1);
+    g->addWidget(boton_cerrar, 1, 3);
+    connect(lista, &QListWidget::itemDoubleClicked, this, &Trazas::mostrar_seleccionado);
+    connect(aceptar, &QPushButton::clicked, this, &Trazas::mostrar_seleccionado);
+    connect(boton_copiar, &QPushButton::clicked, this, &Trazas::copiar);
+    connect(boton_cerrar, &QPushButton::clicked, this, &Trazas::cerrar);
 }
 
-void Trazas::File1_DblClick() { mostrar_seleccionado(); }
-void Trazas::Command2_Click() { mostrar_seleccionado(); }
-
 void Trazas::mostrar_seleccionado() {
-    Text1->clear();
+    texto->clear();
     if (cerrar_archivos_) cerrar_archivos_();
-    const QListWidgetItem* it = File1->currentItem();
+    const QListWidgetItem* it = lista->currentItem();
     if (!it) return;
     QString t = texto_log(QDir(carpeta_).filePath(it->text()));
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the text box ends its lines itself
-    Text1->setPlainText(t);
+    texto->setPlainText(t);
 }
 
-void Trazas::Command3_Click() {
+void Trazas::copiar() {
     QClipboard* c = QGuiApplication::clipboard();
     c->clear();
-    QString t = Text1->toPlainText();
+    QString t = texto->toPlainText();
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     c->setText(t);
 }
 
-void Trazas::Command1_Click() { hide(); }
+void Trazas::cerrar() { hide(); }
 
 }  // namespace tya

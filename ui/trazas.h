@@ -16,17 +16,16 @@ public:
     // `cerrar_archivos` is the program's close-all, run before a log is read.
     Trazas(const QString& carpeta, std::function<void()> cerrar_archivos, QWidget* padre = nullptr);
 
-    void File1_DblClick();
-    void Command2_Click();  // "Aceptar": show the selected log
-    void Command3_Click();  // the text to the clipboard
-    void Command1_Click();  // "Cerrar"
+    // "Aceptar", or a double click in the list: the selected log's text.
+    void mostrar_seleccionado();
+    void copiar();  // the text to the clipboard, its lines ended by CR LF
+    void cerrar();
 
-    QListWidget* File1 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr;
+    QListWidget* lista = nullptr;
+    QPlainTextEdit* texto = nullptr;
+    QPushButton *aceptar = nullptr, *boton_copiar = nullptr, *boton_cerrar = nullptr;
 
 private:
-    void mostrar_seleccionado();
     QString carpeta_;
     std::function<void()> cerrar_archivos_;
 };

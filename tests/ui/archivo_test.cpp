@@ -44,8 +44,8 @@ private slots:
     void guardar_y_recuperar() {
         Puesto p;
         for (int ang : {45, 70, 20}) {
-            p.w->entrada(2)->setText(QString::number(ang));
-            p.w->Lanzar1_Click();
+            p.w->lanzamiento().entrada(2)->setText(QString::number(ang));
+            p.w->comandos().lanzar();
         }
         const QString a = p.dir.filePath("a.TYA");
         p.menu("Grabar", a);
@@ -57,14 +57,14 @@ private slots:
         p.menu("menu_posiciones");
         p.menu("Borrar");
         p.menu("Recuperar", a);
-        QVERIFY(p.dlg.mensajes.isEmpty() && p.w->ngraf()->text() == "3" && p.w->lista()->count() == muestras(p.st->Pos[2]) + 1);
+        QVERIFY(p.dlg.mensajes.isEmpty() && p.w->graficos().numero()->text() == "3" && p.w->graficos().tabla()->count() == muestras(p.st->Pos[2]) + 1);
         QVERIFY(p.activos({"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}));
         QCOMPARE(p.w->superficie_escena().imagen(), escena);
         // A cancelled dialog reads and writes nothing (no failure is reported); the reset before
         // it stays.
         p.menu("Recuperar");
         QVERIFY(p.st->NExp == 0 && p.activos({}, {"Grabar"}));
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         p.menu("Grabar");
         QVERIFY(p.dlg.mensajes.isEmpty());
 
@@ -77,13 +77,13 @@ private slots:
         p.menu("menu_velocidades");
         p.menu("Recuperar", mala);
         QVERIFY2(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(mala + ", línea 60:"), qPrintable(p.dlg.mensajes.join('|')));
-        QVERIFY(p.st->NExp == 0 && p.w->ngraf()->text().isEmpty() && p.w->lista()->count() == 0);
+        QVERIFY(p.st->NExp == 0 && p.w->graficos().numero()->text().isEmpty() && p.w->graficos().tabla()->count() == 0);
 
         // Saving where the file cannot be replaced says so.
         const QString carpeta = p.dir.filePath("protegida"), ruta = carpeta + "/clase.TYA";
         escribir(ruta, "viejo\r\n");
         if (!proteger(carpeta)) QSKIP("no way to protect a folder here");
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         p.menu("Grabar", ruta);
         desproteger(carpeta);
         QVERIFY2(p.dlg.mensajes.size() == 2 && p.dlg.mensajes[1].startsWith("No se pudo guardar el archivo " + ruta),
@@ -97,7 +97,7 @@ private slots:
         pref.guardar_recientes({perdido});
         MenuRecientes* recientes = completar_ventana(*p.w, pref, p.dlg);
         QVERIFY(p.w->cargar());
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         const QString a = p.dir.filePath("a.TYA");
         p.menu("Grabar", a);
         QCOMPARE(pref.recientes(), (QStringList{a, perdido}));
@@ -148,12 +148,12 @@ private slots:
         QList<int> cuentas;
         QString copiado;
         al_abrirse<Trazas>([&](Trazas* t) {
-            cuentas << t->File1->count();
-            t->File1->setCurrentRow(0);
-            QTest::mouseClick(t->Command2, Qt::LeftButton);
-            QTest::mouseClick(t->Command3, Qt::LeftButton);
+            cuentas << t->lista->count();
+            t->lista->setCurrentRow(0);
+            QTest::mouseClick(t->aceptar, Qt::LeftButton);
+            QTest::mouseClick(t->boton_copiar, Qt::LeftButton);
             copiado = QGuiApplication::clipboard()->text();
-            QTest::mouseClick(t->Command1, Qt::LeftButton);
+            QTest::mouseClick(t->boton_cerrar, Qt::LeftButton);
         });
         p.menu("recup_sesion");
         QCOMPARE(copiado, QStringLiteral("05_12_2026\r\n \r\nuna linea\r\n"));
@@ -164,25 +164,25 @@ private slots:
         QCOMPARE(logs.size(), 1);
         const QString ruta = p.dir.filePath(logs[0]);
         // A speed typed with a comma is the speed of the log line, in the locale's form.
-        p.w->entrada(1)->setText("52,5");
+        p.w->lanzamiento().entrada(1)->setText("52,5");
         const QByteArray linea = con_separador("0     0    52.5    45.0    0    0      1.0    11.3   0.4   \r\n");
         const QByteArray cabecera = leer(ruta);
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         QCOMPARE(leer(ruta), cabecera + linea);
         // Recovering closes every file; the next flight's line still reaches the log.
         p.menu("Grabar", p.dir.filePath("x.TYA"));
         p.menu("Recuperar", p.dir.filePath("x.TYA"));
-        QVERIFY(!p.w->bitacora().abierta());
-        p.w->Lanzar1_Click();
+        QVERIFY(!p.w->archivo().bitacora().abierta());
+        p.w->comandos().lanzar();
         QCOMPARE(leer(ruta), cabecera + linea + linea);
         // Switched off: the entry unchecked, and later flights write nothing.
         p.menu("menu_trazo");
         QVERIFY(!p.w->accion("menu_trazo")->isChecked() && p.st->Trazo == 0);
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         QCOMPARE(leer(ruta), cabecera + linea + linea);
         al_abrirse<Trazas>([&](Trazas* t) {
-            cuentas << t->File1->count();
-            t->Command1_Click();
+            cuentas << t->lista->count();
+            t->cerrar();
         });
         p.menu("recup_sesion");
         QCOMPARE(cuentas, (QList<int>{2, 2}));
@@ -199,7 +199,7 @@ private slots:
         };
         QString texto;
         al_abrirse<DialogoLogs>([&](DialogoLogs* d) {
-            texto = d->Text1->toPlainText();
+            texto = d->cuenta->toPlainText();
             QTest::keyClick(d, Qt::Key_Return);
         });
         Puesto p(logs);
@@ -207,16 +207,16 @@ private slots:
         QCOMPARE(QDir(p.dir.path()).entryList({"*.log"}, QDir::Files), QStringList{"uno.log"});
         QVERIFY(p.st->Trazo == 0 && !p.w->accion("menu_trazo")->isChecked());
 
-        al_abrirse<DialogoLogs>([](DialogoLogs* d) { QTest::mouseClick(d->CancelButton, Qt::LeftButton); });
+        al_abrirse<DialogoLogs>([](DialogoLogs* d) { QTest::mouseClick(d->cancelar, Qt::LeftButton); });
         Puesto q(logs);
         QCOMPARE(QDir(q.dir.path()).entryList({"?.log", "??_??.log"}, QDir::Files).size(), 4);
-        QVERIFY(q.st->Trazo == 1 && q.w->accion("menu_trazo")->isChecked() && q.w->bitacora().abierta());
+        QVERIFY(q.st->Trazo == 1 && q.w->accion("menu_trazo")->isChecked() && q.w->archivo().bitacora().abierta());
     }
 
     void textos_e_impresion() {
         Puesto p;
         p.menu("Menu_seleccion4");
-        CajaValores* c = p.w->caja_valores();
+        CajaValores* c = p.w->textos().caja_valores();
         auto* icono = c->findChild<QLabel*>("icono");
         QVERIFY(c->isVisible() && icono->isVisible() && !boton(c, "Imprimir")->isVisible());
         p.dlg.respuestas_entrada = {QStringLiteral("3")};
@@ -227,8 +227,8 @@ private slots:
         QTest::mouseClick(boton(c, "Salir3"), Qt::LeftButton);
         QVERIFY(!c->isVisible() && !p.w->superficie_escena().retenido());
 
-        p.w->entrada(1)->setText("52,5");
-        p.w->Lanzar1_Click();
+        p.w->lanzamiento().entrada(1)->setText("52,5");
+        p.w->comandos().lanzar();
         p.menu("menu_valores");
         QTest::mouseClick(boton(c, "Copiar"), Qt::LeftButton);
         QVERIFY(p.st->TextoCopia.count("\r\n") == 3 && QGuiApplication::clipboard()->text() == p.st->TextoCopia);  // header, empty line, one flight
@@ -250,21 +250,21 @@ private slots:
         // and printed as it is.
         p.menu("tp");
         p.menu("tp");
-        TrabajoPractico* tp = p.w->trabajo_practico();
+        TrabajoPractico* tp = p.w->textos().trabajo_practico();
         const QString texto = QStringLiteral("Objetivos\nPaso 1");
-        QVERIFY(tp->isVisible() && tp->caja_tp()->toPlainText() == texto);
-        QTest::keyClicks(tp->caja_tp(), QStringLiteral("xyz"));
+        QVERIFY(tp->isVisible() && tp->texto()->toPlainText() == texto);
+        QTest::keyClicks(tp->texto(), QStringLiteral("xyz"));
         QTest::mouseClick(boton(tp, "Command4"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Objetivos\r\nPaso 1\r\n"));
         QTest::mouseClick(boton(tp, "ImpTP"), Qt::LeftButton);
         impresos(p, "trabajo-practico", 1);
-        QCOMPARE(tp->caja_tp()->toPlainText(), texto);
+        QCOMPARE(tp->texto()->toPlainText(), texto);
         QTest::mouseClick(boton(tp, "CerrarTP"), Qt::LeftButton);
         QVERIFY(!tp->isVisible());
         // Without the file: a message naming it, and an empty panel.
         QFile::remove(p.dir.filePath("tpract.txt"));
         p.menu("tp");
-        QVERIFY(tp->caja_tp()->toPlainText().isEmpty() && p.dlg.mensajes.last().contains(QStringLiteral("tpract.txt")));
+        QVERIFY(tp->texto()->toPlainText().isEmpty() && p.dlg.mensajes.last().contains(QStringLiteral("tpract.txt")));
     }
 };
 

@@ -20,8 +20,8 @@ using namespace tya::prueba;
 
 namespace {
 void teclear(Puesto& p, int i, const QString& texto) {
-    p.w->entrada(i)->clear();
-    QTest::keyClicks(p.w->entrada(i), texto);
+    p.w->lanzamiento().entrada(i)->clear();
+    QTest::keyClicks(p.w->lanzamiento().entrada(i), texto);
 }
 QImage rgb(const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); }
 template <class T = QPushButton> T* hijo(Puesto& p, const char* nombre) { return p.w->findChild<T*>(nombre); }
@@ -35,11 +35,11 @@ private slots:
     void arranque_y_salida() {
         Puesto p;
         QVERIFY(p.activos({}, {"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}) &&
-                !p.w->entrada(10)->isEnabled());
+                !p.w->lanzamiento().entrada(10)->isEnabled());
         QCOMPARE(leer(p.dir.filePath("uno.log")), QByteArray("archivo de inicio\r\n"));  // marks every start
         // Salir stores the trace switch.
         p.st->Trazo = 1;
-        p.w->Salir_Click();
+        p.w->archivo().salir();
         QCOMPARE(leer(p.dir.filePath("trazo.txt")), QByteArray(" 1 \r\n"));
         // A start-up file that cannot be read: the program's message box, naming it.
         Puesto r([](const QDir& d) { QFile::remove(d.filePath("trazo.txt")); }, false);
@@ -64,78 +64,78 @@ private slots:
         // 3, 5, 0 into Vo (maximum 340): the third key is refused with the message.
         teclear(p, 1, "350");
         QVERIFY(p.dlg.mensajes == QStringList{"Valor fuera de rango"} && p.st->Param[iVo] == Fijo::entero(35) &&
-                p.w->entrada(1)->text() == "35");
+                p.w->lanzamiento().entrada(1)->text() == "35");
         // A letter is discarded with a beep; the comma is a decimal separator like the point.
         teclear(p, 2, "1a,5");
-        QVERIFY(p.dlg.pitidos == 1 && p.w->entrada(2)->text() == "1,5" && p.st->Param[iAng] == Fijo::desde(1.5));
+        QVERIFY(p.dlg.pitidos == 1 && p.w->lanzamiento().entrada(2)->text() == "1,5" && p.st->Param[iAng] == Fijo::desde(1.5));
         // Positions typed or set beyond their maximum go back silently, each to its own previous
         // value; whole-number boxes take the whole part and move the cross; values beyond the
         // fixed-point range or a double's digits are refused with the message.
         p.dlg.mensajes.clear();
-        const QPoint cruz = p.w->cruz()->pos();
+        const QPoint cruz = p.w->marcadores().cruz()->pos();
         const struct { bool tecleado; int caja; QString texto; int param; Fijo valor; int mensajes; } fijados[] = {
             {true, 3, "7000", iXo, Fijo::entero(700), 0}, {false, 3, "12,7", iXo, Fijo::entero(12), 0},
             {false, 4, "5000", iYo, Fijo(), 0}, {false, 9, "99999999999999999999999", iR, Fijo::entero(1), 1},
             {false, 6, QString(400, QLatin1Char('9')), iYoB, Fijo::entero(1000), 2}};
         for (const auto& c : fijados) {
-            c.tecleado ? teclear(p, c.caja, c.texto) : p.w->entrada(c.caja)->setText(c.texto);
+            c.tecleado ? teclear(p, c.caja, c.texto) : p.w->lanzamiento().entrada(c.caja)->setText(c.texto);
             QCOMPARE(p.st->Param[c.param], c.valor);
             QCOMPARE(p.dlg.mensajes.size(), c.mensajes);
         }
-        QVERIFY(p.w->entrada(3)->text() == "12" && p.w->cruz()->pos() != cruz);
+        QVERIFY(p.w->lanzamiento().entrada(3)->text() == "12" && p.w->marcadores().cruz()->pos() != cruz);
         // Pasted text goes through the same filter as typed keys, the line break dropped
         // silently: the box never shows what its value is not. So does the context menu's paste.
-        p.w->entrada(1)->clear();
+        p.w->lanzamiento().entrada(1)->clear();
         const int pitidos = p.dlg.pitidos;
         QGuiApplication::clipboard()->setText(QStringLiteral("1a\r\n2"));
-        QTest::keySequence(p.w->entrada(1), QKeySequence::Paste);
-        QVERIFY(p.w->entrada(1)->text() == "12" && p.dlg.pitidos == pitidos + 1 && p.st->Param[iVo] == Fijo::entero(12));
+        QTest::keySequence(p.w->lanzamiento().entrada(1), QKeySequence::Paste);
+        QVERIFY(p.w->lanzamiento().entrada(1)->text() == "12" && p.dlg.pitidos == pitidos + 1 && p.st->Param[iVo] == Fijo::entero(12));
         QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
         QTimer::singleShot(50, [] {
             for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
                 if (a->text().startsWith(QStringLiteral("&Paste"))) a->trigger();
             QApplication::activePopupWidget()->close();
         });
-        p.w->entrada(2)->selectAll();
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), p.w->entrada(2)->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(p.w->entrada(2), &menu);
-        QCOMPARE(p.w->entrada(2)->text(), QStringLiteral("9"));
+        p.w->lanzamiento().entrada(2)->selectAll();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), p.w->lanzamiento().entrada(2)->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(p.w->lanzamiento().entrada(2), &menu);
+        QCOMPARE(p.w->lanzamiento().entrada(2)->text(), QStringLiteral("9"));
 
         // The arrows step by 10 and 5 from the box's value, read with either separator, and
         // refuse a step out of range; the pressed look is undone.
-        p.w->entrada(1)->setText("52,5");
-        QTest::mouseClick(p.w->spin_up(1), Qt::LeftButton);
-        QVERIFY(p.st->Param[iVo] == Fijo::desde(62.5) && p.w->entrada(1)->text() == "62.5");
+        p.w->lanzamiento().entrada(1)->setText("52,5");
+        QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
+        QVERIFY(p.st->Param[iVo] == Fijo::desde(62.5) && p.w->lanzamiento().entrada(1)->text() == "62.5");
         p.dlg.mensajes.clear();
-        p.w->entrada(1)->setText("335");
-        QTest::mouseClick(p.w->spin_up(1), Qt::LeftButton);
-        QVERIFY(p.dlg.mensajes == QStringList{"Valor fuera de rango"} && p.w->entrada(1)->text() == "335");
-        p.w->entrada(2)->setText("0");
-        const QImage cara = p.w->spin_down(2)->superficie().imagen();
-        QTest::mouseClick(p.w->spin_down(2), Qt::LeftButton);
-        QVERIFY(p.st->Param[iAng] == Fijo::entero(-5) && p.w->spin_down(2)->superficie().imagen() == cara);
+        p.w->lanzamiento().entrada(1)->setText("335");
+        QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
+        QVERIFY(p.dlg.mensajes == QStringList{"Valor fuera de rango"} && p.w->lanzamiento().entrada(1)->text() == "335");
+        p.w->lanzamiento().entrada(2)->setText("0");
+        const QImage cara = p.w->lanzamiento().boton_bajar(2)->superficie().imagen();
+        QTest::mouseClick(p.w->lanzamiento().boton_bajar(2), Qt::LeftButton);
+        QVERIFY(p.st->Param[iAng] == Fijo::entero(-5) && p.w->lanzamiento().boton_bajar(2)->superficie().imagen() == cara);
 
         // "Otro material": anything but a plain number from 0.01 to 20 falls back to lead; the
         // comma is a decimal separator there too.
         p.dlg.respuestas_entrada.push_back("5,5");
-        p.w->Combo1_Click(5);
-        QVERIFY(p.st->Densidad == Fijo::desde(5.5) && p.w->combo1()->currentText() == "Material: d = 5,5");
+        p.w->lanzamiento().elegir_material(5);
+        QVERIFY(p.st->Densidad == Fijo::desde(5.5) && p.w->lanzamiento().material()->currentText() == "Material: d = 5,5");
         for (const char* malo : {"5;5", "25", "0,005", ""}) {
             p.dlg.respuestas_entrada.push_back(QString::fromLatin1(malo));
-            p.w->Combo1_Click(5);
-            QVERIFY(p.st->Densidad == Fijo::crudo(113000) && p.w->combo1()->currentText() == "Plomo (d: 11.3)");
+            p.w->lanzamiento().elegir_material(5);
+            QVERIFY(p.st->Densidad == Fijo::crudo(113000) && p.w->lanzamiento().material()->currentText() == "Plomo (d: 11.3)");
         }
         // A text wider than the list shows its beginning.
         p.dlg.respuestas_entrada.push_back("12.3456789012345");
-        p.w->Combo1_Click(5);
-        QVERIFY(p.st->Densidad == Fijo::desde(12.3457) && p.w->combo1()->lineEdit()->cursorPosition() == 0);
+        p.w->lanzamiento().elegir_material(5);
+        QVERIFY(p.st->Densidad == Fijo::desde(12.3457) && p.w->lanzamiento().material()->lineEdit()->cursorPosition() == 0);
         // Wind only in air; leaving the air clears it, and coming back does not restore it.
-        p.w->option3(1)->click();
-        p.w->entrada(10)->setText("20");
-        p.w->option3(0)->click();
-        QVERIFY(p.st->Aire == 0 && p.st->Param[iViento] == Fijo() && !p.w->entrada(10)->isEnabled());
-        p.w->option3(1)->click();
-        QVERIFY(p.st->Param[iViento] == Fijo() && p.w->entrada(10)->isEnabled());
+        p.w->lanzamiento().medio(1)->click();
+        p.w->lanzamiento().entrada(10)->setText("20");
+        p.w->lanzamiento().medio(0)->click();
+        QVERIFY(p.st->Aire == 0 && p.st->Param[iViento] == Fijo() && !p.w->lanzamiento().entrada(10)->isEnabled());
+        p.w->lanzamiento().medio(1)->click();
+        QVERIFY(p.st->Param[iViento] == Fijo() && p.w->lanzamiento().entrada(10)->isEnabled());
     }
 
     void lanzar_blanco_y_zoom() {
@@ -149,32 +149,32 @@ private slots:
         QTest::mouseMove(vista, sobre);
         QCOMPARE(vista->cursor().shape(), Qt::CrossCursor);
         QTest::mouseClick(vista, Qt::LeftButton, {}, sobre);
-        QVERIFY(p.w->formtabla() && p.w->formtabla()->isVisible() && p.w->formtabla()->valor(1) == " 3.75");
+        QVERIFY(p.w->inspeccion().formtabla() && p.w->inspeccion().formtabla()->isVisible() && p.w->inspeccion().formtabla()->valor(1) == " 3.75");
         // The stop button during a flight: the flight ends at once and is stored.
         QTimer::singleShot(0, p.w.get(), [&] {
             QCOMPARE(p.st->EnVuelo, 1);
-            p.w->Lanzar1_Click();  // a second launch while one runs is ignored
-            QTest::mouseClick(p.w->picture(2), Qt::LeftButton);
+            p.w->comandos().lanzar();  // a second launch while one runs is ignored
+            QTest::mouseClick(p.w->lanzamiento().boton_parar(), Qt::LeftButton);
         });
-        QTest::mouseClick(p.w->picture(1), Qt::LeftButton);
+        QTest::mouseClick(p.w->lanzamiento().boton_lanzar(), Qt::LeftButton);
         QVERIFY(p.st->NExp == 2 && muestras(p.st->Pos[1]) == 1);
         // At ten experiments the launch asks first; Cancel keeps them, OK starts again at 1.
-        for (int k = 3; k <= 10; ++k) p.w->Lanzar1_Click();
+        for (int k = 3; k <= 10; ++k) p.w->comandos().lanzar();
         p.dlg.respuestas_confirmar = {false, true};
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         QVERIFY(p.st->NExp == 10 && p.dlg.mensajes.back() == QStringLiteral("Los Gráficos anteriores serán borrados"));
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         QCOMPARE(p.st->NExp, int16_t(1));
 
         // Placing the target forgets the experiments and switches entries off.
         p.menu("Blanco1");
-        QVERIFY(p.w->accion("Blanco1")->isChecked() && p.st->NExp == 0 && p.w->blanco()->isVisible());
+        QVERIFY(p.w->accion("Blanco1")->isChecked() && p.st->NExp == 0 && p.w->marcadores().blanco()->isVisible());
         QVERIFY(p.activos({}, {"Grabar", "Recuperar", "menu_zoom", "menu_posiciones", "menu_velocidades"}));
         // A launch with the target enables the extreme values only.
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         QVERIFY(p.activos({"menu_valores"}, {"menu_posiciones", "Grabar"}));
         p.menu("Blanco1");
-        QVERIFY(!p.w->accion("Blanco1")->isChecked() && !p.w->blanco()->isVisible());
+        QVERIFY(!p.w->accion("Blanco1")->isChecked() && !p.w->marcadores().blanco()->isVisible());
         QVERIFY(p.activos({"Grabar", "Recuperar", "menu_zoom"}, {"menu_posiciones"}));
         p.menu("Borrar");
         QVERIFY(p.activos({}, {"Grabar", "ImprGraf"}));
@@ -182,25 +182,25 @@ private slots:
         p.menu("menu_zoom");
         QVERIFY(p.activos({}, {"Blanco1"}) && hijo<QLabel>(p, "Label19")->text() == "640 m");
         // At Escala 10 a drop at (3000, 2000) is the launch point (300, 200).
-        p.w->Cruz_MouseDown();
-        p.w->Form_DragDrop(3000, 2000);
-        QVERIFY(p.st->Param[iXo] == Fijo::entero(300) && p.st->Param[iYo] == Fijo::entero(200) && p.w->entrada(3)->text() == "300");
+        p.w->marcadores().tomar_cruz();
+        p.w->marcadores().soltar_marcador(3000, 2000);
+        QVERIFY(p.st->Param[iXo] == Fijo::entero(300) && p.st->Param[iYo] == Fijo::entero(200) && p.w->lanzamiento().entrada(3)->text() == "300");
         p.menu("menu_zoom");
         // The target is dragged without the zoom; during a flight a drop changes nothing.
         p.menu("Blanco1");
-        p.w->Blanco_MouseDown();
-        p.w->Form_DragDrop(2500.6f, 1200);
-        QVERIFY(p.st->Param[iXoB] == Fijo::entero(2500) && p.w->entrada(5)->text() == "2500");
+        p.w->marcadores().tomar_blanco();
+        p.w->marcadores().soltar_marcador(2500.6f, 1200);
+        QVERIFY(p.st->Param[iXoB] == Fijo::entero(2500) && p.w->lanzamiento().entrada(5)->text() == "2500");
         p.st->EnVuelo = 1;
-        p.w->Form_DragDrop(100, 100);
+        p.w->marcadores().soltar_marcador(100, 100);
         QCOMPARE(p.st->Param[iXoB], Fijo::entero(2500));
     }
 
     void vistas_y_portapapeles() {
         Puesto p;  // the panels stand right of the scene, beyond the design width
         for (const char* ang : {"45", "60", "30"}) {
-            p.w->entrada(2)->setText(ang);
-            p.w->Lanzar1_Click();
+            p.w->lanzamiento().entrada(2)->setText(ang);
+            p.w->comandos().lanzar();
         }
         auto* option1 = hijo<QWidget>(p, "Option1");
         // Velocity view with the horizontal component, then the position view: the option's
@@ -210,27 +210,27 @@ private slots:
         QCOMPARE(hijo<QLabel>(p, "Label13")->text(), QStringLiteral("Vx"));
         p.menu("menu_posiciones");
         QVERIFY(hijo<QGroupBox>(p, "Velocidades")->title() == "Velocidades Vy" && hijo<QLabel>(p, "Label13")->text() == "Y");
-        QVERIFY(p.w->modo_graf() == 2 && p.w->lista()->count() == muestras(p.st->Pos[2]) + 1);
+        QVERIFY(p.w->graficos().modo_graf() == 2 && p.w->graficos().tabla()->count() == muestras(p.st->Pos[2]) + 1);
         // Typing 1 then 2: experiment 1 is shown, then the box empties and nothing is redrawn.
-        p.w->ngraf()->clear();
-        QTest::keyClicks(p.w->ngraf(), "12");
-        QVERIFY(p.w->ngraf()->text().isEmpty() && p.st->NGrafSel == 12 && p.w->lista()->count() == muestras(p.st->Pos[0]) + 1);
+        p.w->graficos().numero()->clear();
+        QTest::keyClicks(p.w->graficos().numero(), "12");
+        QVERIFY(p.w->graficos().numero()->text().isEmpty() && p.st->NGrafSel == 12 && p.w->graficos().tabla()->count() == muestras(p.st->Pos[0]) + 1);
         QGuiApplication::clipboard()->setText(QStringLiteral("x3."));  // digits only
-        QTest::keySequence(p.w->ngraf(), QKeySequence::Paste);
-        QVERIFY(p.w->ngraf()->text() == "3" && p.st->NGrafSel == 3);
+        QTest::keySequence(p.w->graficos().numero(), QKeySequence::Paste);
+        QVERIFY(p.w->graficos().numero()->text() == "3" && p.st->NGrafSel == 3);
         // The arrows: at the last experiment "next" keeps it; "previous" goes down with a blank.
         clic(p, "SpinUp2");
         QCOMPARE(p.st->NGrafSel, int16_t(3));
         clic(p, "SpinDown2");
-        QVERIFY(p.st->NGrafSel == 2 && p.w->ngraf()->text() == " 2" && p.w->lista()->count() == muestras(p.st->Pos[1]) + 1);
+        QVERIFY(p.st->NGrafSel == 2 && p.w->graficos().numero()->text() == " 2" && p.w->graficos().tabla()->count() == muestras(p.st->Pos[1]) + 1);
         // Clipboard: the table text, the graph bitmap, the scene's retained image.
         // Rows in the locale's form, in the list and on the clipboard.
-        QCOMPARE(p.w->lista()->item(1)->text(), con_separador(QStringLiteral("0.75\t37.50\t62.14")));
+        QCOMPARE(p.w->graficos().tabla()->item(1)->text(), con_separador(QStringLiteral("0.75\t37.50\t62.14")));
         clic(p, "Command5");
         QCOMPARE(QGuiApplication::clipboard()->text(), p.st->TextoCopia);
-        QCOMPARE(p.st->TextoCopia.split("\r\n").value(1), p.w->lista()->item(1)->text());
+        QCOMPARE(p.st->TextoCopia.split("\r\n").value(1), p.w->graficos().tabla()->item(1)->text());
         clic(p, "Command6");
-        QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->curvas().imagen_retenida()));
+        QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->graficos().grafico().imagen_retenida()));
         p.menu("menu_copi_pant");
         const QRect area(QPoint(), p.w->vista_escena()->size());
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->superficie_escena().imagen_retenida().copy(area)));
@@ -240,10 +240,10 @@ private slots:
         clic(p, "Comparar");
         auto* velocidades = hijo<QGroupBox>(p, "Velocidades");
         QVERIFY(velocidades->isVisible() && !hijo<QGroupBox>(p, "Comparaposi")->isVisible() &&
-                p.w->compara_v().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
+                p.w->graficos().comparacion_velocidades().superficie().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
         clic(p, "Command1");
         QVERIFY(!velocidades->isVisible());
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();
         QVERIFY(!hijo<QGroupBox>(p, "Frame3")->isVisible());
     }
 

@@ -14,8 +14,16 @@
 #include "platform/dialogos.h"
 #include "platform/impresora_sistema.h"
 #include "platform/reloj.h"
+#include "ui/comandos_escena.h"
 #include "ui/controles.h"
+#include "ui/inspeccion.h"
+#include "ui/marcadores.h"
+#include "ui/menu_archivo.h"
+#include "ui/panel_comparacion.h"
+#include "ui/panel_graficos.h"
+#include "ui/panel_lanzamiento.h"
 #include "ui/principal.h"
+#include "ui/ventanas_texto.h"
 
 namespace tya::prueba {
 

@@ -20,9 +20,9 @@ private slots:
         Puesto p;
         EstadoExp& st = *p.st;
         QVERIFY(p.activos({}, {"Repetir"}));
-        p.w->Lanzar1_Click();  // in vacuum, then in air
-        p.w->option3(1)->click();
-        p.w->Lanzar1_Click();
+        p.w->comandos().lanzar();  // in vacuum, then in air
+        p.w->lanzamiento().medio(1)->click();
+        p.w->comandos().lanzar();
         QVERIFY(p.activos({"Repetir"}));
         p.menu("menu_posiciones");
         QTest::mouseClick(p.w->findChild<QPushButton*>("Comparar"), Qt::LeftButton);
@@ -41,7 +41,7 @@ private slots:
         // whose pictures stay as they were.
         const auto valores = valores_muestra(st, 2, 2);
         for (int f = 1; f <= 7; ++f) QCOMPARE(r->valor(f), valores[static_cast<size_t>(f - 1)]);
-        QCOMPARE(p.w->lista()->currentRow(), 1);
+        QCOMPARE(p.w->graficos().tabla()->currentRow(), 1);
         QVERIFY(vista->grab().toImage() != antes && p.w->superficie_escena().imagen() == escena);
         r->mostrar_marcas(false);  // as for "Imprimir Grafica"
         QCOMPARE(vista->grab().toImage(), antes);
@@ -51,7 +51,7 @@ private slots:
         const QPoint sobre(qRound(sup.x_px(st.Xs[1][6])), qRound(sup.y_px(st.Ys[1][6])));
         QTest::mouseMove(vista, sobre);
         QTest::mouseClick(vista, Qt::LeftButton, {}, sobre);
-        QVERIFY(r->muestra() == 6 && p.w->lista()->currentRow() == 5 && p.w->superficie_escena().imagen() == escena);
+        QVERIFY(r->muestra() == 6 && p.w->graficos().tabla()->currentRow() == 5 && p.w->superficie_escena().imagen() == escena);
         // Space plays to the last sample at the flight's pace.
         QTest::keyClick(r, Qt::Key_Space);
         QVERIFY(r->reproduciendo());
@@ -59,12 +59,12 @@ private slots:
         QCOMPARE(r->muestra(), r->cuenta());
         // Escape closes it: the window pixel for pixel as before, no row selected.
         QTest::keyClick(r, Qt::Key_Escape);
-        QVERIFY(!r->isVisible() && p.w->lista()->currentRow() == -1);
+        QVERIFY(!r->isVisible() && p.w->graficos().tabla()->currentRow() == -1);
         QCOMPARE(vista->grab().toImage(), antes);
 
         // A flight of one sample, chosen in the panel: the graph panel shows it too.
-        p.w->entrada(1)->setText("0");
-        p.w->Lanzar1_Click();
+        p.w->lanzamiento().entrada(1)->setText("0");
+        p.w->comandos().lanzar();
         p.menu("Repetir");
         r->findChild<QSpinBox*>("experiencia")->setValue(3);
         QVERIFY(r->experiencia() == 3 && st.NGrafSel == 3 && r->cuenta() == 1);

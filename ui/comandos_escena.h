@@ -1,0 +1,36 @@
+#pragma once
+// The commands on the scene: launch, stop, clear, zoom, and the scene to the clipboard.
+#include <QObject>
+
+#include "contexto.h"
+
+namespace tya {
+
+struct BarraMenus;
+class PanelGraficos;
+class Repeticion;
+class VentanaVuelo;
+
+class ComandosEscena : public QObject {
+    Q_OBJECT
+public:
+    ComandosEscena(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, Repeticion& repeticion,
+                   VentanaVuelo& ventana);
+
+    // "&LANZAR" and the launch button: a flight, after confirmation when ten are stored.
+    void lanzar();
+    // "&Parar" and the stop button: the running flight ends at its next step.
+    void parar();
+    void borrar();
+    void cambiar_zoom();
+    void copiar_pantalla();
+
+private:
+    ContextoVentana ctx_;
+    const BarraMenus& menus_;
+    PanelGraficos& graficos_;
+    Repeticion& repeticion_;
+    VentanaVuelo& ventana_;
+};
+
+}  // namespace tya

@@ -1,0 +1,33 @@
+#pragma once
+// Inspecting a sample on the scene: the pointer turns to a cross over a mark, and a click on
+// one draws its vectors and shows its values in the small table window.
+#include <QObject>
+
+#include "contexto.h"
+#include "scene/vectores.h"
+
+namespace tya {
+
+class FormTabla;
+class Repeticion;
+
+class InspeccionMuestra : public QObject {
+    Q_OBJECT
+public:
+    InspeccionMuestra(const ContextoVentana& ctx, Repeticion& repeticion, QObject* padre);
+
+    void puntero_movido(float x, float y);
+    void clic_en_escena();
+    // The main window became active: the background colour is read again.
+    void ventana_activada();
+
+    FormTabla* formtabla() const { return formtabla_; }
+
+private:
+    ContextoVentana ctx_;
+    Repeticion& repeticion_;
+    Raton raton_;
+    FormTabla* formtabla_ = nullptr;
+};
+
+}  // namespace tya

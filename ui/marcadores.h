@@ -1,0 +1,48 @@
+#pragma once
+// The launch-point cross and the target on the scene: placed at their parameters, dragged to
+// new places, and the target placed and removed from the menu "&Blanco".
+#include <QObject>
+
+#include "contexto.h"
+#include "core/vuelo.h"
+
+namespace tya {
+
+struct BarraMenus;
+class Marcador;
+class PanelLanzamiento;
+class Repeticion;
+
+class Marcadores : public QObject {
+    Q_OBJECT
+public:
+    Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus, Repeticion& repeticion,
+               QObject* padre);
+
+    // "Colocar": places the target or takes it away.
+    void colocar_o_quitar_blanco();
+    bool blanco_colocado() const;
+    bool blanco_a_la_vista() const;
+    // A marker taken with the mouse, then dropped at a scene point.
+    void tomar_cruz();
+    void tomar_blanco();
+    void soltar_marcador(float x, float y);
+
+    void colocar_cruz(Esquina e);
+    void colocar_blanco(Esquina e);
+
+    Marcador* cruz() const { return cruz_; }
+    Marcador* blanco() const { return blanco_; }
+
+private:
+    void mover(QWidget* m, Esquina e);
+
+    ContextoVentana ctx_;
+    PanelLanzamiento& lanzamiento_;
+    const BarraMenus& menus_;
+    Repeticion& repeticion_;
+    Marcador *cruz_ = nullptr, *blanco_ = nullptr;
+    int16_t Arrastre = 0;  // the marker taken: 1 the cross, 2 the target
+};
+
+}  // namespace tya

@@ -1,0 +1,174 @@
+#include "menu_archivo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QTime>
+
+#include "barra_menus.h"
+#include "core/formato.h"
+#include "core/inic.h"
+#include "dialogo_logs.h"
+#include "files/experimentos.h"
+#include "files/impresion.h"
+#include "files/informe.h"
+#include "files/sesion.h"
+#include "panel_graficos.h"
+#include "platform/dialogos.h"
+#include "platform/impresora_sistema.h"
+#include "repeticion.h"
+#include "scene/escena.h"
+#include "trazas.h"
+
+namespace tya {
+
+MenuArchivo::MenuArchivo(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos,
+                         Repeticion& repeticion, ImpresoraSistema& impresora, QObject* padre)
+    : QObject(padre), ctx_(ctx), menus_(menus), graficos_(graficos), repeticion_(repeticion), impresora_(impresora) {}
+
+void MenuArchivo::guardar() {
+    if (ctx_.st.EnVuelo == 1) return;
+    archivo_experiencias(2);
+}
+
+void MenuArchivo::recuperar() {
+    if (ctx_.st.EnVuelo == 1) return;
+    ctx_.escena.borrar_escena(ctx_.st.MedioAnchoBlanco, ctx_.st.MedioAltoBlanco);
+    ctx_.refrescar_escena();
+    archivo_experiencias(1);
+}
+
+void MenuArchivo::archivo_experiencias(int modo) {
+    if (modo != 1 && modo != 2) return;
+    EstadoExp& st = ctx_.st;
+    const bool guardar = modo == 2;
+    PedidoArchivo pedido;
+    pedido.carpeta = carpeta_experiencias();
+    pedido.titulo = guardar ? QStringLiteral("Guardar") : QStringLiteral("Recuperar");
+    pedido.filtro = QStringLiteral("TYAib(*.TYA)");
+    pedido.guardar = guardar;
+    const QString ruta = ctx_.dialogos.elegir_archivo(pedido);
+    if (ruta.isEmpty()) return;  // cancelled: nothing read or written
+
+    if (guardar) {
+        const ResultadoArchivo r = grabar_experiencias(st, ruta);
+        cerrar_archivos();
+        if (!r) ctx_.dialogos.mensaje(r.error);
+        if (r && archivo_usado) archivo_usado(ruta);
+        return;
+    }
+    recuperar_de(ruta);
+}
+
+bool MenuArchivo::puede_recuperar() const { return ctx_.st.EnVuelo != 1 && menus_.recuperar->isEnabled(); }
+
+void MenuArchivo::abrir_experiencias(const QString& ruta) {
+    if (!puede_recuperar()) return;
+    ctx_.escena.borrar_escena(ctx_.st.MedioAnchoBlanco, ctx_.st.MedioAltoBlanco);
+    ctx_.refrescar_escena();
+    recuperar_de(ruta);
+}
+
+void MenuArchivo::recuperar_de(const QString& ruta) {
+    EstadoExp& st = ctx_.st;
+    const ResultadoArchivo r = recuperar_experiencias(st, ruta, [this](const QString& t) { graficos_.mostrar_numero(t); });
+    cerrar_archivos();
+    if (!r) {
+        // Back to the scene the reset left: nothing half-read stays in the views or the box.
+        ctx_.escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
+        ctx_.refrescar_escena();
+        ctx_.dialogos.mensaje(r.error);
+        return;
+    }
+    ctx_.escena.redibujar_escena();
+    ctx_.refrescar_escena();
+    for (QAction* a : menus_.de_experiencias()) a->setEnabled(true);
+    repeticion_.permitir(true);  // replay goes with the graph views
+    // An open panel drew from the records before they were read; show what was read.
+    graficos_.numero_cambiado();
+    if (archivo_usado) archivo_usado(ruta);
+}
+
+void MenuArchivo::cerrar_archivos() { bitacora_.cerrar(); }
+
+void MenuArchivo::inicializar() {
+    cerrar_archivos();
+    bitacora_.iniciar(ctx_.dir, QTime::currentTime(), QDate::currentDate());  // a failed step is passed over
+    menus_.documentar->setChecked(true);
+}
+
+void MenuArchivo::alternar_documentacion() {
+    if (menus_.documentar->isChecked()) {
+        // The log stays open; no more lines go to it.
+        menus_.documentar->setChecked(false);
+        ctx_.st.Trazo = 0;
+        return;
+    }
+    ctx_.st.Trazo = 1;
+    inicializar();
+    ctx_.dialogos.aviso(QStringLiteral("Trayecta"), aviso_documentar());
+}
+
+void MenuArchivo::documentar_lanzamiento() { bitacora_.documentar(ctx_.st, separador_local()); }
+
+void MenuArchivo::ver_sesiones() {
+    if (ctx_.st.EnVuelo == 1) return;
+    if (!trazas_) trazas_ = new Trazas(ctx_.dir, [this] { cerrar_archivos(); }, ctx_.vista->window());
+    trazas_->exec();
+}
+
+void MenuArchivo::documentacion_al_arrancar(const QStringList& logs) {
+    EstadoExp& st = ctx_.st;
+    File1 = logs;
+    if (st.Trazo != 1) return;
+    if (ofrecer_borrar_logs(st.Trazo, st.TamLogs)) {
+        DialogoLogs d(st.NLogs, st.TamLogs, ctx_.vista->window());
+        if (d.exec() == QDialog::Accepted) {
+            cerrar_archivos();
+            borrar_logs(ctx_.dir, File1);
+            st.Trazo = 0;
+            menus_.documentar->setChecked(false);
+        }
+    }
+    if (st.Trazo == 1) inicializar();
+}
+
+namespace {
+void avisar(Dialogos& d, const ResultadoImpresion& r) {
+    if (const QString m = mensaje_impresion(r); !m.isEmpty()) d.mensaje(m);
+}
+}  // namespace
+
+void MenuArchivo::imprimir_valores(bool blanco) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TextoEnColumnas tabla = tabla_impresa(ctx_.st, blanco, separador_local());
+    const ResultadoImpresion r = impresora_.imprimir(
+        QStringLiteral("valores-extremos"), [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); });
+    QApplication::restoreOverrideCursor();
+    avisar(ctx_.dialogos, r);
+}
+
+void MenuArchivo::imprimir_grafica() {
+    const bool encendido = !ctx_.sup.retenido();
+    if (encendido) ctx_.sup.retenido(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The client area as shown: the scene with every panel and marker on it.
+    repeticion_.mostrar_marcas(false);  // the replay cursor is no part of the picture
+    const QImage imagen = ctx_.vista->grab().toImage();
+    repeticion_.mostrar_marcas(true);
+    const ResultadoImpresion r = impresora_.imprimir(
+        QStringLiteral("grafica"), [&](QPagedPaintDevice& d, QString& e) { return dibujar_imagen(d, imagen, e); });
+    QApplication::restoreOverrideCursor();
+    if (encendido) ctx_.sup.retenido(false);
+    avisar(ctx_.dialogos, r);
+}
+
+void MenuArchivo::salir() {
+    escribir_valor(QDir(ctx_.dir).filePath(QStringLiteral("trazo.txt")), ctx_.st.Trazo);
+    cerrar_archivos();
+    ctx_.st.Parar = 1;
+    QApplication::quit();
+}
+
+}  // namespace tya

@@ -1,0 +1,39 @@
+#pragma once
+// A comparison panel: the graph box where every experiment is drawn, with its copy and close
+// buttons. The window has one for positions and one for velocities.
+#include <QGroupBox>
+#include <memory>
+
+#include "graphs/graficos.h"
+
+class QPushButton;
+
+namespace tya {
+
+class VistaSuperficie;
+
+class PanelComparacion : public QGroupBox {
+    Q_OBJECT
+public:
+    // The object names are the panel's, its graph box's and its two buttons'.
+    struct Nombres {
+        const char *panel, *caja, *copiar, *cerrar;
+    };
+    PanelComparacion(const Nombres& nombres, const QString& titulo, CajaGrafico tipo, QWidget* padre);
+    ~PanelComparacion() override;
+
+    Superficie& superficie() { return *sup_; }
+    VistaSuperficie* vista() const { return vista_; }
+    // The graph box's bitmap to the clipboard.
+    void copiar_grafica();
+
+signals:
+    void cerrar_pedido();
+
+private:
+    std::unique_ptr<Superficie> sup_;
+    VistaSuperficie* vista_ = nullptr;
+    QPushButton *copiar_ = nullptr, *cerrar_ = nullptr;
+};
+
+}  // namespace tya

@@ -1,0 +1,294 @@
+#include "panel_lanzamiento.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/entrada_parametros.h"
+#include "core/experiment_state.h"
+#include "core/formato.h"
+#include "platform/dialogos.h"
+#include "scene/escena.h"
+
+namespace tya {
+
+namespace {
+const QStringList kMateriales = {QStringLiteral("Plomo (d: 11.3)"), QStringLiteral("Acero (d: 7.8)"),
+                                 QStringLiteral("Piedra (d: 2.5)"), QStringLiteral("Hielo (d: 0.92)"),
+                                 QStringLiteral("Madera (d: 0.8)"), QStringLiteral("Otro material")};
+const QStringList kFormas = {QStringLiteral("Esfera"), QStringLiteral("Bala")};
+const char* const kTooltips[11] = {
+    nullptr, "Velocidad Inicial, de 0 a 340 m/S", "Angulo Inicial, de -180º a +180º",
+    "X inicial, de 0 a 6450 m", "Y Inicial, de 0 a 4200 m", nullptr, nullptr, nullptr, nullptr,
+    "Radio de Partícula, de 0.01cm a 100 cm", "Viento Horiz. De -50 m/S a +50m/S"};
+
+QLabel* etiqueta(const QString& t, QWidget* padre) { return new QLabel(t, padre); }
+
+QGridLayout* rejilla(QWidget* marco) {
+    auto* g = new QGridLayout(marco);
+    g->setContentsMargins(6, 4, 6, 4);
+    g->setVerticalSpacing(2);
+    return g;
+}
+}  // namespace
+
+PanelLanzamiento::PanelLanzamiento(const ContextoVentana& ctx, QObject* padre) : QObject(padre), ctx_(ctx) {
+    crear_condiciones_y_blanco();
+    crear_medio_y_particula();
+    crear_botones();
+    // Panels along the top edge, right of the wall's extent label.
+    int x = 64;
+    for (QGroupBox* g : {panel_condiciones_, panel_blanco_, panel_medio_, panel_particula_, panel_botones_}) {
+        g->adjustSize();
+        g->move(x, 2);
+        x += g->width() + 4;
+    }
+    panel_blanco_->hide();
+}
+
+CajaTexto* PanelLanzamiento::caja(int i, QWidget* padre) {
+    auto* c = new CajaTexto(padre);
+    c->setObjectName(QStringLiteral("Entrada_%1").arg(i));
+    c->setFixedWidth(48);
+    if (kTooltips[i]) c->setToolTip(QString::fromUtf8(kTooltips[i]));
+    c->filtro = [this, i](QChar k) { return tecla_en_entrada(i, k); };
+    connect(c, &QLineEdit::textChanged, this, [this, i] { entrada_cambiada(i); });
+    entradas_[i] = c;
+    return c;
+}
+
+QWidget* PanelLanzamiento::flechas(int i, QWidget* padre) {
+    auto* w = new QWidget(padre);
+    auto* l = new QVBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    subir_[i] = new BotonImagen(16, 13, 16, 13, w);
+    bajar_[i] = new BotonImagen(16, 13, 16, 13, w);
+    subir_[i]->setObjectName(QStringLiteral("SpinUp_%1").arg(i));
+    bajar_[i]->setObjectName(QStringLiteral("SpinDown_%1").arg(i));
+    cara_flecha(subir_[i]->superficie(), true);
+    cara_flecha(bajar_[i]->superficie(), false);
+    connect(subir_[i], &BotonImagen::clic, this, [this, i] { subir(i); });
+    connect(bajar_[i], &BotonImagen::clic, this, [this, i] { bajar(i); });
+    l->addWidget(subir_[i]);
+    l->addWidget(bajar_[i]);
+    return w;
+}
+
+void PanelLanzamiento::crear_condiciones_y_blanco() {
+    QGroupBox* m = panel_condiciones_ = nuevo_marco("Frame1", QStringLiteral("Condiciones iniciales"), ctx_.vista);
+    QGridLayout* g = rejilla(m);
+    g->addWidget(etiqueta(QStringLiteral("Vo :"), m), 0, 0);
+    g->addWidget(caja(1, m), 0, 1);
+    g->addWidget(flechas(1, m), 0, 2);
+    g->addWidget(etiqueta(QStringLiteral("θ :"), m), 1, 0);
+    g->addWidget(caja(2, m), 1, 1);
+    g->addWidget(flechas(2, m), 1, 2);
+    g->addWidget(etiqueta(QStringLiteral("Xo="), m), 0, 3);
+    g->addWidget(caja(3, m), 0, 4);
+    g->addWidget(etiqueta(QStringLiteral("Yo="), m), 1, 3);
+    g->addWidget(caja(4, m), 1, 4);
+
+    m = panel_blanco_ = nuevo_marco("Frame2", QStringLiteral("Blanco"), ctx_.vista);
+    g = rejilla(m);
+    g->addWidget(etiqueta(QStringLiteral("Xo="), m), 0, 0);
+    g->addWidget(caja(5, m), 0, 1);
+    g->addWidget(etiqueta(QStringLiteral("Yo="), m), 1, 0);
+    g->addWidget(caja(6, m), 1, 1);
+    g->addWidget(etiqueta(QStringLiteral("Vx :"), m), 0, 2);
+    g->addWidget(caja(7, m), 0, 3);
+    g->addWidget(etiqueta(QStringLiteral("Vy :"), m), 1, 2);
+    g->addWidget(caja(8, m), 1, 3);
+}
+
+void PanelLanzamiento::crear_medio_y_particula() {
+    QGroupBox* m = panel_medio_ = nuevo_marco("ccc", QStringLiteral("Medio"), ctx_.vista);
+    QGridLayout* g = rejilla(m);
+    medio_[0] = new QRadioButton(QStringLiteral("Vacío"), m);
+    medio_[1] = new QRadioButton(QStringLiteral(" Aire"), m);
+    for (int i = 0; i < 2; ++i) {
+        medio_[i]->setObjectName(QStringLiteral("Option3_%1").arg(i));
+        connect(medio_[i], &QRadioButton::clicked, this, [this, i] { elegir_medio(i); });
+    }
+    medio_[0]->setChecked(true);
+    g->addWidget(medio_[0], 0, 0);
+    g->addWidget(medio_[1], 0, 1);
+    g->addWidget(etiqueta(QStringLiteral("Viento (m/S)"), m), 1, 0);
+    g->addWidget(caja(10, m), 1, 1);
+
+    m = panel_particula_ = nuevo_marco("Frame5", QStringLiteral("Partícula"), ctx_.vista);
+    g = rejilla(m);
+    auto combo = [m](const char* nombre, const QString& ayuda) {
+        auto* c = new QComboBox(m);
+        c->setObjectName(QLatin1String(nombre));
+        c->setEditable(true);  // the material list shows a typed density as its text
+        c->lineEdit()->setReadOnly(true);
+        c->setToolTip(ayuda);
+        return c;
+    };
+    material_ = combo("Combo1", QStringLiteral("Material de la partícula"));
+    forma_ = combo("Combo2", QStringLiteral("Forma de partícula"));
+    material_->setMinimumWidth(130);
+    connect(material_, &QComboBox::activated, this, &PanelLanzamiento::elegir_material);
+    connect(forma_, &QComboBox::activated, this, &PanelLanzamiento::elegir_forma);
+    g->addWidget(material_, 0, 0, 1, 2);
+    g->addWidget(forma_, 1, 0);
+    auto* r = new QWidget(m);
+    auto* h = new QHBoxLayout(r);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(1);
+    h->addWidget(caja(9, r));
+    h->addWidget(etiqueta(QStringLiteral(" cm"), r));
+    g->addWidget(r, 1, 1);
+}
+
+void PanelLanzamiento::crear_botones() {
+    QGroupBox* m = panel_botones_ = nuevo_marco("Frame10", QString(), ctx_.vista);
+    auto* h = new QHBoxLayout(m);
+    h->setContentsMargins(4, 4, 4, 4);
+    lanzar_ = new BotonImagen(32, 32, 10, 10, m);
+    parar_ = new BotonImagen(32, 32, 10, 10, m);
+    lanzar_->setObjectName(QStringLiteral("Picture1"));
+    parar_->setObjectName(QStringLiteral("Picture2"));
+    lanzar_->setToolTip(QStringLiteral("Lanzar"));
+    parar_->setToolTip(QStringLiteral("Parar"));
+    cara_lanzar(lanzar_->superficie());
+    cara_parar(parar_->superficie());
+    connect(lanzar_, &BotonImagen::clic, this, [this] {
+        lanzar_->presionar_y(ctx_.reloj);
+        emit lanzar_pedido();
+    });
+    connect(parar_, &BotonImagen::clic, this, [this] {
+        parar_->presionar_y(ctx_.reloj);
+        emit parar_pedido();
+    });
+    h->addWidget(lanzar_);
+    h->addWidget(parar_);
+}
+
+void PanelLanzamiento::mostrar_parametros() {
+    for (int i = 1; i <= 10; ++i) poner_texto(i, forma_archivo(ctx_.st.Param[i]));
+    Paso = {0, 10, 5};
+}
+
+void PanelLanzamiento::particula_y_medio_iniciales() {
+    EstadoExp& st = ctx_.st;
+    material_->clear();
+    material_->addItems(kMateriales);
+    material_->setCurrentIndex(0);
+    forma_->clear();
+    forma_->addItems(kFormas);
+    forma_->setCurrentIndex(0);
+    st.Densidad = kDensMat[0];
+    st.Aire = 0;
+    st.Cd = kCdForma[0];
+    medio_[0]->setChecked(true);
+    entradas_[10]->setEnabled(false);
+}
+
+void PanelLanzamiento::mostrar_panel_blanco(bool visible) { panel_blanco_->setVisible(visible); }
+
+void PanelLanzamiento::poner_texto(int i, const QString& t) {
+    if (entradas_[i]->text() != t) entradas_[i]->setText(t);
+}
+
+void PanelLanzamiento::recordar_anterior(int i) {
+    Anterior = ctx_.st.Param[i];
+    if (i == iXo || i == iYo) Anterior = Fijo::entero(static_cast<int64_t>(std::floor(Anterior.real())));
+    anterior_de_ = i;
+}
+
+bool PanelLanzamiento::tecla_en_entrada(int i, QChar tecla) {
+    recordar_anterior(i);
+    const bool vale = tecla.isDigit() || tecla == QLatin1Char('-') || tecla == QLatin1Char(',') ||
+                      tecla == QLatin1Char('.') || tecla == QChar(8) || tecla == QChar(13);
+    if (!vale) ctx_.dialogos.pitido();
+    return vale;
+}
+
+void PanelLanzamiento::entrada_cambiada(int i) {
+    EstadoExp& st = ctx_.st;
+    // A text that came without a key press (pasted with the mouse, set by the program) must
+    // not put back the value of another box.
+    if (anterior_de_ != i) recordar_anterior(i);
+    const ValorEntrado v = comprobar_entrada(i, entradas_[i]->text(), Lectura::Caja, st.Max, st.Min);
+    if (v.metros_enteros && std::isfinite(v.valor)) {
+        const QString entero = QString::number(v.valor, 'f', 0);
+        if (entradas_[i]->text() != entero) {
+            // The new text runs this check again, on the whole number.
+            poner_texto(i, entero);
+            return;
+        }
+    }
+    if (!v.aceptado()) {
+        if (i != iXo && i != iYo) ctx_.dialogos.mensaje(QStringLiteral("Valor fuera de rango"));
+        st.Param[i] = Anterior;
+        poner_texto(i, forma_archivo(Anterior));
+        entradas_[i]->setFocus();
+    } else {
+        st.Param[i] = Fijo::desde(v.valor);
+    }
+    if (i == iXo || i == iYo) ctx_.escena.colocar_cruz();
+    if (i == iXoB || i == iYoB) ctx_.escena.colocar_blanco();
+}
+
+void PanelLanzamiento::dar_paso(int i, int signo) {
+    (signo > 0 ? subir_ : bajar_)[i]->presionar_y(ctx_.reloj, [this, i, signo] {
+        recordar_anterior(i);
+        ctx_.st.Param[i] = Fijo::saturado(leer_numero(entradas_[i]->text()) + signo * Paso[i]);
+        poner_texto(i, forma_archivo(ctx_.st.Param[i]));
+    });
+}
+
+void PanelLanzamiento::subir(int i) { dar_paso(i, 1); }
+void PanelLanzamiento::bajar(int i) { dar_paso(i, -1); }
+
+void PanelLanzamiento::poner_parametro(int i, Fijo v) {
+    recordar_anterior(i);
+    ctx_.st.Param[i] = v;
+    poner_texto(i, forma_simple(v));
+}
+
+void PanelLanzamiento::elegir_material(int posicion) {
+    EstadoExp& st = ctx_.st;
+    if (posicion >= 0 && posicion <= 4) {
+        st.Densidad = kDensMat[static_cast<size_t>(posicion)];
+        return;
+    }
+    if (posicion != 5) return;
+    const QString r = ctx_.dialogos.entrada(QStringLiteral("Ingrese la densidad, entre 0.01 y 20"), QStringLiteral("Material"));
+    auto plomo = [this, &st] {
+        material_->setCurrentIndex(0);
+        material_->setEditText(kMateriales[0]);
+        st.Densidad = kDensMat[0];
+    };
+    if (r.isEmpty()) return plomo();
+    material_->setEditText(QStringLiteral("Material: d = ") + r);
+    material_->lineEdit()->setCursorPosition(0);  // a text wider than the list shows its beginning
+    const ValorEntrado d = comprobar_entrada(dDensidad, r, Lectura::Respuesta, st.Max, st.Min);
+    if (!d.aceptado()) return plomo();
+    st.Densidad = Fijo::desde(d.valor);
+}
+
+void PanelLanzamiento::elegir_forma(int posicion) {
+    if (posicion >= 0 && posicion <= 1) ctx_.st.Cd = kCdForma[static_cast<size_t>(posicion)];
+}
+
+void PanelLanzamiento::elegir_medio(int i) {
+    ctx_.st.Aire = static_cast<int16_t>(i);
+    if (i == 1) {
+        entradas_[10]->setEnabled(true);
+    } else {
+        recordar_anterior(iViento);
+        poner_texto(10, QStringLiteral("0"));
+        entrada_cambiada(10);  // also when the box already read 0
+        entradas_[10]->setEnabled(false);
+    }
+}
+
+}  // namespace tya
