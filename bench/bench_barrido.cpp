@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sweep of 100 flights of 1900 samples through trayecta-calc's own command, and its plot.
 // Prints median and worst times.
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A family of sweeps through trayecta-calc's own command: 10 speeds x 91 angles in air, flown
 // on one core and then on every core. Prints both times and their ratio in the last line.
 #include <QBuffer>

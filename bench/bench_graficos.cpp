@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the comparison of ten experiments of 1900 samples and the table of 1900 rows,
 // flown headless as the window would fly them, and prints median and worst figures.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay cursor stepped over ten experiments of 1900 samples in the real window, with the
 // graph panel, its table of 1901 rows and the comparison open: each step repaints what moved.
 #include <QApplication>

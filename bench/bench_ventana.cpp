@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A 1900-sample flight in the real window, paced by the real clock: the time it takes against
 // the 19 s that the pause of 0.01 s per sample sets.
 #include <QApplication>

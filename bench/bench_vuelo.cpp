@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight kernel without drawing or pauses, against a plain double-precision Euler loop of
 // the same steps, and the redraw of ten full experiments. Prints median and worst times.
 #include <algorithm>

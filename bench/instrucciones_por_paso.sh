@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions per integration step, counted by callgrind: a 1900-sample flight minus a one-step
 # flight, divided by the steps between them; for the flight kernel and for a plain double loop.
 # Usage: bench/instrucciones_por_paso.sh [build folder, Release by default build-rel]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flight of the benchmarks in plain doubles: the yardstick for the fixed-point kernel.
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first line of every benchmark: figures from an unoptimised build mean little.
 #include <cstdio>

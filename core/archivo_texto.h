@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the files a teacher may have made or edited elsewhere: whole, bounded, regular files
 // only, and the plain text files shipped beside the program (problems, practical work, models).

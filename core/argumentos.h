@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line: at most one experiment file, as a file manager passes it.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The working folder: where the start-up files are read and the logs written.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text printed at character columns, as a print position moves along a line: printing at a
 // column left of the position goes to that column on the next line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules every entered launch value obeys, in the window's boxes and in trayecta-calc alike:
 // how a typed text is read, whole metres for the positions, the limits of INIC.DAT, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state every window and procedure of the program shares, read and written in place.
 #include <array>

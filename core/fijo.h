@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed-point numbers: the value times 10000 in a signed 64-bit integer.
 #include <cmath>

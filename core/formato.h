@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every number form the program writes: plain, print and format masks.
 #include <QChar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up files of the working directory: INIC.DAT and trazo.txt.
 #include <QString>

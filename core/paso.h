@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One integration step of the flight, with no window and no records: state in, state out.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One experiment's records read by name: its samples, their position and velocity, the end of
 // the flight, its extremes and its summary row. The records keep the layout the experiment file

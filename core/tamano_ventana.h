@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How large the whole window is drawn: one factor for everything, chosen at start-up so the
 // window's design fills the screen, or fixed by the user.

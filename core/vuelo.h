@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One flight of the particle, computed step by step while its marks appear in the scene.
 #include <cstdint>

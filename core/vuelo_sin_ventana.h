@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A flight with no window: the state, a stub of the window, a clock that never waits and boxes
 // answered from a script, for trayecta-calc, its sweeps, the tests and the benchmarks.

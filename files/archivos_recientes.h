@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list of the experiment files last saved or recovered, as "Archivo" shows it.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Session logs: one header when documentation starts, one fixed-width line per flight.
 #include <QChar>

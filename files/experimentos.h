@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Experiment files (.TYA): the stored experiments as plain text, one number per line.
 #include <QByteArray>

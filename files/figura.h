@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Figures written to a file whose ending chooses the format: PNG, PDF or SVG.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the print commands put on paper, drawn on any paged device (a printer or a PDF):
 // text lines at character columns in a fixed-pitch font, or the image of a window.

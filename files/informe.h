@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The extreme-values report: one row per experiment from its summary row, in the text window
 // and in the copy text, and the same table as printed lines.

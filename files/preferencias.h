@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program keeps for the user between runs, in the user's configuration folder (never
 // in the working folder, which a whole class may share): the window size and the recent files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Housekeeping of the session logs: listing them, the start-up offer to delete them, reading
 // one back for the viewer, and the texts the documentation commands show.

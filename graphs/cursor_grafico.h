@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vertical line a time cursor shows on a graph box, at the time of one sample.
 #include <optional>

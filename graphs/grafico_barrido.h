@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet figures of sweeps: a flight result against the swept field, one curve for a
 // sweep, one curve per value of a second field for a family.

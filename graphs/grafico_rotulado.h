@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time graphs drawn for a worksheet rather than as their boxes show them: tick values and
 // units on both axes, a title naming the quantity, a legend with each experiment's launch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time graphs of the stored experiments: one experiment in Curvas, all of them in ComparaP
 // and ComparaV, drawn in inverted mode on a graph box's surface.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A worksheet plot: labelled ticks and units on both axes, a title, one or more curves with a
 // legend, and each curve's highest point marked when asked. Drawn with a painter, so the same

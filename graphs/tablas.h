@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Value tables of one experiment: rows of time and two components.
 #include <QChar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes, input boxes and the beep, as the program asks for them. The window uses
 // the toolkit's boxes; tests and the calculator answer them from a script.

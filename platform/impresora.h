@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing without a dialog: what a print command draws goes to the system's default printer
 // or, when the system has none, to a PDF in the working folder that the message names.

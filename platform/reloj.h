@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock the program paces itself by: seconds since midnight, as the day's clock shows them.
 #include <QTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface with a user coordinate frame, copy and inverted modes, a retained
 // image and pixel read-back, kept in raster images so it works with or without a window.

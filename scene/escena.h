@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene of the main window: its frame, background, sample marks, zoom and redraw.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replay of one experiment with a time cursor: the samples it runs over, the sample reached at
 // each moment of the replay, and what the cursor shows over the scene without touching its image.

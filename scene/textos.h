@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text window's contents and controls, without the window: the topics of mostrar_texto,
 // files and the about text at their print columns, the close/continue button, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inspection of a plotted sample: pointer tracking over the scene, the click that picks an
 // experiment by colour, the nearest sample, and the velocity and acceleration vectors.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A GUI application for the whole test binary: the text the graphs print needs its fonts.
 #include <gtest/gtest.h>

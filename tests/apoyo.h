@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A headless set-up for tests: state, scene surface, a clock that does not wait, scripted boxes.
 #include "archivos.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files for tests: whole reads and writes, and files that cannot be written or deleted.
 #include <QDir>

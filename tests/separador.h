@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decimal separator tests expect of the locale they run under.
 #include <QByteArray>

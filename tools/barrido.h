@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sweeps: the one launch of the input flown again for every value of one of its fields,
 // as a table of results and a plot of the final X against the field; a family repeats the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // trayecta-calc: launches read from text, flown headless through the program's own flight.
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // trayecta-calc's options, each defined once: parsing, --help and which options go together
 // all come from one table.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs (only those missing), generates the Spanish
 # locale the tests run under when it is missing, and builds into build/.
 # Extra arguments go to cmake's configure step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // trayecta-calc's standard output: written straight to its descriptor and checked, so that a
 // full disk or /dev/full never ends in exit status 0 over an empty file.

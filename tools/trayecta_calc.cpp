@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // trayecta-calc: the flights of Trayecta from the command line, without a window.
 #include <QFile>
 #include <QGuiApplication>

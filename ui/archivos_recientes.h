@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The last five experiment files saved or recovered, listed in "Archivo" above "Salir".
 #include <QObject>

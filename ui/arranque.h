@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window gets from outside it at start-up: the window-size submenu, the recent
 // files in "Archivo", and experiment files dropped on it from the file manager.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer: the help file beside the program, opened at its contents or at its topic finder.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menu bar: every entry with its caption, access key, shortcut and initial
 // state. The entries are wired to their handlers where the window is assembled.

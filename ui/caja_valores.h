@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text window CajaValores: the about text, problems, the model texts and the
 // extreme-values report, printed line by line on its own surface.

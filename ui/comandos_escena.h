@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands on the scene: launch, stop, clear, zoom, and the scene to the clipboard.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every panel and menu of the main window works with: the shared state, the boxes and
 // clock of the platform, the working folder and the scene it draws on.

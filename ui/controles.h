@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small controls of the main window: the scene view, picture buttons, markers, entry boxes.
 #include <QClipboard>

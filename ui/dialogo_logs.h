@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up offer, when the logs have grown large, to switch documentation off and delete them.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inspecting a sample on the scene: the pointer turns to a cross over a mark, and a click on
 // one draws its vectors and shows its values in the small table window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The launch-point cross and the target on the scene: placed at their parameters, dragged to
 // new places, and the target placed and removed from the menu "&Blanco".

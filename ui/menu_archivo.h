@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "&Archivo" menu: experiment files, the session log with its viewer and the start-up
 // offer to delete old logs, printing, and leaving the program.

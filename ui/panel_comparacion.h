@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A comparison panel: the graph box where every experiment is drawn, with its copy and close
 // buttons. The window has one for positions and one for velocities.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph-and-table panel ("Posiciones" or "Velocidades Instantaneas") with the experiment
 // chooser, and the two comparison panels it opens.

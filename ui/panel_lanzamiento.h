@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The launch panels along the top of the scene: initial conditions, the target's values,
 // the medium, the particle, and the launch and stop buttons; and the entry of every parameter.

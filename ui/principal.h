@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window Princip: the scene it draws on, with the menu bar, panels and markers
 // assembled around it, and the hooks through which a flight and the scene operations change it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The replay panel ("Repetir"): one experiment watched again sample by sample, with the scene,
 // the open graphs and the value table following its time cursor. Its marks are painted over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An experiment file dropped from the file manager onto the main window is recovered.
 #include <QObject>

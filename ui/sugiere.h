@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up hints window and its question, answered into the file "sugiere".
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's size on the screen: the factor set before the application object exists, the
 // "Tamaño de la ventana" submenu of "Ver", and panels and windows kept inside what is seen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The practical-work panel (control Frame4): the text of tpract.txt, to read, copy and print.
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The viewer of past session logs: the list of .log files and the chosen one's text.
 #include <QDialog>

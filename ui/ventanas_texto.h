@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the menus open: the text window's topics (about, model, extreme values, problems),
 // the practical-work panel, the help viewer and the suggestions, also shown once at start.

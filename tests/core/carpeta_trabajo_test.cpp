@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working folder: where the program runs from, and the per-user copy of the installed files.
 #include "core/carpeta_trabajo.h"
 

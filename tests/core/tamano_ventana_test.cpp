@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up factor and the command line: what a classroom screen and a file manager give.
 #include "core/tamano_ventana.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing: long lines, pages, and the PDF that stands in for a missing printer.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extreme-values report: in the text window, as copy text and on paper, without and with target.
 #include <gtest/gtest.h>
 

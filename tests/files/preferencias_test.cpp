@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is kept for the user: the window size and the recent experiment files.
 #include "files/preferencias.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Session logs on disk: the start-up offer's threshold and a deletion that meets files it cannot delete.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: the abort on a broken invariant, Qt, a folder of their own, and
 // the experiment-file reader with its invariants.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the fuzz targets of a build made with -DTRAYECTA_FUZZ=ON, one process each, one at a time.
 #   tests/fuzz/correr.sh SEGUNDOS [objetivo...]   search for SEGUNDOS seconds per target
 #   tests/fuzz/correr.sh --corpus [objetivo...]   only the seed corpus, each input once (CI)

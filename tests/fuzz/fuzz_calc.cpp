@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // trayecta-calc as a whole: arguments, standard input and input files made from the fuzzer's
 // bytes, run in a folder of their own. The exit status is 0, 1 or 2, and a refusal (2) writes
 // nothing at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The experiment-file reader on any bytes: a cleared state on failure, a file that writes back
 // the same on success.
 #include "comun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up files on any bytes: INIC.DAT, trazo.txt and the one-value file "sugiere".
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // trayecta-calc's launch lines on any text, checked against the limits of the shipped INIC.DAT.
 #include <QRegularExpression>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An experiment file read as the "Recuperar" command does, then every view of what was read:
 // the scene redrawn at both zooms, both tables, the four graphs, the comparisons and the
 // vectors of every sample.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard error without the toolkit's warnings.
 #include "platform/consola.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text window's topics and problems, without a window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page and --help must list the same options, so neither drifts from the other.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "&Archivo" menu and the text windows: experiment files through the file dialog, the
 // session log, its viewer and the start-up offer to delete logs, printing with no printer, and
 // the about, problem and practical-work windows. The file formats are pinned in files/.

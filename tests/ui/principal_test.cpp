@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a student would: keys, clicks, scripted answers to the boxes.
 // What the scene, graph and file routines compute is pinned in their own tests; here, that the
 // window calls them and what the user sees change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window on a fresh working folder, with scripted dialogs, a clock that does not wait
 // and no printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay panel driven by keys and clicks: every view follows its cursor, and closing it
 // leaves the window as it was.
 #include <QListWidget>
