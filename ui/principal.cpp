@@ -14,7 +14,7 @@
 #include "comandos_escena.h"
 #include "core/inic.h"
 #include "files/sesion.h"
-#include "inspeccion.h"
+#include "muestra_en_escena.h"
 #include "marcadores.h"
 #include "menu_archivo.h"
 #include "panel_comparacion.h"

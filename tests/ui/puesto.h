@@ -17,7 +17,7 @@
 #include "platform/reloj.h"
 #include "ui/comandos_escena.h"
 #include "ui/controles.h"
-#include "ui/inspeccion.h"
+#include "ui/muestra_en_escena.h"
 #include "ui/marcadores.h"
 #include "ui/menu_archivo.h"
 #include "ui/panel_comparacion.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "inspeccion.h"
+#include "muestra_en_escena.h"
 
 #include "formtabla.h"
 #include "repeticion.h"
