@@ -23,11 +23,16 @@ TEST(Paleta, ProyectorLegibleYDistinta) {
     // The ground band and the wall are drawn in copy mode: they show their pen colours.
     const uint32_t suelo = kPaleta[2], negro = kPaleta[0];
     std::set<Forma> formas;
+    // What the inverted scene really writes for a pen.
+    Superficie sup(4, 4, kColorFondo);
+    sup.modo(Modo::Invertido);
     for (int e = 0; e < kExperiencias; ++e) {
         SCOPED_TRACE(e + 1);
         // The index must not matter: experiments 1 and 9 share one in the usual cycle.
         const uint32_t c = color_experiencia(Paleta::Proyector, e, kIndicesNormales[static_cast<size_t>(e)]);
         EXPECT_EQ(c, color_experiencia(Paleta::Proyector, e, 3));
+        sup.punto(1, 1, pluma_experiencia(Paleta::Proyector, e, 3));
+        EXPECT_EQ(sup.color_en(1, 1), c);
         EXPECT_GE(contraste(c, kColorFondo), 3.0) << "on the scene";
         EXPECT_GE(contraste(c, kFondoGrafico), 3.0) << "on the graphs";
         EXPECT_GE(diferencia_color(c, suelo), 20.0) << "marks at the ground";
