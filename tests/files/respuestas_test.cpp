@@ -10,6 +10,7 @@
 #include "archivos.h"
 #include "core/registros.h"
 #include "core/vuelo_sin_ventana.h"
+#include "files/temas_ayuda.h"
 #include "graphs/tablas.h"
 
 using namespace tya;
@@ -155,4 +156,10 @@ TEST(Respuestas, CadaTiroVueloYCadaNumeroComprobado) {
     // The practical work and the sixteen problems, each with its flights.
     EXPECT_GE(vuelos, 60);
     EXPECT_GE(pares, 120);
+    // The help's topic holds the same text after its first line.
+    QString tema;
+    for (const TemaAyuda& t : leer_ayuda(TYA_DATOS "/tyayuda2.hlp"))
+        if (t.titulo == "Respuestas para el docente") tema = t.texto;
+    const QString archivo = QString::fromUtf8(prueba::leer(TYA_DATOS "/respuestas.txt")).remove('\r');
+    EXPECT_TRUE(tema.endsWith(archivo.section('\n', 1).trimmed()));
 }
