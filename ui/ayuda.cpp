@@ -26,13 +26,14 @@ VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
     texto_->setObjectName(QStringLiteral("texto"));
     izq->addWidget(new QLabel(comando == 11 ? QStringLiteral("Buscar:") : QStringLiteral("Contenidos:"), this));
     izq->addWidget(buscar_);
-    izq->addWidget(lista_);
+    // Under the words typed, where the eye is when the list empties.
     ninguno_ = new QLabel(this);
     ninguno_->setObjectName(QStringLiteral("ninguno"));
     ninguno_->setWordWrap(true);
     ninguno_->setFixedWidth(220);
     ninguno_->hide();
     izq->addWidget(ninguno_);
+    izq->addWidget(lista_);
     h->addLayout(izq);
     h->addWidget(texto_, 1);
     buscar_->setVisible(comando == 11);
