@@ -35,7 +35,8 @@ QString texto_copia_informe(const EstadoExp& st, bool blanco, QChar separador = 
 // window makes the current one. `separador` is the decimal separator the window shows.
 QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& caja, QChar separador);
 
-// The header, an empty line and the rows of the printed table, at the printed columns.
+// The header, an empty line and the rows of the printed table, at the printed columns (moved
+// right, as in the window, past a wider value on their left).
 TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar separador);
 
 }  // namespace tya
