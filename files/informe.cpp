@@ -2,6 +2,7 @@
 #include "informe.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/formato.h"
 #include "scene/textos.h"
@@ -51,6 +52,51 @@ void encabezado(TextoEnColumnas& t, const QList<ColumnaInforme>& cols) {
     t.fin_linea();
 }
 
+// Each experiment's values as `forma` writes them, in the layout's order.
+template <typename Forma>
+QList<QStringList> valores(const EstadoExp& st, const QList<ColumnaInforme>& cols, Forma forma) {
+    QList<QStringList> filas;
+    for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e) {
+        QStringList f;
+        for (const ColumnaInforme& c : cols) f << forma(c, Registros(st, e).resumen(c.campo));
+        filas << f;
+    }
+    return filas;
+}
+
+// A long value (a flight of 1000 s, a speed of six digits) must not run into the next column:
+// each column moves right to one blank past the widest text of the one before it, label or
+// value, trailing blank aside; a column never moves left of its place, so usual values stay put.
+QList<ColumnaInforme> apartar(QList<ColumnaInforme> cols, const QList<QStringList>& filas, const TextoEnColumnas& molde) {
+    TextoEnColumnas regla = molde;
+    auto ancho = [&regla](const QString& t) {
+        regla.limpiar();
+        regla.texto(t);
+        return regla.posicion() - 1;
+    };
+    for (qsizetype k = 1; k < cols.size(); ++k) {
+        const ColumnaInforme& antes = cols[k - 1];
+        double fin = antes.columna_etiqueta + ancho(antes.etiqueta) - (cols[k].columna_etiqueta - cols[k].columna_valor);
+        for (const QStringList& f : filas) {
+            QString v = f.value(k - 1);
+            while (v.endsWith(QLatin1Char(' '))) v.chop(1);
+            fin = std::max(fin, antes.columna_valor + ancho(v));
+        }
+        const int corrida = static_cast<int>(std::ceil(fin + 1 - 1e-6)) - cols[k].columna_valor;
+        if (corrida > 0) {
+            cols[k].columna_valor += corrida;
+            cols[k].columna_etiqueta += corrida;
+        }
+    }
+    return cols;
+}
+
+// The rows at the columns they were laid out for.
+void filas_en(TextoEnColumnas& t, const QList<ColumnaInforme>& cols, const QList<QStringList>& filas) {
+    for (const QStringList& f : filas)
+        for (qsizetype k = 0; k < cols.size(); ++k) t.en(cols[k].columna_valor, f.value(k));
+}
+
 }  // namespace
 
 const QList<ColumnaInforme>& columnas_informe(bool blanco) { return blanco ? kConBlanco : kSinBlanco; }
@@ -60,13 +106,17 @@ const QList<ColumnaInforme>& columnas_impresas(bool blanco) {
     return blanco ? con : sin;
 }
 
-QString texto_copia_informe(const EstadoExp& st, bool blanco) {
+QString texto_copia_informe(const EstadoExp& st, bool blanco, QChar sep) {
     const QList<ColumnaInforme>& cols = columnas_informe(blanco);
     QStringList etiquetas;
     for (const ColumnaInforme& c : cols) etiquetas << c.etiqueta;
     QString s = etiquetas.join(QLatin1Char('\t')) + QStringLiteral("\r\n\r\n");
     for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e) {
-        for (const ColumnaInforme& c : cols) s += forma_copia(Registros(st, e).resumen(c.campo)) + QLatin1Char('\t');
+        for (const ColumnaInforme& c : cols) {
+            QString v = forma_copia(Registros(st, e).resumen(c.campo));
+            if (sep != QLatin1Char('.')) v.replace(QLatin1Char('.'), sep);
+            s += v + QLatin1Char('\t');
+        }
         s += QStringLiteral("\r\n");
     }
     return s;
@@ -83,22 +133,22 @@ QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& v, QChar s
     v.picture1 = false;
     v.icono = false;  // the about text's icon would cover the header
     v.visible = true;
-    const QList<ColumnaInforme>& cols = columnas_informe(blanco);
+    const QList<QStringList> filas = valores(st, columnas_informe(blanco), [sep](const ColumnaInforme& c, Fijo x) {
+        return c.redondeado ? formato(x, QStringLiteral("#0.0"), sep) : forma_con(x, sep);
+    });
+    const QList<ColumnaInforme> cols = apartar(columnas_informe(blanco), filas, v.texto);
     encabezado(v.texto, cols);
-    for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e)
-        for (const ColumnaInforme& c : cols) {
-            const Fijo x = Registros(st, e).resumen(c.campo);
-            v.texto.en(c.columna_valor, c.redondeado ? formato(x, QStringLiteral("#0.0"), sep) : forma_con(x, sep));
-        }
-    return texto_copia_informe(st, blanco);
+    filas_en(v.texto, cols, filas);
+    return texto_copia_informe(st, blanco, sep);
 }
 
 TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar sep) {
     TextoEnColumnas t;
-    const QList<ColumnaInforme>& cols = columnas_impresas(blanco);
+    const QList<QStringList> filas =
+        valores(st, columnas_impresas(blanco), [sep](const ColumnaInforme&, Fijo x) { return forma_con(x, sep); });
+    const QList<ColumnaInforme> cols = apartar(columnas_impresas(blanco), filas, t);
     encabezado(t, cols);
-    for (int e = 0; e < std::clamp<int>(st.NExp, 0, kExperiencias); ++e)
-        for (const ColumnaInforme& c : cols) t.en(c.columna_valor, forma_con(Registros(st, e).resumen(c.campo), sep));
+    filas_en(t, cols, filas);
     return t;
 }
 

@@ -21,20 +21,22 @@ struct ColumnaInforme {
     bool redondeado;  // shown with "#0.0" in the window
 };
 
-// The window's layout without target (ten columns) or with it (eleven).
+// The window's layout without target (ten columns) or with it (eleven). A column whose
+// neighbour on the left holds a wider text is moved right when the report is laid out.
 const QList<ColumnaInforme>& columnas_informe(bool blanco);
 // The printed layout: the same labels, 8 (or 7) characters apart from the margin, unrounded.
 const QList<ColumnaInforme>& columnas_impresas(bool blanco);
 
 // The copy text: labels separated by tabs, two CR LF, then each experiment's values in the
-// plain copy form, each followed by a tab, the row ended by CR LF.
-QString texto_copia_informe(const EstadoExp& st, bool blanco);
+// plain copy form with the reader's decimal separator, each followed by a tab, the row ended by CR LF.
+QString texto_copia_informe(const EstadoExp& st, bool blanco, QChar separador = QLatin1Char('.'));
 
 // valores_extremos: the report into the text window's view; returns its copy text, which the
 // window makes the current one. `separador` is the decimal separator the window shows.
 QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& caja, QChar separador);
 
-// The header, an empty line and the rows of the printed table, at the printed columns.
+// The header, an empty line and the rows of the printed table, at the printed columns (moved
+// right, as in the window, past a wider value on their left).
 TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar separador);
 
 }  // namespace tya

@@ -27,19 +27,19 @@ TextoEnColumnas::Medida medida_en_columnas(const QFont& fuente) {
 
 const QStringList& parrafo_acerca() {
     static const QStringList l = {
-        QStringLiteral("Trayecta es un programa que se distribuye gratuitamente en los"),
-        QStringLiteral("establecimientos de enseñanza pública, para educación en Física."),
-        QStringLiteral("Se ruega comunicar al autor  opiniones y sugerencias que permitan"),
-        QStringLiteral("mejorarlo, así como la utilidad que eventualmente le puede prestar")};
+        QStringLiteral("Trayecta es un programa libre (GPL 3 o posterior) para la clase"),
+        QStringLiteral("de Física: simula el tiro oblicuo en el vacío y en el aire, y"),
+        QStringLiteral("trae problemas, un trabajo práctico y sus respuestas para el"),
+        QStringLiteral("docente (respuestas.txt).")};
     return l;
 }
 
 const QStringList& contacto_acerca() {
     static const QStringList l = {
-        QStringLiteral("Trayecta // Fisilab: el programa y sus textos están en la carpeta"),
-        QStringLiteral("donde se instaló (problemas 0Prob a 15Prob, tpract.txt y otros)."),
-        QStringLiteral("Las sugerencias se envían por escrito al docente de Física, que"),
-        QStringLiteral("las reúne y las remite a Fisilab indicando la versión usada.")};
+        QStringLiteral("Los textos (0Prob a 15Prob, tpract.txt, respuestas.txt, la ayuda)"),
+        QStringLiteral("se leen de la carpeta de trabajo, no de la de instalación: el"),
+        QStringLiteral("docente puede cambiarlos allí. Vea \"Archivos del programa\" en"),
+        QStringLiteral("la ayuda.")};
     return l;
 }
 

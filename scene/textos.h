@@ -37,7 +37,7 @@ struct VistaCaja {
 QFont fuente_textos();
 TextoEnColumnas::Medida medida_en_columnas(const QFont& fuente);
 
-// The about text: the paragraph and the contact lines, each printed from column 9.
+// The about text: what the program is, and where its texts are read from; each line from column 9.
 const QStringList& parrafo_acerca();
 const QStringList& contacto_acerca();
 

@@ -8,30 +8,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "core/archivo_texto.h"
-
 namespace tya {
-
-QList<TemaAyuda> leer_ayuda(const QString& ruta, QString* error) {
-    QList<TemaAyuda> temas;
-    QStringList lineas;
-    QString e;
-    if (!leer_lineas(ruta, lineas, e)) {
-        if (error) *error = e;
-        return temas;
-    }
-    for (const QString& l : lineas) {
-        if (l.startsWith(QLatin1String("# "))) {
-            temas.append({l.mid(2).trimmed(), QString()});
-        } else if (!temas.isEmpty()) {
-            temas.last().texto += l + QLatin1Char('\n');
-        }
-    }
-    for (TemaAyuda& t : temas) t.texto = t.texto.trimmed();
-    if (temas.isEmpty() && error)
-        *error = QStringLiteral("El archivo de ayuda %1 no tiene temas (cada tema empieza con una línea \"# título\").").arg(ruta);
-    return temas;
-}
 
 VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
     : QDialog(padre), temas_(leer_ayuda(ruta, &error_)) {
@@ -49,6 +26,13 @@ VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
     texto_->setObjectName(QStringLiteral("texto"));
     izq->addWidget(new QLabel(comando == 11 ? QStringLiteral("Buscar:") : QStringLiteral("Contenidos:"), this));
     izq->addWidget(buscar_);
+    // Under the words typed, where the eye is when the list empties.
+    ninguno_ = new QLabel(this);
+    ninguno_->setObjectName(QStringLiteral("ninguno"));
+    ninguno_->setWordWrap(true);
+    ninguno_->setFixedWidth(220);
+    ninguno_->hide();
+    izq->addWidget(ninguno_);
     izq->addWidget(lista_);
     h->addLayout(izq);
     h->addWidget(texto_, 1);
@@ -68,13 +52,15 @@ VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
 
 void VisorAyuda::filtrar(const QString& texto) {
     lista_->clear();
-    for (int i = 0; i < temas_.size(); ++i) {
-        const TemaAyuda& t = temas_[i];
-        if (texto.isEmpty() || t.titulo.contains(texto, Qt::CaseInsensitive) || t.texto.contains(texto, Qt::CaseInsensitive)) {
-            auto* it = new QListWidgetItem(t.titulo, lista_);
-            it->setData(Qt::UserRole, i);
-        }
+    const QList<int> hallados = temas_con(temas_, texto);
+    for (int i : hallados) {
+        auto* it = new QListWidgetItem(temas_[i].titulo, lista_);
+        it->setData(Qt::UserRole, i);
     }
+    const bool nada = hallados.isEmpty() && !temas_.isEmpty();
+    ninguno_->setText(nada ? QStringLiteral("Ningún tema contiene «%1». Pruebe con otra palabra.").arg(texto.trimmed())
+                           : QString());
+    ninguno_->setVisible(nada);
 }
 
 void VisorAyuda::mostrar_tema(int i) {

@@ -4,18 +4,14 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "files/temas_ayuda.h"
+
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
 
 namespace tya {
-
-// Topics of a help file: each starts at a line "# title"; the text up to the next one is its body.
-struct TemaAyuda {
-    QString titulo, texto;
-};
-// Empty, with the reason in `error`, when the file cannot be read or has no topic.
-QList<TemaAyuda> leer_ayuda(const QString& ruta, QString* error = nullptr);
 
 class VisorAyuda : public QDialog {
     Q_OBJECT
@@ -30,6 +26,7 @@ private:
     QList<TemaAyuda> temas_;
     QLineEdit* buscar_ = nullptr;
     QListWidget* lista_ = nullptr;
+    QLabel* ninguno_ = nullptr;  // says that no topic holds the words typed
     QTextBrowser* texto_ = nullptr;
 };
 

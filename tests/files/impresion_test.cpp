@@ -35,3 +35,30 @@ TEST(Impresion, LineasLargasYSinImpresoraUnPdfPorPedido) {
     EXPECT_TRUE(mensaje_impresion({ResultadoImpresion::Estado::Fallo, {}, "sin papel"}).contains("sin papel"));
     EXPECT_TRUE(mensaje_impresion({ResultadoImpresion::Estado::Impreso, {}, {}}).isEmpty());
 }
+
+TEST(Impresion, RenglonesParaEscribirEnteros) {
+    // Five lines a page and the foot: the heading does not fit with the band of 38 and starts the
+    // next page; a band never breaks; a first cell followed by text is not a row to write in.
+    const QStringList guia = {"Tabla", " Ang | t  | X", " ----+----+----", "  38 |    |", "  39 |    |    ", "texto", " 1 | a | b"};
+    struct Esperado { int pagina; double arriba; bool para_escribir; int ancho; };
+    const QList<Esperado> esperados = {{0, 0, false, 5},  {1, 0, false, 13},   {1, 1, false, 15}, {1, 2, true, 15},
+                                       {2, 0, true, 15}, {2, 2.5, false, 5}, {2, 3.5, false, 10}};
+    const QList<RenglonImpreso> r = maquetar(guia, 80, 6);
+    ASSERT_EQ(r.size(), esperados.size());
+    for (qsizetype i = 0; i < r.size(); ++i) {
+        EXPECT_EQ(r[i].texto, guia[i]);
+        EXPECT_EQ(r[i].pagina, esperados[i].pagina) << i;
+        EXPECT_DOUBLE_EQ(r[i].arriba, esperados[i].arriba) << i;
+        EXPECT_EQ(r[i].para_escribir, esperados[i].para_escribir) << i;
+        EXPECT_EQ(r[i].ancho_tabla, esperados[i].ancho) << i;
+    }
+    // A table's title and heading that fit go on with its first row.
+    const QList<RenglonImpreso> tabla = maquetar({"x", "Tabla", "", " A | B", " --+--", "  1 |  |"}, 80, 8);
+    QList<int> paginas;
+    for (const RenglonImpreso& t : tabla) paginas << t.pagina;
+    EXPECT_EQ(paginas, QList<int>({0, 1, 1, 1, 1, 1}));
+    EXPECT_DOUBLE_EQ(tabla.last().arriba, 4);
+    // A page too short for a band still takes one, alone.
+    EXPECT_EQ(maquetar({"  38 |  |", "  39 |  |"}, 80, 2).last().pagina, 1);
+    EXPECT_EQ(pie_de_pagina(2, 3), QStringLiteral("Página 2 de 3"));
+}
