@@ -3,6 +3,7 @@
 #include "files/preferencias.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,6 +43,15 @@ TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
         escribir(ruta, danado);
         EXPECT_EQ(Preferencias(ruta).tamano(), 0);
     }
+    // An oversized file is set aside unread: defaults, and the saves that follow write a small one.
+    escribir(ruta, "[ventana]\ntamano=150\n[relleno]\nx=" + QByteArray(kTopePreferencias, 'x') + "\n");
+    {
+        Preferencias grande(ruta);
+        EXPECT_EQ(grande.tamano(), 0);
+        EXPECT_TRUE(grande.guardar_tamano(200));
+    }
+    EXPECT_LT(QFileInfo(ruta).size(), 100);
+    EXPECT_EQ(Preferencias(ruta).tamano(), 200);
     // A file that cannot be written says so.
     if (!proteger(tmp.path())) GTEST_SKIP() << "no way to protect a folder here";
     const bool guardado = Preferencias(QDir(tmp.path()).filePath("otro.conf")).guardar_tamano(200);
