@@ -21,6 +21,11 @@ TEST(Recientes, LosCincoUltimosSinRepetir) {
     l = anotar_reciente(l, "/d/x/../c.TYA");
     EXPECT_EQ(l, (QStringList{"/d/c.TYA", "/d/f.TYA", "/d/e.TYA", "/d/d.TYA", "/d/b.TYA"}));
     EXPECT_EQ(titulo_reciente(2, "/d/R&D.TYA"), QStringLiteral("&2 R&&D.TYA  (/d)"));
+    // A long name keeps both its ends and fits a menu; an "&" is never cut from its double.
+    const QString largo = QString(129, 'n') + ".TYA", carpeta = "/" + QString(60, 'c') + "&";
+    const QString t = titulo_reciente(1, carpeta + "/" + largo);
+    EXPECT_EQ(t, "&1 " + QString(20, 'n') + QChar(0x2026) + QString(15, 'n') + ".TYA  (/" + QString(19, 'c') + QChar(0x2026) +
+                     QString(18, 'c') + "&&)");
 }
 
 TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
