@@ -154,6 +154,48 @@ private slots:
         QVERIFY(pref.tamano() == 150 && p.dlg.mensajes.last().contains(QStringLiteral("próxima vez")));
     }
 
+    void pegar_cualquier_portapapeles() {
+        // Installed with the window's start-up parts, the guard reaches every editable text of
+        // the program, one made later included; the log viewer's text is only read.
+        Puesto p({}, false);
+        Preferencias pref(p.dir.filePath("trayecta.conf"));
+        completar_ventana(*p.w, pref, p.dlg);
+        QVERIFY(p.w->cargar());
+        QPlainTextEdit libre;
+        libre.show();
+        CajaTexto* vo = p.w->lanzamiento().entrada(1);
+        auto datos = [](const char* formato, const QByteArray& contenido) {
+            auto* m = new QMimeData;
+            if (formato) m->setData(QLatin1String(formato), contenido);
+            return m;
+        };
+        auto imagen = new QMimeData;
+        imagen->setImageData(QImage(8, 8, QImage::Format_RGB32));
+        const struct {
+            QMimeData* portapapeles;
+            QString en_texto, en_caja;
+        } casos[] = {
+            {datos(nullptr, {}), "", "0"},
+            {imagen, "", "0"},
+            {datos("application/octet-stream", QByteArray("\x00\x01\xff", 3)), "", "0"},
+            {datos("text/plain", QByteArray(10 << 20, '7')), "", "0"},
+            {datos("text/plain", "4\x01" "5\nx"), "45\nx", "045"},
+        };
+        for (const auto& c : casos) {
+            libre.clear();
+            vo->setText("0");
+            vo->end(false);
+            QGuiApplication::clipboard()->setMimeData(c.portapapeles);
+            QTest::keyClick(&libre, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(vo, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(libre.toPlainText(), c.en_texto);
+            QCOMPARE(vo->text(), c.en_caja);
+        }
+        Trazas visor(p.dir.path(), {});
+        QVERIFY(visor.texto->isReadOnly());
+        QVERIFY(visor.texto->tabChangesFocus());
+    }
+
     void tipos_en_el_dialogo_de_archivos() {
         QTemporaryDir dir;
         escribir(QDir(dir.path()).filePath("a.TYA"), "0\r\n");
