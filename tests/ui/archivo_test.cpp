@@ -196,6 +196,35 @@ private slots:
         QVERIFY(visor.texto->tabChangesFocus());
     }
 
+    void decimales_en_metros_enteros() {
+        // Typed key by key or pasted, a decimal keeps its whole part; the box shows it once the
+        // typing is over. The materials show their density in the locale's form.
+        Puesto p;
+        const struct {
+            int caja;
+            const char* texto;
+            int metros;
+        } casos[] = {{iXo, "12,7", 12}, {iXo, "12.7", 12}, {iYo, "0,9", 0}, {iXoB, "3000,5", 3000}, {iYoB, "12.75", 12}};
+        for (const auto& c : casos) {
+            CajaTexto* caja = p.w->lanzamiento().entrada(c.caja);
+            for (bool pegado : {false, true}) {
+                caja->clear();
+                if (pegado) {
+                    QGuiApplication::clipboard()->setText(c.texto);
+                    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+                } else {
+                    QTest::keyClicks(caja, c.texto);
+                }
+                QCOMPARE(p.st->Param[c.caja].real(), double(c.metros));
+                emit caja->editingFinished();
+                QCOMPARE(caja->text(), QString::number(c.metros));
+            }
+        }
+        QVERIFY2(p.dlg.mensajes.isEmpty(), qPrintable(p.dlg.mensajes.join('|')));
+        QCOMPARE(p.w->lanzamiento().material()->itemText(0), con_separador(QStringLiteral("Plomo (d: 11.3)")));
+        QCOMPARE(p.w->lanzamiento().material()->itemText(3), con_separador(QStringLiteral("Hielo (d: 0.92)")));
+    }
+
     void tipos_en_el_dialogo_de_archivos() {
         QTemporaryDir dir;
         escribir(QDir(dir.path()).filePath("a.TYA"), "0\r\n");
