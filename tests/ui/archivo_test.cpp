@@ -225,6 +225,29 @@ private slots:
         QCOMPARE(p.w->lanzamiento().material()->itemText(3), con_separador(QStringLiteral("Hielo (d: 0.92)")));
     }
 
+    void sugerencias_despues_de_un_mensaje() {
+        // A message up at start (a damaged file named on the command line) is answered before
+        // the hints show over it.
+        QTemporaryDir dir;
+        QMessageBox mensaje(QMessageBox::Warning, "Trayecta", "No se puede leer el archivo");
+        mensaje.setWindowModality(Qt::ApplicationModal);
+        mensaje.show();
+        QStringList orden;
+        QTimer respuesta;  // ends with the test, answered or not
+        respuesta.setSingleShot(true);
+        connect(&respuesta, &QTimer::timeout, [&] {
+            orden << QStringLiteral("mensaje %1").arg(QApplication::activeModalWidget() == &mensaje);
+            mensaje.accept();
+        });
+        respuesta.start(50);
+        al_abrirse<Sugiere>([&](Sugiere* s) {
+            orden << QStringLiteral("sugerencias %1").arg(mensaje.isVisible());
+            s->accept();
+        });
+        Sugiere(dir.filePath("sugiere")).exec();
+        QCOMPARE(orden, (QStringList{"mensaje 1", "sugerencias 0"}));
+    }
+
     void tipos_en_el_dialogo_de_archivos() {
         QTemporaryDir dir;
         escribir(QDir(dir.path()).filePath("a.TYA"), "0\r\n");
