@@ -203,6 +203,7 @@ void PanelLanzamiento::particula_y_medio_iniciales() {
 void PanelLanzamiento::mostrar_panel_blanco(bool visible) { panel_blanco_->setVisible(visible); }
 
 void PanelLanzamiento::poner_texto(int i, const QString& t) {
+    tecleando_ = 0;
     if (entradas_[i]->text() != t) entradas_[i]->setText(t);
 }
 
@@ -214,6 +215,7 @@ void PanelLanzamiento::recordar_anterior(int i) {
 
 bool PanelLanzamiento::tecla_en_entrada(int i, QChar tecla) {
     recordar_anterior(i);
+    tecleando_ = i;
     const bool vale = tecla.isDigit() || tecla == QLatin1Char('-') || tecla == QLatin1Char(',') ||
                       tecla == QLatin1Char('.') || tecla == QChar(8) || tecla == QChar(13);
     if (!vale) ctx_.dialogos.pitido();
@@ -228,10 +230,11 @@ void PanelLanzamiento::entrada_cambiada(int i) {
     const ValorEntrado v = comprobar_entrada(i, entradas_[i]->text(), Lectura::Caja, st.Max, st.Min);
     if (v.metros_enteros && std::isfinite(v.valor)) {
         const QString entero = QString::number(v.valor, 'f', 0);
-        // A decimal part being typed stays until the typing is over (its value is the whole
-        // part): rewritten at each key, the separator would go and the next digit land in the units.
+        // A decimal part being typed or pasted stays until the typing is over (its value is the
+        // whole part): rewritten at each key, the separator would go and the next digit land in
+        // the units. Text set by the program is rewritten at once.
         const QString& t = entradas_[i]->text();
-        const bool decimales = t.contains(QLatin1Char(',')) || t.contains(QLatin1Char('.'));
+        const bool decimales = tecleando_ == i && (t.contains(QLatin1Char(',')) || t.contains(QLatin1Char('.')));
         if (!decimales && t != entero) {
             // The new text runs this check again, on the whole number.
             poner_texto(i, entero);
