@@ -296,6 +296,13 @@ ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, cons
     return r;
 }
 
+QString con_extension_tya(const QString& ruta) {
+    const QString nombre = QFileInfo(ruta).fileName();
+    if (nombre.isEmpty() || nombre.endsWith(QLatin1Char('.'))) return nombre.isEmpty() ? ruta : ruta + QLatin1String("TYA");
+    // A leading dot names a hidden file, not an extension.
+    return nombre.lastIndexOf(QLatin1Char('.')) > 0 ? ruta : ruta + QLatin1String(".TYA");
+}
+
 QString carpeta_experiencias() {
     const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documentos.isEmpty()) return {};

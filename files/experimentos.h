@@ -48,6 +48,10 @@ ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFij
 // opened, or is not a regular file, leaves the same state as a refused one.
 ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, const AlFijarNGraf& al_fijar_ngraf = {});
 
+// The name to save under: a name typed without an extension gets ".TYA"; one with any other
+// extension is kept as typed.
+QString con_extension_tya(const QString& ruta);
+
 // The folder the experiment-file dialog starts in: "trayexp" in the user's documents
 // folder, created when missing.
 QString carpeta_experiencias();

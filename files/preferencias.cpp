@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferencias.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "archivos_recientes.h"
 #include "core/tamano_ventana.h"
@@ -11,27 +14,39 @@ namespace tya {
 namespace {
 const QString kTamano = QStringLiteral("ventana/tamano");
 const QString kRecientes = QStringLiteral("archivo/recientes");
+
+// Read whole at every start and rewritten whole at every save: a file beyond this size is none
+// the program wrote, and would stop the window each time.
+std::unique_ptr<QSettings> abrir(const QString& archivo) {
+    if (QFileInfo(archivo).size() > kTopePreferencias) {
+        // Set aside, not read: the program goes on with its defaults and a new small file.
+        const QString aparte = archivo + QStringLiteral(".grande");
+        QFile::remove(aparte);
+        if (!QFile::rename(archivo, aparte)) return nullptr;
+    }
+    return std::make_unique<QSettings>(archivo, QSettings::IniFormat);
+}
 }  // namespace
 
 Preferencias::Preferencias()
-    : s_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Trayecta"),
-                                     QStringLiteral("trayecta"))) {}
+    : Preferencias(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                   QStringLiteral("/Trayecta/trayecta.ini")) {}
 
-Preferencias::Preferencias(const QString& archivo) : s_(std::make_unique<QSettings>(archivo, QSettings::IniFormat)) {}
+Preferencias::Preferencias(const QString& archivo) : archivo_(archivo), s_(abrir(archivo)) {}
 
 Preferencias::~Preferencias() = default;
 
-QString Preferencias::archivo() const { return s_->fileName(); }
+QString Preferencias::archivo() const { return archivo_; }
 
 int Preferencias::tamano() const {
-    if (s_->status() != QSettings::NoError) return 0;
+    if (!s_ || s_->status() != QSettings::NoError) return 0;
     bool ok = false;
     const int p = s_->value(kTamano).toInt(&ok);
     return ok ? tamano_valido(p) : 0;
 }
 
 QStringList Preferencias::recientes() const {
-    if (s_->status() != QSettings::NoError) return {};
+    if (!s_ || s_->status() != QSettings::NoError) return {};
     // Whatever the file holds, the list the menu shows keeps its rules.
     QStringList r;
     const QStringList guardada = s_->value(kRecientes).toStringList();
@@ -41,6 +56,7 @@ QStringList Preferencias::recientes() const {
 }
 
 bool Preferencias::escribir(const QString& clave, const QVariant& valor) {
+    if (!s_) return false;
     s_->setValue(clave, valor);
     s_->sync();
     return s_->status() == QSettings::NoError;

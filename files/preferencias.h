@@ -10,6 +10,9 @@ class QSettings;
 
 namespace tya {
 
+// A settings file larger than this is set aside unread ("trayecta.ini.grande") as damaged.
+inline constexpr qint64 kTopePreferencias = 1 << 20;
+
 class Preferencias {
 public:
     // The user's own file ("Trayecta/trayecta.ini" in the configuration folder).
@@ -32,7 +35,8 @@ public:
 
 private:
     bool escribir(const QString& clave, const QVariant& valor);
-    std::unique_ptr<QSettings> s_;
+    QString archivo_;
+    std::unique_ptr<QSettings> s_;  // null when an oversized file could not be set aside
 };
 
 }  // namespace tya

@@ -15,6 +15,7 @@ struct PedidoArchivo {
     QString carpeta;  // initial folder
     QString filtro;   // one entry such as "TYAib(*.TYA)"
     bool guardar = false;  // save (ask before overwriting) or open (the file must exist)
+    QString sufijo;        // added by the dialog to a name typed without an extension
 };
 
 class Dialogos {
@@ -33,7 +34,7 @@ public:
     // Plain OK box with a title of its own, no icon.
     virtual void aviso(const QString& titulo, const QString& texto) { mensaje(titulo + texto); }
     virtual void pitido() = 0;
-    // The common file dialog: the chosen name as typed (no extension added); empty for Cancel.
+    // The common file dialog: the chosen name, with `sufijo` where the dialog adds it; empty for Cancel.
     virtual QString elegir_archivo(const PedidoArchivo& /*pedido*/) { return QString(); }
 };
 

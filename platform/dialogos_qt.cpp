@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -41,11 +42,22 @@ void DialogosQt::aviso(const QString& titulo, const QString& texto) {
 
 void DialogosQt::pitido() { QApplication::beep(); }
 
+QString TiposArchivo::type(const QFileInfo& info) const {
+    if (info.isRoot()) return QStringLiteral("Unidad");
+    if (info.isDir()) return QStringLiteral("Carpeta");
+    const QString ext = info.suffix();
+    return ext.isEmpty() ? QStringLiteral("Archivo") : QStringLiteral("Archivo %1").arg(ext);
+}
+
 QString DialogosQt::elegir_archivo(const PedidoArchivo& p) {
     QFileDialog d(padre_, p.titulo, p.carpeta, p.filtro);
     d.setAcceptMode(p.guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(p.guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    d.setDefaultSuffix(QString());  // a name typed without extension is used as typed
+    // Added before the dialog asks about replacing, so the question names the file written.
+    d.setDefaultSuffix(p.sufijo);
+    // Qt's Spanish translation leaves the kinds of entry ("Folder") untranslated.
+    TiposArchivo tipos;
+    d.setIconProvider(&tipos);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
     return d.selectedFiles().constFirst();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit's message boxes, input box and beep.
+#include <QFileIconProvider>
+
 #include "dialogos.h"
 
 class QWidget;
@@ -21,6 +23,12 @@ public:
 
 private:
     QWidget* padre_;
+};
+
+// The kind of each entry the file dialog lists, in Spanish: "Carpeta", "Archivo TYA".
+class TiposArchivo : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override;
 };
 
 extern const QString kTituloAplicacion;

@@ -15,6 +15,7 @@ MenuRecientes::MenuRecientes(QMenu* archivo, QAction* antes_de, QAction* recuper
                              Dialogos& dialogos, std::function<void(const QString&)> abrir)
     : QObject(archivo), menu_(archivo), antes_de_(antes_de), recuperar_(recuperar), preferencias_(preferencias),
       dialogos_(dialogos), abrir_(std::move(abrir)), lista_(preferencias.recientes()) {
+    menu_->setToolTipsVisible(true);
     // Refused where "Recuperar" is: while a target is placed.
     connect(recuperar_, &QAction::changed, this, [this] {
         for (QAction* a : entradas_) a->setEnabled(recuperar_->isEnabled());
@@ -53,6 +54,7 @@ void MenuRecientes::mostrar() {
         const QString ruta = lista_[i];
         auto* a = new QAction(titulo_reciente(i + 1, ruta), menu_);
         a->setObjectName(QStringLiteral("reciente_%1").arg(i + 1));
+        a->setToolTip(QDir::toNativeSeparators(ruta));  // the whole name a long caption shortens
         a->setEnabled(recuperar_->isEnabled());
         // Queued: the file is read once the menu has closed, as after the file dialog.
         connect(a, &QAction::triggered, this, [this, ruta] { elegir(ruta); }, Qt::QueuedConnection);

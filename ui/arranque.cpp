@@ -5,6 +5,7 @@
 
 #include "archivos_recientes.h"
 #include "menu_archivo.h"
+#include "pegado_seguro.h"
 #include "principal.h"
 #include "soltar_archivo.h"
 #include "tamano_ventana.h"
@@ -12,6 +13,7 @@
 namespace tya {
 
 MenuRecientes* completar_ventana(Princip& ventana, Preferencias& preferencias, Dialogos& dialogos) {
+    PegadoSeguro::instalar();  // for every text box of every window, present and to come
     menu_tamano_ventana(ventana.findChild<QMenu*>(QStringLiteral("menu_ver")), preferencias, dialogos);
     auto abrir = [&ventana](const QString& ruta) { ventana.archivo().abrir_experiencias(ruta); };
     // Above "Salir" and its separator.

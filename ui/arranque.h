@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window gets from outside it at start-up: the window-size submenu, the recent
-// files in "Archivo", and experiment files dropped on it from the file manager.
+// files in "Archivo", experiment files dropped on it from the file manager, and safe pasting.
 namespace tya {
 
 class Dialogos;

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDir>
 #include <QTime>
+#include <memory>
 
 #include "barra_menus.h"
 #include "core/formato.h"
@@ -35,8 +36,6 @@ void MenuArchivo::guardar() {
 
 void MenuArchivo::recuperar() {
     if (ctx_.st.EnVuelo == 1) return;
-    ctx_.escena.borrar_escena(ctx_.st.MedioAnchoBlanco, ctx_.st.MedioAltoBlanco);
-    ctx_.refrescar_escena();
     archivo_experiencias(1);
 }
 
@@ -49,39 +48,47 @@ void MenuArchivo::archivo_experiencias(int modo) {
     pedido.titulo = guardar ? QStringLiteral("Guardar") : QStringLiteral("Recuperar");
     pedido.filtro = QStringLiteral("TYAib(*.TYA)");
     pedido.guardar = guardar;
-    const QString ruta = ctx_.dialogos.elegir_archivo(pedido);
-    if (ruta.isEmpty()) return;  // cancelled: nothing read or written
+    pedido.sufijo = QStringLiteral("TYA");
+    const QString elegida = ctx_.dialogos.elegir_archivo(pedido);
+    if (elegida.isEmpty()) return;  // cancelled: nothing read or written
 
     if (guardar) {
+        // A bare name gets the extension "Recuperar" lists; another one is the user's choice.
+        const QString ruta = con_extension_tya(elegida);
         const ResultadoArchivo r = grabar_experiencias(st, ruta);
         cerrar_archivos();
         if (!r) ctx_.dialogos.mensaje(r.error);
         if (r && archivo_usado) archivo_usado(ruta);
         return;
     }
-    recuperar_de(ruta);
+    recuperar_de(elegida);
 }
 
 bool MenuArchivo::puede_recuperar() const { return ctx_.st.EnVuelo != 1 && menus_.recuperar->isEnabled(); }
 
 void MenuArchivo::abrir_experiencias(const QString& ruta) {
     if (!puede_recuperar()) return;
-    ctx_.escena.borrar_escena(ctx_.st.MedioAnchoBlanco, ctx_.st.MedioAltoBlanco);
-    ctx_.refrescar_escena();
     recuperar_de(ruta);
 }
 
 void MenuArchivo::recuperar_de(const QString& ruta) {
     EstadoExp& st = ctx_.st;
-    const ResultadoArchivo r = recuperar_experiencias(st, ruta, [this](const QString& t) { graficos_.mostrar_numero(t); });
+    // Read aside: the flights on the scene and in the records are lost only for a file that was
+    // read whole, never for one refused half-way.
+    auto leido = std::make_unique<EstadoExp>(st);
+    leido->NExp = 0;
+    leido->NGrafSel = 0;
+    leido->NColor = 2;
+    QString numero;
+    const ResultadoArchivo r = recuperar_experiencias(*leido, ruta, [&numero](const QString& t) { numero = t; });
     cerrar_archivos();
     if (!r) {
-        // Back to the scene the reset left: nothing half-read stays in the views or the box.
-        ctx_.escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
-        ctx_.refrescar_escena();
         ctx_.dialogos.mensaje(r.error);
         return;
     }
+    ctx_.escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    st = *leido;
+    graficos_.mostrar_numero(numero);
     ctx_.escena.redibujar_escena();
     ctx_.refrescar_escena();
     for (QAction* a : menus_.de_experiencias()) a->setEnabled(true);

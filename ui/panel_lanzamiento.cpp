@@ -19,9 +19,14 @@
 namespace tya {
 
 namespace {
-const QStringList kMateriales = {QStringLiteral("Plomo (d: 11.3)"), QStringLiteral("Acero (d: 7.8)"),
-                                 QStringLiteral("Piedra (d: 2.5)"), QStringLiteral("Hielo (d: 0.92)"),
-                                 QStringLiteral("Madera (d: 0.8)"), QStringLiteral("Otro material")};
+// The five materials with their densities in the locale's form ("Plomo (d: 11,3)"), then "Otro material".
+QStringList materiales() {
+    const char* const nombres[] = {"Plomo", "Acero", "Piedra", "Hielo", "Madera"};
+    QStringList r;
+    for (size_t i = 0; i < kDensMat.size(); ++i)
+        r << QStringLiteral("%1 (d: %2)").arg(QLatin1String(nombres[i]), formato(kDensMat[i], QStringLiteral("#0.0#"), separador_local()));
+    return r << QStringLiteral("Otro material");
+}
 const QStringList kFormas = {QStringLiteral("Esfera"), QStringLiteral("Bala")};
 const char* const kTooltips[11] = {
     nullptr, "Velocidad Inicial, de 0 a 340 m/S", "Angulo Inicial, de -180º a +180º",
@@ -59,6 +64,9 @@ CajaTexto* PanelLanzamiento::caja(int i, QWidget* padre) {
     if (kTooltips[i]) c->setToolTip(QString::fromUtf8(kTooltips[i]));
     c->filtro = [this, i](QChar k) { return tecla_en_entrada(i, k); };
     connect(c, &QLineEdit::textChanged, this, [this, i] { entrada_cambiada(i); });
+    // A whole-metre box shows the whole number it holds once the typing is over.
+    if (i >= iXo && i <= iYoB)
+        connect(c, &QLineEdit::editingFinished, this, [this, i] { poner_texto(i, forma_archivo(ctx_.st.Param[i])); });
     entradas_[i] = c;
     return c;
 }
@@ -180,7 +188,7 @@ void PanelLanzamiento::mostrar_parametros() {
 void PanelLanzamiento::particula_y_medio_iniciales() {
     EstadoExp& st = ctx_.st;
     material_->clear();
-    material_->addItems(kMateriales);
+    material_->addItems(materiales());
     material_->setCurrentIndex(0);
     forma_->clear();
     forma_->addItems(kFormas);
@@ -195,6 +203,7 @@ void PanelLanzamiento::particula_y_medio_iniciales() {
 void PanelLanzamiento::mostrar_panel_blanco(bool visible) { panel_blanco_->setVisible(visible); }
 
 void PanelLanzamiento::poner_texto(int i, const QString& t) {
+    tecleando_ = 0;
     if (entradas_[i]->text() != t) entradas_[i]->setText(t);
 }
 
@@ -206,6 +215,7 @@ void PanelLanzamiento::recordar_anterior(int i) {
 
 bool PanelLanzamiento::tecla_en_entrada(int i, QChar tecla) {
     recordar_anterior(i);
+    tecleando_ = i;
     const bool vale = tecla.isDigit() || tecla == QLatin1Char('-') || tecla == QLatin1Char(',') ||
                       tecla == QLatin1Char('.') || tecla == QChar(8) || tecla == QChar(13);
     if (!vale) ctx_.dialogos.pitido();
@@ -220,7 +230,12 @@ void PanelLanzamiento::entrada_cambiada(int i) {
     const ValorEntrado v = comprobar_entrada(i, entradas_[i]->text(), Lectura::Caja, st.Max, st.Min);
     if (v.metros_enteros && std::isfinite(v.valor)) {
         const QString entero = QString::number(v.valor, 'f', 0);
-        if (entradas_[i]->text() != entero) {
+        // A decimal part being typed or pasted stays until the typing is over (its value is the
+        // whole part): rewritten at each key, the separator would go and the next digit land in
+        // the units. Text set by the program is rewritten at once.
+        const QString& t = entradas_[i]->text();
+        const bool decimales = tecleando_ == i && (t.contains(QLatin1Char(',')) || t.contains(QLatin1Char('.')));
+        if (!decimales && t != entero) {
             // The new text runs this check again, on the whole number.
             poner_texto(i, entero);
             return;
@@ -265,7 +280,7 @@ void PanelLanzamiento::elegir_material(int posicion) {
     const QString r = ctx_.dialogos.entrada(QStringLiteral("Ingrese la densidad, entre 0.01 y 20"), QStringLiteral("Material"));
     auto plomo = [this, &st] {
         material_->setCurrentIndex(0);
-        material_->setEditText(kMateriales[0]);
+        material_->setEditText(material_->itemText(0));
         st.Densidad = kDensMat[0];
     };
     if (r.isEmpty()) return plomo();

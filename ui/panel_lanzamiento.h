@@ -75,6 +75,7 @@ private:
 
     Fijo Anterior;
     int anterior_de_ = 0;  // the box whose value Anterior holds
+    int tecleando_ = 0;    // the box whose text comes from keys or a paste, until the program sets one
     std::array<int16_t, 3> Paso{0, 10, 5};
 };
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sugiere.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,6 +49,36 @@ Sugiere::Sugiere(const QString& archivo, QWidget* padre) : QDialog(padre), archi
     g->addWidget(si, 2, 1);
     connect(cancelar, &QPushButton::clicked, this, [this] { responder(1); });
     connect(si, &QPushButton::clicked, this, [this] { responder(0); });
+}
+
+namespace {
+// Ends a local loop when the watched window is hidden.
+class AlOcultarse : public QObject {
+public:
+    AlOcultarse(QWidget* w, QEventLoop& bucle) : bucle_(bucle) {
+        w->installEventFilter(this);
+        connect(w, &QObject::destroyed, &bucle, &QEventLoop::quit);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Hide) bucle_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& bucle_;
+};
+}  // namespace
+
+int Sugiere::exec() {
+    // A message already up (a damaged file named at start) is answered first: shown over it,
+    // the hints would hide it and take its keys.
+    for (QWidget* m = QApplication::activeModalWidget(); m && m != this && m->isVisible();
+         m = QApplication::activeModalWidget()) {
+        QEventLoop bucle;
+        AlOcultarse vigia(m, bucle);
+        bucle.exec();
+    }
+    return QDialog::exec();
 }
 
 void Sugiere::responder(int valor) {

@@ -10,6 +10,8 @@ class Sugiere : public QDialog {
 public:
     Sugiere(const QString& archivo, QWidget* padre = nullptr);
     static const QString kTexto1, kTexto2, kTexto3;
+    // Modal, after any modal window already showing has closed.
+    int exec() override;
 
 private:
     void responder(int valor);

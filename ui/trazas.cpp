@@ -29,6 +29,10 @@ Trazas::Trazas(const QString& carpeta, std::function<void()> cerrar_archivos, QW
     fija.setFixedPitch(true);
     texto->setFont(fija);
     texto->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A log is read here, not written; Tab moves on to the buttons.
+    texto->setReadOnly(true);
+    texto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    texto->setTabChangesFocus(true);
     texto->setMinimumSize(520, 300);
     auto boton = [this](const char* nombre, const QString& caption) {
         auto* b = new QPushButton(caption, this);

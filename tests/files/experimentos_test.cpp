@@ -184,6 +184,14 @@ TEST(ArchivoTya, ArchivosQueFallan) {
     }
 }
 
+TEST(ArchivoTya, ExtensionAlGuardar) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"/d/grupo1", "/d/grupo1.TYA"}, {"/d.x/grupo1", "/d.x/grupo1.TYA"}, {"/d/grupo1.", "/d/grupo1.TYA"},
+        {"/d/a.tya", "/d/a.tya"},       {"/d/notas.txt", "/d/notas.txt"},     {"/d/.oculto", "/d/.oculto.TYA"},
+    };
+    for (const auto& [escrito, guardado] : casos) EXPECT_EQ(con_extension_tya(escrito), QString(guardado)) << escrito;
+}
+
 TEST(ArchivoTya, GrabarQueFalla) {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("viejo.TYA");

@@ -3,6 +3,7 @@
 #include "files/preferencias.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,6 +21,11 @@ TEST(Recientes, LosCincoUltimosSinRepetir) {
     l = anotar_reciente(l, "/d/x/../c.TYA");
     EXPECT_EQ(l, (QStringList{"/d/c.TYA", "/d/f.TYA", "/d/e.TYA", "/d/d.TYA", "/d/b.TYA"}));
     EXPECT_EQ(titulo_reciente(2, "/d/R&D.TYA"), QStringLiteral("&2 R&&D.TYA  (/d)"));
+    // A long name keeps both its ends and fits a menu; an "&" is never cut from its double.
+    const QString largo = QString(129, 'n') + ".TYA", carpeta = "/" + QString(60, 'c') + "&";
+    const QString t = titulo_reciente(1, carpeta + "/" + largo);
+    EXPECT_EQ(t, "&1 " + QString(20, 'n') + QChar(0x2026) + QString(15, 'n') + ".TYA  (/" + QString(19, 'c') + QChar(0x2026) +
+                     QString(18, 'c') + "&&)");
 }
 
 TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
@@ -42,6 +48,15 @@ TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
         escribir(ruta, danado);
         EXPECT_EQ(Preferencias(ruta).tamano(), 0);
     }
+    // An oversized file is set aside unread: defaults, and the saves that follow write a small one.
+    escribir(ruta, "[ventana]\ntamano=150\n[relleno]\nx=" + QByteArray(kTopePreferencias, 'x') + "\n");
+    {
+        Preferencias grande(ruta);
+        EXPECT_EQ(grande.tamano(), 0);
+        EXPECT_TRUE(grande.guardar_tamano(200));
+    }
+    EXPECT_LT(QFileInfo(ruta).size(), 100);
+    EXPECT_EQ(Preferencias(ruta).tamano(), 200);
     // A file that cannot be written says so.
     if (!proteger(tmp.path())) GTEST_SKIP() << "no way to protect a folder here";
     const bool guardado = Preferencias(QDir(tmp.path()).filePath("otro.conf")).guardar_tamano(200);

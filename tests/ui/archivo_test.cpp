@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "&Archivo" menu and the text windows: experiment files through the file dialog, the
 // session log, its viewer and the start-up offer to delete logs, printing with no printer, and
-// the about, problem and practical-work windows. The file formats are pinned in files/.
+// the about, problem and practical-work windows; pasting anything anywhere, whole-metre boxes
+// and the start-up hints. The file formats are pinned in files/.
 #include <QClipboard>
+#include <QComboBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QLabel>
 #include <QListWidget>
@@ -19,7 +22,9 @@
 #include "ui/archivos_recientes.h"
 #include "ui/arranque.h"
 #include "ui/caja_valores.h"
+#include "platform/dialogos_qt.h"
 #include "ui/dialogo_logs.h"
+#include "ui/sugiere.h"
 #include "ui/trabajo_practico.h"
 #include "ui/trazas.h"
 
@@ -61,24 +66,33 @@ private slots:
         QVERIFY(p.dlg.mensajes.isEmpty() && p.w->graficos().numero()->text() == "3" && p.w->graficos().tabla()->count() == muestras(p.st->Pos[2]) + 1);
         QVERIFY(p.activos({"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}));
         QCOMPARE(p.w->superficie_escena().imagen(), escena);
-        // A cancelled dialog reads and writes nothing (no failure is reported); the reset before
-        // it stays.
-        p.menu("Recuperar");
-        QVERIFY(p.st->NExp == 0 && p.activos({}, {"Grabar"}));
-        p.w->comandos().lanzar();
-        p.menu("Grabar");
-        QVERIFY(p.dlg.mensajes.isEmpty());
-
-        // A file that fails half-way: the message names it and the line, and what the panel
-        // showed of the half-read experiments does not stay.
+        // A cancelled dialog, and a file that fails half-way, lose nothing: the flights stay on
+        // the scene, in the records and in the panel. The failure names the file and the line.
         QList<QByteArray> lineas = leer(a).split('\n');
         lineas[59] = "x\r";
         const QString mala = p.dir.filePath("malo.TYA");
         escribir(mala, lineas.join('\n'));
         p.menu("menu_velocidades");
-        p.menu("Recuperar", mala);
+        const int filas = p.w->graficos().tabla()->count();
+        const QImage con_panel = p.w->superficie_escena().imagen().copy();
+        for (const QString& respuesta : {QString(), mala}) {
+            p.menu("Recuperar", respuesta);
+            QCOMPARE(p.st->NExp, 3);
+            QCOMPARE(p.w->graficos().numero()->text(), QStringLiteral("3"));
+            QCOMPARE(p.w->graficos().tabla()->count(), filas);
+            QCOMPARE(p.w->superficie_escena().imagen(), con_panel);
+            QVERIFY(p.activos({"Grabar", "menu_posiciones"}));
+        }
         QVERIFY2(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(mala + ", línea 60:"), qPrintable(p.dlg.mensajes.join('|')));
-        QVERIFY(p.st->NExp == 0 && p.w->graficos().numero()->text().isEmpty() && p.w->graficos().tabla()->count() == 0);
+        p.menu("Grabar");
+        QCOMPARE(p.dlg.mensajes.size(), 1);  // cancelled: nothing written, nothing reported
+
+        // A name typed bare gets the extension "Recuperar" lists; another extension is kept.
+        p.menu("Grabar", p.dir.filePath("grupo1"));
+        p.menu("Grabar", p.dir.filePath("notas.txt"));
+        QCOMPARE(p.dlg.archivos.last().sufijo, QStringLiteral("TYA"));
+        QCOMPARE(QDir(p.dir.path()).entryList({"grupo1*", "notas*"}, QDir::Files), (QStringList{"grupo1.TYA", "notas.txt"}));
+        p.dlg.mensajes.clear();
 
         // Saving where the file cannot be replaced says so.
         const QString carpeta = p.dir.filePath("protegida"), ruta = carpeta + "/clase.TYA";
@@ -87,7 +101,7 @@ private slots:
         p.w->comandos().lanzar();
         p.menu("Grabar", ruta);
         desproteger(carpeta);
-        QVERIFY2(p.dlg.mensajes.size() == 2 && p.dlg.mensajes[1].startsWith("No se pudo guardar el archivo " + ruta),
+        QVERIFY2(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].startsWith("No se pudo guardar el archivo " + ruta),
                  qPrintable(p.dlg.mensajes.join('|')));
     }
 
@@ -138,6 +152,108 @@ private slots:
         QVERIFY(tamano->actions().first()->isChecked() && tamano->actions().size() == 7);
         p.w->findChild<QAction*>("tamano_150")->trigger();
         QVERIFY(pref.tamano() == 150 && p.dlg.mensajes.last().contains(QStringLiteral("próxima vez")));
+    }
+
+    void pegar_cualquier_portapapeles() {
+        // Installed with the window's start-up parts, the guard reaches every editable text of
+        // the program, one made later included; the log viewer's text is only read.
+        Puesto p({}, false);
+        Preferencias pref(p.dir.filePath("trayecta.conf"));
+        completar_ventana(*p.w, pref, p.dlg);
+        QVERIFY(p.w->cargar());
+        QPlainTextEdit libre;
+        libre.show();
+        CajaTexto* vo = p.w->lanzamiento().entrada(1);
+        auto datos = [](const char* formato, const QByteArray& contenido) {
+            auto* m = new QMimeData;
+            if (formato) m->setData(QLatin1String(formato), contenido);
+            return m;
+        };
+        auto imagen = new QMimeData;
+        imagen->setImageData(QImage(8, 8, QImage::Format_RGB32));
+        const struct {
+            QMimeData* portapapeles;
+            QString en_texto, en_caja;
+        } casos[] = {
+            {datos(nullptr, {}), "", "0"},
+            {imagen, "", "0"},
+            {datos("application/octet-stream", QByteArray("\x00\x01\xff", 3)), "", "0"},
+            {datos("text/plain", QByteArray(10 << 20, '7')), "", "0"},
+            {datos("text/plain", "4\x01" "5\nx"), "45\nx", "045"},
+        };
+        for (const auto& c : casos) {
+            libre.clear();
+            vo->setText("0");
+            vo->end(false);
+            QGuiApplication::clipboard()->setMimeData(c.portapapeles);
+            QTest::keyClick(&libre, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(vo, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(libre.toPlainText(), c.en_texto);
+            QCOMPARE(vo->text(), c.en_caja);
+        }
+        Trazas visor(p.dir.path(), {});
+        QVERIFY(visor.texto->isReadOnly());
+        QVERIFY(visor.texto->tabChangesFocus());
+    }
+
+    void decimales_en_metros_enteros() {
+        // Typed key by key or pasted, a decimal keeps its whole part; the box shows it once the
+        // typing is over. The materials show their density in the locale's form.
+        Puesto p;
+        const struct {
+            int caja;
+            const char* texto;
+            int metros;
+        } casos[] = {{iXo, "12,7", 12}, {iXo, "12.7", 12}, {iYo, "0,9", 0}, {iXoB, "3000,5", 3000}, {iYoB, "12.75", 12}};
+        for (const auto& c : casos) {
+            CajaTexto* caja = p.w->lanzamiento().entrada(c.caja);
+            for (bool pegado : {false, true}) {
+                caja->clear();
+                if (pegado) {
+                    QGuiApplication::clipboard()->setText(c.texto);
+                    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+                } else {
+                    QTest::keyClicks(caja, c.texto);
+                }
+                QCOMPARE(p.st->Param[c.caja].real(), double(c.metros));
+                emit caja->editingFinished();
+                QCOMPARE(caja->text(), QString::number(c.metros));
+            }
+        }
+        QVERIFY2(p.dlg.mensajes.isEmpty(), qPrintable(p.dlg.mensajes.join('|')));
+        QCOMPARE(p.w->lanzamiento().material()->itemText(0), con_separador(QStringLiteral("Plomo (d: 11.3)")));
+        QCOMPARE(p.w->lanzamiento().material()->itemText(3), con_separador(QStringLiteral("Hielo (d: 0.92)")));
+    }
+
+    void sugerencias_despues_de_un_mensaje() {
+        // A message up at start (a damaged file named on the command line) is answered before
+        // the hints show over it.
+        QTemporaryDir dir;
+        QMessageBox mensaje(QMessageBox::Warning, "Trayecta", "No se puede leer el archivo");
+        mensaje.setWindowModality(Qt::ApplicationModal);
+        mensaje.show();
+        QStringList orden;
+        QTimer respuesta;  // ends with the test, answered or not
+        respuesta.setSingleShot(true);
+        connect(&respuesta, &QTimer::timeout, [&] {
+            orden << QStringLiteral("mensaje %1").arg(QApplication::activeModalWidget() == &mensaje);
+            mensaje.accept();
+        });
+        respuesta.start(50);
+        al_abrirse<Sugiere>([&](Sugiere* s) {
+            orden << QStringLiteral("sugerencias %1").arg(mensaje.isVisible());
+            s->accept();
+        });
+        Sugiere(dir.filePath("sugiere")).exec();
+        QCOMPARE(orden, (QStringList{"mensaje 1", "sugerencias 0"}));
+    }
+
+    void tipos_en_el_dialogo_de_archivos() {
+        QTemporaryDir dir;
+        escribir(QDir(dir.path()).filePath("a.TYA"), "0\r\n");
+        const TiposArchivo tipos;
+        QCOMPARE(tipos.type(QFileInfo(dir.path())), QStringLiteral("Carpeta"));
+        QCOMPARE(tipos.type(QFileInfo(QDir(dir.path()).filePath("a.TYA"))), QStringLiteral("Archivo TYA"));
     }
 
     void documentar_sesion_y_visor() {
