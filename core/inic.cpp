@@ -2,13 +2,13 @@
 #include "inic.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 
 #include "archivo_texto.h"
 #include "formato.h"
+#include "platform/escritura_atomica.h"
 #include "platform/motivo_archivo.h"
 
 namespace tya {
@@ -165,15 +165,11 @@ bool leer_trazo(const QString& ruta, uint8_t& trazo, QString& error) {
     return true;
 }
 
-bool escribir_valor(const QString& ruta, int valor) {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+bool escribir_valor(const QString& ruta, int valor, QString* motivo) {
     const QByteArray linea = (valor < 0 ? QByteArray::number(valor) : " " + QByteArray::number(valor)) + " \r\n";
-    if (f.write(linea) != linea.size() || !f.flush()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    const Escritura w = escribir_archivo(ruta, linea);
+    if (motivo) *motivo = w.motivo;
+    return bool(w);
 }
 
 }  // namespace tya

@@ -20,8 +20,9 @@ void aplicar_inic(const ValoresInic& v, EstadoExp& st);
 
 // Reads trazo.txt: the session-documentation switch, 0 or 1.
 bool leer_trazo(const QString& ruta, uint8_t& trazo, QString& error);
-// Writes a one-number settings line as " 1 " or " 0 " with CR LF; false if it could not.
-bool escribir_valor(const QString& ruta, int valor);
+// Writes a one-number settings line as " 1 " or " 0 " with CR LF; false if it could not, with
+// the reason in `motivo`, and the file then holds what it held before.
+bool escribir_valor(const QString& ruta, int valor, QString* motivo = nullptr);
 // The first number of a one-value file, blanks ignored; false if missing or unreadable.
 bool leer_valor(const QString& ruta, double& valor);
 
