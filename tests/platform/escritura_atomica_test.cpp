@@ -13,6 +13,8 @@
 #include "archivos.h"
 #include "core/carpeta_trabajo.h"
 #include "core/inic.h"
+#include "files/experimentos.h"
+#include "files/figura.h"
 #include "platform/impresora.h"
 
 using namespace tya;
@@ -54,6 +56,15 @@ TEST(EscrituraAtomica, DiscoLlenoAMitadDejaElArchivoAnteriorYDiceElMotivo) {
                  return true;
              }, error);
              return error;
+         }},
+        {"grabar_experiencias", 1, viejo,
+         [](const QDir& d) {
+             auto st = std::make_unique<EstadoExp>();
+             return grabar_experiencias(*st, d.filePath("x")).error;
+         }},
+        {"guardar_figura", 100, viejo,
+         [](const QDir& d) {
+             return guardar_figura(d.filePath("x"), 300, 200, [](QPainter& p) { p.fillRect(0, 0, 300, 200, Qt::red); });
          }},
         {"escribir_valor", 2, viejo,
          [](const QDir& d) {
