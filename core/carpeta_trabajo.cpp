@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "platform/dialogos.h"
+#include "platform/escritura_atomica.h"
 
 #ifndef TRAYECTA_DATOS_INSTALADOS
 #define TRAYECTA_DATOS_INSTALADOS "../share/trayecta"
@@ -42,12 +42,6 @@ QMap<QString, QByteArray> leer_registro(const QString& ruta) {
         if (sep == 64) r.insert(QString::fromUtf8(linea.mid(sep + 2)), linea.left(sep));
     }
     return r;
-}
-
-bool escribir(const QString& ruta, const QByteArray& datos) {
-    // Through a temporary file, so an interrupted copy never leaves half a file behind.
-    QSaveFile f(ruta);
-    return f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size() && f.commit();
 }
 
 }  // namespace
@@ -100,9 +94,10 @@ bool llenar_carpeta(const QString& compartida, const QString& destino, QString& 
             // match the install stays the user's).
             if (h_actual == h_nuevo || registro.value(fi.fileName()) != h_actual) continue;
         }
-        if (!escribir(ruta, nuevo)) {
-            error = QStringLiteral("No se pudo copiar %1 en la carpeta de trabajo %2.")
-                        .arg(fi.fileName(), QDir::toNativeSeparators(destino));
+        // Through a temporary file, so an interrupted copy never leaves half a file behind.
+        if (const Escritura w = escribir_archivo(ruta, nuevo); !w) {
+            error = QStringLiteral("No se pudo copiar %1 en la carpeta de trabajo %2: %3.")
+                        .arg(fi.fileName(), QDir::toNativeSeparators(destino), w.motivo);
             return false;
         }
         registro.insert(fi.fileName(), h_nuevo);
@@ -111,8 +106,8 @@ bool llenar_carpeta(const QString& compartida, const QString& destino, QString& 
     if (!cambiado) return true;
     QByteArray texto;
     for (auto it = registro.cbegin(); it != registro.cend(); ++it) texto += it.value() + "  " + it.key().toUtf8() + '\n';
-    if (!escribir(ruta_registro, texto)) {
-        error = QStringLiteral("No se pudo escribir %1.").arg(QDir::toNativeSeparators(ruta_registro));
+    if (const Escritura w = escribir_archivo(ruta_registro, texto); !w) {
+        error = QStringLiteral("No se pudo escribir %1: %2.").arg(QDir::toNativeSeparators(ruta_registro), w.motivo);
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <QString>
 
+#include "cantidades.h"
 #include "fijo.h"
 
 namespace tya {
@@ -13,9 +14,13 @@ constexpr int kExperiencias = 10;
 constexpr int kIndiceMax = 4000;   // records run from 0 (or 1) to 4000
 constexpr int kMarcasMax = 1900;   // samples of the longest flight
 
-// Indices of Param, which are also those of the entry boxes Entrada(1..10).
-enum IndiceParam : int { iVo = 1, iAng = 2, iXo = 3, iYo = 4, iXoB = 5, iYoB = 6,
-                         iVxb = 7, iVyb = 8, iR = 9, iViento = 10 };
+// Indices of Param, which are also those of the entry boxes Entrada(1..10), as the table of
+// quantities gives them.
+enum IndiceParam : int {
+    iVo = indice_param(Cantidad::Vo), iAng = indice_param(Cantidad::Ang), iXo = indice_param(Cantidad::Xo),
+    iYo = indice_param(Cantidad::Yo), iXoB = indice_param(Cantidad::XoB), iYoB = indice_param(Cantidad::YoB),
+    iVxb = indice_param(Cantidad::Vxb), iVyb = indice_param(Cantidad::Vyb), iR = indice_param(Cantidad::R),
+    iViento = indice_param(Cantidad::Viento)};
 
 using Registro = std::array<Fijo, kIndiceMax + 1>;
 using RegistroF = std::array<float, kIndiceMax + 1>;
@@ -47,9 +52,9 @@ inline const std::array<Fijo, 2> kCdForma = {Fijo::crudo(4000), Fijo::crudo(2000
 
 struct EstadoExp {
     // Launch parameters, index 0 unused, with their limits.
-    std::array<Fijo, 11> Param{};
-    std::array<Fijo, 11> Max{};
-    std::array<int16_t, 11> Min{};
+    std::array<Fijo, kParametros + 1> Param{};
+    std::array<Fijo, kParametros + 1> Max{};
+    std::array<int16_t, kParametros + 1> Min{};
 
     Fijo Densidad = Fijo::crudo(113000);
     Fijo Cd = Fijo::crudo(4000);
@@ -85,7 +90,7 @@ struct EstadoExp {
     PorExp<Registro> Pos{};
     PorExp<Registro> VelMarca{};  // index 0 unused
     PorExp<uint32_t> ColorExp{};
-    PorExp<std::array<Fijo, 16>> Extremos{};
+    PorExp<std::array<Fijo, kCamposResumen>> Extremos{};
 
     Fijo& Vo() { return Param[iVo]; }
     Fijo& Ang() { return Param[iAng]; }
@@ -97,6 +102,24 @@ struct EstadoExp {
     Fijo& Vyb() { return Param[iVyb]; }
     Fijo& R() { return Param[iR]; }
     Fijo& Viento() { return Param[iViento]; }
+
+    // Any launch quantity by the table's name, Aire as a whole number.
+    Fijo valor(Cantidad c) const {
+        switch (cantidad(c).dato) {
+        case dAire: return Fijo::entero(Aire);
+        case dDensidad: return Densidad;
+        case dCd: return Cd;
+        default: return Param[static_cast<size_t>(cantidad(c).dato)];
+        }
+    }
+    void poner(Cantidad c, Fijo v) {
+        switch (cantidad(c).dato) {
+        case dAire: Aire = static_cast<int16_t>(v.crudo() / Fijo::kEscala); break;
+        case dDensidad: Densidad = v; break;
+        case dCd: Cd = v; break;
+        default: Param[static_cast<size_t>(cantidad(c).dato)] = v;
+        }
+    }
 };
 
 // Sample count of a record, as a safe index: never beyond what fits the record's layout.

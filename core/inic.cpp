@@ -2,20 +2,20 @@
 #include "inic.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 
 #include "archivo_texto.h"
 #include "formato.h"
+#include "platform/escritura_atomica.h"
 #include "platform/motivo_archivo.h"
 
 namespace tya {
 
 const char* nombre_param(int i) {
-    static const char* n[] = {"", "Vo", "Ang", "Xo", "Yo", "XoB", "YoB", "Vxb", "Vyb", "R", "Viento"};
-    return (i >= 1 && i <= 10) ? n[i] : "";
+    const DefCantidad* c = cantidad_de_param(i);
+    return c ? c->nombre : "";
 }
 
 namespace {
@@ -26,7 +26,7 @@ struct CampoInic {
     bool coma_decimal = false;  // followed by a comma with a digit on both sides and no blank
 };
 
-constexpr int kCamposInic = 30;  // ten records of start-up value, maximum and minimum
+constexpr int kCamposInic = 3 * kParametros;  // a record per parameter: start-up value, maximum and minimum
 constexpr qint64 kTopeInic = 64 << 10;
 
 const char* const kQue[3] = {"el valor inicial", "el máximo", "el mínimo"};
@@ -50,7 +50,7 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
     }
     auto registro = [&](int i) {
         return QStringLiteral("INIC.DAT, línea %1, registro %2 (%3)")
-            .arg(QString::number(campos.value((i - 1) * 3).linea), QString::number(i), QLatin1String(nombre_param(i)));
+            .arg(QString::number(campos.value((i - 1) * 3).linea), QString::number(i), QString::fromUtf8(nombre_param(i)));
     };
     // A decimal comma splits one value in two and shifts every later record: named as such when
     // the file has too many values and otherwise separates them with a comma and a blank.
@@ -65,10 +65,10 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
     }
     const QString debe = QStringLiteral("INIC.DAT debe tener diez registros de tres números (valor inicial, "
                                         "máximo y mínimo), 30 en total, y tiene %1").arg(campos.size());
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= kParametros; ++i) {
         if (campos.size() < i * 3) {
             error = QStringLiteral("%1: falta %2 del registro %3 (%4).")
-                        .arg(debe, QString::fromUtf8(kQue[campos.size() % 3]), QString::number(i), QLatin1String(nombre_param(i)));
+                        .arg(debe, QString::fromUtf8(kQue[campos.size() % 3]), QString::number(i), QString::fromUtf8(nombre_param(i)));
             return false;
         }
         double x[3] = {};
@@ -125,7 +125,7 @@ bool leer_inic(const QString& ruta, ValoresInic& v, QString& error) {
 }
 
 void aplicar_inic(const ValoresInic& v, EstadoExp& st) {
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= kParametros; ++i) {
         st.Param[i] = v.valor[i];
         st.Max[i] = v.max[i];
         st.Min[i] = v.min[i];
@@ -165,15 +165,11 @@ bool leer_trazo(const QString& ruta, uint8_t& trazo, QString& error) {
     return true;
 }
 
-bool escribir_valor(const QString& ruta, int valor) {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+bool escribir_valor(const QString& ruta, int valor, QString* motivo) {
     const QByteArray linea = (valor < 0 ? QByteArray::number(valor) : " " + QByteArray::number(valor)) + " \r\n";
-    if (f.write(linea) != linea.size() || !f.flush()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    const Escritura w = escribir_archivo(ruta, linea);
+    if (motivo) *motivo = w.motivo;
+    return bool(w);
 }
 
 }  // namespace tya

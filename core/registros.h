@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One experiment's records read by name: its samples, their position and velocity, the end of
-// the flight, its extremes and its summary row. The records keep the layout the experiment file
-// writes; only this view, its writer below and the file's reader and writer know that layout.
+// the flight, its extremes and its summary row (its fields, CampoResumen, lie beside the table of
+// launch quantities, which says where each is kept). The records keep the layout the experiment
+// file writes; only this view, its writer below and the file's reader and writer know that layout.
 #include "experiment_state.h"
 
 namespace tya {
-
-// Fields of the summary row Extremos, in their stored order.
-enum class CampoResumen : int { Xo, Yo, Vo, Ang, Roz, Xmax, Ymax, T, XoB, YoB, Vxb, Vyb, Dmin, Tmin, VfX, VfY };
-constexpr int kCamposResumen = 16;
 
 // Which of an experiment's two sampled records.
 enum class Magnitud { Posiciones, Velocidades };
@@ -65,6 +62,12 @@ public:
     Fijo ymax() const { return pos_.maximo(true); }
 
     Fijo resumen(CampoResumen c) const { return st_.Extremos[e_][static_cast<size_t>(c)]; }
+    // A launch quantity as the summary row kept it at the end of the flight; 0 for one the row
+    // does not keep.
+    Fijo lanzamiento(Cantidad c) const {
+        const std::optional<CampoResumen> campo = cantidad(c).resumen;
+        return campo ? resumen(*campo) : Fijo();
+    }
 
 private:
     const EstadoExp& st_;

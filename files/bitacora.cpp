@@ -29,22 +29,25 @@ QString nombre_bitacora(const QTime& hora) {
 QString fecha_corta(const QDate& fecha) { return QLocale::system().toString(fecha, QLocale::ShortFormat); }
 
 QStringList cabecera_bitacora(const QString& fecha) {
-    return {convert(fecha), QStringLiteral(" "),
-            QStringLiteral("Xo    Yo    Vo     Ang.  Aire  Viento  R      Dens.  Forma"), QStringLiteral(" ")};
+    // Each label where the table of quantities puts it, roughly over its field.
+    QString etiquetas;
+    for (const DefCantidad& c : kCantidades) {
+        if (!c.bitacora.etiqueta) continue;
+        etiquetas = etiquetas.leftJustified(c.bitacora.columna) + QString::fromUtf8(c.bitacora.etiqueta);
+    }
+    return {convert(fecha), QStringLiteral(" "), etiquetas, QStringLiteral(" ")};
 }
 
 QString linea_lanzamiento(const EstadoExp& st, QChar sep) {
-    const auto& p = st.Param;
     QString s;
-    s += ajustar(formato(p[iXo], QStringLiteral("###0"), sep), 6);
-    s += ajustar(formato(p[iYo], QStringLiteral("###0"), sep), 5);
-    s += ajustar(formato(p[iVo], QStringLiteral("##0.0#"), sep), 8);
-    s += ajustar(formato(p[iAng], QStringLiteral("##0.0#"), sep), 8);
-    s += ajustar(QString::number(st.Aire), 5);
-    s += ajustar(formato(p[iViento], QStringLiteral("##0"), sep), 7);
-    s += ajustar(formato(p[iR], QStringLiteral("#0.0#"), sep), 7);
-    s += ajustar(formato(st.Densidad, QStringLiteral("#0.0#"), sep), 7);
-    s += ajustar(formato(st.Cd, QStringLiteral("0.#"), sep), 6);
+    for (const DefCantidad& c : kCantidades) {
+        const ColumnaBitacora& col = c.bitacora;
+        if (!col.etiqueta) continue;
+        const Fijo v = st.valor(c.id);
+        s += ajustar(col.mascara ? formato(v, QString::fromLatin1(col.mascara), sep)
+                                 : QString::number(v.crudo() / Fijo::kEscala),
+                     col.ancho);
+    }
     return s;
 }
 

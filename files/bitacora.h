@@ -20,10 +20,15 @@ QString nombre_bitacora(const QTime& hora);
 QString fecha_corta(const QDate& fecha);
 // The four header lines (without line ends) for a date text such as "05/12/2026".
 QStringList cabecera_bitacora(const QString& fecha);
-// The 59-character line of a launch: Xo, Yo, Vo, Ang, Aire, Viento, R, Densidad, Cd.
+// The 59-character line of a launch: the quantities with a log column (Xo, Yo, Vo, Ang, Aire,
+// Viento, R, Densidad, Cd), each in its field of the table of quantities.
 QString linea_lanzamiento(const EstadoExp& st, QChar separador);
 
-constexpr int kAnchoLinea = 59;
+constexpr int kAnchoLinea = [] {
+    int n = 0;
+    for (const DefCantidad& c : kCantidades) n += c.bitacora.ancho;
+    return n;
+}();
 
 // The open session log. Lines end in CR LF; each is one unbuffered write, and a write that
 // fails part way is cut back off the file, so a line is either written whole or skipped. A log closed by a close-all of the program's files is

@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
-#include <cerrno>
 
-#include "motivo_archivo.h"
+#include "escritura_atomica.h"
 
 namespace tya {
 
@@ -34,23 +32,13 @@ bool escribir_pdf(const QString& ruta, const QString& titulo, const QPageLayout&
         error = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
         return false;
     }
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("No se puede crear el archivo %1: %2.").arg(ruta, motivo_archivo(f, errno));
-        return false;
+    switch (const Escritura w = escribir_archivo(ruta, datos); w.paso) {
+    case Escritura::Paso::Hecho: return true;
+    case Escritura::Paso::Crear: error = QStringLiteral("No se puede crear el archivo %1: %2.").arg(ruta, w.motivo); break;
+    case Escritura::Paso::Escribir: error = QStringLiteral("No se pudo escribir el archivo %1: %2.").arg(ruta, w.motivo); break;
+    case Escritura::Paso::Guardar: error = QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo); break;
     }
-    // commit() alone can report success on a full disk: every byte and the flush are checked.
-    if (f.write(datos) != datos.size() || !f.flush()) {
-        error = QStringLiteral("No se pudo escribir el archivo %1: %2.").arg(ruta, motivo_archivo(f, errno));
-        f.cancelWriting();
-        f.commit();
-        return false;
-    }
-    if (!f.commit()) {
-        error = QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, motivo_archivo(f, errno));
-        return false;
-    }
-    return true;
+    return false;
 }
 
 QString nombre_pdf(const QString& carpeta, const QString& que, const QDateTime& cuando) {

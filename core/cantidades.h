@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The launch quantities, each declared once: its name, symbol, unit and description, and where
+// INIC.DAT, the launch line, a sweep, the extreme-values report and the session log keep it.
+// Every list of the quantities is read from this table; a new quantity is one entry here plus
+// its physics.
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "entrada_parametros.h"
+#include "fijo.h"
+
+namespace tya {
+
+// Fields of the summary row Extremos, in their stored order (the experiment file's).
+enum class CampoResumen : int { Xo, Yo, Vo, Ang, Roz, Xmax, Ymax, T, XoB, YoB, Vxb, Vyb, Dmin, Tmin, VfX, VfY };
+constexpr int kCamposResumen = 16;
+
+// In the order of the fields of a launch line, which is that of a session log's line.
+enum class Cantidad : int { Xo, Yo, Vo, Ang, Aire, Viento, R, Densidad, Cd, XoB, YoB, Vxb, Vyb };
+
+// A quantity's column in the session log.
+struct ColumnaBitacora {
+    const char* etiqueta = nullptr;  // in the header line; nullptr: the log does not keep it
+    int columna = 0;                 // where the header puts the label, from 0
+    const char* mascara = nullptr;   // the value's format mask; nullptr: the whole number as it is
+    int ancho = 0;                   // the field's width in the line
+};
+
+struct DefCantidad {
+    Cantidad id;
+    const char* nombre;       // in launch lines, sweeps and INIC.DAT's messages
+    const char* simbolo;      // as the window labels its box or list
+    const char* unidad;       // empty for a pure number
+    const char* descripcion;  // what it is: the first words of its tooltip
+    const char* rango;        // the rest of the tooltip, %1 and %2 its lowest and highest values;
+                              // nullptr: no tooltip
+    int dato;                 // index in Param and INIC.DAT record (1 to 10), or dAire, dDensidad, dCd
+    bool barrido;             // --barrido may step it
+    bool familia;             // --familia may vary it
+    std::optional<CampoResumen> resumen;  // where the summary row keeps its launch value
+    const char* informe;      // its label in the extreme-values report (nullptr with no resumen)
+    ColumnaBitacora bitacora;
+    std::optional<Fijo> piso;  // a flight raises a smaller value to this one
+};
+
+constexpr int kParametros = 10;  // the quantities INIC.DAT gives, Param(1) to Param(10)
+
+inline constexpr std::array<DefCantidad, 13> kCantidades = {{
+    {Cantidad::Xo, "Xo", "Xo", "m", "X inicial", ", de %1 a %2 m", 3, true, true, CampoResumen::Xo, "Xo",
+     {"Xo", 0, "###0", 6}, {}},
+    {Cantidad::Yo, "Yo", "Yo", "m", "Y Inicial", ", de %1 a %2 m", 4, true, true, CampoResumen::Yo, "Yo",
+     {"Yo", 6, "###0", 5}, {}},
+    {Cantidad::Vo, "Vo", "Vo", "m/s", "Velocidad Inicial", ", de %1 a %2 m/S", 1, true, true, CampoResumen::Vo, "Vo",
+     {"Vo", 12, "##0.0#", 8}, {}},
+    {Cantidad::Ang, "Ang", "θ", "º", "Angulo Inicial", ", de %1º a %2º", 2, true, true, CampoResumen::Ang, "Ang.",
+     {"Ang.", 19, "##0.0#", 8}, {}},
+    {Cantidad::Aire, "Aire", "Aire", "", "Medio: 0 vacío, 1 aire", nullptr, dAire, false, true, std::nullopt, nullptr,
+     {"Aire", 25, nullptr, 5}, {}},
+    {Cantidad::Viento, "Viento", "Viento", "m/s", "Viento Horiz.", " De %1 m/S a %2m/S", 10, true, true, std::nullopt,
+     nullptr, {"Viento", 31, "##0", 7}, {}},
+    {Cantidad::R, "R", "R", "cm", "Radio de Partícula", ", de %1cm a %2 cm", 9, true, true, std::nullopt, nullptr,
+     {"R", 39, "#0.0#", 7}, Fijo::crudo(100)},
+    {Cantidad::Densidad, "Densidad", "d", "g/cm³", "Densidad del material", nullptr, dDensidad, true, true,
+     std::nullopt, nullptr, {"Dens.", 46, "#0.0#", 7}, {}},
+    {Cantidad::Cd, "Cd", "Cd", "", "Coeficiente de arrastre de la forma", nullptr, dCd, false, false, std::nullopt,
+     nullptr, {"Forma", 53, "0.#", 6}, {}},
+    {Cantidad::XoB, "XoB", "Xo", "m", "X inicial del blanco", nullptr, 5, false, false, CampoResumen::XoB, "XoB", {}, {}},
+    {Cantidad::YoB, "YoB", "Yo", "m", "Y inicial del blanco", nullptr, 6, false, false, CampoResumen::YoB, "YoB", {}, {}},
+    {Cantidad::Vxb, "Vxb", "Vx", "m/s", "Velocidad X del blanco", nullptr, 7, false, false, CampoResumen::Vxb, "Vxb",
+     {}, {}},
+    {Cantidad::Vyb, "Vyb", "Vy", "m/s", "Velocidad Y del blanco", nullptr, 8, false, false, CampoResumen::Vyb, "Vyb",
+     {}, {}},
+}};
+
+constexpr const DefCantidad& cantidad(Cantidad c) { return kCantidades[static_cast<size_t>(c)]; }
+// Its index in Param, which is also its INIC.DAT record and its entry box.
+constexpr int indice_param(Cantidad c) { return cantidad(c).dato; }
+constexpr bool es_parametro(const DefCantidad& c) { return c.dato >= 1 && c.dato <= kParametros; }
+
+// The quantities the session log keeps: a launch line has these fields, or all of them.
+constexpr int kCantidadesEnBitacora = [] {
+    int n = 0;
+    for (const DefCantidad& c : kCantidades) n += c.bitacora.etiqueta != nullptr;
+    return n;
+}();
+
+// The quantity of Param(i), i = 1 to 10; nullptr for any other index.
+const DefCantidad* cantidad_de_param(int i);
+// The quantity of that name, upper and lower case alike; nullptr when none is called so.
+const DefCantidad* cantidad_por_nombre(const QString& nombre);
+// The names of the quantities `que` holds for, in the table's order, separated by blanks:
+// nombres(&DefCantidad::barrido) is "Xo Yo Vo Ang Viento R Densidad".
+QString nombres(bool DefCantidad::*que);
+
+// The tooltip of a parameter's box with its range from the limits as INIC.DAT gives them: the
+// lowest value a flight uses, the highest the box accepts. Empty for a quantity without one.
+QString texto_ayuda(const DefCantidad& c, const std::array<Fijo, 11>& max, const std::array<int16_t, 11>& min);
+
+}  // namespace tya
