@@ -6,14 +6,13 @@
 #include <QIODevice>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
-#include <cerrno>
 #include <utility>
 
 #include "core/archivo_texto.h"
 #include "core/formato.h"
+#include "platform/escritura_atomica.h"
 #include "platform/motivo_archivo.h"
 
 namespace tya {
@@ -200,14 +199,6 @@ bool leer_bloques(EstadoExp& st, Lector& lec, int ne) {
     return true;
 }
 
-// Why a file could not be written, in words a student can act on; `numero` is errno right after the failure.
-QString motivo_escritura(const QFileDevice& f, const QString& ruta, int numero) {
-    const QFileInfo carpeta(QFileInfo(ruta).absolutePath());
-    if (!carpeta.exists()) return QStringLiteral("la carpeta no existe");
-    if (QFileInfo(ruta).isDir()) return QStringLiteral("ese nombre es una carpeta");
-    return motivo_archivo(f, numero);
-}
-
 }  // namespace
 
 QByteArray texto_experiencias(const EstadoExp& st, QString* error) {
@@ -232,19 +223,8 @@ ResultadoArchivo grabar_experiencias(const EstadoExp& st, const QString& ruta) {
     QByteArray s;
     QString error;
     if (!componer(st, s, error)) return fallo(0, error);
-    auto no_se_pudo = [&ruta](const QString& motivo) {
-        return fallo(0, QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, motivo));
-    };
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return no_se_pudo(motivo_escritura(f, ruta, errno));
-    // commit() alone can report success on a full disk: check the write and the flush first.
-    if (f.write(s) != s.size() || !f.flush()) {
-        const QString motivo = motivo_escritura(f, ruta, errno);
-        f.cancelWriting();
-        f.commit();
-        return no_se_pudo(motivo);
-    }
-    if (!f.commit()) return no_se_pudo(motivo_escritura(f, ruta, errno));
+    if (const Escritura w = escribir_archivo(ruta, s); !w)
+        return fallo(0, QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo));
     return {true, 0, {}};
 }
 

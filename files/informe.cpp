@@ -11,21 +11,25 @@ namespace tya {
 
 namespace {
 
+// A launch quantity's column: its label and summary field from the table of quantities.
+ColumnaInforme lanzada(Cantidad q, int columna_etiqueta, int columna_valor) {
+    const DefCantidad& c = cantidad(q);
+    return {QString::fromUtf8(c.informe), columna_etiqueta, *c.resumen, columna_valor, false};
+}
+
 // Label, label column, field, value column, rounded in the window.
 using C = CampoResumen;
+using Q = Cantidad;
 const QList<ColumnaInforme> kSinBlanco = {
-    {QStringLiteral("Xo"), 5, C::Xo, 4, false},    {QStringLiteral("Yo"), 15, C::Yo, 14, false},
-    {QStringLiteral("Vo"), 25, C::Vo, 24, false},  {QStringLiteral("Ang."), 35, C::Ang, 34, false},
+    lanzada(Q::Xo, 5, 4),    lanzada(Q::Yo, 15, 14),  lanzada(Q::Vo, 25, 24),  lanzada(Q::Ang, 35, 34),
     {QStringLiteral("Roz."), 45, C::Roz, 44, false}, {QStringLiteral("Xmax"), 55, C::Xmax, 54, false},
     {QStringLiteral("Ymax"), 65, C::Ymax, 64, false}, {QStringLiteral("T"), 75, C::T, 74, true},
     {QStringLiteral("VfX"), 82, C::VfX, 81, true},  {QStringLiteral("VfY"), 90, C::VfY, 89, true}};
 
 const QList<ColumnaInforme> kConBlanco = {
-    {QStringLiteral("Xo"), 5, C::Xo, 5, false},    {QStringLiteral("Yo"), 13, C::Yo, 13, false},
-    {QStringLiteral("Vo"), 21, C::Vo, 21, false},  {QStringLiteral("Ang."), 29, C::Ang, 29, false},
-    {QStringLiteral("Roz."), 37, C::Roz, 37, false}, {QStringLiteral("XoB"), 45, C::XoB, 45, false},
-    {QStringLiteral("YoB"), 53, C::YoB, 53, false},  {QStringLiteral("Vxb"), 61, C::Vxb, 61, false},
-    {QStringLiteral("Vyb"), 69, C::Vyb, 69, false}, {QStringLiteral("Dmin"), 77, C::Dmin, 77, false},
+    lanzada(Q::Xo, 5, 5),    lanzada(Q::Yo, 13, 13),  lanzada(Q::Vo, 21, 21),  lanzada(Q::Ang, 29, 29),
+    {QStringLiteral("Roz."), 37, C::Roz, 37, false}, lanzada(Q::XoB, 45, 45), lanzada(Q::YoB, 53, 53),
+    lanzada(Q::Vxb, 61, 61), lanzada(Q::Vyb, 69, 69), {QStringLiteral("Dmin"), 77, C::Dmin, 77, false},
     {QStringLiteral("Tmin"), 85, C::Tmin, 85, false}};
 
 // The printed layout: the window's labels at 8k - 8 (or 7k - 7), column 1 at least.

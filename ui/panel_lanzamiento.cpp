@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/cantidades.h"
 #include "core/entrada_parametros.h"
 #include "core/experiment_state.h"
 #include "core/formato.h"
@@ -28,10 +29,6 @@ QStringList materiales() {
     return r << QStringLiteral("Otro material");
 }
 const QStringList kFormas = {QStringLiteral("Esfera"), QStringLiteral("Bala")};
-const char* const kTooltips[11] = {
-    nullptr, "Velocidad Inicial, de 0 a 340 m/S", "Angulo Inicial, de -180º a +180º",
-    "X inicial, de 0 a 6450 m", "Y Inicial, de 0 a 4200 m", nullptr, nullptr, nullptr, nullptr,
-    "Radio de Partícula, de 0.01cm a 100 cm", "Viento Horiz. De -50 m/S a +50m/S"};
 
 QLabel* etiqueta(const QString& t, QWidget* padre) { return new QLabel(t, padre); }
 
@@ -61,7 +58,6 @@ CajaTexto* PanelLanzamiento::caja(int i, QWidget* padre) {
     auto* c = new CajaTexto(padre);
     c->setObjectName(QStringLiteral("Entrada_%1").arg(i));
     c->setFixedWidth(48);
-    if (kTooltips[i]) c->setToolTip(QString::fromUtf8(kTooltips[i]));
     c->filtro = [this, i](QChar k) { return tecla_en_entrada(i, k); };
     connect(c, &QLineEdit::textChanged, this, [this, i] { entrada_cambiada(i); });
     // A whole-metre box shows the whole number it holds once the typing is over.
@@ -181,7 +177,11 @@ void PanelLanzamiento::crear_botones() {
 }
 
 void PanelLanzamiento::mostrar_parametros() {
-    for (int i = 1; i <= 10; ++i) poner_texto(i, forma_archivo(ctx_.st.Param[i]));
+    for (int i = 1; i <= kParametros; ++i) {
+        poner_texto(i, forma_archivo(ctx_.st.Param[i]));
+        // The ranges as INIC.DAT has just given them, before a zoom narrows those of Xo and Yo.
+        entradas_[i]->setToolTip(texto_ayuda(*cantidad_de_param(i), ctx_.st.Max, ctx_.st.Min));
+    }
     Paso = {0, 10, 5};
 }
 
