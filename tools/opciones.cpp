@@ -84,12 +84,13 @@ const std::array kOpciones = {
                 "guarda como imagen el gráfico contra el tiempo de la\n"
                 "experiencia N (1 a 10), o con \"todos\" la comparación\n"
                 "de todas las experiencias; muestra Y o Vy"}}},
-    DefOpcion{"--rotulado", nullptr, 0, false, nullptr, false, "--grafico",
+    DefOpcion{"--rotulado", nullptr, 0, false, nullptr, false, nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.rotulado = true; },
-              {{"--rotulado", "los gráficos de --grafico salen como para una hoja de\n"
-                              "trabajo: ejes con valores y unidades, título y una\n"
-                              "leyenda con el número, el color, Vo, Ang y el medio\n"
-                              "de cada experiencia"}}},
+              {{"--rotulado", "los gráficos de --grafico y la escena de --escena salen\n"
+                              "como hojas de trabajo A4: título, ejes con valores y\n"
+                              "unidades (la escena, con reglas en metros) y una\n"
+                              "leyenda con Vo, Ang, el medio y todo campo que cambie\n"
+                              "entre las experiencias"}}},
     DefOpcion{"--horizontal", nullptr, 0, false, nullptr, false, nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.horizontal = true; },
               {{"--horizontal", "los gráficos muestran X o Vx en lugar de Y o Vy"}}},
@@ -195,8 +196,8 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             o.archivos << x;
             continue;
         }
-        o.dadas << x;
         if (x == QLatin1String("--")) {
+            o.dadas << x;
             solo_archivos = true;
             continue;
         }
@@ -205,12 +206,19 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
             return false;
         }
+        // A second sweep or family would silently replace the first one's values.
+        const bool una_vez = x == QLatin1String("--barrido") || x == QLatin1String("--familia") || x == QLatin1String("-j");
+        if (una_vez && o.dadas.contains(x)) {
+            error = QStringLiteral("La opción %1 se da dos veces; se admite una sola.").arg(x);
+            return false;
+        }
         const QStringList v = args.mid(a + 1, d->valores);
         const int otros = d->valores - (d->archivo ? 1 : 0);
         if (v.size() < otros) {
             error = QStringLiteral("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->necesita));
             return false;
         }
+        o.dadas << x;
         if (!d->leer(x, v, o, error)) return false;
         if (d->archivo && (v.size() < d->valores || v.last().isEmpty())) {
             error = QStringLiteral("La opción %1 necesita un nombre de archivo.").arg(x);
@@ -267,6 +275,8 @@ QString combinacion_rechazada(const Opciones& o) {
                 return QStringLiteral("--barrido solo se combina con %1, no con %2.").arg(lista, x);
         }
     }
+    if (o.rotulado && o.graficos.isEmpty() && o.escena.isEmpty())
+        return QStringLiteral("La opción --rotulado necesita --grafico o --escena.");
     for (const QString& x : o.dadas) {
         const DefOpcion* d = buscar_opcion(x);
         if (d && d->requiere && !o.dadas.contains(QLatin1String(d->requiere)))
