@@ -69,7 +69,8 @@ const std::array kOpciones = {
     DefOpcion{"--tya", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::tya>,
               {{"--tya ARCHIVO", "guarda las experiencias en un archivo de experiencias"}}},
     DefOpcion{"--escena", nullptr, 1, true, nullptr, false, nullptr, figura<&Opciones::escena>,
-              {{"--escena ARCHIVO.png", "guarda la imagen de la escena tras los vuelos"}}},
+              {{"--escena ARCHIVO.png", "guarda la imagen de la escena tras los vuelos (con\n"
+                                        "--rotulado, una hoja A4 con reglas en metros)"}}},
     DefOpcion{"--grafico", nullptr, 3, true, "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\"",
               false, nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
@@ -125,13 +126,16 @@ const std::array kOpciones = {
               {{"--barrido CAMPO DESDE HASTA PASO",
                 "vuela el único lanzamiento de la entrada una vez por\n"
                 "cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
-                "CAMPO (Xo Yo Vo Ang Viento R Densidad), cada vuelo como\n"
-                "la primera experiencia; imprime por valor N, T, Xfin,\n"
-                "Ymax, Vfin y el mensaje del final (1000 valores como\n"
-                "máximo; solo se combina con --inic, --grafico-barrido,\n"
-                "--familia y -j)"}}},
+                "CAMPO (Xo Yo Vo Ang Viento R Densidad Cd), cada vuelo\n"
+                "como la primera experiencia; imprime por valor N, T,\n"
+                "Xfin, Ymax (la altura máxima de Valores Extremos), Vfin\n"
+                "y el mensaje del final (1000 valores como máximo; Xo e\n"
+                "Yo en metros enteros; solo se combina con --inic,\n"
+                "--grafico-barrido, --familia y -j, una vez cada una)"}}},
     DefOpcion{"--grafico-barrido", nullptr, 1, true, nullptr, true, "--barrido", figura<&Opciones::grafico_barrido>,
-              {{"--grafico-barrido ARCHIVO.png", "con --barrido, guarda el gráfico de Xfin según CAMPO"}}},
+              {{"--grafico-barrido ARCHIVO.png", "con --barrido, guarda en una hoja A4 el alcance\n"
+                                                 "según CAMPO; los vuelos que no terminaron en el suelo\n"
+                                                 "van aparte, con su símbolo explicado"}}},
     DefOpcion{"--familia", nullptr, 2, false, "CAMPO V1,V2,...", true, "--barrido",
               [](const QString&, const QStringList& v, Opciones& o, QString&) {
                   o.familia = v;
@@ -139,10 +143,12 @@ const std::array kOpciones = {
               },
               {{"--familia CAMPO V1,V2,...",
                 "con --barrido, repite el barrido para cada valor V1, V2,\n"
-                "... (10 como máximo, con punto decimal) de otro campo\n"
-                "(Xo Yo Vo Ang Viento R Densidad, o Aire con 0,1 para\n"
-                "vacío y aire); la tabla lleva ese campo en la primera\n"
-                "columna y el gráfico una curva por valor"}}},
+                "... (10 como máximo) de otro campo (Xo Yo Vo Ang Viento\n"
+                "R Densidad Cd, Aire con 0,1 para vacío y aire, o Forma\n"
+                "con Esfera,Bala); las comas separan los valores, salvo\n"
+                "que los separe un punto y coma: \"0,5;1\" son 0,5 y 1;\n"
+                "la tabla lleva ese campo en la primera columna y el\n"
+                "gráfico una curva por valor"}}},
     DefOpcion{"-j", nullptr, 1, false, "un número de hilos", true, "--barrido",
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   bool ok = false;
@@ -238,10 +244,9 @@ QString texto_ayuda() {
         "números en el orden de la bitácora de sesión:\n"
         "    Xo Yo Vo Ang Aire Viento R Densidad Cd\n"
         "y, si se agregan cuatro más, XoB YoB Vxb Vyb, un blanco colocado para ese lanzamiento.\n"
-        "Los campos se separan con blancos o tabuladores; \".\" y \",\" valen como separador\n"
-        "decimal. Las líneas cuyo primer campo no es un número se saltan, así que una bitácora\n"
-        "(.log) sirve de entrada tal como está. Los lanzamientos son las experiencias 1, 2, ...\n"
-        "(diez como máximo).\n"
+        "Los campos se separan con blancos o tabuladores. Las líneas cuyo primer campo no es un\n"
+        "número se saltan, así que una bitácora (.log) sirve de entrada tal como está. Los\n"
+        "lanzamientos son las experiencias 1, 2, ... (diez como máximo).\n"
         "\n"
         "Los valores se comprueban con los límites de INIC.DAT; Aire es 0 (vacío) o 1 (aire),\n"
         "Densidad va de 0.01 a 20 y Cd es 0.4 (esfera) o 0.2 (bala).\n"
@@ -254,7 +259,15 @@ QString texto_ayuda() {
                    "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
                    "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
                    "La escena y los gráficos se guardan como PDF si el nombre termina en .pdf, como SVG\n"
-                   "si termina en .svg y como PNG si termina en .png o no tiene terminación.\n"
+                   "si termina en .svg y como PNG si termina en .png o no tiene terminación; otra\n"
+                   "terminación se rechaza. Las hojas (--grafico-barrido, --rotulado) son A4 apaisadas;\n"
+                   "su PNG, de 3508 x 2480 puntos (300 por pulgada).\n"
+                   "\n"
+                   "Separador decimal: al leer, \".\" y \",\" valen en cualquier número (en --familia\n"
+                   "las comas separan valores, salvo que lo haga un punto y coma). Al escribir, las\n"
+                   "tablas, la bitácora y los números de las figuras llevan el separador del idioma del\n"
+                   "sistema: la coma con es_ES.UTF-8, el punto con LC_ALL=C (para otros programas). Los\n"
+                   "archivos de experiencias e INIC.DAT llevan siempre el punto.\n"
                    "\n"
                    "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida o la salida\n"
                    "estándar; 2 opciones o entrada rechazadas (el mensaje nombra la línea y el campo)\n"
