@@ -370,7 +370,7 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
     if (!o.grafico_barrido.isEmpty()) {
         const Lamina l = familia.campo >= 0 ? grafico_familia(familia, b.campo, bloques)
                                             : grafico_barrido(b.campo, bloques[0]);
-        const QString e = guardar_hoja(o.grafico_barrido, [&](QPainter& p) { dibujar_lamina(p, l); });
+        const QString e = guardar_hoja(o.grafico_barrido, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
         if (!e.isEmpty()) {
             errores.write((e + QLatin1Char('\n')).toUtf8());
             return kSalidaEscritura;

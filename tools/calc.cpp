@@ -331,7 +331,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         if (o.rotulado) {
             imagenes << [&] {
                 const Superficie& sup = calc.superficie();
-                return guardar_hoja(o.escena, [&](QPainter& p) { dibujar_escena_rotulada(p, st, sup, campos); });
+                return guardar_hoja(o.escena, [&](QPainter& p) { dibujar_escena_rotulada(p, st, sup, campos); }, o.tamano);
             };
         } else {
             imagenes << [&] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
@@ -341,7 +341,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
         if (o.rotulado) {
             imagenes << [&st, &o, &campos, g] {
                 const Lamina l = lamina_rotulada(st, g.magnitud, !o.horizontal, g.experiencia, campos);
-                return guardar_hoja(g.archivo, [&](QPainter& p) { dibujar_lamina(p, l); });
+                return guardar_hoja(g.archivo, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
             };
         } else {
             imagenes << [&st, &o, g] {

@@ -9,6 +9,9 @@ namespace tya::calc {
 
 namespace {
 
+// A sheet's PNG from a thumbnail to a poster; larger ones would take gigabytes.
+constexpr int kTamanoMin = 100, kTamanoMax = 10000;
+
 // The two arguments after the option: "posiciones" or "velocidades", then an experiment
 // number from 1 to 10, or "todos" (kTodasLasExperiencias) when `todos` allows it.
 bool leer_magnitud_y_numero(const QString& opcion, const QStringList& v, bool todos, Magnitud& m, int& n,
@@ -149,6 +152,22 @@ const std::array kOpciones = {
                 "que los separe un punto y coma: \"0,5;1\" son 0,5 y 1;\n"
                 "la tabla lleva ese campo en la primera columna y el\n"
                 "gráfico una curva por valor"}}},
+    DefOpcion{"--tamano", nullptr, 1, false, "ANCHOxALTO en puntos", true, nullptr,
+              [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
+                  const QStringList partes = v[0].split(QLatin1Char('x'));
+                  bool ok_a = false, ok_h = false;
+                  const int a = partes.value(0).toInt(&ok_a), h = partes.value(1).toInt(&ok_h);
+                  if (partes.size() == 2 && ok_a && ok_h && a >= kTamanoMin && h >= kTamanoMin && a <= kTamanoMax &&
+                      h <= kTamanoMax) {
+                      o.tamano = QSize(a, h);
+                      return true;
+                  }
+                  error = QStringLiteral("%1: \"%2\" no es ANCHOxALTO en puntos, cada uno de %3 a %4 (por ejemplo 1754x1240).")
+                              .arg(x, v[0].left(24)).arg(kTamanoMin).arg(kTamanoMax);
+                  return false;
+              },
+              {{"--tamano ANCHOxALTO", "el PNG de una hoja (--grafico-barrido, --rotulado)\n"
+                                      "mide ANCHO x ALTO puntos en lugar de A4 a 300 ppp"}}},
     DefOpcion{"-j", nullptr, 1, false, "un número de hilos", true, "--barrido",
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   bool ok = false;
@@ -213,7 +232,8 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             return false;
         }
         // A second sweep or family would silently replace the first one's values.
-        const bool una_vez = x == QLatin1String("--barrido") || x == QLatin1String("--familia") || x == QLatin1String("-j");
+        const bool una_vez = x == QLatin1String("--barrido") || x == QLatin1String("--familia") ||
+                             x == QLatin1String("-j") || x == QLatin1String("--tamano");
         if (una_vez && o.dadas.contains(x)) {
             error = QStringLiteral("La opción %1 se da dos veces; se admite una sola.").arg(x);
             return false;

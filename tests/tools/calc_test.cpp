@@ -152,6 +152,7 @@ TEST(Calc, Rechazos) {
         {{"--barrido", "Ang", "0", "90", "45", "--familia", "Xo", "0.4,0.6"}, kAire, {"Xo = 0.4", "metros enteros"}},
         {{"--barrido", "Ang", "0", "90", "45", "--familia", "Forma", "Esfera,Cubo"}, kAire, {"Cubo", "Esfera o Bala"}},
         {{}, QByteArray(kTopeTexto + 1, '0'), {"entrada estándar", "1 MB"}},
+        {{"--rotulado", "--tamano", "99x2000"}, kVacio, {"--tamano", "ANCHOxALTO"}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE((c.args.join(' ') + " < " + c.entrada).toStdString());
@@ -367,6 +368,9 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
     // An A4 sheet at 300 dpi; a sweep still rising at its end has no maximum to mark.
     const QImage img(png);
     EXPECT_EQ(std::tuple(img.width(), img.height(), img.dotsPerMeterX()), std::tuple(3508, 2480, 11811));
+    ASSERT_EQ(correr({"--barrido", "Ang", "0", "90", "45", "--tamano", "1754x1240", "--grafico-barrido", png}, kVacio).rc,
+              calc::kSalidaBien);
+    EXPECT_EQ(QImage(png).size(), QSize(1754, 1240));
     const QString svg = dir.filePath("sube.svg");
     ASSERT_EQ(correr({"--barrido", "Ang", "0", "40", "5", "--grafico-barrido", svg}, kVacio).rc, calc::kSalidaBien);
     const QByteArray sube = prueba::leer(svg);
@@ -442,7 +446,7 @@ TEST(Barrido, PasoDeMarcas) {
 // Every option of the table is in --help, is refused by name when its arguments are missing,
 // and with --barrido only the sweep's own options are taken.
 TEST(Calc, OpcionesDeLaTabla) {
-    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--help", "--version"};
+    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--tamano", "--help", "--version"};
     const QByteArray ayuda = correr({"--help"}).salida;
     EXPECT_EQ(correr({"--version"}).salida, "trayecta-calc " TRAYECTA_VERSION "\n");
     for (const calc::DefOpcion& d : calc::definiciones_opciones()) {
