@@ -176,19 +176,20 @@ void dibujar_lamina(QPainter& p, const Lamina& l) {
     const Leyenda ly = leyenda(l);
     const QRectF area = area_plot(l);
 
-    // Ranges from the normal points: the parameter as swept; the result from zero, with room above.
-    QList<QPointF> puntos;
+    // Ranges: the parameter as swept, every point; the result from zero, from the normal points
+    // (a flight cut short must not flatten the curve), or from all when none is normal.
+    QList<QPointF> todos, normales;
     for (const SerieLamina& s : l.series)
-        for (int k = 0; k < s.puntos.size(); ++k)
-            if (normal(s, k)) puntos << s.puntos[k];
-    Rango rx{0, 1}, ry{0, 1};
-    if (!puntos.isEmpty()) {
-        rx = {puntos.front().x(), puntos.front().x()};
-        ry = {0, 0};
-        for (const QPointF& q : puntos) {
-            rx = {std::min(rx.lo, q.x()), std::max(rx.hi, q.x())};
-            ry = {std::min(ry.lo, q.y()), std::max(ry.hi, q.y())};
+        for (int k = 0; k < s.puntos.size(); ++k) {
+            todos << s.puntos[k];
+            if (normal(s, k)) normales << s.puntos[k];
         }
+    Rango rx{0, 1}, ry{0, 1};
+    if (!todos.isEmpty()) {
+        rx = {todos.front().x(), todos.front().x()};
+        ry = {0, 0};
+        for (const QPointF& q : todos) rx = {std::min(rx.lo, q.x()), std::max(rx.hi, q.x())};
+        for (const QPointF& q : normales.isEmpty() ? todos : normales) ry = {std::min(ry.lo, q.y()), std::max(ry.hi, q.y())};
     }
     if (rx.hi == rx.lo) {
         const double d = std::max(1.0, std::fabs(rx.lo) / 10);
