@@ -302,6 +302,14 @@ bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QStrin
         }
         f.valores << v;
     }
+    // Commas between values without a decimal point anywhere may have meant decimal commas
+    // ("0,5,1"): the values read are said, never taken silently.
+    if (entre == QLatin1Char(',') && f.valores.size() > 1 && !f.forma && f.campo != kCampoAire &&
+        !lista.contains(QLatin1Char('.'))) {
+        f.aviso = QStringLiteral("--familia %1: se leen %2 valores, %3; para escribirlos con coma decimal, "
+                                 "sepárelos con punto y coma (\"0,5;1\").")
+                      .arg(f.nombre()).arg(f.valores.size()).arg(f.valores.join(QStringLiteral("; ")));
+    }
     if (f.valores.size() > kValoresFamiliaMax) {
         error = QStringLiteral("--familia %1: %2 valores; el máximo es %3.")
                     .arg(f.nombre()).arg(f.valores.size()).arg(kValoresFamiliaMax);
@@ -351,6 +359,7 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
     if (base.size() > 1)
         return rechazo(QStringLiteral("%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.")
                            .arg(base[1].origen).arg(base[1].linea));
+    if (!familia.aviso.isEmpty()) errores.write((familia.aviso + QLatin1Char('\n')).toUtf8());
     bases = base;
     if (familia.campo >= 0 && !lanzamientos_familia(base[0], familia, inic, bases, error)) return rechazo(error);
     for (const Lanzamiento& l : bases) {

@@ -44,6 +44,7 @@ struct Familia {
     bool forma = false;    // Forma: the values are Cd, shown by their shape's name
     QStringList valores;   // as a launch field reads them
     QStringList textos;    // the shapes' names, for Forma
+    QString aviso;         // said on standard error when commas may have been decimal commas
     QString nombre() const;       // "Vo", "Forma"
     QString texto(int k) const;   // value k as tables and legends show it
 };

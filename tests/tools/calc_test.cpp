@@ -431,6 +431,11 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
             EXPECT_EQ(t[1 + 9 * k].mid(1), suelto[1]);
         }
     }
+    // A list that may have meant decimal commas is read by the rule, and the values read are said.
+    const Corrida coma = correr(barrido + QStringList{"--familia", "R", "0,5,1"}, kAire);
+    EXPECT_EQ(coma.rc, calc::kSalidaBien);
+    EXPECT_TRUE(coma.errores.contains("se leen 3 valores, 0; 5; 1")) << coma.errores.toStdString();
+    EXPECT_TRUE(correr(barrido + QStringList{"--familia", "R", "0.5,1"}, kAire).errores.isEmpty());
     // The drag coefficient also sweeps.
     EXPECT_EQ(filas(correr({"--barrido", "Cd", "0.2", "0.4", "0.2"}, kAire).salida).size(), 3);
     EXPECT_TRUE(prueba::leer(pdf).startsWith("%PDF"));
