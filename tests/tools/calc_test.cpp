@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QBuffer>
+#include <QProcess>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -165,6 +166,18 @@ TEST(Calc, Rechazos) {
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
     EXPECT_TRUE(correr({"--rotulado"}, kVacio).errores.contains("--rotulado necesita --grafico o --escena"));
+}
+
+// The program itself needs no display: a platform that does not exist changes nothing.
+TEST(Calc, ProgramaSinPantalla) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "no-existe");
+    p.setProcessEnvironment(env);
+    p.start(TYA_CALC, {"--version"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), calc::kSalidaBien) << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().startsWith("trayecta-calc "));
 }
 
 TEST(Calc, SalidaEstandarQueNoSeEscribe) {
