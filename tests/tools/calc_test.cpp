@@ -390,6 +390,12 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
     EXPECT_TRUE(sube.contains("width=\"297mm\" height=\"210mm\"")) << sube.left(600).toStdString();
     EXPECT_FALSE(sube.contains("máximo"));
     EXPECT_TRUE(sube.contains("Ángulo de lanzamiento (°)"));
+    // A flight that hit the target is drawn apart, its symbol explained.
+    const QString imp = dir.filePath("impacto.svg");
+    ASSERT_EQ(correr({"--barrido", "Vo", "80", "120", "20", "--grafico-barrido", imp}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0").rc,
+              calc::kSalidaBien);
+    EXPECT_TRUE(prueba::leer(imp).contains("terminó en &quot;Impacto&quot; con el blanco") ||
+                prueba::leer(imp).contains("terminó en \"Impacto\" con el blanco"));
 }
 
 // A family's blocks are the single sweeps of its values; the threads change nothing.
