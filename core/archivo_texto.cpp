@@ -2,10 +2,15 @@
 #include "archivo_texto.h"
 
 #include <QFile>
+#include <QIODevice>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <cerrno>
+#include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/motivo_archivo.h"
 
@@ -22,28 +27,33 @@ void quitar_bom(QByteArray& datos) {
 
 bool leer_archivo(const QString& ruta, qint64 tope, QByteArray& datos, QString& motivo) {
     datos.clear();
-    const QFileInfo fi(ruta);
-    if (!fi.exists()) {
-        motivo = motivo_errno(ENOENT);
+    // Opened without waiting (a FIFO would wait for a writer) and judged by what was opened,
+    // not by the name, which another program may have swapped since.
+    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        motivo = motivo_errno(errno);
         return false;
     }
-    if (fi.isDir()) {
-        motivo = motivo_errno(EISDIR);
-        return false;
-    }
-    // Opening a FIFO would wait for a writer, and a device may never end.
-    if (!fi.isFile()) {
-        motivo = QStringLiteral("no es un archivo común (es un dispositivo o una tubería)");
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int e = errno;
+        motivo = S_ISDIR(info.st_mode) ? motivo_errno(EISDIR)
+                 : S_ISREG(info.st_mode) ? motivo_errno(e)
+                                         : QStringLiteral("no es un archivo común (es un dispositivo o una tubería)");
+        ::close(fd);
         return false;
     }
     const QString grande = QStringLiteral("ocupa más de %1, el máximo que se lee de este archivo").arg(texto_tamano(tope));
-    if (fi.size() > tope) {
+    if (info.st_size > tope) {
         motivo = grande;
+        ::close(fd);
         return false;
     }
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         motivo = motivo_archivo(f, errno);
+        ::close(fd);
         return false;
     }
     // One byte more than the limit tells a file that grew since it was measured.
@@ -55,6 +65,23 @@ bool leer_archivo(const QString& ruta, qint64 tope, QByteArray& datos, QString& 
     }
     if (datos.size() > tope) {
         motivo = grande;
+        datos.clear();
+        return false;
+    }
+    quitar_bom(datos);
+    return true;
+}
+
+bool leer_dispositivo(QIODevice& d, qint64 tope, QByteArray& datos, QString& motivo) {
+    datos.clear();
+    // In pieces, so that an endless input (/dev/zero) stops one byte beyond the limit.
+    while (datos.size() <= tope) {
+        const QByteArray trozo = d.read(std::min<qint64>(tope + 1 - datos.size(), 1 << 16));
+        if (trozo.isEmpty()) break;
+        datos += trozo;
+    }
+    if (datos.size() > tope) {
+        motivo = QStringLiteral("ocupa más de %1, el máximo que se lee").arg(texto_tamano(tope));
         datos.clear();
         return false;
     }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 namespace tya {
 
 // Larger text files than this are refused: the shipped ones are a few kilobytes.
@@ -15,9 +17,12 @@ constexpr qint64 kTopeTexto = 1 << 20;
 QString texto_tamano(qint64 bytes);
 
 // The whole content of `ruta`, without a UTF-8 byte-order mark at its start. Refuses, with the
-// reason in `motivo`, what is not a regular file (a FIFO, a device: nothing is opened, so
-// nothing blocks) and a file larger than `tope` bytes.
+// reason in `motivo`, what is not a regular file (a FIFO, a device: the opened file is
+// checked and never waited on) and a file larger than `tope` bytes.
 bool leer_archivo(const QString& ruta, qint64 tope, QByteArray& datos, QString& motivo);
+
+// Everything a device (standard input) gives until its end, refused beyond `tope` bytes.
+bool leer_dispositivo(QIODevice& d, qint64 tope, QByteArray& datos, QString& motivo);
 
 // Drops a UTF-8 byte-order mark at the start (Notepad writes one).
 void quitar_bom(QByteArray& datos);

@@ -41,6 +41,12 @@ QString forma_archivo(Fijo v) {
     return s;
 }
 
+QString forma_archivo(Fijo v, QChar separador) {
+    QString s = forma_archivo(v);
+    if (separador != QLatin1Char('.')) s.replace(QLatin1Char('.'), separador);
+    return s;
+}
+
 QString forma_simple(Fijo v) {
     const QString s = forma_archivo(v);
     return v.crudo() < 0 ? s : QLatin1Char(' ') + s;

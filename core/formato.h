@@ -17,6 +17,8 @@ QString forma_simple_entero(int64_t v);  // " 3", "-2"
 QString forma_impresion(Fijo v);
 // Experiment-file form: the plain form without the leading blank.
 QString forma_archivo(Fijo v);
+// The same with another decimal separator: tables a person reads take the reader's.
+QString forma_archivo(Fijo v, QChar separador);
 // Copy-text form: the plain form without the "0" before the point below 1 (" .5", "-.25").
 QString forma_copia(Fijo v);
 

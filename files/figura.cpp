@@ -104,6 +104,64 @@ QString guardar_figura(const QString& ruta, int ancho, int alto, const std::func
     return {};
 }
 
+QString guardar_hoja(const QString& ruta, const std::function<void(QPainter&)>& dibujar, QSize png) {
+    FormatoFigura formato = FormatoFigura::Png;
+    QString error;
+    if (!formato_figura(ruta, formato, error)) return error;
+    const QString titulo = QFileInfo(ruta).completeBaseName();
+    switch (formato) {
+    case FormatoFigura::Png: {
+        if (png.isEmpty()) png = QSize(kHojaAnchoPx, kHojaAltoPx);
+        QImage img(png, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        // The dots per inch that put the picture on an A4 sheet.
+        img.setDotsPerMeterX(qRound(png.width() / 0.297));
+        img.setDotsPerMeterY(qRound(png.height() / 0.210));
+        {
+            QPainter p(&img);
+            p.scale(png.width() / double(kHojaAncho), png.height() / double(kHojaAlto));
+            dibujar(p);
+        }
+        return guardar_png(img, ruta);
+    }
+    case FormatoFigura::Pdf: {
+        const QPageLayout pagina(QPageSize(QPageSize::A4), QPageLayout::Landscape, {});
+        const bool bien = escribir_pdf(ruta, titulo, pagina,
+                                       [&](QPagedPaintDevice& d, QString& e) {
+                                           QPainter p;
+                                           if (!p.begin(&d)) {
+                                               e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
+                                               return false;
+                                           }
+                                           p.scale(d.width() / double(kHojaAncho), d.height() / double(kHojaAlto));
+                                           dibujar(p);
+                                           return p.end();
+                                       },
+                                       error);
+        return bien ? QString() : error;
+    }
+    case FormatoFigura::Svg: {
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&b);
+        // A unit a tenth of a millimetre: the SVG says 297 by 210 mm.
+        svg.setResolution(254);
+        svg.setSize(QSize(kHojaAncho, kHojaAlto));
+        svg.setViewBox(QRect(0, 0, kHojaAncho, kHojaAlto));
+        svg.setTitle(titulo);
+        svg.setDescription(QStringLiteral("Trayecta"));
+        {
+            QPainter p;
+            if (!p.begin(&svg)) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+            dibujar(p);
+        }
+        return guardar_datos(b.data(), ruta);
+    }
+    }
+    return {};
+}
+
 QString guardar_imagen(const QImage& img, const QString& ruta) {
     FormatoFigura formato = FormatoFigura::Png;
     QString error;

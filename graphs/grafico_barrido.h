@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 
@@ -12,24 +13,23 @@
 
 namespace tya {
 
-constexpr int kBarridoAnchoPx = kLaminaAnchoPx, kBarridoAltoPx = kLaminaAltoPx;
+// A4 at 300 dots per inch, landscape: the size of a sheet's PNG unless another is asked for.
+constexpr int kLaminaAnchoPx = 3508, kLaminaAltoPx = 2480;
 
-// The colour experiment k (1, 2, ...) of a run shows in: its palette pen inverted.
-uint32_t color_experiencia(int k);
-
-// One curve in the colour of experiment 1, its highest point ringed and labelled.
-Lamina lamina_barrido(const QList<QPointF>& puntos, const EjeLamina& x, const EjeLamina& y);
-
-// One sweep of a family: the second field's value and the sweep's points.
+// One curve: its name in the legend (empty for a lone sweep), its points and how each ended.
 struct CurvaFamilia {
-    double valor = 0;
+    QString nombre;
     QList<QPointF> puntos;
+    QList<FinPunto> fines;
 };
-// Curve i in the colour of experiment i + 1, named in the legend with its maximum.
-Lamina lamina_familia(const QList<CurvaFamilia>& curvas, const EjeLamina& familia, const EjeLamina& x,
-                      const EjeLamina& y);
 
-// The figure as the PNG shows it: white, kLaminaAnchoPx x kLaminaAltoPx.
-QImage imagen_lamina(const Lamina& l);
+// One curve, its interior maximum ringed and labelled.
+Lamina lamina_barrido(const QString& titulo, const CurvaFamilia& curva, const EjeLamina& x, const EjeLamina& y);
+
+// Curve i in the look of series i, named in the legend with its interior maximum.
+Lamina lamina_familia(const QString& titulo, const QList<CurvaFamilia>& curvas, const EjeLamina& x, const EjeLamina& y);
+
+// The sheet as the PNG shows it: white, `tamano` pixels (A4 at 300 dpi unless given).
+QImage imagen_lamina(const Lamina& l, QSize tamano = QSize(kLaminaAnchoPx, kLaminaAltoPx));
 
 }  // namespace tya

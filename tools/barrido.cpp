@@ -22,8 +22,18 @@ namespace {
 
 // The fields a sweep may step, numbered as in the launch line, with their units.
 struct CampoBarrido { int campo; const char* unidad; };
-const CampoBarrido kCamposBarrido[] = {{0, "m"}, {1, "m"}, {2, "m/s"}, {3, "º"}, {5, "m/s"}, {6, "cm"}, {7, "g/cm³"}};
-constexpr int kCampoXo = 0, kCampoYo = 1, kCampoAire = 4;
+const CampoBarrido kCamposBarrido[] = {{0, "m"},  {1, "m"},  {2, "m/s"}, {3, "°"}, {5, "m/s"},
+                                       {6, "cm"}, {7, "g/cm³"}, {8, ""}};
+constexpr int kCampoXo = 0, kCampoYo = 1, kCampoAire = 4, kCampoCd = 8;
+const QString kForma = QStringLiteral("Forma");
+
+// The shapes by name, with the drag coefficient each stands for.
+struct FormaNombrada { const char* nombre; const char* cd; };
+const FormaNombrada kFormas[] = {{"Esfera", "0.4"}, {"Bala", "0.2"}};
+
+bool metros_enteros(int campo, int64_t crudo) {
+    return (campo != kCampoXo && campo != kCampoYo) || crudo % Fijo::entero(1).crudo() == 0;
+}
 
 // Far beyond every limit a start-up file can sensibly give; keeps the value arithmetic exact.
 constexpr double kMayorValor = 1e9;
@@ -38,6 +48,7 @@ QString texto_fin(FinVuelo fin) {
     switch (fin) {
     case FinVuelo::Impacto: return QStringLiteral("Impacto");
     case FinVuelo::Limite: return QStringLiteral("Fin de Simulación");
+    case FinVuelo::Desborde: return QStringLiteral("Fuera de escala");
     default: return {};
     }
 }
@@ -47,8 +58,10 @@ const QString kFinDeLinea = QStringLiteral("\r\n");
 QString cabecera(int campo) { return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + kFinDeLinea; }
 
 QString renglon(const FilaBarrido& f) {
-    return QStringList{forma_archivo(f.valor), QString::number(f.n), forma_archivo(f.t), forma_archivo(f.xfin),
-                       forma_archivo(f.ymax), forma_archivo(f.vfin), texto_fin(f.fin)}
+    const QChar sep = separador_local();
+    return QStringList{forma_archivo(f.valor, sep), QString::number(f.n), forma_archivo(f.t, sep),
+                       forma_archivo(f.xfin, sep), forma_archivo(f.ymax, sep), forma_archivo(f.vfin, sep),
+                       texto_fin(f.fin)}
                .join(QLatin1Char('\t')) +
            kFinDeLinea;
 }
@@ -56,7 +69,8 @@ QString renglon(const FilaBarrido& f) {
 FilaBarrido fila(const EstadoExp& st, Fijo valor, FinVuelo fin) {
     const Registros exp(st, 0);
     const double vx = exp.resumen(CampoResumen::VfX).real(), vy = exp.resumen(CampoResumen::VfY).real();
-    return {valor, exp.muestras(), exp.resumen(CampoResumen::T), exp.xf(), exp.ymax(),
+    // The highest point as the extreme values give it, not the highest 0.75 s sample.
+    return {valor, exp.muestras(), exp.resumen(CampoResumen::T), exp.xf(), exp.resumen(CampoResumen::Ymax),
             Fijo::saturado(std::sqrt(vx * vx + vy * vy)), fin, {}};
 }
 
@@ -72,7 +86,7 @@ bool leer_barrido(const QStringList& args, Barrido& b, QString& error) {
     for (const CampoBarrido& c : kCamposBarrido)
         if (nombre_campo(c.campo).compare(args[0], Qt::CaseInsensitive) == 0) b.campo = c.campo;
     if (b.campo < 0) {
-        error = QStringLiteral("--barrido: \"%1\" no es un campo que se pueda barrer (Xo Yo Vo Ang Viento R Densidad).")
+        error = QStringLiteral("--barrido: \"%1\" no es un campo que se pueda barrer (Xo Yo Vo Ang Viento R Densidad Cd).")
                     .arg(args[0].left(24));
         return false;
     }
@@ -96,8 +110,7 @@ bool leer_barrido(const QStringList& args, Barrido& b, QString& error) {
         error = QStringLiteral("%1: PASO es 0 (los valores llevan cuatro decimales como máximo).").arg(campo);
         return false;
     }
-    const int64_t metro = Fijo::entero(1).crudo();
-    if ((b.campo == kCampoXo || b.campo == kCampoYo) && (desde % metro != 0 || paso % metro != 0)) {
+    if (!metros_enteros(b.campo, desde) || !metros_enteros(b.campo, paso)) {
         error = QStringLiteral("%1: %2 se da en metros enteros; DESDE y PASO deben ser enteros.")
                     .arg(campo, nombre_campo(b.campo));
         return false;
@@ -174,55 +187,132 @@ QString tabla_barrido(int campo, const QList<FilaBarrido>& filas) {
     return s;
 }
 
-QString tabla_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
-    QString s = nombre_campo(campo_familia) + QLatin1Char('\t') + cabecera(campo);
-    for (const QList<FilaBarrido>& b : bloques)
-        for (const FilaBarrido& f : b) s += forma_archivo(f.familia) + QLatin1Char('\t') + renglon(f);
+QString tabla_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
+    QString s = familia.nombre() + QLatin1Char('\t') + cabecera(campo);
+    for (int k = 0; k < bloques.size(); ++k)
+        for (const FilaBarrido& f : bloques[k]) s += familia.texto(k) + QLatin1Char('\t') + renglon(f);
     return s;
+}
+
+QString Familia::nombre() const { return forma ? kForma : nombre_campo(campo); }
+
+QString Familia::texto(int k) const {
+    if (forma) return textos.value(k);
+    double v = 0;
+    leer_numero_completo(valores.value(k), v);
+    return forma_archivo(Fijo::desde(v), separador_local());
 }
 
 namespace {
 
-EjeLamina eje(int campo) { return {nombre_campo(campo), unidad(campo)}; }
+// Each field in plain words, as an axis names it and a title speaks of it.
+struct NombreLlano { int campo; const char* nombre; const char* en_titulo; };
+const NombreLlano kNombresLlanos[] = {
+    {0, "Posición inicial X", "la posición inicial X"}, {1, "Altura inicial", "la altura inicial"},
+    {2, "Velocidad inicial", "la velocidad inicial"},   {3, "Ángulo de lanzamiento", "el ángulo de lanzamiento"},
+    {4, "Medio", "el medio"},                           {5, "Velocidad del viento", "la velocidad del viento"},
+    {6, "Radio", "el radio"},                           {7, "Densidad", "la densidad"},
+    {8, "Coeficiente de arrastre Cd", "el coeficiente de arrastre"}};
 
-QList<QPointF> curva(const QList<FilaBarrido>& filas) {
-    QList<QPointF> puntos;
-    puntos.reserve(filas.size());
-    for (const FilaBarrido& f : filas) puntos << QPointF(f.valor.real(), f.xfin.real());
-    return puntos;
+const NombreLlano& llano(int campo) {
+    for (const NombreLlano& n : kNombresLlanos)
+        if (n.campo == campo) return n;
+    return kNombresLlanos[0];
 }
 
-const EjeLamina kXfin{QStringLiteral("Xfin"), QStringLiteral("m")};
+EjeLamina eje(int campo) { return {QString::fromUtf8(llano(campo).nombre), unidad(campo), nombre_campo(campo)}; }
+
+const EjeLamina kAlcance{QStringLiteral("Alcance"), QStringLiteral("m"), QStringLiteral("Xfin")};
+
+FinPunto fin_punto(FinVuelo f) {
+    switch (f) {
+    case FinVuelo::Impacto: return FinPunto::Impacto;
+    case FinVuelo::Desborde: return FinPunto::FueraDeEscala;
+    case FinVuelo::Limite: return FinPunto::Limite;
+    default: return FinPunto::Normal;
+    }
+}
+
+CurvaFamilia curva(const QString& nombre, const QList<FilaBarrido>& filas) {
+    CurvaFamilia c{nombre, {}, {}};
+    for (const FilaBarrido& f : filas) {
+        c.puntos << QPointF(f.valor.real(), f.xfin.real());
+        c.fines << fin_punto(f.fin);
+    }
+    return c;
+}
+
+QString titulo(int campo) { return QStringLiteral("Alcance según %1").arg(QString::fromUtf8(llano(campo).en_titulo)); }
 
 }  // namespace
 
-Lamina grafico_barrido(int campo, const QList<FilaBarrido>& filas) { return lamina_barrido(curva(filas), eje(campo), kXfin); }
+Lamina grafico_barrido(int campo, const QList<FilaBarrido>& filas) {
+    return lamina_barrido(titulo(campo), curva({}, filas), eje(campo), kAlcance);
+}
 
-Lamina grafico_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
+Lamina grafico_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
     QList<CurvaFamilia> curvas;
-    for (const QList<FilaBarrido>& b : bloques)
-        curvas << CurvaFamilia{b.isEmpty() ? 0 : b.front().familia.real(), curva(b)};
-    return lamina_familia(curvas, eje(campo_familia), eje(campo), kXfin);
+    const bool medio = familia.campo == kCampoAire;
+    for (int k = 0; k < bloques.size(); ++k) {
+        QString nombre;
+        if (familia.forma) nombre = familia.texto(k);
+        else if (medio) nombre = bloques[k].value(0).familia.crudo() == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
+        else nombre = QStringLiteral("%1 = %2").arg(familia.nombre(), con_unidad(bloques[k].value(0).familia.real(), unidad(familia.campo)));
+        curvas << curva(nombre, bloques[k]);
+    }
+    const QString de = familia.forma ? QStringLiteral("forma") : QString::fromUtf8(llano(familia.campo).nombre).toLower();
+    return lamina_familia(QStringLiteral("%1, una curva por %2").arg(titulo(campo), de), curvas, eje(campo), kAlcance);
 }
 
 bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QString& error) {
     f = Familia();
+    const QString nombre = args.value(0);
     for (const CampoBarrido& c : kCamposBarrido)
-        if (nombre_campo(c.campo).compare(args.value(0), Qt::CaseInsensitive) == 0) f.campo = c.campo;
-    if (nombre_campo(kCampoAire).compare(args.value(0), Qt::CaseInsensitive) == 0) f.campo = kCampoAire;
+        if (nombre_campo(c.campo).compare(nombre, Qt::CaseInsensitive) == 0) f.campo = c.campo;
+    if (nombre_campo(kCampoAire).compare(nombre, Qt::CaseInsensitive) == 0) f.campo = kCampoAire;
+    if (kForma.compare(nombre, Qt::CaseInsensitive) == 0) {
+        f.campo = kCampoCd;
+        f.forma = true;
+    }
     if (f.campo < 0) {
-        error = QStringLiteral("--familia: \"%1\" no es un campo que pueda formar una familia (Xo Yo Vo Ang Viento R Densidad Aire).")
-                    .arg(args.value(0).left(24));
+        error = QStringLiteral("--familia: \"%1\" no es un campo que pueda formar una familia "
+                               "(Xo Yo Vo Ang Viento R Densidad Cd Aire Forma).")
+                    .arg(nombre.left(24));
         return false;
     }
     if (f.campo == campo_barrido) {
-        error = QStringLiteral("--familia %1: es el campo del barrido; la familia varía otro.").arg(nombre_campo(f.campo));
+        error = QStringLiteral("--familia %1: es el campo del barrido; la familia varía otro.").arg(f.nombre());
         return false;
     }
-    f.valores = args.value(1).split(QLatin1Char(','));
+    // Commas separate the values, unless a semicolon does: then a comma is a decimal comma.
+    const QString lista = args.value(1);
+    const QChar entre = lista.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(',');
+    for (QString v : lista.split(entre)) {
+        v = v.trimmed();
+        if (f.forma) {
+            const FormaNombrada* hallada = nullptr;
+            for (const FormaNombrada& n : kFormas)
+                if (QString::fromUtf8(n.nombre).compare(v, Qt::CaseInsensitive) == 0) hallada = &n;
+            if (!hallada) {
+                error = QStringLiteral("--familia Forma: \"%1\" no es una forma (Esfera o Bala).").arg(v.left(24));
+                return false;
+            }
+            f.textos << QString::fromUtf8(hallada->nombre);
+            v = QString::fromUtf8(hallada->cd);
+        }
+        f.valores << v;
+    }
+    // Commas between values without a decimal point anywhere may have meant decimal commas
+    // ("0,5,1"): the values read are said, never taken silently.
+    if (entre == QLatin1Char(',') && f.valores.size() > 1 && !f.forma && f.campo != kCampoAire &&
+        !lista.contains(QLatin1Char('.'))) {
+        f.aviso = QStringLiteral("--familia %1: se leen %2 valores, %3; para escribirlos con coma decimal, "
+                                 "sepárelos con punto y coma (\"0,5;1\").")
+                      .arg(f.nombre()).arg(f.valores.size()).arg(f.valores.join(QStringLiteral("; ")));
+    }
     if (f.valores.size() > kValoresFamiliaMax) {
         error = QStringLiteral("--familia %1: %2 valores; el máximo es %3.")
-                    .arg(nombre_campo(f.campo)).arg(f.valores.size()).arg(kValoresFamiliaMax);
+                    .arg(f.nombre()).arg(f.valores.size()).arg(kValoresFamiliaMax);
         return false;
     }
     return true;
@@ -238,11 +328,13 @@ bool lanzamientos_familia(const Lanzamiento& base, const Familia& f, const Valor
         // The value as the field of a launch line would be read and checked.
         if (!leer_numero_completo(v, l.v[f.campo])) {
             motivo = QStringLiteral("no es un número: \"%1\"").arg(v.left(24));
+        } else if (!metros_enteros(f.campo, Fijo::desde(l.v[f.campo]).crudo())) {
+            motivo = QStringLiteral("%1 se da en metros enteros").arg(nombre_campo(f.campo));
         } else if (comprobar(l, limites, motivo)) {
             lista << l;
             continue;
         }
-        error = QStringLiteral("--familia %1 = %2: %3").arg(nombre_campo(f.campo), v.left(24), motivo);
+        error = QStringLiteral("--familia %1 = %2: %3").arg(f.nombre(), v.left(24), motivo);
         lista.clear();
         return false;
     }
@@ -267,6 +359,7 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
     if (base.size() > 1)
         return rechazo(QStringLiteral("%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.")
                            .arg(base[1].origen).arg(base[1].linea));
+    if (!familia.aviso.isEmpty()) errores.write((familia.aviso + QLatin1Char('\n')).toUtf8());
     bases = base;
     if (familia.campo >= 0 && !lanzamientos_familia(base[0], familia, inic, bases, error)) return rechazo(error);
     for (const Lanzamiento& l : bases) {
@@ -284,16 +377,15 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
             for (FilaBarrido& f : bloques.last()) f.familia = Fijo::desde(bases[k].v[familia.campo]);
     }
     if (!o.grafico_barrido.isEmpty()) {
-        const Lamina l = familia.campo >= 0 ? grafico_familia(familia.campo, b.campo, bloques)
+        const Lamina l = familia.campo >= 0 ? grafico_familia(familia, b.campo, bloques)
                                             : grafico_barrido(b.campo, bloques[0]);
-        const QString e = guardar_figura(o.grafico_barrido, kLaminaAnchoPx, kLaminaAltoPx,
-                                         [&](QPainter& p) { dibujar_lamina(p, l); });
+        const QString e = guardar_hoja(o.grafico_barrido, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
         if (!e.isEmpty()) {
             errores.write((e + QLatin1Char('\n')).toUtf8());
             return kSalidaEscritura;
         }
     }
-    const QByteArray texto = (familia.campo >= 0 ? tabla_familia(familia.campo, b.campo, bloques)
+    const QByteArray texto = (familia.campo >= 0 ? tabla_familia(familia, b.campo, bloques)
                                                  : tabla_barrido(b.campo, bloques[0]))
                                  .toUtf8();
     if (salida.write(texto) != texto.size()) {

@@ -26,7 +26,7 @@ struct Barrido {
     Fijo valor(int k) const { return Fijo::crudo(desde + k * paso); }
 };
 
-// CAMPO DESDE HASTA PASO, CAMPO one of Xo Yo Vo Ang Viento R Densidad. Refuses a PASO of 0,
+// CAMPO DESDE HASTA PASO, CAMPO one of Xo Yo Vo Ang Viento R Densidad Cd. Refuses a PASO of 0,
 // no values, more than kValoresBarridoMax, and Xo or Yo values that are not whole metres.
 bool leer_barrido(const QStringList& args, Barrido& b, QString& error);
 
@@ -36,10 +36,17 @@ bool lanzamientos_barrido(const Lanzamiento& base, const Barrido& b, const Valor
 
 constexpr int kValoresFamiliaMax = 10;
 
-// --familia CAMPO V1,V2,...: CAMPO one of the sweep's fields or Aire, other than the swept one.
+// --familia CAMPO V1,V2,...: CAMPO one of the sweep's fields, Aire, or Forma (Esfera, Bala: the
+// drag coefficient by name), other than the swept one. Commas separate the values unless a
+// semicolon does ("0,5;1"); Xo and Yo values are whole metres, as in a sweep.
 struct Familia {
-    int campo = -1;  // -1: no family
-    QStringList valores;
+    int campo = -1;        // -1: no family
+    bool forma = false;    // Forma: the values are Cd, shown by their shape's name
+    QStringList valores;   // as a launch field reads them
+    QStringList textos;    // the shapes' names, for Forma
+    QString aviso;         // said on standard error when commas may have been decimal commas
+    QString nombre() const;       // "Vo", "Forma"
+    QString texto(int k) const;   // value k as tables and legends show it
 };
 bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QString& error);
 
@@ -64,12 +71,12 @@ QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, con
 QString tabla_barrido(int campo, const QList<FilaBarrido>& filas);
 
 // The family's table: its field first, then the sweep's columns; one block of rows per value.
-QString tabla_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques);
+QString tabla_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques);
 
-// Xfin against the field, in the colour experiment 1 shows in.
+// The range against the field, rows that did not end on the ground drawn apart.
 Lamina grafico_barrido(int campo, const QList<FilaBarrido>& filas);
 // One curve per family value.
-Lamina grafico_familia(int campo_familia, int campo, const QList<QList<FilaBarrido>>& bloques);
+Lamina grafico_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques);
 
 // --barrido with the options a sweep takes; returns the exit status.
 int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, QIODevice& errores);

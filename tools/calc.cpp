@@ -25,6 +25,7 @@
 #include "files/figura.h"
 #include "files/impresion.h"
 #include "files/informe.h"
+#include "graphs/escena_rotulada.h"
 #include "graphs/grafico_rotulado.h"
 #include "graphs/tablas.h"
 #include "platform/impresora.h"
@@ -219,8 +220,11 @@ bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& ini
         QByteArray datos;
         QString origen = a;
         if (a == QLatin1String("-")) {
-            datos = entrada.readAll();
             origen = QStringLiteral("entrada estándar");
+            if (QString motivo; !leer_dispositivo(entrada, kTopeTexto, datos, motivo)) {
+                error = QStringLiteral("No se puede leer la %1: %2.").arg(origen, motivo);
+                return false;
+            }
         } else if (QString motivo; !leer_archivo(a, kTopeTexto, datos, motivo)) {
             error = QStringLiteral("No se puede leer %1: %2.").arg(a, motivo);
             return false;
@@ -317,12 +321,27 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
     }
     // Each figure as a function that writes it, in the order the options were given.
     QList<std::function<QString()>> imagenes;
-    if (!o.escena.isEmpty()) imagenes << [&] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
+    QList<CamposLanzamiento> campos;
+    for (const Lanzamiento& l : lanzamientos) {
+        CamposLanzamiento c{};
+        std::copy_n(l.v.begin(), c.size(), c.begin());
+        campos << c;
+    }
+    if (!o.escena.isEmpty()) {
+        if (o.rotulado) {
+            imagenes << [&] {
+                const Superficie& sup = calc.superficie();
+                return guardar_hoja(o.escena, [&](QPainter& p) { dibujar_escena_rotulada(p, st, sup, campos); }, o.tamano);
+            };
+        } else {
+            imagenes << [&] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
+        }
+    }
     for (const PedidoGrafico& g : o.graficos) {
         if (o.rotulado) {
-            imagenes << [&st, &o, g] {
-                const Lamina l = lamina_rotulada(st, g.magnitud, !o.horizontal, g.experiencia);
-                return guardar_figura(g.archivo, kLaminaAnchoPx, kLaminaAltoPx, [&](QPainter& p) { dibujar_lamina(p, l); });
+            imagenes << [&st, &o, &campos, g] {
+                const Lamina l = lamina_rotulada(st, g.magnitud, !o.horizontal, g.experiencia, campos);
+                return guardar_hoja(g.archivo, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
             };
         } else {
             imagenes << [&st, &o, g] {
@@ -370,7 +389,11 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             break;
         }
         case Salida::Valores:
-            texto += texto_copia_informe(st, blanco).toUtf8();
+            // The copy form's decimal points (" .5", "-0.25") in the reader's separator; the
+            // labels' abbreviation points ("Ang.") stay.
+            texto += QString(texto_copia_informe(st, blanco))
+                         .replace(QRegularExpression(QStringLiteral("(?<=[ \\-0-9])\\.(?=[0-9])")), sep)
+                         .toUtf8();
             break;
         }
     }

@@ -9,6 +9,9 @@ namespace tya::calc {
 
 namespace {
 
+// A sheet's PNG from a thumbnail to a poster; larger ones would take gigabytes.
+constexpr int kTamanoMin = 100, kTamanoMax = 10000;
+
 // The two arguments after the option: "posiciones" or "velocidades", then an experiment
 // number from 1 to 10, or "todos" (kTodasLasExperiencias) when `todos` allows it.
 bool leer_magnitud_y_numero(const QString& opcion, const QStringList& v, bool todos, Magnitud& m, int& n,
@@ -69,7 +72,8 @@ const std::array kOpciones = {
     DefOpcion{"--tya", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::tya>,
               {{"--tya ARCHIVO", "guarda las experiencias en un archivo de experiencias"}}},
     DefOpcion{"--escena", nullptr, 1, true, nullptr, false, nullptr, figura<&Opciones::escena>,
-              {{"--escena ARCHIVO.png", "guarda la imagen de la escena tras los vuelos"}}},
+              {{"--escena ARCHIVO.png", "guarda la imagen de la escena tras los vuelos (con\n"
+                                        "--rotulado, una hoja A4 con reglas en metros)"}}},
     DefOpcion{"--grafico", nullptr, 3, true, "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\"",
               false, nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
@@ -84,12 +88,13 @@ const std::array kOpciones = {
                 "guarda como imagen el gráfico contra el tiempo de la\n"
                 "experiencia N (1 a 10), o con \"todos\" la comparación\n"
                 "de todas las experiencias; muestra Y o Vy"}}},
-    DefOpcion{"--rotulado", nullptr, 0, false, nullptr, false, "--grafico",
+    DefOpcion{"--rotulado", nullptr, 0, false, nullptr, false, nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.rotulado = true; },
-              {{"--rotulado", "los gráficos de --grafico salen como para una hoja de\n"
-                              "trabajo: ejes con valores y unidades, título y una\n"
-                              "leyenda con el número, el color, Vo, Ang y el medio\n"
-                              "de cada experiencia"}}},
+              {{"--rotulado", "los gráficos de --grafico y la escena de --escena salen\n"
+                              "como hojas de trabajo A4: título, ejes con valores y\n"
+                              "unidades (la escena, con reglas en metros) y una\n"
+                              "leyenda con Vo, Ang, el medio y todo campo que cambie\n"
+                              "entre las experiencias"}}},
     DefOpcion{"--horizontal", nullptr, 0, false, nullptr, false, nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.horizontal = true; },
               {{"--horizontal", "los gráficos muestran X o Vx en lugar de Y o Vy"}}},
@@ -124,13 +129,16 @@ const std::array kOpciones = {
               {{"--barrido CAMPO DESDE HASTA PASO",
                 "vuela el único lanzamiento de la entrada una vez por\n"
                 "cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
-                "CAMPO (Xo Yo Vo Ang Viento R Densidad), cada vuelo como\n"
-                "la primera experiencia; imprime por valor N, T, Xfin,\n"
-                "Ymax, Vfin y el mensaje del final (1000 valores como\n"
-                "máximo; solo se combina con --inic, --grafico-barrido,\n"
-                "--familia y -j)"}}},
+                "CAMPO (Xo Yo Vo Ang Viento R Densidad Cd), cada vuelo\n"
+                "como la primera experiencia; imprime por valor N, T,\n"
+                "Xfin, Ymax (la altura máxima de Valores Extremos), Vfin\n"
+                "y el mensaje del final (1000 valores como máximo; Xo e\n"
+                "Yo en metros enteros; solo se combina con --inic,\n"
+                "--grafico-barrido, --familia y -j, una vez cada una)"}}},
     DefOpcion{"--grafico-barrido", nullptr, 1, true, nullptr, true, "--barrido", figura<&Opciones::grafico_barrido>,
-              {{"--grafico-barrido ARCHIVO.png", "con --barrido, guarda el gráfico de Xfin según CAMPO"}}},
+              {{"--grafico-barrido ARCHIVO.png", "con --barrido, guarda en una hoja A4 el alcance\n"
+                                                 "según CAMPO; los vuelos que no terminaron en el suelo\n"
+                                                 "van aparte, con su símbolo explicado"}}},
     DefOpcion{"--familia", nullptr, 2, false, "CAMPO V1,V2,...", true, "--barrido",
               [](const QString&, const QStringList& v, Opciones& o, QString&) {
                   o.familia = v;
@@ -138,10 +146,28 @@ const std::array kOpciones = {
               },
               {{"--familia CAMPO V1,V2,...",
                 "con --barrido, repite el barrido para cada valor V1, V2,\n"
-                "... (10 como máximo, con punto decimal) de otro campo\n"
-                "(Xo Yo Vo Ang Viento R Densidad, o Aire con 0,1 para\n"
-                "vacío y aire); la tabla lleva ese campo en la primera\n"
-                "columna y el gráfico una curva por valor"}}},
+                "... (10 como máximo) de otro campo (Xo Yo Vo Ang Viento\n"
+                "R Densidad Cd, Aire con 0,1 para vacío y aire, o Forma\n"
+                "con Esfera,Bala); las comas separan los valores, salvo\n"
+                "que los separe un punto y coma: \"0,5;1\" son 0,5 y 1;\n"
+                "la tabla lleva ese campo en la primera columna y el\n"
+                "gráfico una curva por valor"}}},
+    DefOpcion{"--tamano", nullptr, 1, false, "ANCHOxALTO en puntos", true, nullptr,
+              [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
+                  const QStringList partes = v[0].split(QLatin1Char('x'));
+                  bool ok_a = false, ok_h = false;
+                  const int a = partes.value(0).toInt(&ok_a), h = partes.value(1).toInt(&ok_h);
+                  if (partes.size() == 2 && ok_a && ok_h && a >= kTamanoMin && h >= kTamanoMin && a <= kTamanoMax &&
+                      h <= kTamanoMax) {
+                      o.tamano = QSize(a, h);
+                      return true;
+                  }
+                  error = QStringLiteral("%1: \"%2\" no es ANCHOxALTO en puntos, cada uno de %3 a %4 (por ejemplo 1754x1240).")
+                              .arg(x, v[0].left(24)).arg(kTamanoMin).arg(kTamanoMax);
+                  return false;
+              },
+              {{"--tamano ANCHOxALTO", "el PNG de una hoja (--grafico-barrido, --rotulado)\n"
+                                      "mide ANCHO x ALTO puntos en lugar de A4 a 300 ppp"}}},
     DefOpcion{"-j", nullptr, 1, false, "un número de hilos", true, "--barrido",
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   bool ok = false;
@@ -195,8 +221,8 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             o.archivos << x;
             continue;
         }
-        o.dadas << x;
         if (x == QLatin1String("--")) {
+            o.dadas << x;
             solo_archivos = true;
             continue;
         }
@@ -205,12 +231,20 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
             error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
             return false;
         }
+        // A second sweep or family would silently replace the first one's values.
+        const bool una_vez = x == QLatin1String("--barrido") || x == QLatin1String("--familia") ||
+                             x == QLatin1String("-j") || x == QLatin1String("--tamano");
+        if (una_vez && o.dadas.contains(x)) {
+            error = QStringLiteral("La opción %1 se da dos veces; se admite una sola.").arg(x);
+            return false;
+        }
         const QStringList v = args.mid(a + 1, d->valores);
         const int otros = d->valores - (d->archivo ? 1 : 0);
         if (v.size() < otros) {
             error = QStringLiteral("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->necesita));
             return false;
         }
+        o.dadas << x;
         if (!d->leer(x, v, o, error)) return false;
         if (d->archivo && (v.size() < d->valores || v.last().isEmpty())) {
             error = QStringLiteral("La opción %1 necesita un nombre de archivo.").arg(x);
@@ -230,10 +264,9 @@ QString texto_ayuda() {
         "números en el orden de la bitácora de sesión:\n"
         "    Xo Yo Vo Ang Aire Viento R Densidad Cd\n"
         "y, si se agregan cuatro más, XoB YoB Vxb Vyb, un blanco colocado para ese lanzamiento.\n"
-        "Los campos se separan con blancos o tabuladores; \".\" y \",\" valen como separador\n"
-        "decimal. Las líneas cuyo primer campo no es un número se saltan, así que una bitácora\n"
-        "(.log) sirve de entrada tal como está. Los lanzamientos son las experiencias 1, 2, ...\n"
-        "(diez como máximo).\n"
+        "Los campos se separan con blancos o tabuladores. Las líneas cuyo primer campo no es un\n"
+        "número se saltan, así que una bitácora (.log) sirve de entrada tal como está. Los\n"
+        "lanzamientos son las experiencias 1, 2, ... (diez como máximo).\n"
         "\n"
         "Los valores se comprueban con los límites de INIC.DAT; Aire es 0 (vacío) o 1 (aire),\n"
         "Densidad va de 0.01 a 20 y Cd es 0.4 (esfera) o 0.2 (bala).\n"
@@ -246,7 +279,16 @@ QString texto_ayuda() {
                    "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
                    "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
                    "La escena y los gráficos se guardan como PDF si el nombre termina en .pdf, como SVG\n"
-                   "si termina en .svg y como PNG si termina en .png o no tiene terminación.\n"
+                   "si termina en .svg y como PNG si termina en .png o no tiene terminación; otra\n"
+                   "terminación se rechaza. Las hojas (--grafico-barrido, --rotulado) son A4 apaisadas;\n"
+                   "su PNG, de 3508 x 2480 puntos (300 por pulgada).\n"
+                   "\n"
+                   "Separador decimal: al leer, \".\" y \",\" valen en cualquier número (en --familia\n"
+                   "las comas separan valores, salvo que lo haga un punto y coma; si ningún valor lleva\n"
+                   "punto, la salida de errores dice los valores leídos). Al escribir, las\n"
+                   "tablas, la bitácora y los números de las figuras llevan el separador del idioma del\n"
+                   "sistema: la coma con es_ES.UTF-8, el punto con LC_ALL=C (para otros programas). Los\n"
+                   "archivos de experiencias e INIC.DAT llevan siempre el punto.\n"
                    "\n"
                    "Estado de salida: 0 bien; 1 no se pudo escribir un archivo de salida o la salida\n"
                    "estándar; 2 opciones o entrada rechazadas (el mensaje nombra la línea y el campo)\n"
@@ -267,6 +309,8 @@ QString combinacion_rechazada(const Opciones& o) {
                 return QStringLiteral("--barrido solo se combina con %1, no con %2.").arg(lista, x);
         }
     }
+    if (o.rotulado && o.graficos.isEmpty() && o.escena.isEmpty())
+        return QStringLiteral("La opción --rotulado necesita --grafico o --escena.");
     for (const QString& x : o.dadas) {
         const DefOpcion* d = buscar_opcion(x);
         if (d && d->requiere && !o.dadas.contains(QLatin1String(d->requiere)))

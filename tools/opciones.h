@@ -3,6 +3,7 @@
 // trayecta-calc's options, each defined once: parsing, --help and which options go together
 // all come from one table.
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <span>
@@ -37,6 +38,7 @@ struct Opciones {
     QStringList familia;          // CAMPO V1,V2,..., as given
     int hilos = 0;                // -j: the threads a sweep flies on; 0, one per core
     bool rotulado = false;        // --grafico draws the worksheet graph
+    QSize tamano;                 // a sheet's PNG size; empty: A4 at 300 dpi
     QStringList dadas;            // every option given, in order
 };
 

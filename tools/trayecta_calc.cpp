@@ -11,8 +11,9 @@
 
 int main(int argc, char** argv) {
     tya::silenciar_avisos_qt();
-    // Graph labels need the font machinery of a GUI application, but no display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Graph labels need the font machinery of a GUI application, but never a display: whatever
+    // platform the environment names, the one that is always there.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QFile entrada, errores;
     entrada.open(stdin, QIODevice::ReadOnly);

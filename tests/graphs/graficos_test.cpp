@@ -169,19 +169,3 @@ TEST(Graficos, CadaMuestraEnSuSitioYSuColor) {
             EXPECT_EQ(imagen_grafico(st, magnitud, vertical, kTodasLasExperiencias), caja.imagen());
         }
 }
-
-// A family's curves show in the colours of experiments 1, 2, ... of a run, as in the window.
-TEST(Laminas, FamiliaEnLosColoresDeLasExperiencias) {
-    EXPECT_EQ(color_experiencia(1), rgb(255, 127, 127));
-    EXPECT_EQ(color_experiencia(9), color_experiencia(1)) << "eight colours, then round again";
-    QList<CurvaFamilia> curvas;
-    for (int i = 0; i < 3; ++i) curvas << CurvaFamilia{double(i), {{0, 10.0 * i}, {45, 100.0 + 10 * i}, {90, 10.0 * i}}};
-    const QImage img = imagen_lamina(lamina_familia(curvas, {"Vo", "m/s"}, {"Ang", "º"}, {"Xfin", "m"}));
-    QSet<uint32_t> vistos;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) vistos << (img.pixel(x, y) & 0xffffffu);
-    for (int k = 1; k <= 4; ++k) {
-        const uint32_t c = color_experiencia(k);
-        EXPECT_EQ(vistos.contains(qRgb(rojo(c), verde(c), azul(c)) & 0xffffffu), k <= 3) << k;
-    }
-}

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QBuffer>
+#include <QProcess>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -12,6 +13,7 @@
 #include "graphs/grafico_barrido.h"
 #include "graphs/graficos.h"
 #include "graphs/tablas.h"
+#include "core/archivo_texto.h"
 #include "core/argumentos.h"
 #include "tools/calc.h"
 #include "tools/salida.h"
@@ -146,7 +148,12 @@ TEST(Calc, Rechazos) {
         {{"--familia", "Vo", "50"}, kAire, {"--familia", "--barrido"}},
         {{"--barrido", "Ang", "0", "90", "45", "--grafico-barrido", dir.filePath("b.jpg")}, kAire, {"b.jpg", ".jpg"}},
         {{"--grafico", "posiciones", "1", dir.filePath("g.gif")}, kVacio, {"g.gif"}},
-        {{"--rotulado"}, kVacio, {"--rotulado", "--grafico"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--barrido", "Vo", "10", "20", "5"}, kAire, {"--barrido", "dos veces"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50", "--familia", "Vo", "60"}, kAire, {"--familia", "dos veces"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Xo", "0.4,0.6"}, kAire, {"Xo = 0.4", "metros enteros"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Forma", "Esfera,Cubo"}, kAire, {"Cubo", "Esfera o Bala"}},
+        {{}, QByteArray(kTopeTexto + 1, '0'), {"entrada estándar", "1 MB"}},
+        {{"--rotulado", "--tamano", "99x2000"}, kVacio, {"--tamano", "ANCHOxALTO"}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE((c.args.join(' ') + " < " + c.entrada).toStdString());
@@ -158,6 +165,19 @@ TEST(Calc, Rechazos) {
         for (const QString& p : c.palabras) EXPECT_TRUE(QString::fromUtf8(r.errores).contains(p)) << r.errores.toStdString() << " lacks " << p.toStdString();
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
+    EXPECT_TRUE(correr({"--rotulado"}, kVacio).errores.contains("--rotulado necesita --grafico o --escena"));
+}
+
+// The program itself needs no display: a platform that does not exist changes nothing.
+TEST(Calc, ProgramaSinPantalla) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "no-existe");
+    p.setProcessEnvironment(env);
+    p.start(TYA_CALC, {"--version"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), calc::kSalidaBien) << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().startsWith("trayecta-calc "));
 }
 
 TEST(Calc, SalidaEstandarQueNoSeEscribe) {
@@ -236,9 +256,19 @@ TEST(Calc, Salidas) {
     // --rotulado: the worksheet graph, titled, with every experiment's launch in the legend.
     ASSERT_EQ(correr({"--rotulado", "--grafico", "posiciones", "todos", ruta("r.svg")}, dos).rc, calc::kSalidaBien);
     const QString hoja = QString::fromUtf8(prueba::leer(ruta("r.svg")));
-    for (const char* t : {"Posición Y según el tiempo", "Exp. 1: Vo = 100 m/s, Ang = 45º, vacío",
-                          "Exp. 2: Vo = 80 m/s, Ang = 30º, aire", "t (s)", "Y (m)"})
-        EXPECT_TRUE(hoja.contains(QString::fromUtf8(t))) << t;
+    for (const char* t : {"Altura según el tiempo", "Exp. 1: Xo = 0 m, Yo = 0 m, Vo = 100 m/s, Ang = 45°, vacío",
+                          "Exp. 2: Xo = 100 m, Yo = 50 m, Vo = 80 m/s, Ang = 30°, aire, viento 10 m/s, R = 2 cm, "
+                          "densidad 7.8 g/cm³, bala",
+                          "Tiempo (s)", "Altura Y (m)"})
+        EXPECT_TRUE(hoja.contains(QString::fromUtf8(t).replace("7.8", con_separador(QStringLiteral("7.8"))))) << t;
+    // A bullet of 1 cm whose drag constant rounds to 0 still flew in air; the labelled scene
+    // is an A4 sheet with its rulers in metres.
+    ASSERT_EQ(correr({"--rotulado", "--grafico", "posiciones", "1", ruta("b.svg"), "--escena", ruta("e.svg")},
+                     "0 0 100 45 1 0 1 11.3 0.2\n").rc, calc::kSalidaBien);
+    EXPECT_TRUE(prueba::leer(ruta("b.svg")).contains("Exp. 1: Vo = 100 m/s, Ang = 45°, aire"));
+    const QByteArray escena = prueba::leer(ruta("e.svg"));
+    EXPECT_TRUE(escena.contains("width=\"297mm\""));
+    EXPECT_TRUE(escena.contains("Distancia horizontal X (m)"));
 }
 
 // --leer: a saved experiment file instead of launches gives what the flights gave.
@@ -274,6 +304,7 @@ TEST(Calc, CopiaEImpresionDelInforme) {
     // target gives the layout with target.
     const QByteArray copia = correr({"--valores"}, dos).salida;
     EXPECT_TRUE(copia.startsWith("Xo\tYo\tVo\tAng.\tRoz.\tXmax\t") && copia.count("\r\n") == 4) << copia.toStdString();
+    EXPECT_TRUE(copia.contains(con_separador("\t 14.3989\t 70.7107\t-70.564\t"))) << copia.toStdString();
     EXPECT_TRUE(correr({"--valores"}, "0 0 100 45 0 0 1 11.3 0.4 3000 0 -5 0\n")
                     .salida.startsWith("Xo\tYo\tVo\tAng.\tRoz.\tXoB\tYoB\tVxb\tVyb\tDmin\tTmin\r\n\r\n"));
 
@@ -311,7 +342,9 @@ TEST(Barrido, FilasComoVuelosSueltos) {
         for (int k = 1; k < t.size(); ++k) {
             const QList<QByteArray>& f = t[k];
             ASSERT_EQ(f.size(), 7);
-            for (int i = 0; i < 6; ++i) EXPECT_FALSE(f[i].contains(' ') || f[i].contains(',') || f[i].startsWith('.'));
+            // The reader's decimal separator, never the other one.
+            const char otro = prueba::separador_esperado() == ',' ? '.' : ',';
+            for (int i = 0; i < 6; ++i) EXPECT_FALSE(f[i].contains(' ') || f[i].contains(otro) || f[i].startsWith(otro));
             QList<QByteArray> campos = c.base.split(' ');
             campos[c.campo] = f[0];
             const auto s = filas(correr({"--resumen"}, campos.join(' ')).salida);
@@ -339,20 +372,30 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
     const auto t = filas(correr({"--barrido", "Ang", "0", "90", "1", "--grafico-barrido", png}, kVacio).salida);
     ASSERT_EQ(t.size(), 92);
     const auto pico = std::max_element(t.begin() + 1, t.end(), [](const auto& a, const auto& b) { return numero(a[3]) < numero(b[3]); });
-    EXPECT_EQ(std::pair((*pico)[0], (*pico)[3]), std::pair(QByteArray("45"), QByteArray("1018.1942")));
+    EXPECT_EQ(std::pair((*pico)[0], (*pico)[3]), std::pair(QByteArray("45"), con_separador("1018.1942")));
+    EXPECT_EQ((*pico)[4], "254") << "the highest point as the extreme values give it, not the highest sample";
     EXPECT_EQ(t[1][3], "0") << "a launch along the ground lands where it starts";
     // The bound on the number of values passes itself.
     EXPECT_EQ(filas(correr({"--barrido", "Vo", "0.1", "100", "0.1"}, kVacio).salida).size(), 1001);
 
-    // The curve, in the colour experiment 1 shows in, is highest in the middle of the plot.
-    const QImage img = QImage(png).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(img.size(), QSize(kBarridoAnchoPx, kBarridoAltoPx));
-    QPoint arriba(-1, img.height());
-    for (int y = 0; y < img.height() && arriba.x() < 0; ++y)
-        for (int x = 0; x < img.width() && arriba.x() < 0; ++x)
-            if ((img.pixel(x, y) & 0xffffffu) == 0xff7f7fu) arriba = {x, y};
-    EXPECT_LT(arriba.y(), img.height() / 3);
-    EXPECT_NEAR(arriba.x(), img.width() / 2, img.width() / 12);
+    // An A4 sheet at 300 dpi; a sweep still rising at its end has no maximum to mark.
+    const QImage img(png);
+    EXPECT_EQ(std::tuple(img.width(), img.height(), img.dotsPerMeterX()), std::tuple(3508, 2480, 11811));
+    ASSERT_EQ(correr({"--barrido", "Ang", "0", "90", "45", "--tamano", "1754x1240", "--grafico-barrido", png}, kVacio).rc,
+              calc::kSalidaBien);
+    EXPECT_EQ(QImage(png).size(), QSize(1754, 1240));
+    const QString svg = dir.filePath("sube.svg");
+    ASSERT_EQ(correr({"--barrido", "Ang", "0", "40", "5", "--grafico-barrido", svg}, kVacio).rc, calc::kSalidaBien);
+    const QByteArray sube = prueba::leer(svg);
+    EXPECT_TRUE(sube.contains("width=\"297mm\" height=\"210mm\"")) << sube.left(600).toStdString();
+    EXPECT_FALSE(sube.contains("máximo"));
+    EXPECT_TRUE(sube.contains("Ángulo de lanzamiento (°)"));
+    // A flight that hit the target is drawn apart, its symbol explained.
+    const QString imp = dir.filePath("impacto.svg");
+    ASSERT_EQ(correr({"--barrido", "Vo", "80", "120", "20", "--grafico-barrido", imp}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0").rc,
+              calc::kSalidaBien);
+    EXPECT_TRUE(prueba::leer(imp).contains("terminó en &quot;Impacto&quot; con el blanco") ||
+                prueba::leer(imp).contains("terminó en \"Impacto\" con el blanco"));
 }
 
 // A family's blocks are the single sweeps of its values; the threads change nothing.
@@ -366,7 +409,7 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
         const qsizetype fin = suelto.indexOf('\n') + 1;
         if (bloques.isEmpty()) bloques = "Vo\t" + suelto.left(fin);
         for (const QByteArray& l : suelto.mid(fin).split('\n'))
-            if (!l.isEmpty()) bloques += vo + '\t' + l + '\n';
+            if (!l.isEmpty()) bloques += con_separador(vo) + '\t' + l + '\n';
     }
     EXPECT_EQ(f.salida, bloques);
     const QStringList muchos = {"--barrido", "Ang", "0", "90", "3", "--familia", "Aire", "0,1"};
@@ -385,8 +428,35 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
         else if (xml.isCharacters()) textos << xml.text().toString().trimmed();
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_GE(caminos, 2);
-    EXPECT_TRUE(textos.contains("vacío: máx. 1018.1942 m con 45º") && textos.contains("aire: máx. 476.6877 m con 39º"))
+    EXPECT_TRUE(textos.contains(con_separador(QStringLiteral("vacío; máximo 1018.19 m con 45°"))))
         << textos.join('|').toStdString();
+    EXPECT_TRUE(textos.contains(con_separador(QStringLiteral("aire; máximo 476.69 m con 39°")))) << textos.join('|').toStdString();
+
+    // Other fields form families too: the shapes by name, a decimal comma between semicolons,
+    // each block the sweep of that launch line alone.
+    struct Caso { QStringList familia; QList<QByteArray> primeros; QList<QByteArray> lineas; };
+    const QList<Caso> casos = {
+        {{"Forma", "Esfera,bala"}, {"Esfera", "Bala"}, {kAire, QByteArray(kAire).replace(" 0.4", " 0.2")}},
+        {{"Cd", "0.2,0.4"}, {"0.2", "0.4"}, {QByteArray(kAire).replace(" 0.4", " 0.2"), kAire}},
+        {{"R", "0,5;1"}, {"0.5", "1"}, {QByteArray(kAire).replace(" 1 11.3", " 0.5 11.3"), kAire}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.familia.join(' ').toStdString());
+        const auto t = filas(correr(barrido + QStringList{"--familia"} + c.familia, kAire).salida);
+        ASSERT_EQ(t.size(), 19);
+        for (int k = 0; k < 2; ++k) {
+            const auto suelto = filas(correr(barrido, c.lineas[k]).salida);
+            EXPECT_EQ(t[1 + 9 * k][0], con_separador(c.primeros[k]));
+            EXPECT_EQ(t[1 + 9 * k].mid(1), suelto[1]);
+        }
+    }
+    // A list that may have meant decimal commas is read by the rule, and the values read are said.
+    const Corrida coma = correr(barrido + QStringList{"--familia", "R", "0,5,1"}, kAire);
+    EXPECT_EQ(coma.rc, calc::kSalidaBien);
+    EXPECT_TRUE(coma.errores.contains("se leen 3 valores, 0; 5; 1")) << coma.errores.toStdString();
+    EXPECT_TRUE(correr(barrido + QStringList{"--familia", "R", "0.5,1"}, kAire).errores.isEmpty());
+    // The drag coefficient also sweeps.
+    EXPECT_EQ(filas(correr({"--barrido", "Cd", "0.2", "0.4", "0.2"}, kAire).salida).size(), 3);
     EXPECT_TRUE(prueba::leer(pdf).startsWith("%PDF"));
 }
 
@@ -400,7 +470,7 @@ TEST(Barrido, PasoDeMarcas) {
 // Every option of the table is in --help, is refused by name when its arguments are missing,
 // and with --barrido only the sweep's own options are taken.
 TEST(Calc, OpcionesDeLaTabla) {
-    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--help", "--version"};
+    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--tamano", "--help", "--version"};
     const QByteArray ayuda = correr({"--help"}).salida;
     EXPECT_EQ(correr({"--version"}).salida, "trayecta-calc " TRAYECTA_VERSION "\n");
     for (const calc::DefOpcion& d : calc::definiciones_opciones()) {
