@@ -55,7 +55,7 @@ inline constexpr std::array<DefCantidad, 13> kCantidades = {{
      {"Yo", 6, "###0", 5}, {}},
     {Cantidad::Vo, "Vo", "Vo", "m/s", "Velocidad Inicial", ", de %1 a %2 m/S", 1, true, true, CampoResumen::Vo, "Vo",
      {"Vo", 12, "##0.0#", 8}, {}},
-    {Cantidad::Ang, "Ang", "θ", "º", "Angulo Inicial", ", de %1º a %2º", 2, true, true, CampoResumen::Ang, "Ang.",
+    {Cantidad::Ang, "Ang", "θ", "°", "Angulo Inicial", ", de %1º a %2º", 2, true, true, CampoResumen::Ang, "Ang.",
      {"Ang.", 19, "##0.0#", 8}, {}},
     {Cantidad::Aire, "Aire", "Aire", "", "Medio: 0 vacío, 1 aire", nullptr, dAire, false, true, std::nullopt, nullptr,
      {"Aire", 25, nullptr, 5}, {}},
@@ -65,7 +65,7 @@ inline constexpr std::array<DefCantidad, 13> kCantidades = {{
      {"R", 39, "#0.0#", 7}, Fijo::crudo(100)},
     {Cantidad::Densidad, "Densidad", "d", "g/cm³", "Densidad del material", nullptr, dDensidad, true, true,
      std::nullopt, nullptr, {"Dens.", 46, "#0.0#", 7}, {}},
-    {Cantidad::Cd, "Cd", "Cd", "", "Coeficiente de arrastre de la forma", nullptr, dCd, false, false, std::nullopt,
+    {Cantidad::Cd, "Cd", "Cd", "", "Coeficiente de arrastre de la forma", nullptr, dCd, true, true, std::nullopt,
      nullptr, {"Forma", 53, "0.#", 6}, {}},
     {Cantidad::XoB, "XoB", "Xo", "m", "X inicial del blanco", nullptr, 5, false, false, CampoResumen::XoB, "XoB", {}, {}},
     {Cantidad::YoB, "YoB", "Yo", "m", "Y inicial del blanco", nullptr, 6, false, false, CampoResumen::YoB, "YoB", {}, {}},
@@ -92,7 +92,7 @@ const DefCantidad* cantidad_de_param(int i);
 // The quantity of that name, upper and lower case alike; nullptr when none is called so.
 const DefCantidad* cantidad_por_nombre(const QString& nombre);
 // The names of the quantities `que` holds for, in the table's order, separated by blanks:
-// nombres(&DefCantidad::barrido) is "Xo Yo Vo Ang Viento R Densidad".
+// nombres(&DefCantidad::barrido) is "Xo Yo Vo Ang Viento R Densidad Cd".
 QString nombres(bool DefCantidad::*que);
 
 // The tooltip of a parameter's box with its range from the limits as INIC.DAT gives them: the

@@ -7,27 +7,24 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
-#include <cerrno>
 
 #include "platform/impresora.h"
-#include "platform/motivo_archivo.h"
+#include "platform/escritura_atomica.h"
 
 namespace tya {
 
 namespace {
 
 QString guardar_datos(const QByteArray& datos, const QString& ruta) {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("No se puede crear %1: %2.").arg(ruta, motivo_archivo(f, errno));
-    if (f.write(datos) != datos.size() || !f.flush()) {
-        const QString motivo = motivo_archivo(f, errno);
-        f.cancelWriting();
-        return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, motivo);
+    const Escritura w = escribir_archivo(ruta, datos);
+    switch (w.paso) {
+    case Escritura::Paso::Hecho: return {};
+    case Escritura::Paso::Crear: return QStringLiteral("No se puede crear %1: %2.").arg(ruta, w.motivo);
+    case Escritura::Paso::Escribir: return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, w.motivo);
+    case Escritura::Paso::Guardar: break;
     }
-    if (!f.commit()) return QStringLiteral("No se pudo guardar %1: %2.").arg(ruta, motivo_archivo(f, errno));
-    return {};
+    return QStringLiteral("No se pudo guardar %1: %2.").arg(ruta, w.motivo);
 }
 
 QString guardar_png(const QImage& img, const QString& ruta) {

@@ -20,11 +20,8 @@ namespace tya::calc {
 
 namespace {
 
-// The fields a sweep may step, numbered as in the launch line, with their units.
-struct CampoBarrido { int campo; const char* unidad; };
-const CampoBarrido kCamposBarrido[] = {{0, "m"},  {1, "m"},  {2, "m/s"}, {3, "°"}, {5, "m/s"},
-                                       {6, "cm"}, {7, "g/cm³"}, {8, ""}};
-constexpr int kCampoXo = 0, kCampoYo = 1, kCampoAire = 4, kCampoCd = 8;
+constexpr int kCampoXo = static_cast<int>(Cantidad::Xo), kCampoYo = static_cast<int>(Cantidad::Yo),
+              kCampoAire = static_cast<int>(Cantidad::Aire), kCampoCd = static_cast<int>(Cantidad::Cd);
 const QString kForma = QStringLiteral("Forma");
 
 // The shapes by name, with the drag coefficient each stands for.
@@ -38,10 +35,12 @@ bool metros_enteros(int campo, int64_t crudo) {
 // Far beyond every limit a start-up file can sensibly give; keeps the value arithmetic exact.
 constexpr double kMayorValor = 1e9;
 
-QString unidad(int campo) {
-    for (const CampoBarrido& c : kCamposBarrido)
-        if (c.campo == campo) return QString::fromUtf8(c.unidad);
-    return {};
+QString unidad(int campo) { return QString::fromUtf8(kCantidades[static_cast<size_t>(campo)].unidad); }
+
+// The launch-line field of the quantity so named, when `puede` says it may be varied; -1 otherwise.
+int campo_que(const QString& nombre, bool DefCantidad::*puede) {
+    const DefCantidad* c = cantidad_por_nombre(nombre);
+    return c && c->*puede ? static_cast<int>(c->id) : -1;
 }
 
 QString texto_fin(FinVuelo fin) {
@@ -82,12 +81,10 @@ bool leer_barrido(const QStringList& args, Barrido& b, QString& error) {
         return false;
     }
     b = Barrido();
-    b.campo = -1;
-    for (const CampoBarrido& c : kCamposBarrido)
-        if (nombre_campo(c.campo).compare(args[0], Qt::CaseInsensitive) == 0) b.campo = c.campo;
+    b.campo = campo_que(args[0], &DefCantidad::barrido);
     if (b.campo < 0) {
-        error = QStringLiteral("--barrido: \"%1\" no es un campo que se pueda barrer (Xo Yo Vo Ang Viento R Densidad Cd).")
-                    .arg(args[0].left(24));
+        error = QStringLiteral("--barrido: \"%1\" no es un campo que se pueda barrer (%2).")
+                    .arg(args[0].left(24), nombres(&DefCantidad::barrido));
         return false;
     }
     const QString campo = QStringLiteral("--barrido %1").arg(nombre_campo(b.campo));
@@ -267,17 +264,14 @@ Lamina grafico_familia(const Familia& familia, int campo, const QList<QList<Fila
 bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QString& error) {
     f = Familia();
     const QString nombre = args.value(0);
-    for (const CampoBarrido& c : kCamposBarrido)
-        if (nombre_campo(c.campo).compare(nombre, Qt::CaseInsensitive) == 0) f.campo = c.campo;
-    if (nombre_campo(kCampoAire).compare(nombre, Qt::CaseInsensitive) == 0) f.campo = kCampoAire;
+    f.campo = campo_que(nombre, &DefCantidad::familia);
     if (kForma.compare(nombre, Qt::CaseInsensitive) == 0) {
         f.campo = kCampoCd;
         f.forma = true;
     }
     if (f.campo < 0) {
-        error = QStringLiteral("--familia: \"%1\" no es un campo que pueda formar una familia "
-                               "(Xo Yo Vo Ang Viento R Densidad Cd Aire Forma).")
-                    .arg(nombre.left(24));
+        error = QStringLiteral("--familia: \"%1\" no es un campo que pueda formar una familia (%2 %3).")
+                    .arg(nombre.left(24), nombres(&DefCantidad::familia), kForma);
         return false;
     }
     if (f.campo == campo_barrido) {

@@ -37,12 +37,6 @@ namespace tya::calc {
 
 namespace {
 
-enum Campo { cXo, cYo, cVo, cAng, cAire, cViento, cR, cDens, cCd, cXoB, cYoB, cVxb, cVyb };
-
-// The launch value of each field, as the entry rules know it.
-constexpr int kDatoDeCampo[kCamposConBlanco] = {iXo, iYo, iVo, iAng, dAire, iViento, iR, dDensidad, dCd,
-                                                iXoB, iYoB, iVxb, iVyb};
-
 int campos_dados(const Lanzamiento& l) { return l.blanco ? kCamposConBlanco : kCamposLanzamiento; }
 
 QString campo_txt(int k) { return QStringLiteral("campo %1 (%2)").arg(k + 1).arg(nombre_campo(k)); }
@@ -59,11 +53,11 @@ const QRegularExpression& separadores() {
 }  // namespace
 
 const QString& nombre_campo(int k) {
-    static const QString n[kCamposConBlanco] = {
-        QStringLiteral("Xo"),   QStringLiteral("Yo"),     QStringLiteral("Vo"),       QStringLiteral("Ang"),
-        QStringLiteral("Aire"), QStringLiteral("Viento"), QStringLiteral("R"),        QStringLiteral("Densidad"),
-        QStringLiteral("Cd"),   QStringLiteral("XoB"),    QStringLiteral("YoB"),      QStringLiteral("Vxb"),
-        QStringLiteral("Vyb")};
+    static const auto n = [] {
+        std::array<QString, kCamposConBlanco> a;
+        for (int i = 0; i < kCamposConBlanco; ++i) a[i] = QString::fromUtf8(kCantidades[i].nombre);
+        return a;
+    }();
     static const QString nada;
     return k >= 0 && k < kCamposConBlanco ? n[k] : nada;
 }
@@ -91,7 +85,7 @@ Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
 
 bool comprobar(Lanzamiento& l, const ValoresInic& lim, QString& error) {
     for (int k = 0; k < campos_dados(l); ++k) {
-        const ValorEntrado v = comprobar_entrada(kDatoDeCampo[k], l.v[k], lim.max, lim.min);
+        const ValorEntrado v = comprobar_entrada(kCantidades[k].dato, l.v[k], lim.max, lim.min);
         l.v[k] = v.valor;
         if (!v.aceptado()) {
             error = fuera_de_rango(l, k, v.permitido);
@@ -155,12 +149,8 @@ Calculadora::~Calculadora() = default;
 
 void poner_lanzamiento(const Lanzamiento& l, const ValoresInic& inic, EstadoExp& st) {
     // Each line stands alone: a launch without target fields keeps the start-up target values.
-    for (int i = 1; i <= 10; ++i) st.Param[i] = inic.valor[i];
-    for (int k = 0; k < campos_dados(l); ++k)
-        if (const int i = kDatoDeCampo[k]; i >= iVo && i <= iViento) st.Param[i] = Fijo::desde(l.v[k]);
-    st.Aire = static_cast<int16_t>(l.v[cAire]);
-    st.Densidad = Fijo::desde(l.v[cDens]);
-    st.Cd = Fijo::desde(l.v[cCd]);
+    for (int i = 1; i <= kParametros; ++i) st.Param[i] = inic.valor[i];
+    for (int k = 0; k < campos_dados(l); ++k) st.poner(kCantidades[k].id, Fijo::desde(l.v[k]));
     st.Parar = 0;
 }
 
@@ -389,11 +379,7 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             break;
         }
         case Salida::Valores:
-            // The copy form's decimal points (" .5", "-0.25") in the reader's separator; the
-            // labels' abbreviation points ("Ang.") stay.
-            texto += QString(texto_copia_informe(st, blanco))
-                         .replace(QRegularExpression(QStringLiteral("(?<=[ \\-0-9])\\.(?=[0-9])")), sep)
-                         .toUtf8();
+            texto += texto_copia_informe(st, blanco, sep).toUtf8();
             break;
         }
     }

@@ -21,8 +21,10 @@ class Superficie;
 
 namespace tya::calc {
 
-constexpr int kCamposLanzamiento = 9;   // Xo Yo Vo Ang Aire Viento R Densidad Cd
-constexpr int kCamposConBlanco = 13;    // ... XoB YoB Vxb Vyb
+// The fields of a launch line are the quantities of the table in its order: those of a log's line
+// (Xo Yo Vo Ang Aire Viento R Densidad Cd), then the target's (XoB YoB Vxb Vyb).
+constexpr int kCamposLanzamiento = kCantidadesEnBitacora;
+constexpr int kCamposConBlanco = static_cast<int>(kCantidades.size());
 constexpr int kLanzamientosMax = 10;
 
 // Field names in line order: those of the session-log line, then the target.

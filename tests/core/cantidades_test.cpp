@@ -31,7 +31,7 @@ TEST(Cantidades, CadaUnaEnSuLugarYSinRepetirse) {
     EXPECT_EQ(cantidad_de_param(kParametros + 1), nullptr);
     EXPECT_EQ(static_cast<int>(datos.size()), static_cast<int>(kCantidades.size()));
     // The lists trayecta-calc's help and manual give.
-    EXPECT_EQ(nombres(&DefCantidad::barrido), "Xo Yo Vo Ang Viento R Densidad");
+    EXPECT_EQ(nombres(&DefCantidad::barrido), "Xo Yo Vo Ang Viento R Densidad Cd");
     EXPECT_EQ(kCantidadesEnBitacora, 9);
 }
 
