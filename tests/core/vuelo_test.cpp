@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "apoyo.h"
+#include "platform/reloj.h"
 
 using namespace tya;
 using namespace tya::prueba;
