@@ -53,10 +53,8 @@ namespace {
 // in fixed point.
 class ExtremosVelocidad {
 public:
-    using Par = double __attribute__((vector_size(16)));
     explicit ExtremosVelocidad(Fijo vx, Fijo vy) : vxmax(vx), vxmin(vx), vymax(vy), vymin(vy) {}
-    void incluir(Escaladas v) {
-        const Par p = {v.vx, v.vy};
+    void incluir(Par p) {
         max_ = p > max_ ? p : max_;
         min_ = p < min_ ? p : min_;
     }
@@ -188,18 +186,22 @@ template <bool kBlanco, bool kPasoAPaso>
 Evento Vuelo::Datos::correr() {
     // The velocities scaled in doubles while the loop runs; Fijo again on the way out.
     EstadoPaso q = p;
-    Escaladas vel = escaladas(p.vx, p.vy), vel_antes = escaladas(vxp, vyp);
-    const auto fijar = [](Escaladas e, Fijo& vx, Fijo& vy) {
-        vx = Fijo::crudo(static_cast<int64_t>(e.vx));
-        vy = Fijo::crudo(static_cast<int64_t>(e.vy));
+    const auto escalar = [](Fijo vx, Fijo vy) { return Par{static_cast<double>(vx.crudo()), static_cast<double>(vy.crudo())}; };
+    const auto fijar = [](Par e, Fijo& vx, Fijo& vy) {
+        vx = Fijo::crudo(static_cast<int64_t>(e[0]));
+        vy = Fijo::crudo(static_cast<int64_t>(e[1]));
     };
+    Par vel = escalar(p.vx, p.vy), vel_antes = escalar(vxp, vyp);
     ExtremosVelocidad extremos = v;
     long n = pasos;
     Fijo umbral = umbral_ymax;
     int64_t proxima = proxima_muestra, suelo_ = suelo;
     Fase f = fase;
-    // Nothing in here changes Parar: one reading a call stands for every step of it.
+    // Nothing in here changes Parar: one reading a call stands for every step of it. A stop ends
+    // the step at the ground test, which then every height passes.
     const bool parar = st.Parar == 1;
+    int64_t suelo_sin_parar = suelo_;
+    if (parar) suelo_ = INT64_MAX;
     // One way out, where the locals go back.
     Evento ev = Evento::Fin;
     Fase siguiente = Fase::Comienzo;
@@ -218,7 +220,7 @@ Evento Vuelo::Datos::correr() {
                         fin = FinVuelo::Desborde;
                         break;
                     }
-                    if (i >= kMarcasMax) suelo_ = INT64_MAX;
+                    if (i >= kMarcasMax) suelo_ = suelo_sin_parar = INT64_MAX;
                     ev = Evento::Muestra;
                     siguiente = Fase::TrasMuestra;
                     break;
@@ -244,14 +246,14 @@ Evento Vuelo::Datos::correr() {
         }
         f = Fase::Comienzo;
         vel_antes = vel;
-        if (const Via via = avanzar_escaladas(q.t, q.x, q.y, vel, medio); via == Via::Rapida) [[likely]] {
+        if (const Via via = avanzar_par(q.t, q.x, q.y, vel, medio); via == Via::Rapida) [[likely]] {
             extremos.incluir(vel);
         } else if (via == Via::Lenta) {
             const EstadoPaso antes = q;
             fijar(vel, q.vx, q.vy);
             const PasoGeneral g = avanzar_lento(q, medio);
             q = g.e;
-            vel = escaladas(q.vx, q.vy);
+            vel = escalar(q.vx, q.vy);
             if (g.partido) {
                 partido_en = n;
                 x_antes = antes.x;
@@ -273,12 +275,8 @@ Evento Vuelo::Datos::correr() {
                 break;
             }
         }
-        if (parar) [[unlikely]] {
-            fin = FinVuelo::Parada;
-            break;
-        }
         if (q.y.crudo() <= suelo_) [[unlikely]] {
-            fin = suelo_ == 0 ? FinVuelo::Suelo : FinVuelo::Limite;
+            fin = parar ? FinVuelo::Parada : (suelo_ == 0 ? FinVuelo::Suelo : FinVuelo::Limite);
             break;
         }
         if constexpr (kPasoAPaso) {
@@ -297,7 +295,7 @@ Evento Vuelo::Datos::correr() {
     pasos = n;
     umbral_ymax = umbral;
     proxima_muestra = proxima;
-    suelo = suelo_;
+    suelo = parar ? suelo_sin_parar : suelo_;
     fase = siguiente;
     return ev;
 }
