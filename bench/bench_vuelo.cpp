@@ -61,7 +61,7 @@ int una_sola(const char* cual, const char* desde) {
     VueloSinVentana r;
     lanzamiento(*r.st, 0, yo);
     r.volar();
-    std::printf("%ld steps\n", r.sin_ventana.eventos);
+    std::printf("%ld steps\n", r.sin_ventana.pasos);
     return 0;
 }
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     // ---- (a) the flight kernel ----
     VueloSinVentana r;
     auto& st = r.st;
-    long& pasos = r.sin_ventana.eventos;
+    long& pasos = r.sin_ventana.pasos;
     Llano llano;
 
     auto vuelo_nucleo = [&] {
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     }
     const Cifras cn = cifras(t_nucleo), cl = cifras(t_llano);
     std::printf("\nflight of 1900 samples, no drawing, no pause (%d runs):\n", vueltas);
-    std::printf("  kernel (calcular_vuelo)  median %8.3f ms  worst %8.3f ms  (%.1f ns a step)\n", cn.mediana * 1e3,
+    std::printf("  kernel (Vuelo::avanzar)  median %8.3f ms  worst %8.3f ms  (%.1f ns a step)\n", cn.mediana * 1e3,
                 cn.peor * 1e3, cn.mediana * 1e9 / pasos_llano);
     std::printf("  plain double loop (-O2)  median %8.3f ms  worst %8.3f ms  (%.1f ns a step)\n", cl.mediana * 1e3,
                 cl.peor * 1e3, cl.mediana * 1e9 / pasos_llano);

@@ -7,8 +7,6 @@
 #include "formato.h"
 #include "paso.h"
 #include "registros.h"
-#include "platform/dialogos.h"
-#include "platform/reloj.h"
 
 namespace tya {
 
@@ -50,60 +48,45 @@ bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double 
 
 namespace {
 
-// What a flight keeps beside the particle, and the work it does only now and then: kept out of
-// the step loop so the loop's few values stay in registers.
-struct Toma {
-    EntornoVuelo& en;
-    EstadoExp& st;
-    int e;
-    int i = 0, j = 0;
-    double marca_pausa = 0;
-    Fijo ymax, ymin, xmax, xmin;
-    Aceleracion a;  // of the step before the sample
-
-    // A sample every 0.75 s: velocity record, mark, pause, the records of the sample, with the
-    // acceleration the last step used. False when that leaves the fixed range.
-    [[gnu::noinline]] bool muestra(Fijo t, Fijo x, Fijo y, Fijo vx, Fijo vy) {
-        const EstadoPaso p{t, x, y, vx, vy};
-        EscritorRegistros registros(st, e);
-        ++j;
-        registros.velocidad(j, p.vx, p.vy);
-        const int esc = st.Escala;
-        const double xd = p.x.real(), yd = p.y.real();
-        if (marca_visible(xd, yd, esc)) en.lienzo.marca(xd * esc, yd * esc, radio_marca(esc), st.NColor);
-        marca_pausa = esperar_desde(en.reloj, marca_pausa, kPausaMarca);
-        ++i;
-        if (i == kMuestraDeColor) st.ColorExp[e] = en.lienzo.color_en(xd * esc, yd * esc);
-        st.Tiempo[e][i] = p.t;
-        st.Xs[e][i] = static_cast<float>(xd);
-        st.Ys[e][i] = static_cast<float>(yd);
-        st.Vx[e][i] = p.vx;
-        st.Vy[e][i] = p.vy;
-        try {
-            st.Ax[e][i] = std::fabs(a.ax) > 0.001 ? Fijo::desde(a.ax) : Fijo();
-            st.Ay[e][i] = std::fabs(a.ay) > 0.001 ? Fijo::desde(a.ay) : Fijo();
-        } catch (const DesbordeFijo&) {
-            return false;
-        }
-        registros.posicion(i, p.x, p.y);
-        ymax = std::max(ymax, p.y);
-        ymin = std::min(ymin, p.y);
-        xmax = std::max(xmax, p.x);
-        xmin = std::min(xmin, p.x);
-        return true;
+// The highest and lowest velocities of the flight. Steps by the shortcut are followed two
+// components at a time in doubles, which hold their whole numbers exactly; the rare general steps
+// in fixed point.
+class ExtremosVelocidad {
+public:
+    explicit ExtremosVelocidad(Fijo vx, Fijo vy) : vxmax(vx), vxmin(vx), vymax(vy), vymin(vy) {}
+    void incluir(Par p) {
+        max_ = p > max_ ? p : max_;
+        min_ = p < min_ ? p : min_;
     }
+    void incluir(Fijo vx, Fijo vy) {
+        vxmax = std::max(vxmax, vx);
+        vxmin = std::min(vxmin, vx);
+        vymax = std::max(vymax, vy);
+        vymin = std::min(vymin, vy);
+    }
+    // Both kinds together, once the flight is over.
+    void reunir() {
+        if (max_[0] >= min_[0]) {
+            incluir(Fijo::crudo(static_cast<int64_t>(max_[0])), Fijo::crudo(static_cast<int64_t>(max_[1])));
+            incluir(Fijo::crudo(static_cast<int64_t>(min_[0])), Fijo::crudo(static_cast<int64_t>(min_[1])));
+        }
+        max_ = Par{-kNinguno, -kNinguno};
+        min_ = Par{kNinguno, kNinguno};
+    }
+    Fijo vxmax, vxmin, vymax, vymin;
+
+private:
+    static constexpr double kNinguno = 1e300;
+    Par max_ = {-kNinguno, -kNinguno}, min_ = {kNinguno, kNinguno};
 };
 
-// The moving target: its marker every ten steps, the closest approach, the hit.
+// The moving target: where it is, the closest approach, the hit.
 struct Blanco {
     Fijo xb, yb, vxb, vyb;
     double d2min = 1000000.0;
 
-    [[gnu::noinline]] void mover_marcador(VentanaVuelo& v, int16_t medio_ancho, int16_t medio_alto) const {
-        if (xb.crudo() > 0 && xb < Fijo::entero(6450) && yb.crudo() >= 0 && yb < Fijo::entero(4200)) {
-            const Esquina q = esquina_marcador(xb, yb, 1, medio_ancho, medio_alto);
-            v.mover_blanco(q.izquierda, q.arriba);
-        }
+    bool en_escena() const {
+        return xb.crudo() > 0 && xb < Fijo::entero(6450) && yb.crudo() >= 0 && yb < Fijo::entero(4200);
     }
     // The target one step on, and whether the particle has met it.
     enum Paso { Sigue, Impacto, Desborde };
@@ -124,231 +107,319 @@ struct Blanco {
     }
 };
 
-// The highest and lowest velocities of the flight. Steps by the shortcut are followed two
-// components at a time in doubles, which hold their whole numbers exactly; the rare general steps
-// in fixed point.
-class ExtremosVelocidad {
-public:
-    using Par = double __attribute__((vector_size(16)));
-    explicit ExtremosVelocidad(Fijo vx, Fijo vy) : vxmax(vx), vxmin(vx), vymax(vy), vymin(vy) {}
-    void incluir(Escaladas v) {
-        const Par p = {v.vx, v.vy};
-        max_ = p > max_ ? p : max_;
-        min_ = p < min_ ? p : min_;
-    }
-    void incluir(Fijo vx, Fijo vy) {
-        vxmax = std::max(vxmax, vx);
-        vxmin = std::min(vxmin, vx);
-        vymax = std::max(vymax, vy);
-        vymin = std::min(vymin, vy);
-    }
-    // Both kinds together, once the flight is over.
-    void reunir() {
-        if (max_[0] >= min_[0]) {
-            incluir(Fijo::crudo(static_cast<int64_t>(max_[0])), Fijo::crudo(static_cast<int64_t>(max_[1])));
-            incluir(Fijo::crudo(static_cast<int64_t>(min_[0])), Fijo::crudo(static_cast<int64_t>(min_[1])));
-        }
-    }
-    Fijo vxmax, vxmin, vymax, vymin;
-
-private:
-    static constexpr double kNinguno = 1e300;
-    Par max_ = {-kNinguno, -kNinguno}, min_ = {kNinguno, kNinguno};
-};
-
-// Where the step loop leaves the flight.
-struct Salida {
-    EstadoPaso p;
-    Fijo vxp, vyp;  // the velocities before the last step
-    ExtremosVelocidad v{Fijo(), Fijo()};
-    long pasos = 0;  // the step counter c is pasos mod 52
-    FinVuelo fin = FinVuelo::Suelo;
-};
-
-// The step loop, made twice: a flight with a target moves its marker and looks for the hit; one
-// without follows the height record instead. The hot values are locals the calls never see.
-template <bool kBlanco>
-Salida bucle(EntornoVuelo& en, Toma& reg, Blanco& blanco, const MedioPaso& medio, EstadoPaso p,
-             int16_t medio_ancho_blanco, int16_t medio_alto_blanco) {
-    EstadoExp& st = en.st;
-    VentanaVuelo& ventana = en.ventana;
-    Fijo vxp = p.vx, vyp = p.vy;
-    ExtremosVelocidad extremos(p.vx, p.vy);
-    Escaladas nuevas;
-    long pasos = 0;
-    // Y raises YmaxEnt only past the whole metre last recorded; kept here, not read back each step.
-    Fijo umbral_ymax = Fijo::entero(st.YmaxEnt);
-    // The next sampling time: a sample is taken when t is a whole multiple of 0.75 s.
-    int64_t proxima_muestra = kPeriodoCrudo;
-    // A height at or below this ends the flight: the ground, or every height once the samples run out.
-    int64_t suelo = 0;
-    // The sample at this t, if one is due; false when its values leave the fixed range.
-    const auto muestrear = [&] {
-        const bool muestra = p.t.crudo() == proxima_muestra;
-        while (proxima_muestra <= p.t.crudo()) proxima_muestra += kPeriodoCrudo;
-        if (!muestra) return true;
-        if (!reg.muestra(p.t, p.x, p.y, p.vx, p.vy)) return false;
-        if (reg.j >= kMarcasMax) suelo = INT64_MAX;
-        return true;
-    };
-    // Each turn takes a step and ends with the start of the next: the event pump, and the sample
-    // when one is due, which is known before the pump runs.
-    FinVuelo fin = FinVuelo::Desborde;  // what a sample out of range leaves
-    ventana.procesar_eventos();
-    ++pasos;
-    reg.a = aceleracion(p.vx, p.vy, medio);
-    if (reg.muestra(p.t, p.x, p.y, p.vx, p.vy)) {
-        for (;;) {
-            if constexpr (kBlanco) {
-                const long c = pasos % 52;
-                if (c % 10 == 0 && c != 0) [[unlikely]]
-                    blanco.mover_marcador(ventana, medio_ancho_blanco, medio_alto_blanco);
-            } else if (p.y > umbral_ymax) [[unlikely]] {
-                st.YmaxEnt = entero16(p.y.real());
-                umbral_ymax = Fijo::entero(st.YmaxEnt);
-            }
-            vxp = p.vx;
-            vyp = p.vy;
-            if (const Via via = avanzar(p, medio, nuevas); via == Via::Rapida) [[likely]] {
-                extremos.incluir(nuevas);
-            } else if (via == Via::General) {
-                extremos.incluir(p.vx, p.vy);
-            } else {
-                // Values far outside their ranges: the flight ends where it got to.
-                fin = FinVuelo::Desborde;
-                break;
-            }
-            if constexpr (kBlanco) {
-                if (const auto b = blanco.seguir(p.t, p.x, p.y, medio.dt, st.TminEnt); b != Blanco::Sigue) [[unlikely]] {
-                    if (b == Blanco::Desborde) {
-                        fin = FinVuelo::Desborde;
-                        break;
-                    }
-                    en.dialogos.mensaje(QStringLiteral("Impacto"));
-                    fin = FinVuelo::Impacto;
-                    break;
-                }
-            }
-            if (st.Parar == 1) [[unlikely]] {
-                fin = FinVuelo::Parada;
-                break;
-            }
-            if (p.y.crudo() <= suelo) [[unlikely]] {
-                fin = FinVuelo::Suelo;
-                if (suelo != 0) {
-                    en.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
-                    fin = FinVuelo::Limite;
-                }
-                break;
-            }
-            if (p.t.crudo() >= proxima_muestra) [[unlikely]] {
-                reg.a = aceleracion(vxp, vyp, medio);
-                ventana.procesar_eventos();
-                ++pasos;
-                if (!muestrear()) break;
-            } else {
-                ventana.procesar_eventos();
-                ++pasos;
-            }
-        }
-    }
-    extremos.reunir();
-    return {p, vxp, vyp, extremos, pasos, fin};
-}
+// Where a step stands when the stepper hands the flight back: about to begin (counter and sample
+// next), after its sample (target marker or height record next), or ready to move the particle.
+enum class Fase { Comienzo, TrasMuestra, Movimiento };
 
 }  // namespace
 
-FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t medio_alto_blanco) {
-    EstadoExp& st = en.st;
+struct Vuelo::Datos {
+    EstadoExp& st;
+    int e = 0;
+    bool con_blanco = false;
+    int16_t medio_ancho = 0, medio_alto = 0;
+    bool radio_elevado = false;
+    MedioPaso medio;
+    Blanco blanco;
+
+    EstadoPaso p;
+    Fijo vxp, vyp;  // the velocities before the last step
+    ExtremosVelocidad v{Fijo(), Fijo()};
+    // Steps begun: the records keep it modulo 52, the counter c that runs 0 to 51.
+    long pasos = 0;
+    // The next sampling time: a sample is taken when t is a whole multiple of 0.75 s.
+    int64_t proxima_muestra = 0;
+    // A height at or below this ends the flight: the ground, or every height once the samples run out.
+    int64_t suelo = 0;
+    // Y raises YmaxEnt only past the whole metre last recorded.
+    Fijo umbral_ymax;
+    Fase fase = Fase::Comienzo;
+    bool terminado = false;
+    FinVuelo fin = FinVuelo::Desborde;  // what a set-up or a sample out of range leaves
+
+    int i = 0;  // samples taken
+    Fijo ymax, ymin, xmax, xmin;
+    Aceleracion a;  // of the step before the sample
+    MuestraTomada muestra;
+    Esquina esquina{};
+
+    explicit Datos(EstadoExp& estado) : st(estado) {}
+
+    // The positions before the last step when it went in parts (the others follow from its end).
+    long partido_en = -1;
+    Fijo x_antes, y_antes;
+
+    bool tomar_muestra();
+    template <bool kBlanco, bool kPasoAPaso> Evento correr();
+};
+
+// A sample every 0.75 s: velocity and position records with the acceleration the last step used.
+// False when that leaves the fixed range.
+bool Vuelo::Datos::tomar_muestra() {
+    EscritorRegistros registros(st, e);
+    ++i;
+    registros.velocidad(i, p.vx, p.vy);
+    const double xd = p.x.real(), yd = p.y.real();
+    st.Tiempo[e][i] = p.t;
+    st.Xs[e][i] = static_cast<float>(xd);
+    st.Ys[e][i] = static_cast<float>(yd);
+    st.Vx[e][i] = p.vx;
+    st.Vy[e][i] = p.vy;
+    muestra = {i, xd, yd};
+    try {
+        st.Ax[e][i] = std::fabs(a.ax) > 0.001 ? Fijo::desde(a.ax) : Fijo();
+        st.Ay[e][i] = std::fabs(a.ay) > 0.001 ? Fijo::desde(a.ay) : Fijo();
+    } catch (const DesbordeFijo&) {
+        return false;
+    }
+    registros.posicion(i, p.x, p.y);
+    ymax = std::max(ymax, p.y);
+    ymin = std::min(ymin, p.y);
+    xmax = std::max(xmax, p.x);
+    xmin = std::min(xmin, p.x);
+    return true;
+}
+
+// The step loop, made twice: a flight with a target moves its marker and looks for the hit; one
+// without follows the height record instead. The hot values are locals while it runs.
+template <bool kBlanco, bool kPasoAPaso>
+Evento Vuelo::Datos::correr() {
+    // The velocities scaled in doubles while the loop runs; Fijo again on the way out.
+    EstadoPaso q = p;
+    const auto escalar = [](Fijo vx, Fijo vy) { return Par{static_cast<double>(vx.crudo()), static_cast<double>(vy.crudo())}; };
+    const auto fijar = [](Par e, Fijo& vx, Fijo& vy) {
+        vx = Fijo::crudo(static_cast<int64_t>(e[0]));
+        vy = Fijo::crudo(static_cast<int64_t>(e[1]));
+    };
+    Par vel = escalar(p.vx, p.vy), vel_antes = escalar(vxp, vyp);
+    ExtremosVelocidad extremos = v;
+    long n = pasos;
+    Fijo umbral = umbral_ymax;
+    int64_t proxima = proxima_muestra, suelo_ = suelo;
+    Fase f = fase;
+    // Nothing in here changes Parar: one reading a call stands for every step of it. A stop ends
+    // the step at the ground test, which then every height passes.
+    const bool parar = st.Parar == 1;
+    int64_t suelo_sin_parar = suelo_;
+    if (parar) suelo_ = INT64_MAX;
+    // One way out, where the locals go back.
+    Evento ev = Evento::Fin;
+    Fase siguiente = Fase::Comienzo;
+    for (;;) {
+        if (f == Fase::Comienzo) {
+            ++n;
+            if (q.t.crudo() >= proxima) [[unlikely]] {
+                const bool debida = q.t.crudo() == proxima;
+                while (proxima <= q.t.crudo()) proxima += kPeriodoCrudo;
+                if (debida) {
+                    p = q;
+                    fijar(vel, p.vx, p.vy);
+                    fijar(vel_antes, vxp, vyp);
+                    a = aceleracion(vxp, vyp, medio);
+                    if (!tomar_muestra()) {
+                        fin = FinVuelo::Desborde;
+                        break;
+                    }
+                    if (i >= kMarcasMax) suelo_ = suelo_sin_parar = INT64_MAX;
+                    ev = Evento::Muestra;
+                    siguiente = Fase::TrasMuestra;
+                    break;
+                }
+            }
+            f = Fase::TrasMuestra;
+        }
+        if (f == Fase::TrasMuestra) {
+            f = Fase::Movimiento;
+            if constexpr (kBlanco) {
+                // Every tenth step of the 52-step counter c, while the target is in the scene.
+                const long c = n % 52;
+                if (c % 10 == 0 && c != 0 && blanco.en_escena()) [[unlikely]] {
+                    esquina = esquina_marcador(blanco.xb, blanco.yb, 1, medio_ancho, medio_alto);
+                    ev = Evento::Blanco;
+                    siguiente = Fase::Movimiento;
+                    break;
+                }
+            } else if (q.y > umbral) [[unlikely]] {
+                st.YmaxEnt = entero16(q.y.real());
+                umbral = Fijo::entero(st.YmaxEnt);
+            }
+        }
+        f = Fase::Comienzo;
+        vel_antes = vel;
+        if (const Via via = avanzar_par(q.t, q.x, q.y, vel, medio); via == Via::Rapida) [[likely]] {
+            extremos.incluir(vel);
+        } else if (via == Via::Lenta) {
+            const EstadoPaso antes = q;
+            fijar(vel, q.vx, q.vy);
+            const PasoGeneral g = avanzar_lento(q, medio);
+            q = g.e;
+            vel = escalar(q.vx, q.vy);
+            if (g.partido) {
+                partido_en = n;
+                x_antes = antes.x;
+                y_antes = antes.y;
+            }
+            if (!g.completo) {
+                fin = FinVuelo::Desborde;
+                break;
+            }
+            extremos.incluir(q.vx, q.vy);
+        } else {
+            // Values far outside their ranges: the flight ends where it got to.
+            fin = FinVuelo::Desborde;
+            break;
+        }
+        if constexpr (kBlanco) {
+            if (const auto b = blanco.seguir(q.t, q.x, q.y, medio.dt, st.TminEnt); b != Blanco::Sigue) [[unlikely]] {
+                fin = b == Blanco::Impacto ? FinVuelo::Impacto : FinVuelo::Desborde;
+                break;
+            }
+        }
+        if (q.y.crudo() <= suelo_) [[unlikely]] {
+            fin = parar ? FinVuelo::Parada : (suelo_ == 0 ? FinVuelo::Suelo : FinVuelo::Limite);
+            break;
+        }
+        if constexpr (kPasoAPaso) {
+            ev = Evento::Paso;
+            break;
+        }
+    }
+    if (ev == Evento::Fin) {
+        terminado = true;
+        extremos.reunir();
+    }
+    p = q;
+    fijar(vel, p.vx, p.vy);
+    fijar(vel_antes, vxp, vyp);
+    v = extremos;
+    pasos = n;
+    umbral_ymax = umbral;
+    proxima_muestra = proxima;
+    suelo = parar ? suelo_sin_parar : suelo_;
+    fase = siguiente;
+    return ev;
+}
+
+Vuelo::Vuelo(EstadoExp& st, bool blanco, int16_t medio_ancho_blanco, int16_t medio_alto_blanco)
+    : d_(std::make_unique<Datos>(st)) {
+    Datos& d = *d_;
+    d.con_blanco = blanco;
+    d.medio_ancho = medio_ancho_blanco;
+    d.medio_alto = medio_alto_blanco;
     const Fijo radio_min = Fijo::crudo(100);
     if (st.R() < radio_min) {
         st.R() = radio_min;
-        en.ventana.mostrar_radio(QStringLiteral("0.01"));
+        d.radio_elevado = true;
     }
-    en.lienzo.retenido(true);
-
     st.EnVuelo = 1;
     st.NExp = static_cast<int16_t>(st.NExp + 1);
     st.NColor = color_siguiente(st.NColor);
     if (st.NExp >= 11 || st.NExp < 1) st.NExp = 1;
-    const int e = st.NExp - 1;
-    EscritorRegistros(st, e).color(st.NColor);
-    Toma reg{en, st, e, 0, 0, 0, {}, {}, {}, {}, {}};
-
+    d.e = st.NExp - 1;
+    EscritorRegistros(st, d.e).color(st.NColor);
     st.YmaxEnt = 0;
-    Salida s{};  // as far as the set-up gets when a value is out of range
-    Blanco blanco;
-    MedioPaso medio;
     try {
         const double theta = st.Ang().real() * kPi / 180.0;
-        s.p.vx = Fijo::desde(st.Vo().real() * std::cos(theta));
-        s.p.vy = Fijo::desde(st.Vo().real() * std::sin(theta));
-        s.p.x = st.Xo();
-        s.p.y = st.Yo();
-        blanco.xb = st.XoB();
-        blanco.yb = st.YoB();
-        blanco.vxb = st.Vxb();
-        blanco.vyb = st.Vyb();
+        d.p.vx = Fijo::desde(st.Vo().real() * std::cos(theta));
+        d.p.vy = Fijo::desde(st.Vo().real() * std::sin(theta));
+        d.p.x = st.Xo();
+        d.p.y = st.Yo();
+        d.blanco.xb = st.XoB();
+        d.blanco.yb = st.YoB();
+        d.blanco.vxb = st.Vxb();
+        d.blanco.vyb = st.Vyb();
         const double r = st.R().real();
         double masa = (4.0 * st.Densidad.real() / 3.0) * kPi * r * r * r / 1000.0;
         if (st.Cd == kCdForma[1]) masa *= 3;
         const double roz = 0.5 * st.Aire * st.Cd.real() * 0.0013 * kPi * r * r / 10.0;
-        medio = MedioPaso(st.Dt, st.Viento().real(), roz, masa);
-        reg.marca_pausa = en.reloj.segundos();
+        d.medio = MedioPaso(st.Dt, st.Viento().real(), roz, masa);
     } catch (const DesbordeFijo&) {
-        s.fin = FinVuelo::Desborde;
+        d.terminado = true;
     }
-    if (s.fin != FinVuelo::Desborde) {
-        if (en.ventana.blanco_colocado())
-            s = bucle<true>(en, reg, blanco, medio, s.p, medio_ancho_blanco, medio_alto_blanco);
-        else
-            s = bucle<false>(en, reg, blanco, medio, s.p, medio_ancho_blanco, medio_alto_blanco);
-    }
-    EstadoPaso& p = s.p;
-    const FinVuelo fin = s.fin;
-    const long pasos = s.pasos;
-    Fijo &t = p.t, &x = p.x, &y = p.y, &vx = p.vx, &vy = p.vy;
-    const Fijo vxp = s.vxp, vyp = s.vyp;
-    const Fijo vymax = s.v.vymax, vymin = s.v.vymin, vxmax = s.v.vxmax, vxmin = s.v.vxmin;
-    const int i = reg.i;
-    const int c = static_cast<int>(pasos % 52);
-    // The rest of the state before the last step follows from the last: t and the positions
-    // moved by exact sums of what the step added.
-    Fijo tp = t, xp = x, yp = y;
-    if (pasos > 0 && fin != FinVuelo::Desborde) {
-        tp = t - medio.dt;
-        xp = x - vx * medio.dt;
-        yp = y - vy * medio.dt;
-    }
-    const double d2min = blanco.d2min;
-    const Fijo ymax = reg.ymax, ymin = reg.ymin, xmax = reg.xmax, xmin = reg.xmin;
+    d.vxp = d.p.vx;
+    d.vyp = d.p.vy;
+    d.v = ExtremosVelocidad(d.p.vx, d.p.vy);
+    d.umbral_ymax = Fijo::entero(st.YmaxEnt);
+}
 
-    st.XfinEnt = entero16(x.real());
-    st.TfinEnt = entero16(t.real());
-    st.DminEnt = entero16(std::sqrt(d2min));
-    Fijo vxf = vx, vyf = vy, xf = x, yf = y, tf = t;
-    if (signo(yf) != signo(yp) && fin != FinVuelo::Desborde) {
+Vuelo::~Vuelo() = default;
+
+bool Vuelo::radio_elevado() const { return d_->radio_elevado; }
+
+Evento Vuelo::avanzar(bool paso_a_paso) {
+    if (d_->terminado) return Evento::Fin;
+    if (paso_a_paso) return d_->con_blanco ? d_->correr<true, true>() : d_->correr<false, true>();
+    return d_->con_blanco ? d_->correr<true, false>() : d_->correr<false, false>();
+}
+
+const MuestraTomada& Vuelo::muestra() const { return d_->muestra; }
+Esquina Vuelo::esquina_blanco() const { return d_->esquina; }
+bool Vuelo::terminado() const { return d_->terminado; }
+FinVuelo Vuelo::fin() const { return d_->fin; }
+long Vuelo::pasos() const { return d_->pasos; }
+
+void Vuelo::anotar_color(uint32_t color) { d_->st.ColorExp[d_->e] = color; }
+
+void Vuelo::cerrar() {
+    Datos& d = *d_;
+    EstadoExp& st = d.st;
+    const EstadoPaso& fin = d.p;
+    const bool desborde = d.fin == FinVuelo::Desborde;
+    // The state before the last step follows from the last: t and the positions moved by exact
+    // sums of what the step added.
+    EstadoPaso antes = fin;
+    antes.vx = d.vxp;
+    antes.vy = d.vyp;
+    if (d.pasos > 0 && !desborde) {
+        antes.t = fin.t - d.medio.dt;
+        antes.x = fin.x - fin.vx * d.medio.dt;
+        antes.y = fin.y - fin.vy * d.medio.dt;
+    }
+    if (d.partido_en == d.pasos && !desborde) {
+        antes.x = d.x_antes;
+        antes.y = d.y_antes;
+    }
+    st.XfinEnt = entero16(fin.x.real());
+    st.TfinEnt = entero16(fin.t.real());
+    st.DminEnt = entero16(std::sqrt(d.blanco.d2min));
+    // The landing: a last step that crossed the ground is cut where it met it, by linear
+    // interpolation between the states on both sides.
+    EstadoPaso suelo = fin;
+    if (signo(fin.y) != signo(antes.y) && !desborde) {
         try {
-            const double t0 = tf.real(), t1 = tp.real();
-            const double tn = t0 - yf.real() * (t1 - t0) / (yp.real() - yf.real());
+            const double t0 = fin.t.real(), t1 = antes.t.real();
+            const double tn = t0 - fin.y.real() * (t1 - t0) / (antes.y.real() - fin.y.real());
             // The fraction of the last step comes from the landing time as it is stored.
-            const Fijo ntf = Fijo::desde(tn);
-            const double f = (ntf.real() - t0) / (t1 - t0);
-            const Fijo nxf = Fijo::desde(xf.real() + f * (xp.real() - xf.real()));
-            const Fijo nvxf = Fijo::desde(vxf.real() + f * (vxp.real() - vxf.real()));
-            const Fijo nvyf = Fijo::desde(vyf.real() + f * (vyp.real() - vyf.real()));
-            tf = ntf; xf = nxf; yf = Fijo(); vxf = nvxf; vyf = nvyf;
+            const Fijo tf = Fijo::desde(tn);
+            const double f = (tf.real() - t0) / (t1 - t0);
+            const auto entre = [f](Fijo a, Fijo b) { return Fijo::desde(a.real() + f * (b.real() - a.real())); };
+            suelo = {tf, entre(fin.x, antes.x), Fijo(), entre(fin.vx, antes.vx), entre(fin.vy, antes.vy)};
         } catch (const DesbordeFijo&) {
             // keeps the last state
         }
     }
-    EscritorRegistros(st, e).cerrar({i, ymax, ymin, xmax, xmin, xf, yf, c, vymax, vymin, vxmax, vxmin, vxf, vyf, tf});
-    if (st.Trazo == 1) en.ventana.documentar_lanzamiento();
-    anotar_extremos(st, st.XfinEnt, st.YmaxEnt, tf.real(), st.DminEnt, st.TminEnt, vxf.real(), vyf.real(), medio.k);
+    const ExtremosVelocidad& v = d.v;
+    CierreRegistros cierre;
+    cierre.muestras = d.i;
+    cierre.ymax = d.ymax;
+    cierre.ymin = d.ymin;
+    cierre.xmax = d.xmax;
+    cierre.xmin = d.xmin;
+    cierre.xf = suelo.x;
+    cierre.yf = suelo.y;
+    cierre.contador = static_cast<int>(d.pasos % 52);
+    cierre.vymax = v.vymax;
+    cierre.vymin = v.vymin;
+    cierre.vxmax = v.vxmax;
+    cierre.vxmin = v.vxmin;
+    cierre.vxf = suelo.vx;
+    cierre.vyf = suelo.vy;
+    cierre.tf = suelo.t;
+    EscritorRegistros(st, d.e).cerrar(cierre);
+    anotar_extremos(st, st.XfinEnt, st.YmaxEnt, suelo.t.real(), st.DminEnt, st.TminEnt, suelo.vx.real(), suelo.vy.real(),
+                    d.medio.k);
     st.EnVuelo = 0;
     st.NGrafSel = st.NExp;
-    en.ventana.mostrar_ngraf(QString::number(st.NExp));
-    return fin;
 }
 
 }  // namespace tya

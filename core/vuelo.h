@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One flight of the particle, computed step by step while its marks appear in the scene.
+// One flight of the particle as a stepper: made from the launch the state holds, advanced by its
+// caller until something happens, closed when it is over. The caller shows what happens.
 #include <cstdint>
-#include <QString>
+#include <memory>
 
 #include "experiment_state.h"
 
 namespace tya {
-
-class Reloj;
-class Dialogos;
 
 // A sample's mark is drawn only inside the scene at the zoom `escala`, with the radius in scene
 // units of that zoom: one rule for the flight and for the scene's redraw.
@@ -22,40 +20,59 @@ constexpr int kMuestraDeColor = 2;
 // Real time between two marks of a flight, in seconds: the pace a flight is watched at.
 constexpr double kPausaMarca = 0.01;
 
-// What the flight needs of the scene it draws into.
-class LienzoVuelo {
-public:
-    virtual ~LienzoVuelo() = default;
-    virtual void retenido(bool on) = 0;
-    // A sample mark of palette colour `color`, centred at a scene point.
-    virtual void marca(double x, double y, double radio, int color) = 0;
-    virtual uint32_t color_en(double x, double y) = 0;
-};
-
-// What the flight needs of the main window around the scene.
-class VentanaVuelo {
-public:
-    virtual ~VentanaVuelo() = default;
-    virtual void procesar_eventos() {}
-    virtual bool blanco_colocado() const { return false; }
-    virtual void mostrar_radio(const QString&) {}
-    virtual void mover_blanco(double /*izquierda*/, double /*arriba*/) {}
-    virtual void mostrar_ngraf(const QString&) {}
-    virtual void documentar_lanzamiento() {}
-};
-
-struct EntornoVuelo {
-    EstadoExp& st;
-    LienzoVuelo& lienzo;
-    VentanaVuelo& ventana;
-    Reloj& reloj;
-    Dialogos& dialogos;
-};
-
 enum class FinVuelo { Suelo, Impacto, Parada, Limite, Desborde };
 
-// Computes the next experiment. Returns how the flight ended.
-FinVuelo calcular_vuelo(EntornoVuelo& en, int16_t medio_ancho_blanco, int16_t medio_alto_blanco);
+// Where the stepper hands the flight back to its caller.
+enum class Evento {
+    Paso,     // a step is over (only when stepping one step at a time)
+    Muestra,  // a sample is recorded and its mark is due: `muestra()`
+    Blanco,   // the target marker moves: `esquina_blanco()`
+    Fin,      // the flight is over: `fin()`, then `cerrar()`
+};
+
+// The sample just recorded: its number (1 for t = 0) and its point in metres.
+struct MuestraTomada {
+    int i = 0;
+    double x = 0, y = 0;
+};
+
+// Left and top edges of a marker at a point, by the placement rule (marked point a quarter of
+// the marker in from its top-left corner).
+struct Esquina { float izquierda, arriba; };
+Esquina esquina_marcador(Fijo x, Fijo y, int escala, int16_t medio_ancho, int16_t medio_alto);
+
+class Vuelo {
+public:
+    // Starts the next experiment from the launch in `st` (NExp, colour, EnVuelo, a radius below
+    // 0.01 raised to it). `blanco`: a target is placed; its marker has these half sizes.
+    Vuelo(EstadoExp& st, bool blanco, int16_t medio_ancho_blanco, int16_t medio_alto_blanco);
+    ~Vuelo();
+    Vuelo(const Vuelo&) = delete;
+    Vuelo& operator=(const Vuelo&) = delete;
+
+    // Whether the radius was below 0.01 cm and now is 0.01.
+    bool radio_elevado() const;
+
+    // Until a sample, a target move or the end; `paso_a_paso` also stops after every step, so
+    // the caller can let its window's events through once a step. Parar is read once a step.
+    Evento avanzar(bool paso_a_paso = false);
+    const MuestraTomada& muestra() const;
+    Esquina esquina_blanco() const;
+    // The colour the sample `kMuestraDeColor`'s mark shows, the experiment's name to the vectors.
+    void anotar_color(uint32_t color);
+
+    bool terminado() const;
+    FinVuelo fin() const;
+    long pasos() const;
+
+    // Once terminated: the landing, the end records and `Extremos`; EnVuelo back to 0 and the new
+    // experiment selected for the views.
+    void cerrar();
+
+private:
+    struct Datos;
+    std::unique_ptr<Datos> d_;
+};
 
 // The palette index of the next experiment's colour: 3, 6, 9 to 14, and round again.
 int16_t color_siguiente(int16_t ncolor);
@@ -64,9 +81,7 @@ int16_t color_siguiente(int16_t ncolor);
 bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
                      double vxf, double vyf, double roz);
 
-// Left and top edges of a marker at a point, by the placement rule (marked point a quarter of
-// the marker in from its top-left corner).
-struct Esquina { float izquierda, arriba; };
-Esquina esquina_marcador(Fijo x, Fijo y, int escala, int16_t medio_ancho, int16_t medio_alto);
-
 }  // namespace tya
+
+// The hooks of a flight's driver, for the headers that still find them here.
+#include "ganchos_vuelo.h"

@@ -1,31 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A flight with no window: the state, a stub of the window, a clock that never waits and boxes
-// answered from a script, for trayecta-calc, its sweeps, the tests and the benchmarks.
+// A flight with no window, for trayecta-calc, its sweeps, the tests and the benchmarks: the state,
+// the flight run to its end, and boxes answered from a script for what shows them.
 #include <memory>
 
+#include "ganchos_vuelo.h"
 #include "platform/dialogos.h"
-#include "platform/reloj.h"
 #include "vuelo.h"
 
 namespace tya {
 
-// Marks drawn nowhere.
-class LienzoNulo : public LienzoVuelo {
-public:
-    void retenido(bool) override {}
-    void marca(double, double, double, int) override {}
-    uint32_t color_en(double, double) override { return 0; }
-};
-
-// The window as a flight without one sees it: whether the launch placed a target, and how many
-// times the flight let events through (once a step).
+// The hooks as a caller with no window fills them in: whether the launch placed a target, and
+// how many times the flight let events through (once a step).
 class VentanaSinVentana : public VentanaVuelo {
 public:
     bool blanco = false;
     long eventos = 0;
     void procesar_eventos() override { ++eventos; }
     bool blanco_colocado() const override { return blanco; }
+};
+
+// What a flight run to its end is told and tells: whether the launch placed a target, and the
+// steps it took.
+struct VueloAlFinal {
+    bool blanco = false;
+    long pasos = 0;
 };
 
 class VueloSinVentana {
@@ -36,15 +35,18 @@ public:
     virtual ~VueloSinVentana() = default;
 
     std::unique_ptr<EstadoExp> st = std::make_unique<EstadoExp>();
-    RelojContador reloj;
     DialogosGuion dialogos;
-    VentanaSinVentana sin_ventana;
+    VueloAlFinal sin_ventana;
 
-    // The launch the state holds, flown as the next experiment with the target marker's half
-    // sizes the state keeps: marks on `lienzo`, the window's part played by `ventana`.
-    FinVuelo volar(LienzoVuelo& lienzo, VentanaVuelo& ventana);
-    // Marks drawn nowhere, the window's part played by the stub.
+    // The launch the state holds, flown as the next experiment straight to its end: no marks, no
+    // pauses, no boxes. The target as `sin_ventana.blanco` says.
     FinVuelo volar();
+    // The same with its marks on `lienzo`.
+    FinVuelo volar(LienzoVuelo& lienzo);
+    // Step by step as the window flies it, without its pace: events through `ventana` once a
+    // step, marks on `lienzo`, "Impacto" and "Fin de Simulación" in `dialogos`, the window's
+    // boxes and the log line through `ventana`.
+    FinVuelo volar(LienzoVuelo& lienzo, VentanaVuelo& ventana);
 };
 
 }  // namespace tya

@@ -9,6 +9,7 @@
 #include "core/vuelo.h"
 #include "panel_graficos.h"
 #include "platform/dialogos.h"
+#include "platform/reloj.h"
 #include "repeticion.h"
 #include "scene/escena.h"
 
@@ -39,10 +40,38 @@ void ComandosEscena::lanzar() {
     if (graficos_.isVisible()) graficos_.hide();
     st.Parar = 0;
     repeticion_.permitir(false);  // no replay while a flight runs
-    EntornoVuelo en{st, ctx_.escena, ventana_, ctx_.reloj, ctx_.dialogos};
-    calcular_vuelo(en, st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    volar();
     repeticion_.permitir(m.posiciones->isEnabled());  // replay goes with the graph views
     ctx_.refrescar_escena();
+}
+
+void ComandosEscena::volar() {
+    EstadoExp& st = ctx_.st;
+    Escena& escena = ctx_.escena;
+    Vuelo vuelo(st, ventana_.blanco_colocado(), st.MedioAnchoBlanco, st.MedioAltoBlanco);
+    if (vuelo.radio_elevado()) ventana_.mostrar_radio(QStringLiteral("0.01"));
+    escena.retenido(true);
+    double marca_pausa = ctx_.reloj.segundos();
+    // Once a step the window's events get through: "Parar" among them, read by the next step.
+    for (Evento ev = vuelo.terminado() ? Evento::Fin : Evento::Paso; ev != Evento::Fin; ev = vuelo.avanzar(true)) {
+        if (ev == Evento::Paso) {
+            ventana_.procesar_eventos();
+        } else if (ev == Evento::Muestra) {
+            // The mark, the pause that paces the flight, and the colour the mark shows.
+            const MuestraTomada& m = vuelo.muestra();
+            const int esc = st.Escala;
+            if (marca_visible(m.x, m.y, esc)) escena.marca(m.x * esc, m.y * esc, radio_marca(esc), st.NColor);
+            marca_pausa = esperar_desde(ctx_.reloj, marca_pausa, kPausaMarca);
+            if (m.i == kMuestraDeColor) vuelo.anotar_color(escena.color_en(m.x * esc, m.y * esc));
+        } else if (ev == Evento::Blanco) {
+            ventana_.mover_blanco(vuelo.esquina_blanco().izquierda, vuelo.esquina_blanco().arriba);
+        }
+    }
+    if (vuelo.fin() == FinVuelo::Impacto) ctx_.dialogos.mensaje(QStringLiteral("Impacto"));
+    if (vuelo.fin() == FinVuelo::Limite) ctx_.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
+    vuelo.cerrar();
+    if (st.Trazo == 1) ventana_.documentar_lanzamiento();
+    ventana_.mostrar_ngraf(QString::number(st.NExp));
 }
 
 void ComandosEscena::parar() { ctx_.st.Parar = 1; }

@@ -27,6 +27,9 @@ public:
     void copiar_pantalla();
 
 private:
+    // The flight, step by step, with the window around it.
+    void volar();
+
     ContextoVentana ctx_;
     const BarraMenus& menus_;
     PanelGraficos& graficos_;

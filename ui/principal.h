@@ -8,6 +8,7 @@
 #include "barra_menus.h"
 #include "contexto.h"
 #include "core/experiment_state.h"
+#include "core/ganchos_vuelo.h"
 #include "core/vuelo.h"
 #include "scene/escena.h"
 

@@ -32,7 +32,7 @@ TEST(Paso, AtajosIgualAlCalculoExacto) {
     }
     const MedioPaso rapido(Fijo::crudo(150), 4, 0.0013, 0.05);
     MedioPaso general = rapido;
-    general.limite = 0;
+    general.s2_rapido = 0;
     std::uniform_real_distribution<double> v(-400, 400), pos(0, 5000);
     for (int k = 0; k < 20000; ++k) {
         EstadoPaso e;
@@ -42,7 +42,10 @@ TEST(Paso, AtajosIgualAlCalculoExacto) {
         EstadoPaso a = e, b = e;
         Escaladas nuevas;
         ASSERT_EQ(avanzar(a, rapido, nuevas), Via::Rapida);
-        ASSERT_EQ(avanzar(b, general, nuevas), Via::General);
+        ASSERT_EQ(avanzar(b, general, nuevas), Via::Lenta);
+        const PasoGeneral g = avanzar_lento(b, general);
+        ASSERT_TRUE(g.completo && !g.partido);
+        b = g.e;
         ASSERT_TRUE(a.t == b.t && a.x == b.x && a.y == b.y && a.vx == b.vx && a.vy == b.vy) << k;
     }
 }

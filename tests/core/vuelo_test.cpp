@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "apoyo.h"
+#include "platform/reloj.h"
 
 using namespace tya;
 using namespace tya::prueba;
@@ -113,4 +114,34 @@ TEST(Vuelo, PausaConRelojQueDaLaVuelta) {
     } reloj;
     const double marca = reloj.segundos();
     EXPECT_LT(esperar_desde(reloj, marca, 0.01), 1.0);
+}
+
+// Light or small particles fast enough that one whole step's drag would overshoot: bounded
+// speeds, never behind the launch point in still air, down to the ground or near terminal speed.
+TEST(Vuelo, ParticulasLivianasAcotadas) {
+    const struct { double vo, yo, r, densidad; FinVuelo fin; } casos[] = {
+        {35, 3500, 1, 0.01, FinVuelo::Limite},   // just past the limit of one whole step
+        {100, 3500, 1, 0.01, FinVuelo::Limite},
+        {80, 0, 1, 0.01, FinVuelo::Suelo},
+        {100, 0, 0.01, 0.7, FinVuelo::Suelo},    // a wood speck
+    };
+    for (const auto& c : casos) {
+        Banco b;
+        b.lanzamiento(c.vo, 45, 0, c.yo, 1, c.r);
+        b.st->Densidad = Fijo::desde(c.densidad);
+        b.st->Cd = kCdForma[0];
+        EXPECT_EQ(b.volar(), c.fin) << c.vo;
+        const Registros exp(*b.st, 0);
+        for (int j = 1; j <= exp.muestras(); ++j) {
+            EXPECT_LE(std::hypot(b.st->Vx[0][j].real(), b.st->Vy[0][j].real()), c.vo + 9.81 * b.st->Tiempo[0][j].real() + 0.01);
+            EXPECT_GE(b.st->Xs[0][j], 0.0f);
+        }
+        EXPECT_GT(exp.tf().real(), 0.1);
+        EXPECT_GE(exp.xf().real(), 0);
+        const double r = c.r, masa = 4.0 / 3 * M_PI * r * r * r * c.densidad / 1000;
+        const double k = 0.5 * kCdForma[0].real() * 0.0013 * M_PI * r * r / 10;
+        if (c.fin == FinVuelo::Limite) {
+            EXPECT_NEAR(-exp.resumen(CampoResumen::VfY).real(), std::sqrt(masa * 9.81 / k), 0.01);
+        }
+    }
 }
