@@ -51,13 +51,13 @@ double cuenta(const QString& expresion) {
     return total + (op_suma == '+' ? termino : -termino);
 }
 
-struct Vuelo {
+struct TiroVolado {
     FinVuelo fin = FinVuelo::Suelo;
     QStringList lanzamiento, posiciones, velocidades;
     std::array<double, kCamposResumen> extremos{};
 };
 
-Vuelo volar(const QStringList& campos) {
+TiroVolado volar(const QStringList& campos) {
     VueloSinVentana v;
     EstadoExp& st = *v.st;
     const int param[] = {iXo, iYo, iVo, iAng, -1, iViento, iR, -1, -1, iXoB, iYoB, iVxb, iVyb};
@@ -67,7 +67,7 @@ Vuelo volar(const QStringList& campos) {
     st.Densidad = Fijo::desde(campos[7].toDouble());
     st.Cd = Fijo::desde(campos[8].toDouble());
     v.sin_ventana.blanco = campos.size() == 13;
-    Vuelo r;
+    TiroVolado r;
     r.fin = v.volar();
     r.lanzamiento = campos;
     r.posiciones = tabla_posiciones(st, 1, '.');
@@ -77,7 +77,7 @@ Vuelo volar(const QStringList& campos) {
 }
 
 // The value a key line names for the flight: empty optional when the name is unknown.
-std::optional<double> valor(const Vuelo& v, const QString& nombre, const QString& tiempo) {
+std::optional<double> valor(const TiroVolado& v, const QString& nombre, const QString& tiempo) {
     static const QMap<QString, int> campos = {{"Xmax", 5}, {"Ymax", 6}, {"T", 7}, {"Dmin", 12},
                                               {"Tmin", 13}, {"VfX", 14}, {"VfY", 15}};
     if (campos.contains(nombre)) return v.extremos[campos[nombre]];
@@ -101,7 +101,7 @@ TEST(Respuestas, CadaTiroVueloYCadaNumeroComprobado) {
     // The program's own constants a text may quote: sample period, step, g, the scale's factor.
     const QSet<QString> constantes = {"0.75", "0.015", "9.81", "10", "640", "375"};
     QSet<QString> comprobados;  // numbers of the section already checked or given as launch values
-    std::optional<Vuelo> ultimo;
+    std::optional<TiroVolado> ultimo;
     int vuelos = 0, pares = 0;
     bool empezado = false;
     for (int n = 0; n < lineas.size(); ++n) {
