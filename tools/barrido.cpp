@@ -166,7 +166,6 @@ QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, con
             vuelo.sin_ventana.blanco = l.blanco;
             const FinVuelo fin = vuelo.volar();
             filas[static_cast<size_t>(i)] = fila(*vuelo.st, Fijo::desde(l.v[campo]), fin);
-            vuelo.dialogos.mensajes.clear();
         }
     };
     if (hilos <= 0) hilos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));

@@ -119,27 +119,16 @@ bool leer_lanzamientos(const QString& texto, const QString& origen, const Valore
     return true;
 }
 
-namespace {
-
-struct VentanaCalc : VentanaSinVentana, VentanaEscena {
-    EstadoExp* st = nullptr;
-    QStringList lineas;
-    void documentar_lanzamiento() override { lineas << linea_lanzamiento(*st, separador_local()); }
-};
-
-}  // namespace
-
 struct Calculadora::Impl : VueloSinVentana {
     ValoresInic inic;
     Superficie sup = nueva_superficie_escena(632, 420);
-    VentanaCalc ventana;
-    Escena escena{*st, sup, &ventana};
+    QStringList lineas;  // the session log's line of each launch
+    Escena escena{*st, sup};
     QList<FinVuelo> fines;
 };
 
 Calculadora::Calculadora(const ValoresInic& inic) : d_(std::make_unique<Impl>()) {
     d_->inic = inic;
-    d_->ventana.st = d_->st.get();
     aplicar_inic(inic, *d_->st);
     d_->st->Trazo = 1;  // every launch gives its log line
     d_->escena.preparar();
@@ -157,8 +146,9 @@ void poner_lanzamiento(const Lanzamiento& l, const ValoresInic& inic, EstadoExp&
 FinVuelo Calculadora::lanzar(const Lanzamiento& l) {
     EstadoExp& st = *d_->st;
     poner_lanzamiento(l, d_->inic, st);
-    d_->ventana.blanco = l.blanco;
-    const FinVuelo fin = d_->volar(d_->escena, d_->ventana);
+    d_->sin_ventana.blanco = l.blanco;
+    const FinVuelo fin = d_->volar(d_->escena);
+    d_->lineas << linea_lanzamiento(st, separador_local());
     d_->fines << fin;
     return fin;
 }
@@ -180,7 +170,7 @@ bool Calculadora::recuperar(const QString& ruta, QString& error) {
 
 EstadoExp& Calculadora::estado() { return *d_->st; }
 Superficie& Calculadora::superficie() { return d_->sup; }
-const QStringList& Calculadora::lineas_log() const { return d_->ventana.lineas; }
+const QStringList& Calculadora::lineas_log() const { return d_->lineas; }
 const QList<FinVuelo>& Calculadora::fines() const { return d_->fines; }
 
 QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar sep) {
