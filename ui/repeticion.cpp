@@ -233,7 +233,8 @@ void Repeticion::marcar_fila() {
     // The table lists the chosen experiment, one row per sample from t = 0.
     if (st_.NGrafSel != k_ || muestra_ > l->count()) return;
     l->setCurrentRow(muestra_ - 1);
-    l->scrollToItem(l->item(muestra_ - 1));
+    // In the middle of the list: where the screen leaves no room, this panel may cover its top.
+    l->scrollToItem(l->item(muestra_ - 1), QAbstractItemView::PositionAtCenter);
 }
 
 std::optional<int> Repeticion::columna(int c) const {

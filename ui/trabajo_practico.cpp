@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "core/archivo_texto.h"
 #include "files/impresion.h"
