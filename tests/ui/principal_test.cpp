@@ -293,6 +293,18 @@ private slots:
         QVERIFY(comparacion.superficie().imagen() != y);
         opcion("Option2");
         QCOMPARE(comparacion.superficie().imagen(), y);
+        // Dragged by its caption, inside the scene; a press below the caption moves nothing.
+        ALaVista a_la_vista;
+        qApp->installEventFilter(&a_la_vista);
+        const QPoint antes = comparacion.pos();
+        QTest::mousePress(&comparacion, Qt::LeftButton, {}, QPoint(40, 5));
+        QTest::mouseMove(&comparacion, QPoint(10, 15));
+        QTest::mouseRelease(&comparacion, Qt::LeftButton, {}, QPoint(10, 15));
+        QCOMPARE(comparacion.pos(), antes + QPoint(-30, 10));
+        QTest::mousePress(&comparacion, Qt::LeftButton, {}, QPoint(40, comparacion.height() / 2));
+        QTest::mouseMove(&comparacion, QPoint(10, comparacion.height() / 2));
+        QCOMPARE(comparacion.pos(), antes + QPoint(-30, 10));
+        qApp->removeEventFilter(&a_la_vista);
         // The replay panel and a clicked mark's table stand off the flight, inside the screen.
         p.menu("Repetir");
         const Superficie& sup = p.w->superficie_escena();
