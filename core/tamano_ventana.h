@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <vector>
 
 namespace tya {
 
@@ -27,5 +28,27 @@ int tamano_valido(int porcentaje);
 // Where `caja` goes so that it lies inside `zona`: where it is when it already does, otherwise
 // moved by the least; a box larger than the zone keeps its top-left corner inside it.
 QPoint a_la_vista(const QRect& caja, const QRect& zona);
+
+// `caja` cut to the size of `zona` and moved into it: a window taller than its screen becomes
+// as tall as the screen, so its content scrolls instead of leaving the screen.
+QRect recortada_a(const QRect& caja, const QRect& zona);
+
+// A box a placed one should not cover; covering one of `peso` 3 is as bad as covering three
+// times its area of one of `peso` 1.
+struct Obstaculo {
+    Obstaculo(const QRect& c, int p = 1) : caja(c), peso(p) {}
+    QRect caja;
+    int peso;
+};
+
+// Where a box of `tamano` goes inside `zona` so it covers none of `evitar`: the free place
+// nearest to `deseado`; when there is none, the place that covers least of them by weight.
+QPoint lugar_libre(QSize tamano, const QRect& zona, const std::vector<Obstaculo>& evitar, QPoint deseado);
+
+// The largest fixed size of kTamanos whose design, title bar included, fits in `disponible`
+// (the screen's available part in device pixels); 100 when none does.
+int tamano_mayor_que_cabe(QSize disponible);
+// A size the user may choose on that screen: "Automático" or one not above the largest that fits.
+bool tamano_cabe(int porcentaje, QSize disponible);
 
 }  // namespace tya

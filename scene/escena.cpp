@@ -23,6 +23,12 @@ Superficie nueva_superficie_escena(int ancho_px, int alto_px) {
     return s;
 }
 
+QRect zona_vuelo(const Superficie& s) {
+    const QPoint arriba_izquierda(int(std::floor(s.x_px(kEscenaX1))), int(std::floor(s.y_px(kEscenaY1))));
+    const QPoint abajo_derecha(int(std::ceil(s.x_px(6450))) + kMarcadorPx, int(std::ceil(s.y_px(-250))) + 1);
+    return QRect(arriba_izquierda, abajo_derecha);
+}
+
 Escena::Escena(EstadoExp& st, Superficie& sup, VentanaEscena* ventana) : st_(st), sup_(sup), ventana_(ventana) {}
 
 void Escena::preparar() {

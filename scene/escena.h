@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene of the main window: its frame, background, sample marks, zoom and redraw.
+#include <QRect>
 #include <QString>
 
 #include "core/experiment_state.h"
@@ -65,6 +66,11 @@ private:
     VentanaEscena nada_;
     VentanaEscena& v() { return ventana_ ? *ventana_ : nada_; }
 };
+
+// The surface's pixels where a flight is seen at every zoom: from the left edge past the wall
+// to the ground band's end, from the top down to the band's bottom, with room for the markers
+// and the vectors at the band's end. A panel of the program's own stays off it.
+QRect zona_vuelo(const Superficie& s);
 
 // A scene surface at the design size with the scene's frame, ready for `Escena`.
 Superficie nueva_superficie_escena(int ancho_px = kAreaAnchoPx, int alto_px = kAreaAltoPx);

@@ -23,10 +23,19 @@ int muestras_repeticion(const EstadoExp& st, int k) {
     return std::min(exp.posiciones().muestras(), exp.velocidades().muestras());
 }
 
-int muestra_al_reproducir(int desde, double segundos, int ritmo, int n) {
-    if (!(segundos > 0)) return std::clamp(desde, 1, std::max(1, n));
+double segundos_por_muestra(Ritmo r) {
+    switch (r) {
+    case Ritmo::Rapido: return kPausaMarca / 4;
+    case Ritmo::Real: return 0.75;
+    case Ritmo::Vuelo: break;
+    }
+    return kPausaMarca;
+}
+
+int muestra_al_reproducir(int desde, double segundos, double por_muestra, int n) {
+    if (!(segundos > 0) || !(por_muestra > 0)) return std::clamp(desde, 1, std::max(1, n));
     // A hair over the quotient, so 0.03 s at 0.01 s a sample is three samples, not two.
-    const double pasos = std::floor(segundos * ritmo / kPausaMarca + 1e-9);
+    const double pasos = std::floor(segundos / por_muestra + 1e-9);
     return static_cast<int>(std::clamp<double>(desde + pasos, 1, std::max(1, n)));
 }
 

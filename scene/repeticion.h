@@ -17,9 +17,14 @@ namespace tya {
 // Samples of experiment k that a replay runs over: 0 when k names no stored experiment.
 int muestras_repeticion(const EstadoExp& st, int k);
 
-// The sample reached `segundos` of real time after a replay started at sample `desde`: one
-// sample per mark pause of the flight, `ritmo` times faster; it stops at the last sample n.
-int muestra_al_reproducir(int desde, double segundos, int ritmo, int n);
+// The paces a replay plays at: the flight's own (one sample per mark pause), four times that,
+// and real time (one sample per 0.75 s, the time between two samples).
+enum class Ritmo { Vuelo, Rapido, Real };
+double segundos_por_muestra(Ritmo r);
+
+// The sample reached `segundos` of real time after a replay started at sample `desde`, one
+// sample every `por_muestra` seconds; it stops at the last sample n.
+int muestra_al_reproducir(int desde, double segundos, double por_muestra, int n);
 
 // The seven values shown for a sample (t, X, Y, Vx, Vy, Ax, Ay, as a clicked mark shows them).
 // The one place the replay reads a sample's records.

@@ -99,9 +99,13 @@ double buscar_muestra(const EstadoExp& st, int k, double Xw, float Yw) {
 
 std::array<QString, 7> valores_muestra(const EstadoExp& st, int k, int i) {
     const size_t e = static_cast<size_t>(k - 1), j = static_cast<size_t>(i);
-    return {forma_simple(st.Tiempo[e][j]), forma_simple_f32(st.Xs[e][j]), forma_simple_f32(st.Ys[e][j]),
-            forma_simple(st.Vx[e][j]),     forma_simple(st.Vy[e][j]),     forma_simple(st.Ax[e][j]),
-            forma_simple(st.Ay[e][j])};
+    std::array<QString, 7> v{forma_simple(st.Tiempo[e][j]), forma_simple_f32(st.Xs[e][j]), forma_simple_f32(st.Ys[e][j]),
+                             forma_simple(st.Vx[e][j]),     forma_simple(st.Vy[e][j]),     forma_simple(st.Ax[e][j]),
+                             forma_simple(st.Ay[e][j])};
+    // Read by a person, so in the locale's form like the tables beside them.
+    const QChar separador = separador_local();
+    for (QString& s : v) s.replace(QLatin1Char('.'), separador);
+    return v;
 }
 
 std::vector<TrazoVector> trazos_vectores(const EstadoExp& st, float X, float Y, int k, int i) {

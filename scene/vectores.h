@@ -37,7 +37,8 @@ double buscar_muestra(const EstadoExp& st, int k, double Xw, float Yw);
 // A fractional index as the sample it addresses: the nearest whole number, ties to even.
 int indice_muestra(double i);
 
-// The seven rows of the sample table, in plain decimal form: t, X, Y, Vx, Vy, Ax, Ay.
+// The seven rows of the sample table, in plain decimal form with the locale's separator:
+// t, X, Y, Vx, Vy, Ax, Ay.
 std::array<QString, 7> valores_muestra(const EstadoExp& st, int k, int i);
 
 // One line of the vectors, in scene units, with its pen colour.

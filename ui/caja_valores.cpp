@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "core/experiment_state.h"
@@ -18,6 +20,7 @@
 #include "files/informe.h"
 #include "platform/dialogos.h"
 #include "platform/impresora.h"
+#include "core/tamano_ventana.h"
 #include "scene/textos.h"
 
 namespace tya {
@@ -62,6 +65,10 @@ CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, 
     cerrar_ = boton("Salir3", QStringLiteral("Cerrar"), 5880, 4560, 855, 375);
     copiar_->hide();
     imprimir_->hide();
+    barra_ = new QScrollBar(Qt::Vertical, this);
+    barra_->setObjectName(QStringLiteral("desplazamiento"));
+    barra_->hide();
+    connect(barra_, &QScrollBar::valueChanged, this, &CajaValores::desplazar);
     connect(copiar_, &QPushButton::clicked, this, &CajaValores::copiar);
     connect(imprimir_, &QPushButton::clicked, this, &CajaValores::imprimir_problema);
     connect(cerrar_, &QPushButton::clicked, this, &CajaValores::cerrar_o_seguir);
@@ -69,11 +76,14 @@ CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, 
 }
 
 void CajaValores::mostrar_texto(TemaTexto tema) {
+    // The copy button belongs to the report alone, whichever way the report was left.
+    textos_.ventana_desactivada();
     textos_.mostrar_texto(tema);
     aplicar();
 }
 
 void CajaValores::elegir_problema() {
+    textos_.ventana_desactivada();
     textos_.elegir_problema(dialogos_);
     aplicar();
     if (!textos_.vista().visible) emit escena_redibujada();
@@ -113,12 +123,29 @@ void CajaValores::aplicar() {
     const int bajar = std::max(0, abajo_texto - arriba_botones);
     QSize cliente(px(v.ancho) - kMarcoAncho, px(v.alto) - kMarcoAlto + bajar);
     cliente.setWidth(std::max(cliente.width(), static_cast<int>(std::ceil(derecha + columna))));
-    if (QScreen* s = screen()) cliente = cliente.boundedTo(s->availableGeometry().size() - QSize(kMarcoAncho, kMarcoAlto));
-    imprimir_->move(imprimir_->x(), px(v.arriba_imprimir) + bajar);
-    cerrar_->move(cerrar_->x(), px(v.arriba_salir3) + bajar);
-    copiar_->move(copiar_->x(), px(2520) + bajar);
+    // The frame as the window manager draws it, once the window has been shown.
+    QSize marco = frameGeometry().size() - size();
+    if (marco.isEmpty()) marco = QSize(kMarcoAncho, kMarcoAlto);
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect pantalla = s ? s->availableGeometry() : QRect(QPoint(), cliente + marco);
+    const QRect ventana = recortada_a(QRect(QPoint(px(v.izquierda), y()), cliente + marco), pantalla);
+    // Cut to the screen: the buttons stay at the bottom, the text and pictures scroll above them.
+    const int sobra = cliente.height() - (ventana.height() - marco.height());
+    cliente = ventana.size() - marco;
+    const int subir = std::max(0, sobra);
+    imprimir_->move(imprimir_->x(), px(v.arriba_imprimir) + bajar - subir);
+    cerrar_->move(cerrar_->x(), px(v.arriba_salir3) + bajar - subir);
+    copiar_->move(copiar_->x(), px(2520) + bajar - subir);
+    barra_->setGeometry(cliente.width() - barra_->sizeHint().width(), 0, barra_->sizeHint().width(),
+                        std::max(0, std::min(cerrar_->y(), imprimir_->isVisible() ? imprimir_->y() : cerrar_->y()) - 4));
+    barra_->setRange(0, subir);
+    barra_->setPageStep(std::max(1, barra_->height()));
+    barra_->setSingleStep(static_cast<int>(fm.lineSpacing()));
+    barra_->setValue(0);
+    barra_->setVisible(subir > 0);
+    desplazar();
     setFixedSize(cliente);
-    move(px(v.izquierda), y());
+    move(ventana.topLeft());
     update();
     if (isVisible()) {
         raise();
@@ -128,8 +155,21 @@ void CajaValores::aplicar() {
     }
 }
 
+void CajaValores::desplazar() {
+    const int d = barra_->value();
+    icono_->move(icono_->x(), px(120) - d);
+    figura_modelo_->move(figura_modelo_->x(), px(2640) - d);
+    update();
+}
+
+void CajaValores::wheelEvent(QWheelEvent* ev) {
+    if (barra_->isVisible()) QCoreApplication::sendEvent(barra_, ev);
+}
+
 void CajaValores::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (barra_->isVisible()) p.setClipRect(0, 0, barra_->x(), barra_->height());
+    p.translate(0, -barra_->value());
     p.setFont(fuente_);
     p.setPen(palette().color(QPalette::Text));
     const QFontMetricsF fm(fuente_);

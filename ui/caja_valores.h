@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollBar;
 
 namespace tya {
 
@@ -44,6 +45,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void changeEvent(QEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
     void reject() override;
 
 private:
@@ -54,6 +56,9 @@ private:
     QFont fuente_;
     QPushButton *copiar_ = nullptr, *imprimir_ = nullptr, *cerrar_ = nullptr;
     QLabel *figura_modelo_ = nullptr, *icono_ = nullptr;
+    // The text and pictures scroll under it when the window is cut to the screen.
+    QScrollBar* barra_ = nullptr;
+    void desplazar();
 };
 
 }  // namespace tya

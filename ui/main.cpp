@@ -9,6 +9,7 @@
 
 #include "arranque.h"
 #include "core/argumentos.h"
+#include "core/tamano_ventana.h"
 #include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
 #include "core/version.h"
@@ -72,9 +73,17 @@ int main(int argc, char** argv) {
     // The window-size submenu, the recent files and files dropped from the file manager.
     tya::completar_ventana(ventana, preferencias, dialogos);
     if (!ventana.cargar()) return 1;
-    // Without a window manager a maximize request is not honoured: take the screen's size first.
-    if (QScreen* pantalla = QGuiApplication::primaryScreen()) ventana.setGeometry(pantalla->availableGeometry());
+    // Un-maximised under a window manager, the window comes back with its caption and borders
+    // on the screen: room for them is left around its normal size.
+    const QScreen* pantalla = QGuiApplication::primaryScreen();
+    const QRect disponible = pantalla ? pantalla->availableGeometry() : QRect();
+    if (pantalla) ventana.setGeometry(disponible.adjusted(8, tya::kReservaTitulo, -8, -8));
     ventana.showMaximized();
+    // Without a window manager nothing maximises it nor draws a frame: it takes the whole part.
+    if (pantalla)
+        QTimer::singleShot(800, &ventana, [&ventana, disponible] {
+            if (ventana.frameGeometry() == ventana.geometry() && ventana.geometry() != disponible) ventana.setGeometry(disponible);
+        });
     // The file named on the command line, once the window is up, as "Recuperar" would read it.
     if (!argumentos.archivo.isEmpty()) QTimer::singleShot(0, &ventana, [&] { ventana.archivo().abrir_experiencias(argumentos.archivo); });
     return app.exec();

@@ -2,7 +2,10 @@
 #include "muestra_en_escena.h"
 
 #include "formtabla.h"
+#include "panel_comparacion.h"
+#include "panel_graficos.h"
 #include "repeticion.h"
+#include "tamano_ventana.h"
 
 namespace tya {
 
@@ -27,12 +30,15 @@ void InspeccionMuestra::clic_en_escena() {
     const std::optional<MuestraElegida> m = clic_escena(raton_, ctx_.st, ctx_.sup);
     if (!m) return;
     ctx_.refrescar_escena();
-    if (!formtabla_) {
-        formtabla_ = new FormTabla(ctx_.vista->window());
-        // Below the ground band, where neither marks nor the graph panels ever are.
-        formtabla_->move(ctx_.vista->mapToGlobal(QPoint(int(ctx_.sup.x_px(0)), int(ctx_.sup.y_px(-400)))));
-    }
+    if (!formtabla_) formtabla_ = new FormTabla(ctx_.vista->window());
     formtabla_->poner(m->valores);
+    // Placed when it opens; moved by the user, it stays where it was put.
+    if (!formtabla_->isVisible()) {
+        PanelGraficos& g = repeticion_.graficos();
+        colocar_fuera_del_vuelo(formtabla_, ctx_.vista, ctx_.sup,
+                                {{en_pantalla(&repeticion_), 4}, {en_pantalla(&g.comparacion_posiciones()), 2},
+                                 {en_pantalla(&g.comparacion_velocidades()), 2}, en_pantalla(&g)});
+    }
     formtabla_->show();
 }
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/formato.h"
+#include "core/tamano_ventana.h"
 #include "graphs/tablas.h"
 #include "panel_comparacion.h"
 #include "platform/dialogos.h"
@@ -211,6 +212,7 @@ void PanelGraficos::graficar_horizontal() {
         graficar(false);
         comparacion_posiciones_->setTitle(QStringLiteral("Posiciones X"));
     }
+    volver_a_comparar();
 }
 
 void PanelGraficos::graficar_vertical() {
@@ -223,6 +225,15 @@ void PanelGraficos::graficar_vertical() {
         graficar(false);
         comparacion_posiciones_->setTitle(QStringLiteral("Posiciones Y"));
     }
+    volver_a_comparar();
+}
+
+QRect PanelGraficos::tabla_y_botones() const { return QRect(mapToParent(cabecera_->pos()), geometry().bottomRight()); }
+
+void PanelGraficos::volver_a_comparar() {
+    // An open comparison shows the component its caption names.
+    if (comparacion_posiciones_->isVisible()) comparar(false);
+    if (comparacion_velocidades_->isVisible()) comparar(true);
 }
 
 bool PanelGraficos::tecla_en_numero(QChar tecla) {
@@ -261,6 +272,10 @@ void PanelGraficos::experiencia_siguiente() {
 void PanelGraficos::comparar_graficas() {
     const bool velocidades = title() != QStringLiteral("Posiciones");
     PanelComparacion& p = velocidades ? *comparacion_velocidades_ : *comparacion_posiciones_;
+    // Over this panel's own graph, which it stands for, never over the table and the buttons.
+    if (QWidget* padre = p.parentWidget()) {
+        p.move(lugar_libre(p.size(), padre->rect(), {tabla_y_botones()}, pos()));
+    }
     p.show();
     p.raise();
     llenar_tabla(velocidades);

@@ -50,6 +50,8 @@ public:
     void mostrar_numero(const QString& t);
     void vaciar_tabla_y_numero();
     void borrar_grafico();
+    // Where the table and the buttons beside it are, in the parent's coordinates.
+    QRect tabla_y_botones() const;
 
     int16_t modo_graf() const { return ModoGraf; }
     QListWidget* tabla() const { return tabla_; }
@@ -67,6 +69,7 @@ private:
     void llenar_tabla(bool velocidades);
     void graficar(bool velocidades);
     void comparar(bool velocidades);
+    void volver_a_comparar();
     // Back from a comparison: the panel's own table and graph, and the scene redrawn.
     void tras_comparacion(bool velocidades);
 

@@ -2,7 +2,7 @@
 #include "repeticion.h"
 
 #include <QAction>
-#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,8 +22,8 @@
 #include "graphs/cursor_grafico.h"
 #include "panel_comparacion.h"
 #include "panel_graficos.h"
-#include "scene/repeticion.h"
 #include "scene/vectores.h"
+#include "tamano_ventana.h"
 
 namespace tya {
 
@@ -47,21 +47,23 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     experiencia_ = new QSpinBox(this);
     experiencia_->setObjectName(QStringLiteral("experiencia"));
     arriba->addWidget(experiencia_);
-    arriba->addSpacing(12);
+    arriba->addStretch();
+    v->addLayout(arriba);
+    auto* cuando = new QHBoxLayout;
     tiempo_ = new QLabel(this);
     tiempo_->setObjectName(QStringLiteral("tiempo"));
     tiempo_->setMinimumWidth(90);
     numero_ = new QLabel(this);
     numero_->setObjectName(QStringLiteral("numero"));
     numero_->setMinimumWidth(120);
-    arriba->addWidget(tiempo_);
-    arriba->addWidget(numero_);
-    arriba->addStretch();
-    v->addLayout(arriba);
+    cuando->addWidget(tiempo_);
+    cuando->addWidget(numero_);
+    cuando->addStretch();
+    v->addLayout(cuando);
 
     deslizador_ = new QSlider(Qt::Horizontal, this);
     deslizador_->setObjectName(QStringLiteral("deslizador"));
-    deslizador_->setMinimumWidth(380);
+    deslizador_->setMinimumWidth(240);
     v->addWidget(deslizador_);
 
     auto* botones = new QHBoxLayout;
@@ -78,17 +80,26 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     reproducir_ = boton("reproducir", QStringLiteral("Reproducir"), QStringLiteral("Reproducir o pausar (barra espaciadora)"));
     adelante_ = boton("adelante", QStringLiteral(">"), QStringLiteral("Muestra siguiente (flecha derecha)"));
     fin_ = boton("fin", QStringLiteral(">|"), QStringLiteral("Al final (Fin)"));
-    rapido_ = new QCheckBox(QStringLiteral("×4"), this);
-    rapido_->setObjectName(QStringLiteral("rapido"));
-    rapido_->setToolTip(QStringLiteral("Cuatro veces más rápido que el vuelo"));
-    botones->addWidget(rapido_);
+    // Arrows need no more than their glyphs: the panel must fit beside the flight.
+    for (QPushButton* b : {inicio_, atras_, adelante_, fin_}) b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
     v->addLayout(botones);
+    auto* fila_ritmo = new QHBoxLayout;
+    fila_ritmo->addWidget(new QLabel(QStringLiteral("Ritmo"), this));
+    ritmo_ = new QComboBox(this);
+    ritmo_->setObjectName(QStringLiteral("ritmo"));
+    // In the order of Ritmo.
+    ritmo_->addItems({QStringLiteral("el del vuelo"), QStringLiteral("×4"), QStringLiteral("tiempo real")});
+    ritmo_->setToolTip(QStringLiteral("Tiempo real: una muestra cada 0,75 s, lo que duró en el vuelo"));
+    fila_ritmo->addWidget(ritmo_, 1);
+    v->addLayout(fila_ritmo);
 
     auto* tabla = new QGridLayout;
     tabla->setSpacing(2);
     QFont negrita = font();
     negrita.setBold(true);
+    // Two rows of names and values, so the panel is narrow enough for the room beside the flight.
     for (int f = 0; f < 7; ++f) {
+        const int fila = f < 4 ? 0 : 2, col = f < 4 ? f : f - 4;
         auto* c = new QLabel(QLatin1String(kNombres[f]), this);
         c->setFont(negrita);
         c->setAlignment(Qt::AlignCenter);
@@ -97,8 +108,8 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
         valores_[static_cast<size_t>(f)]->setObjectName(QStringLiteral("valor%1").arg(f + 1));
         valores_[static_cast<size_t>(f)]->setMinimumWidth(64);
         valores_[static_cast<size_t>(f)]->setStyleSheet(QStringLiteral("background: white;"));
-        tabla->addWidget(c, 0, f);
-        tabla->addWidget(valores_[static_cast<size_t>(f)], 1, f);
+        tabla->addWidget(c, fila, col);
+        tabla->addWidget(valores_[static_cast<size_t>(f)], fila + 1, col);
     }
     v->addLayout(tabla);
     for (QWidget* h : findChildren<QWidget*>()) h->setFocusPolicy(Qt::NoFocus);
@@ -114,7 +125,7 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     connect(adelante_, &QPushButton::clicked, this, [this] { reproducir(false); paso(1); });
     connect(fin_, &QPushButton::clicked, this, [this] { reproducir(false); ir_a(n_); });
     connect(reproducir_, &QPushButton::clicked, this, [this] { reproducir(!reproduciendo()); });
-    connect(rapido_, &QCheckBox::toggled, this, &Repeticion::rapido);
+    connect(ritmo_, &QComboBox::currentIndexChanged, this, [this](int i) { ritmo(static_cast<Ritmo>(i)); });
     // The choice of experiment is the graph panel's number box: one choice for every view.
     connect(experiencia_, &QSpinBox::valueChanged, this, [this](int k) {
         if (activo_ && k != k_) graficos_.numero()->setText(forma_simple_entero(k));
@@ -152,17 +163,23 @@ void Repeticion::abrir() {
         desplazamiento_antes_ = l->verticalScrollBar()->value();
         activo_ = true;
         muestra_ = 1;
-        if (!isVisible()) {
-            const Superficie& s = ctx_.sup;
-            // Below the ground band, beside where the sample table opens.
-            move(escena_->mapToGlobal(QPoint(int(s.x_px(1800)), int(s.y_px(-400)))));
-        }
     }
     elegir(k);
+    if (!isVisible()) colocar();
     show();
     raise();
     activateWindow();
     setFocus();
+}
+
+void Repeticion::colocar() {
+    // After the flight, the table row it marks and the buttons beside it, then the comparisons.
+    const QRect tabla = graficos_.isVisible() ? QRect(graficos_.parentWidget()->mapToGlobal(graficos_.tabla_y_botones().topLeft()),
+                                                      graficos_.tabla_y_botones().size())
+                                              : QRect();
+    colocar_fuera_del_vuelo(this, escena_, ctx_.sup,
+                            {{tabla, 4}, {en_pantalla(&graficos_.comparacion_posiciones()), 2},
+                             {en_pantalla(&graficos_.comparacion_velocidades()), 2}, en_pantalla(&graficos_)});
 }
 
 void Repeticion::elegir(int k) {
@@ -216,7 +233,8 @@ void Repeticion::marcar_fila() {
     // The table lists the chosen experiment, one row per sample from t = 0.
     if (st_.NGrafSel != k_ || muestra_ > l->count()) return;
     l->setCurrentRow(muestra_ - 1);
-    l->scrollToItem(l->item(muestra_ - 1));
+    // In the middle of the list: where the screen leaves no room, this panel may cover its top.
+    l->scrollToItem(l->item(muestra_ - 1), QAbstractItemView::PositionAtCenter);
 }
 
 std::optional<int> Repeticion::columna(int c) const {
@@ -278,15 +296,16 @@ void Repeticion::reproducir(bool si) {
     reproducir_->setText(reproduciendo() ? QStringLiteral("Pausa") : QStringLiteral("Reproducir"));
 }
 
-void Repeticion::rapido(bool si) {
-    if (rapido_->isChecked() != si) rapido_->setChecked(si);  // runs this again through the box
+void Repeticion::ritmo(Ritmo r) {
+    if (ritmo_->currentIndex() != int(r)) ritmo_->setCurrentIndex(int(r));  // runs this again through the box
     // The pace changes from the sample shown now.
     muestra_desde_ = muestra_;
     desde_.start();
 }
 
 void Repeticion::avanzar_al_reloj() {
-    const int i = muestra_al_reproducir(muestra_desde_, desde_.nsecsElapsed() / 1e9, rapido_->isChecked() ? 4 : 1, n_);
+    const int i = muestra_al_reproducir(muestra_desde_, desde_.nsecsElapsed() / 1e9,
+                                        segundos_por_muestra(static_cast<Ritmo>(ritmo_->currentIndex())), n_);
     if (i != muestra_) ir_a(i);
     if (muestra_ >= n_) reproducir(false);
 }

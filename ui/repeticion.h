@@ -10,9 +10,10 @@
 
 #include "contexto.h"
 #include "core/experiment_state.h"
+#include "scene/repeticion.h"
 
 class QAction;
-class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPainter;
 class QPushButton;
@@ -46,13 +47,14 @@ public:
     void ir_a(int muestra);  // 1 to cuenta()
     void paso(int cuantas) { ir_a(muestra_ + cuantas); }
     void reproducir(bool si);
-    void rapido(bool si);  // four times the flight's pace
+    void ritmo(Ritmo r);  // the flight's pace, four times it, or real time
 
     int experiencia() const { return k_; }
     int muestra() const { return muestra_; }
     int cuenta() const { return n_; }
     bool reproduciendo() const;
     QString valor(int fila) const;  // 1 to 7: t, X, Y, Vx, Vy, Ax, Ay
+    PanelGraficos& graficos() const { return graficos_; }
 
 protected:
     void keyPressEvent(QKeyEvent*) override;
@@ -60,6 +62,8 @@ protected:
 
 private:
     void elegir(int k);
+    // Off the flight and off the graphs and table it marks, inside the screen.
+    void colocar();
     void seguir_panel_graficos();
     void avanzar_al_reloj();
     void mostrar();
@@ -88,7 +92,7 @@ private:
     QLabel *tiempo_ = nullptr, *numero_ = nullptr;
     std::array<QLabel*, 7> valores_{};
     QPushButton *inicio_ = nullptr, *atras_ = nullptr, *adelante_ = nullptr, *fin_ = nullptr, *reproducir_ = nullptr;
-    QCheckBox* rapido_ = nullptr;
+    QComboBox* ritmo_ = nullptr;
     QTimer* reloj_ = nullptr;
     QElapsedTimer desde_;
     int muestra_desde_ = 1;

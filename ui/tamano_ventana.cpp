@@ -8,12 +8,15 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
+#include <memory>
 #include <vector>
 
 #include "core/tamano_ventana.h"
 #include "files/preferencias.h"
 #include "platform/dialogos.h"
+#include "scene/escena.h"
 
 namespace tya {
 
@@ -48,18 +51,37 @@ QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dia
     m->setObjectName(QStringLiteral("menu_tamano"));
     auto* grupo = new QActionGroup(m);
     const int actual = preferencias.tamano();
+    // The size kept in the file: the one checked whenever a choice is refused or cannot be kept.
+    auto guardado = std::make_shared<int>(actual);
+    const auto marcar_guardado = [m, guardado] {
+        if (QAction* a = m->findChild<QAction*>(QStringLiteral("tamano_%1").arg(*guardado))) a->setChecked(true);
+    };
     for (int p : kTamanos) {
         QAction* a = m->addAction(p == 0 ? QStringLiteral("Automático") : QStringLiteral("%1 %").arg(p));
         a->setObjectName(QStringLiteral("tamano_%1").arg(p));
         a->setCheckable(true);
         a->setChecked(p == actual);
         grupo->addAction(a);
-        QObject::connect(a, &QAction::triggered, m, [p, &preferencias, &dialogos] {
+        QObject::connect(a, &QAction::triggered, m, [p, &preferencias, &dialogos, guardado, marcar_guardado] {
+            if (const QScreen* s = QGuiApplication::primaryScreen()) {
+                // In the screen's own pixels, whatever factor this run is drawn at.
+                const QSize fisica = s->availableGeometry().size() * s->devicePixelRatio();
+                if (!tamano_cabe(p, fisica)) {
+                    marcar_guardado();
+                    dialogos.mensaje(QStringLiteral("El tamaño %1 % no cabe en esta pantalla (%2 × %3 disponibles). "
+                                                    "El mayor que cabe es %4 %.")
+                                         .arg(p).arg(fisica.width()).arg(fisica.height()).arg(tamano_mayor_que_cabe(fisica)));
+                    return;
+                }
+            }
             if (!preferencias.guardar_tamano(p)) {
-                dialogos.mensaje(QStringLiteral("No se pudo guardar el tamaño de la ventana en %1.")
+                marcar_guardado();
+                dialogos.mensaje(QStringLiteral("No se pudo guardar el tamaño de la ventana en %1: sigue marcado el "
+                                                "tamaño que estaba guardado.")
                                      .arg(QDir::toNativeSeparators(preferencias.archivo())));
                 return;
             }
+            *guardado = p;
             QString t = QStringLiteral("El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.");
             if (qEnvironmentVariableIsSet(kFactor) || qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
                 t += QStringLiteral(" Mientras QT_SCALE_FACTOR o QT_SCREEN_SCALE_FACTORS estén fijadas, mandan ellas.");
@@ -69,7 +91,60 @@ QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dia
     return m;
 }
 
+QRect en_pantalla(const QWidget* w) { return w->isVisible() ? QRect(w->mapToGlobal(QPoint()), w->size()) : QRect(); }
+
+void colocar_fuera_del_vuelo(QWidget* ventana, const QWidget* escena, const Superficie& sup,
+                             std::vector<Obstaculo> tambien) {
+    ventana->adjustSize();
+    const QScreen* s = escena->screen() ? escena->screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    // The window manager's frame, once known; before the first showing a caption's worth.
+    const QSize marco = ventana->frameGeometry().size() - ventana->size();
+    const QSize caja = ventana->size() + (marco.isEmpty() ? QSize(8, 30) : marco);
+    const QRect vuelo = zona_vuelo(sup);
+    // The flight weighs most: a student watches it while stepping through it.
+    tambien.push_back({QRect(escena->mapToGlobal(vuelo.topLeft()), vuelo.size()), 8});
+    const QRect zona = s->availableGeometry();
+    ventana->move(lugar_libre(caja, zona, tambien, zona.bottomRight() - QPoint(caja.width(), caja.height())));
+}
+
+namespace {
+// A group box standing on the main window's scene, not inside a layout.
+QGroupBox* panel_sobre_escena(QObject* objeto) {
+    auto* panel = qobject_cast<QGroupBox*>(objeto);
+    if (!panel) return nullptr;
+    const auto* ventana = qobject_cast<const QMainWindow*>(panel->window());
+    return ventana && panel->parentWidget() == ventana->centralWidget() ? panel : nullptr;
+}
+}  // namespace
+
+bool ALaVista::arrastrar(QWidget* panel, QEvent* evento) {
+    auto* m = static_cast<QMouseEvent*>(evento);
+    const QPoint en_padre = panel->mapToParent(m->position().toPoint());
+    switch (evento->type()) {
+    case QEvent::MouseButtonPress:
+        // The caption's strip only: the rest of the panel keeps its clicks.
+        if (m->button() != Qt::LeftButton || m->position().y() > panel->fontMetrics().height() + 4) return false;
+        arrastrado_ = panel;
+        agarre_ = m->position().toPoint();
+        panel->raise();
+        return true;
+    case QEvent::MouseMove:
+        if (arrastrado_ != panel) return false;
+        panel->move(a_la_vista(QRect(en_padre - agarre_, panel->size()), panel->parentWidget()->rect()));
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (arrastrado_ != panel) return false;
+        arrastrado_ = nullptr;
+        return true;
+    default: return false;
+    }
+}
+
 bool ALaVista::eventFilter(QObject* objeto, QEvent* evento) {
+    const QEvent::Type t = evento->type();
+    if (t == QEvent::MouseButtonPress || t == QEvent::MouseMove || t == QEvent::MouseButtonRelease)
+        if (QGroupBox* panel = panel_sobre_escena(objeto)) return arrastrar(panel, evento);
     if (evento->type() != QEvent::Show || !objeto->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(objeto);
     if (w->isWindow()) {
@@ -79,13 +154,10 @@ bool ALaVista::eventFilter(QObject* objeto, QEvent* evento) {
             const QPoint p = a_la_vista(marco, s->availableGeometry());
             if (p != marco.topLeft()) w->move(p);
         }
-    } else if (auto* panel = qobject_cast<QGroupBox*>(w)) {
+    } else if (QGroupBox* panel = panel_sobre_escena(w)) {
         // The panels that sit on the scene itself; those inside a layout are placed by it.
-        const auto* ventana = qobject_cast<const QMainWindow*>(panel->window());
-        if (ventana && panel->parentWidget() == ventana->centralWidget()) {
-            const QPoint p = a_la_vista(panel->geometry(), panel->parentWidget()->rect());
-            if (p != panel->pos()) panel->move(p);
-        }
+        const QPoint p = a_la_vista(panel->geometry(), panel->parentWidget()->rect());
+        if (p != panel->pos()) panel->move(p);
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "core/archivo_texto.h"
 #include "files/impresion.h"
@@ -46,7 +47,10 @@ TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& 
 }
 
 void TrabajoPractico::trabajo_practico(int& modo) {
-    // Printing leaves the box as it is: only loading replaces its text.
+    // Printing leaves the box as it is: only loading replaces its text, and the same text
+    // reopens where the reader left it.
+    const QString antes = texto_->toPlainText();
+    const int desplazamiento = texto_->verticalScrollBar()->value();
     if (modo == 0) texto_->clear();
     escena_.retenido(false);
     QStringList lineas;
@@ -59,7 +63,9 @@ void TrabajoPractico::trabajo_practico(int& modo) {
         return;
     }
     if (pedido == 0) {
-        texto_->setPlainText(lineas.join(QLatin1Char('\n')));
+        const QString nuevo = lineas.join(QLatin1Char('\n'));
+        texto_->setPlainText(nuevo);
+        if (nuevo == antes) texto_->verticalScrollBar()->setValue(desplazamiento);
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -8,6 +8,8 @@
 #include "caja_valores.h"
 #include "core/experiment_state.h"
 #include "core/inic.h"
+#include "core/tamano_ventana.h"
+#include "scene/escena.h"
 #include "platform/impresora_sistema.h"
 #include "scene/textos.h"
 #include "sugiere.h"
@@ -48,8 +50,14 @@ void VentanasTexto::acerca_de() { caja_valores()->mostrar_texto(TemaTexto::Acerc
 
 void VentanasTexto::abrir_trabajo_practico(const QWidget* debajo_de) {
     if (ctx_.st.EnVuelo == 1) return;
-    // Over the scene, below the parameter panels.
-    trabajo_practico_->setGeometry(debajo_de->x(), debajo_de->geometry().bottom() + 6, 560, 320);
+    // Beside the flight, below the parameter panels, as large as that room allows; where
+    // there is too little room, over the flight's empty sky, as small as can be read.
+    const QRect vista = ctx_.vista->rect();
+    const QRect vuelo = zona_vuelo(ctx_.sup);
+    const int arriba = debajo_de->geometry().bottom() + 6;
+    QRect lado(QPoint(vuelo.right() + 6, arriba), vista.bottomRight());
+    if (lado.width() < 300) lado = QRect(QPoint(debajo_de->x(), arriba), QSize(360, 240));
+    trabajo_practico_->setGeometry(recortada_a(QRect(lado.topLeft(), lado.size().boundedTo({560, 420})), vista));
     trabajo_practico_->show();
     trabajo_practico_->raise();
     int modo = 0;

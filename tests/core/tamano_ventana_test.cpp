@@ -41,6 +41,41 @@ TEST(TamanoVentana, UnaCajaQueSaleVuelveALaZona) {
     for (const auto& c : casos) EXPECT_EQ(a_la_vista(c.caja, zona), c.donde) << c.caja.x();
 }
 
+// What every classroom screen gives: the sizes it may choose, and windows and panels that
+// stay on it and off the flight.
+TEST(TamanoVentana, CadaVentanaYPanelCabeEnCadaPantalla) {
+    const Superficie escena = nueva_superficie_escena(3840, 2160);
+    const QRect vuelo = zona_vuelo(escena);
+    const struct { int ancho, alto, mayor; } pantallas[] = {{1024, 768, 100}, {1280, 800, 125}, {1366, 768, 150},
+                                                           {1600, 1000, 150}, {1920, 1080, 200}, {3840, 2160, 300}};
+    for (const auto& p : pantallas) {
+        const QSize fisica(p.ancho, p.alto);
+        EXPECT_EQ(tamano_mayor_que_cabe(fisica), p.mayor) << p.ancho;
+        EXPECT_FALSE(tamano_cabe(p.mayor == 300 ? 301 : p.mayor + 25, fisica)) << p.ancho;
+        EXPECT_TRUE(tamano_cabe(0, fisica)) << p.ancho;
+        // In the window's own pixels at the automatic size, below a 24-pixel menu bar.
+        const double f = factor_automatico(fisica);
+        const QRect pantalla(0, 0, int(p.ancho / f), int(p.alto / f));
+        const QRect ventana = pantalla.adjusted(0, 24, 0, 0);
+        // A text window longer than any screen is cut to it and scrolls.
+        const QRect texto = recortada_a(QRect(60, 100, 470, 1200), pantalla);
+        EXPECT_TRUE(pantalla.contains(texto)) << p.ancho;
+        // The sample table and the replay panel, wished where the flight's ground is.
+        for (const QSize caja : {QSize(130, 190), QSize(300, 150)}) {
+            const QPoint donde = lugar_libre(caja, ventana, {vuelo}, vuelo.bottomLeft());
+            EXPECT_TRUE(ventana.contains(QRect(donde, caja))) << p.ancho << " " << caja.width();
+            EXPECT_FALSE(QRect(donde, caja).intersects(vuelo)) << p.ancho << " " << caja.width();
+        }
+    }
+    // No free place: the one that covers least, still inside.
+    const QRect zona(0, 0, 100, 100);
+    EXPECT_EQ(lugar_libre({60, 60}, zona, {QRect(0, 0, 100, 50)}, {0, 0}), QPoint(0, 40));
+    EXPECT_EQ(lugar_libre({60, 60}, zona, {QRect(0, 0, 70, 100)}, {0, 0}), QPoint(40, 0));
+    // Weighed: the lighter box is the one covered.
+    EXPECT_EQ(lugar_libre({60, 60}, zona, {{QRect(0, 0, 100, 50), 3}, QRect(0, 50, 100, 50)}, {0, 0}), QPoint(0, 40));
+    EXPECT_EQ(lugar_libre({60, 60}, zona, {QRect(0, 0, 100, 50), {QRect(0, 50, 100, 50), 3}}, {0, 0}), QPoint(0, 0));
+}
+
 TEST(Argumentos, UnArchivoONadaYUnMensajeParaLoDemas) {
     const struct { QStringList args; QString archivo; const char* error; } casos[] = {
         {{}, {}, nullptr},

@@ -20,10 +20,12 @@ TEST(Repeticion, MuestrasYRitmo) {
         EXPECT_EQ(muestras_repeticion(st, k), n) << k << " " << nexp;
     }
     // One sample per 0.01 s of real time (0.29 s is 29 samples, though the quotient falls a hair
-    // short), four at the fast pace, never past the last one.
-    for (auto [desde, s, ritmo, n, i] : {std::tuple(1, 0.0, 1, 40, 1), {1, 0.29, 1, 40, 30}, {1, 0.029, 1, 40, 3},
-                                        {5, 0.03, 4, 40, 17}, {1, 9.0, 1, 40, 40}, {1, 0.5, 4, 1, 1}})
-        EXPECT_EQ(muestra_al_reproducir(desde, s, ritmo, n), i) << desde << " " << s << " " << ritmo;
+    // short), four at the fast pace, one per 0.75 s in real time, never past the last one.
+    using enum Ritmo;
+    for (auto [desde, s, ritmo, n, i] : {std::tuple(1, 0.0, Vuelo, 40, 1), {1, 0.29, Vuelo, 40, 30}, {1, 0.029, Vuelo, 40, 3},
+                                        {5, 0.03, Rapido, 40, 17}, {1, 9.0, Vuelo, 40, 40}, {1, 0.5, Rapido, 1, 1},
+                                        {1, 0.74, Real, 40, 1}, {1, 0.75, Real, 40, 2}, {3, 7.5, Real, 40, 13}})
+        EXPECT_EQ(muestra_al_reproducir(desde, s, segundos_por_muestra(ritmo), n), i) << desde << " " << s << " " << int(ritmo);
 }
 
 // What the cursor paints over the scene is, line for line, what a click on the mark draws

@@ -25,10 +25,11 @@ TEST(Vectores, PunteroClicYFlechas) {
     // A move that keeps x² + y² within 36 of the last accepted value is ignored.
     const float x0 = r.XRaton;
     EXPECT_EQ(std::pair(seguir_puntero(r, st, s, x0 + 0.001f, r.YRaton), r.XRaton), std::pair(Puntero::SinCambio, x0));
-    // The click picks experiment 1 at the sample under the pointer and fills the table.
+    // The click picks experiment 1 at the sample under the pointer and fills the table, in the
+    // locale's form.
     auto m = clic_escena(r, st, s);
     ASSERT_TRUE(m);
-    EXPECT_EQ(std::tuple(m->experiencia, m->indice, m->valores[0], m->valores[6]), std::tuple(1, 6, QString(" 3.75"), QString("-9.81")));
+    EXPECT_EQ(std::tuple(m->experiencia, m->indice, m->valores[0], m->valores[6]), std::tuple(1, 6, con_separador(QString(" 3.75")), con_separador(QString("-9.81"))));
     // Empty sky: arrow pointer, and a click does nothing; nor below the ground line on a drawn colour.
     EXPECT_EQ(seguir_puntero(r, st, s, 6000, 3000), Puntero::Flecha);
     EXPECT_FALSE(clic_escena(r, st, s));

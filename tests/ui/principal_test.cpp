@@ -11,10 +11,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "files/preferencias.h"
 #include "puesto.h"
+#include "scene/escena.h"
 #include "ui/ayuda.h"
+#include "ui/caja_valores.h"
 #include "ui/formtabla.h"
+#include "ui/repeticion.h"
 #include "ui/sugiere.h"
+#include "ui/tamano_ventana.h"
+#include "ui/trabajo_practico.h"
 
 using namespace tya;
 using namespace tya::prueba;
@@ -25,6 +35,8 @@ void teclear(Puesto& p, int i, const QString& texto) {
     QTest::keyClicks(p.w->lanzamiento().entrada(i), texto);
 }
 QImage rgb(const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); }
+QRect global(const QWidget* w) { return QRect(w->mapToGlobal(QPoint()), w->size()); }
+
 template <class T = QPushButton> T* hijo(Puesto& p, const char* nombre) { return p.w->findChild<T*>(nombre); }
 void clic(Puesto& p, const char* nombre) { QTest::mouseClick(hijo<QWidget>(p, nombre), Qt::LeftButton); }
 }  // namespace
@@ -150,7 +162,7 @@ private slots:
         QTest::mouseMove(vista, sobre);
         QCOMPARE(vista->cursor().shape(), Qt::CrossCursor);
         QTest::mouseClick(vista, Qt::LeftButton, {}, sobre);
-        QVERIFY(p.w->inspeccion().formtabla() && p.w->inspeccion().formtabla()->isVisible() && p.w->inspeccion().formtabla()->valor(1) == " 3.75");
+        QVERIFY(p.w->inspeccion().formtabla() && p.w->inspeccion().formtabla()->isVisible() && p.w->inspeccion().formtabla()->valor(1) == con_separador(QStringLiteral(" 3.75")));
         // The stop button during a flight: the flight ends at once and is stored.
         QTimer::singleShot(0, p.w.get(), [&] {
             QCOMPARE(p.st->EnVuelo, 1);
@@ -246,6 +258,111 @@ private slots:
         QVERIFY(!velocidades->isVisible());
         p.w->comandos().lanzar();
         QVERIFY(!hijo<QGroupBox>(p, "Frame3")->isVisible());
+    }
+
+    void paneles_y_ventanas_a_la_vista() {
+        // The window at its automatic size on a 1920 x 1080 screen, in its own pixels.
+        Puesto p([](const QDir& d) {
+            escribir(d.filePath("metodo.txt"), leer(TYA_DATOS "/metodo.txt"));
+            escribir(d.filePath("modelo.txt"), leer(TYA_DATOS "/modelo.txt"));
+            QByteArray largo;
+            for (int i = 0; i < 200; ++i) largo += "Paso " + QByteArray::number(i) + "\r\n";
+            escribir(d.filePath("tpract.txt"), largo);
+        });
+        p.w->move(0, 0);
+        p.w->resize(903, 484);
+        const QRect pantalla = p.w->screen()->availableGeometry();
+        const QRect vuelo(p.w->vista_escena()->mapToGlobal(QPoint()) + zona_vuelo(p.w->superficie_escena()).topLeft(),
+                          zona_vuelo(p.w->superficie_escena()).size());
+        p.w->comandos().lanzar();
+        p.w->lanzamiento().entrada(2)->setText("60");
+        p.w->comandos().lanzar();
+        // The comparison stands beside the graph panel's table and buttons, and follows the component.
+        p.menu("menu_posiciones");
+        clic(p, "Comparar");
+        PanelComparacion& comparacion = p.w->graficos().comparacion_posiciones();
+        QVERIFY(p.w->vista_escena()->rect().contains(comparacion.geometry()));
+        QVERIFY(!comparacion.geometry().intersects(p.w->graficos().tabla_y_botones()));
+        const QImage y = comparacion.superficie().imagen().copy();
+        auto opcion = [&](const char* nombre) {  // on its circle
+            auto* o = hijo<QWidget>(p, nombre);
+            QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
+        };
+        opcion("Option1");
+        QCOMPARE(comparacion.title(), QStringLiteral("Posiciones X"));
+        QVERIFY(comparacion.superficie().imagen() != y);
+        opcion("Option2");
+        QCOMPARE(comparacion.superficie().imagen(), y);
+        // Dragged by its caption, inside the scene; a press below the caption moves nothing.
+        ALaVista a_la_vista;
+        qApp->installEventFilter(&a_la_vista);
+        const QPoint antes = comparacion.pos();
+        QTest::mousePress(&comparacion, Qt::LeftButton, {}, QPoint(40, 5));
+        QTest::mouseMove(&comparacion, QPoint(10, 15));
+        QTest::mouseRelease(&comparacion, Qt::LeftButton, {}, QPoint(10, 15));
+        QCOMPARE(comparacion.pos(), antes + QPoint(-30, 10));
+        QTest::mousePress(&comparacion, Qt::LeftButton, {}, QPoint(40, comparacion.height() / 2));
+        QTest::mouseMove(&comparacion, QPoint(10, comparacion.height() / 2));
+        QCOMPARE(comparacion.pos(), antes + QPoint(-30, 10));
+        qApp->removeEventFilter(&a_la_vista);
+        // The replay panel and a clicked mark's table stand off the flight, inside the screen.
+        p.menu("Repetir");
+        const Superficie& sup = p.w->superficie_escena();
+        const QPoint marca(qRound(sup.x_px(p.st->Xs[0][4])), qRound(sup.y_px(p.st->Ys[0][4])));
+        p.w->repeticion()->close();
+        QTest::mouseMove(p.w->vista_escena(), marca);
+        QTest::mouseClick(p.w->vista_escena(), Qt::LeftButton, {}, marca);
+        FormTabla* tabla = p.w->inspeccion().formtabla();
+        QVERIFY(tabla && tabla->isVisible());
+        p.menu("Repetir");
+        for (const QWidget* w : {static_cast<QWidget*>(tabla), static_cast<QWidget*>(p.w->repeticion())}) {
+            QVERIFY2(pantalla.contains(global(w)), qPrintable(w->objectName()));
+            QVERIFY2(!global(w).intersects(vuelo), qPrintable(w->objectName()));
+        }
+        p.w->repeticion()->close();
+        // "Método de cálculo" lies on the screen with "Salir" in it; the report's copy button
+        // does not follow into the texts opened after it.
+        p.menu("menu_valores");
+        QVERIFY(hijo(p, "Copiar")->isVisible());
+        clic(p, "Salir3");
+        p.menu("menu_modelo");
+        QVERIFY(!hijo(p, "Copiar")->isVisible());
+        clic(p, "Salir3");  // "Seguir"
+        auto* caja = p.w->findChild<CajaValores*>();
+        QCOMPARE(caja->windowTitle(), QStringLiteral("Método de cálculo"));
+        QVERIFY(pantalla.contains(caja->frameGeometry()));
+        QVERIFY(caja->rect().contains(hijo(p, "Salir3")->geometry()));
+        clic(p, "Salir3");
+        // The practical work stays beside the flight and reopens where it was read.
+        p.menu("tp");
+        TrabajoPractico* tp = p.w->textos().trabajo_practico();
+        QVERIFY(!global(tp).intersects(vuelo));
+        tp->texto()->verticalScrollBar()->setValue(40);
+        clic(p, "CerrarTP");
+        p.menu("tp");
+        QCOMPARE(tp->texto()->verticalScrollBar()->value(), 40);
+    }
+
+    void tamano_elegido() {
+        // A size that does not fit the screen is refused naming the largest that does; one that
+        // cannot be kept leaves the kept one checked.
+        Puesto p;
+        const QSize fisica = p.w->screen()->availableGeometry().size() * p.w->screen()->devicePixelRatio();
+        QTemporaryDir d;
+        const struct { QString archivo; int elegido, marcado; QString mensaje; } casos[] = {
+            {d.filePath("t.ini"), 300, 0, QStringLiteral("El mayor que cabe es %1 %").arg(tamano_mayor_que_cabe(fisica))},
+            {d.filePath("t.ini"), 100, 100, QStringLiteral("la próxima vez")},
+            {QStringLiteral("/dev/null/t.ini"), 100, 0, QStringLiteral("sigue marcado")},
+        };
+        for (const auto& c : casos) {
+            Preferencias pref(c.archivo);
+            QMenu ver;
+            QMenu* m = menu_tamano_ventana(&ver, pref, p.dlg);
+            p.dlg.mensajes.clear();
+            m->findChild<QAction*>(QStringLiteral("tamano_%1").arg(c.elegido))->trigger();
+            QVERIFY2(p.dlg.mensajes.value(0).contains(c.mensaje), qPrintable(p.dlg.mensajes.join('|')));
+            QVERIFY(m->findChild<QAction*>(QStringLiteral("tamano_%1").arg(c.marcado))->isChecked());
+        }
     }
 
     void sugerencias() {
