@@ -82,6 +82,3 @@ bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double 
                      double vxf, double vyf, double roz);
 
 }  // namespace tya
-
-// The hooks of a flight's driver, for the headers that still find them here.
-#include "ganchos_vuelo.h"

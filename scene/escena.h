@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/experiment_state.h"
+#include "core/ganchos_vuelo.h"
 #include "core/vuelo.h"
 #include "platform/superficie.h"
 

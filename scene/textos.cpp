@@ -73,6 +73,7 @@ bool CajaTextos::mostrar_texto(TemaTexto tema) {
     VistaCaja& v = vista_;
     v.visible = false;
     v.picture1 = false;
+    v.copiar = false;
     // The icon belongs to the about text alone: left on, it would cover another topic's lines.
     v.icono = false;
     escena_.retenido(true);

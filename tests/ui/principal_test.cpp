@@ -136,7 +136,8 @@ private slots:
         for (const char* malo : {"5;5", "25", "0,005", ""}) {
             p.dlg.respuestas_entrada.push_back(QString::fromLatin1(malo));
             p.w->lanzamiento().elegir_material(5);
-            QVERIFY(p.st->Densidad == Fijo::crudo(113000) && p.w->lanzamiento().material()->currentText() == "Plomo (d: 11.3)");
+            QCOMPARE(p.st->Densidad, Fijo::crudo(113000));
+            QCOMPARE(p.w->lanzamiento().material()->currentText(), con_separador(QStringLiteral("Plomo (d: 11.3)")));
         }
         // A text wider than the list shows its beginning.
         p.dlg.respuestas_entrada.push_back("12.3456789012345");
