@@ -10,16 +10,6 @@
 
 namespace tya {
 
-// The hooks as a caller with no window fills them in: whether the launch placed a target, and
-// how many times the flight let events through (once a step).
-class VentanaSinVentana : public VentanaVuelo {
-public:
-    bool blanco = false;
-    long eventos = 0;
-    void procesar_eventos() override { ++eventos; }
-    bool blanco_colocado() const override { return blanco; }
-};
-
 // What a flight run to its end is told and tells: whether the launch placed a target, and the
 // steps it took.
 struct VueloAlFinal {

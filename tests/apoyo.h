@@ -14,7 +14,10 @@
 
 namespace tya::prueba {
 
-struct VentanaFalsa : VentanaSinVentana, VentanaEscena {
+struct VentanaFalsa : VentanaVuelo, VentanaEscena {
+    bool blanco = false;
+    long eventos = 0;
+    bool blanco_colocado() const override { return blanco; }
     std::function<void()> en_evento;
     QString radio, ngraf;
     int movimientos_blanco = 0;
