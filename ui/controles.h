@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Small controls of the main window: the scene view, picture buttons, markers, entry boxes.
+// Small controls of the main window: picture buttons, markers, entry boxes.
 #include <QClipboard>
 #include <QLineEdit>
 #include <QWidget>
 #include <functional>
 
 #include "platform/superficie.h"
+#include "vista_superficie.h"
 
 class QGroupBox;
 class QPainter;
@@ -26,36 +27,6 @@ void cara_flecha_lado(Superficie& s, bool derecha);
 QGroupBox* nuevo_marco(const char* nombre, const QString& caption, QWidget* padre);
 // A push button that Enter does not press by default.
 QPushButton* nuevo_boton(const char* nombre, const QString& caption, QWidget* padre);
-
-// Shows a drawing surface and reports the pointer in the surface's units.
-class VistaSuperficie : public QWidget {
-    Q_OBJECT
-public:
-    VistaSuperficie(Superficie& sup, QWidget* padre, bool crece = false);
-    Superficie& superficie() { return sup_; }
-    // Repaints what was drawn since the last call.
-    void refrescar();
-    // Painted over the surface's image at every repaint, never into it (the replay cursor).
-    std::function<void(QPainter&)> encima;
-
-signals:
-    void raton_movido(float x, float y);
-    void pulsado();
-    void soltado_arrastre(float x, float y);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
-    void mouseMoveEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
-    void dragEnterEvent(QDragEnterEvent*) override;
-    void dragMoveEvent(QDragMoveEvent*) override;
-    void dropEvent(QDropEvent*) override;
-
-private:
-    Superficie& sup_;
-    bool crece_;
-};
 
 // A picture used as a button: its face is drawn on a surface of its own, and the pressed
 // look inverts it for a tenth of a second.
