@@ -62,14 +62,14 @@ const QString& nombre_campo(int k) {
     return k >= 0 && k < kCamposConBlanco ? n[k] : nada;
 }
 
-Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
+LecturaLinea leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
     const QStringList campos = texto.trimmed().split(separadores(), Qt::SkipEmptyParts);
     double v = 0;
-    if (campos.isEmpty() || !leer_numero_completo(campos[0], v)) return Lectura::Saltada;
+    if (campos.isEmpty() || !leer_numero_completo(campos[0], v)) return LecturaLinea::Saltada;
     if (campos.size() != kCamposLanzamiento && campos.size() != kCamposConBlanco) {
         error = QStringLiteral("se esperaban %1 o %2 campos y hay %3")
                     .arg(kCamposLanzamiento).arg(kCamposConBlanco).arg(campos.size());
-        return Lectura::Error;
+        return LecturaLinea::Error;
     }
     l.v = {};
     l.blanco = campos.size() == kCamposConBlanco;
@@ -77,10 +77,10 @@ Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
     for (int k = 0; k < campos.size(); ++k) {
         if (!leer_numero_completo(campos[k], l.v[k])) {
             error = QStringLiteral("%1: no es un número: \"%2\"").arg(campo_txt(k), campos[k].left(24));
-            return Lectura::Error;
+            return LecturaLinea::Error;
         }
     }
-    return Lectura::Lanzamiento;
+    return LecturaLinea::Lanzamiento;
 }
 
 bool comprobar(Lanzamiento& l, const ValoresInic& lim, QString& error) {
@@ -103,9 +103,9 @@ bool leer_lanzamientos(const QString& texto, const QString& origen, const Valore
         l.origen = origen;
         l.linea = n + 1;
         QString motivo;
-        const Lectura r = leer_linea(lineas[n], l, motivo);
-        if (r == Lectura::Saltada) continue;
-        if (r == Lectura::Error || !comprobar(l, lim, motivo)) {
+        const LecturaLinea r = leer_linea(lineas[n], l, motivo);
+        if (r == LecturaLinea::Saltada) continue;
+        if (r == LecturaLinea::Error || !comprobar(l, lim, motivo)) {
             error = QStringLiteral("%1, línea %2: %3").arg(origen).arg(l.linea).arg(motivo);
             return false;
         }

@@ -41,11 +41,12 @@ struct Lanzamiento {
     QString& texto(Cantidad c) { return textos[static_cast<int>(c)]; }
 };
 
-enum class Lectura { Lanzamiento, Saltada, Error };
+// What a line of launches turned out to be.
+enum class LecturaLinea { Lanzamiento, Saltada, Error };
 
 // One input line. Blanks or tabs separate fields, "." or "," is the decimal separator.
 // A line whose first field is not a number (a log header, a blank line) is skipped.
-Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error);
+LecturaLinea leer_linea(const QString& texto, Lanzamiento& l, QString& error);
 
 // Checks the values as parameter entry does (coordinates take their whole part first);
 // the error names the field. Nothing is converted to fixed point before it passes.
