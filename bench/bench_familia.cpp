@@ -63,10 +63,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QList<QByteArray> filas = uno.trimmed().split('\n');
-    long largas = 0;
-    for (const QByteArray& f : filas.mid(1)) largas += f.split('\t').value(2) == "1900";
-    std::printf("family Vo 10..100 x Ang 0..90: %lld flights, %ld of them 1900 samples long\n",
-                static_cast<long long>(filas.size() - 1), largas);
+    // The work the figures stand for: the samples flown (the column N, after the family's and
+    // the swept field's).
+    long muestras = 0, mas_larga = 0;
+    for (const QByteArray& f : filas.mid(1)) {
+        const long n = f.split('\t').value(2).toLong();
+        muestras += n;
+        mas_larga = std::max(mas_larga, n);
+    }
+    std::printf("family Vo 10..100 x Ang 0..90: %lld flights, %ld samples in all, the longest %ld\n",
+                static_cast<long long>(filas.size() - 1), muestras, mas_larga);
     const int nucleos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     // Alternated, so that whatever else the machine is doing weighs on both alike.
     std::vector<double> t1, tn;

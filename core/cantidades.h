@@ -44,35 +44,39 @@ struct DefCantidad {
     const char* informe;      // its label in the extreme-values report (nullptr with no resumen)
     ColumnaBitacora bitacora;
     std::optional<Fijo> piso;  // a flight raises a smaller value to this one
+    const char* llano;         // in plain words, as a worksheet's axis names it (nullptr: never swept)
+    const char* en_titulo;     // as a worksheet's title speaks of it
 };
 
 constexpr int kParametros = 10;  // the quantities INIC.DAT gives, Param(1) to Param(10)
 
 inline constexpr std::array<DefCantidad, 13> kCantidades = {{
     {Cantidad::Xo, "Xo", "Xo", "m", "X inicial", ", de %1 a %2 m", 3, true, true, CampoResumen::Xo, "Xo",
-     {"Xo", 0, "###0", 6}, {}},
+     {"Xo", 0, "###0", 6}, {}, "Posición inicial X", "la posición inicial X"},
     {Cantidad::Yo, "Yo", "Yo", "m", "Y Inicial", ", de %1 a %2 m", 4, true, true, CampoResumen::Yo, "Yo",
-     {"Yo", 6, "###0", 5}, {}},
+     {"Yo", 6, "###0", 5}, {}, "Altura inicial", "la altura inicial"},
     {Cantidad::Vo, "Vo", "Vo", "m/s", "Velocidad Inicial", ", de %1 a %2 m/S", 1, true, true, CampoResumen::Vo, "Vo",
-     {"Vo", 12, "##0.0#", 8}, {}},
+     {"Vo", 12, "##0.0#", 8}, {}, "Velocidad inicial", "la velocidad inicial"},
     {Cantidad::Ang, "Ang", "θ", "°", "Angulo Inicial", ", de %1º a %2º", 2, true, true, CampoResumen::Ang, "Ang.",
-     {"Ang.", 19, "##0.0#", 8}, {}},
+     {"Ang.", 19, "##0.0#", 8}, {}, "Ángulo de lanzamiento", "el ángulo de lanzamiento"},
     {Cantidad::Aire, "Aire", "Aire", "", "Medio: 0 vacío, 1 aire", nullptr, dAire, false, true, std::nullopt, nullptr,
-     {"Aire", 25, nullptr, 5}, {}},
+     {"Aire", 25, nullptr, 5}, {}, "Medio", "el medio"},
     {Cantidad::Viento, "Viento", "Viento", "m/s", "Viento Horiz.", " De %1 m/S a %2m/S", 10, true, true, std::nullopt,
-     nullptr, {"Viento", 31, "##0", 7}, {}},
+     nullptr, {"Viento", 31, "##0", 7}, {}, "Velocidad del viento", "la velocidad del viento"},
     {Cantidad::R, "R", "R", "cm", "Radio de Partícula", ", de %1cm a %2 cm", 9, true, true, std::nullopt, nullptr,
-     {"R", 39, "#0.0#", 7}, Fijo::crudo(100)},
+     {"R", 39, "#0.0#", 7}, Fijo::crudo(100), "Radio", "el radio"},
     {Cantidad::Densidad, "Densidad", "d", "g/cm³", "Densidad del material", nullptr, dDensidad, true, true,
-     std::nullopt, nullptr, {"Dens.", 46, "#0.0#", 7}, {}},
+     std::nullopt, nullptr, {"Dens.", 46, "#0.0#", 7}, {}, "Densidad", "la densidad"},
     {Cantidad::Cd, "Cd", "Cd", "", "Coeficiente de arrastre de la forma", nullptr, dCd, true, true, std::nullopt,
-     nullptr, {"Forma", 53, "0.#", 6}, {}},
-    {Cantidad::XoB, "XoB", "Xo", "m", "X inicial del blanco", nullptr, 5, false, false, CampoResumen::XoB, "XoB", {}, {}},
-    {Cantidad::YoB, "YoB", "Yo", "m", "Y inicial del blanco", nullptr, 6, false, false, CampoResumen::YoB, "YoB", {}, {}},
+     nullptr, {"Forma", 53, "0.#", 6}, {}, "Coeficiente de arrastre Cd", "el coeficiente de arrastre"},
+    {Cantidad::XoB, "XoB", "Xo", "m", "X inicial del blanco", nullptr, 5, false, false, CampoResumen::XoB, "XoB", {}, {},
+     nullptr, nullptr},
+    {Cantidad::YoB, "YoB", "Yo", "m", "Y inicial del blanco", nullptr, 6, false, false, CampoResumen::YoB, "YoB", {}, {},
+     nullptr, nullptr},
     {Cantidad::Vxb, "Vxb", "Vx", "m/s", "Velocidad X del blanco", nullptr, 7, false, false, CampoResumen::Vxb, "Vxb",
-     {}, {}},
+     {}, {}, nullptr, nullptr},
     {Cantidad::Vyb, "Vyb", "Vy", "m/s", "Velocidad Y del blanco", nullptr, 8, false, false, CampoResumen::Vyb, "Vyb",
-     {}, {}},
+     {}, {}, nullptr, nullptr},
 }};
 
 constexpr const DefCantidad& cantidad(Cantidad c) { return kCantidades[static_cast<size_t>(c)]; }

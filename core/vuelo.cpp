@@ -35,14 +35,14 @@ bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double 
                      double vxf, double vyf, double roz) {
     const int e = st.NExp - 1;
     if (e < 0 || e >= kExperiencias) return false;
+    auto& fila = st.Extremos[e];
+    // The launch's own values, wherever the table of quantities says the row keeps them.
+    for (const DefCantidad& c : kCantidades)
+        if (c.resumen) fila[static_cast<size_t>(*c.resumen)] = st.valor(c.id);
     using C = CampoResumen;
-    auto s = [](double v) { return Fijo::saturado(v); };
-    const std::pair<C, Fijo> campos[] = {
-        {C::Xo, st.Xo()},     {C::Yo, st.Yo()},     {C::Vo, st.Vo()},     {C::Ang, st.Ang()},   {C::Roz, s(roz)},
-        {C::Xmax, s(xmax)},   {C::Ymax, s(ymax)},   {C::T, s(tf)},        {C::XoB, st.XoB()},   {C::YoB, st.YoB()},
-        {C::Vxb, st.Vxb()},   {C::Vyb, st.Vyb()},   {C::Dmin, s(dmin)},   {C::Tmin, s(tmin)},   {C::VfX, s(vxf)},
-        {C::VfY, s(vyf)}};
-    for (const auto& [campo, valor] : campos) st.Extremos[e][static_cast<size_t>(campo)] = valor;
+    const std::pair<C, double> resultados[] = {{C::Roz, roz},   {C::Xmax, xmax}, {C::Ymax, ymax}, {C::T, tf},
+                                               {C::Dmin, dmin}, {C::Tmin, tmin}, {C::VfX, vxf},   {C::VfY, vyf}};
+    for (const auto& [campo, valor] : resultados) fila[static_cast<size_t>(campo)] = Fijo::saturado(valor);
     return true;
 }
 
@@ -306,7 +306,7 @@ Vuelo::Vuelo(EstadoExp& st, bool blanco, int16_t medio_ancho_blanco, int16_t med
     d.con_blanco = blanco;
     d.medio_ancho = medio_ancho_blanco;
     d.medio_alto = medio_alto_blanco;
-    const Fijo radio_min = Fijo::crudo(100);
+    const Fijo radio_min = *cantidad(Cantidad::R).piso;
     if (st.R() < radio_min) {
         st.R() = radio_min;
         d.radio_elevado = true;
@@ -399,22 +399,12 @@ void Vuelo::cerrar() {
         }
     }
     const ExtremosVelocidad& v = d.v;
-    CierreRegistros cierre;
-    cierre.muestras = d.i;
-    cierre.ymax = d.ymax;
-    cierre.ymin = d.ymin;
-    cierre.xmax = d.xmax;
-    cierre.xmin = d.xmin;
-    cierre.xf = suelo.x;
-    cierre.yf = suelo.y;
-    cierre.contador = static_cast<int>(d.pasos % 52);
-    cierre.vymax = v.vymax;
-    cierre.vymin = v.vymin;
-    cierre.vxmax = v.vxmax;
-    cierre.vxmin = v.vxmin;
-    cierre.vxf = suelo.vx;
-    cierre.vyf = suelo.vy;
-    cierre.tf = suelo.t;
+    const CierreRegistros cierre{.muestras = d.i,
+                                 .ymax = d.ymax, .ymin = d.ymin, .xmax = d.xmax, .xmin = d.xmin,
+                                 .xf = suelo.x, .yf = suelo.y,
+                                 .contador = static_cast<int>(d.pasos % 52),
+                                 .vymax = v.vymax, .vymin = v.vymin, .vxmax = v.vxmax, .vxmin = v.vxmin,
+                                 .vxf = suelo.vx, .vyf = suelo.vy, .tf = suelo.t};
     EscritorRegistros(st, d.e).cerrar(cierre);
     anotar_extremos(st, st.XfinEnt, st.YmaxEnt, suelo.t.real(), st.DminEnt, st.TminEnt, suelo.vx.real(), suelo.vy.real(),
                     d.medio.k);

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "graphs/lamina.h"
 #include "platform/impresora.h"
 #include "platform/escritura_atomica.h"
 
@@ -34,6 +35,45 @@ QString guardar_png(const QImage& img, const QString& ruta) {
     return guardar_datos(b.data(), ruta);
 }
 
+// A drawing of `tamano` units scaled onto the PDF page `pagina`.
+QString guardar_pdf(const QString& ruta, const QPageLayout& pagina, QSize tamano,
+                    const std::function<void(QPainter&)>& dibujar) {
+    QString error;
+    const bool bien = escribir_pdf(ruta, QFileInfo(ruta).completeBaseName(), pagina,
+                                   [&](QPagedPaintDevice& d, QString& e) {
+                                       QPainter p;
+                                       if (!p.begin(&d)) {
+                                           e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
+                                           return false;
+                                       }
+                                       p.scale(d.width() / double(tamano.width()), d.height() / double(tamano.height()));
+                                       dibujar(p);
+                                       return p.end();
+                                   },
+                                   error);
+    return bien ? QString() : error;
+}
+
+// A drawing of `tamano` units as an SVG of that view box; `ppp`, when given, the dots per inch
+// that say its size on paper.
+QString guardar_svg(const QString& ruta, QSize tamano, int ppp, const std::function<void(QPainter&)>& dibujar) {
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&b);
+    if (ppp > 0) svg.setResolution(ppp);
+    svg.setSize(tamano);
+    svg.setViewBox(QRect(QPoint(), tamano));
+    svg.setTitle(QFileInfo(ruta).completeBaseName());
+    svg.setDescription(QStringLiteral("Trayecta"));
+    {
+        QPainter p;
+        if (!p.begin(&svg)) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+        dibujar(p);
+    }
+    return guardar_datos(b.data(), ruta);
+}
+
 }  // namespace
 
 bool formato_figura(const QString& ruta, FormatoFigura& formato, QString& error) {
@@ -53,7 +93,6 @@ QString guardar_figura(const QString& ruta, int ancho, int alto, const std::func
     FormatoFigura formato = FormatoFigura::Png;
     QString error;
     if (!formato_figura(ruta, formato, error)) return error;
-    const QString titulo = QFileInfo(ruta).completeBaseName();
     switch (formato) {
     case FormatoFigura::Png: {
         QImage img(ancho, alto, QImage::Format_RGB32);
@@ -64,39 +103,11 @@ QString guardar_figura(const QString& ruta, int ancho, int alto, const std::func
         }
         return guardar_png(img, ruta);
     }
-    case FormatoFigura::Pdf: {
-        // One page the size of the figure, in points, with the drawing scaled onto it.
-        const QPageLayout pagina(QPageSize(QSizeF(ancho, alto), QPageSize::Point), QPageLayout::Portrait, {});
-        const bool bien = escribir_pdf(ruta, titulo, pagina,
-                                       [&](QPagedPaintDevice& d, QString& e) {
-                                           QPainter p;
-                                           if (!p.begin(&d)) {
-                                               e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
-                                               return false;
-                                           }
-                                           p.scale(d.width() / double(ancho), d.height() / double(alto));
-                                           dibujar(p);
-                                           return p.end();
-                                       },
-                                       error);
-        return bien ? QString() : error;
-    }
-    case FormatoFigura::Svg: {
-        QBuffer b;
-        b.open(QIODevice::WriteOnly);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&b);
-        svg.setSize(QSize(ancho, alto));
-        svg.setViewBox(QRect(0, 0, ancho, alto));
-        svg.setTitle(titulo);
-        svg.setDescription(QStringLiteral("Trayecta"));
-        {
-            QPainter p;
-            if (!p.begin(&svg)) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
-            dibujar(p);
-        }
-        return guardar_datos(b.data(), ruta);
-    }
+    case FormatoFigura::Pdf:
+        // One page the size of the figure, in points.
+        return guardar_pdf(ruta, QPageLayout(QPageSize(QSizeF(ancho, alto), QPageSize::Point), QPageLayout::Portrait, {}),
+                           QSize(ancho, alto), dibujar);
+    case FormatoFigura::Svg: return guardar_svg(ruta, QSize(ancho, alto), 0, dibujar);
     }
     return {};
 }
@@ -105,56 +116,12 @@ QString guardar_hoja(const QString& ruta, const std::function<void(QPainter&)>& 
     FormatoFigura formato = FormatoFigura::Png;
     QString error;
     if (!formato_figura(ruta, formato, error)) return error;
-    const QString titulo = QFileInfo(ruta).completeBaseName();
+    const QSize hoja(kLaminaAncho, kLaminaAlto);
     switch (formato) {
-    case FormatoFigura::Png: {
-        if (png.isEmpty()) png = QSize(kHojaAnchoPx, kHojaAltoPx);
-        QImage img(png, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        // The dots per inch that put the picture on an A4 sheet.
-        img.setDotsPerMeterX(qRound(png.width() / 0.297));
-        img.setDotsPerMeterY(qRound(png.height() / 0.210));
-        {
-            QPainter p(&img);
-            p.scale(png.width() / double(kHojaAncho), png.height() / double(kHojaAlto));
-            dibujar(p);
-        }
-        return guardar_png(img, ruta);
-    }
-    case FormatoFigura::Pdf: {
-        const QPageLayout pagina(QPageSize(QPageSize::A4), QPageLayout::Landscape, {});
-        const bool bien = escribir_pdf(ruta, titulo, pagina,
-                                       [&](QPagedPaintDevice& d, QString& e) {
-                                           QPainter p;
-                                           if (!p.begin(&d)) {
-                                               e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
-                                               return false;
-                                           }
-                                           p.scale(d.width() / double(kHojaAncho), d.height() / double(kHojaAlto));
-                                           dibujar(p);
-                                           return p.end();
-                                       },
-                                       error);
-        return bien ? QString() : error;
-    }
-    case FormatoFigura::Svg: {
-        QBuffer b;
-        b.open(QIODevice::WriteOnly);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&b);
-        // A unit a tenth of a millimetre: the SVG says 297 by 210 mm.
-        svg.setResolution(254);
-        svg.setSize(QSize(kHojaAncho, kHojaAlto));
-        svg.setViewBox(QRect(0, 0, kHojaAncho, kHojaAlto));
-        svg.setTitle(titulo);
-        svg.setDescription(QStringLiteral("Trayecta"));
-        {
-            QPainter p;
-            if (!p.begin(&svg)) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
-            dibujar(p);
-        }
-        return guardar_datos(b.data(), ruta);
-    }
+    case FormatoFigura::Png: return guardar_png(png.isEmpty() ? imagen_hoja(dibujar) : imagen_hoja(dibujar, png), ruta);
+    case FormatoFigura::Pdf: return guardar_pdf(ruta, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}), hoja, dibujar);
+    // A unit a tenth of a millimetre: the SVG says 297 by 210 mm.
+    case FormatoFigura::Svg: return guardar_svg(ruta, hoja, 254, dibujar);
     }
     return {};
 }

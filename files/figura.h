@@ -20,11 +20,9 @@ bool formato_figura(const QString& ruta, FormatoFigura& formato, QString& error)
 // SVG of that size. Through a temporary file: the message when it could not be written.
 QString guardar_figura(const QString& ruta, int ancho, int alto, const std::function<void(QPainter&)>& dibujar);
 
-// A worksheet: an A4 page in landscape, drawn in tenths of a millimetre (kHojaAncho x
-// kHojaAlto). A PDF page or an SVG of that size, or a PNG at 300 dots per inch unless `png`
+// A worksheet: an A4 page in landscape, drawn in tenths of a millimetre (kLaminaAncho x
+// kLaminaAlto). A PDF page or an SVG of that size, or a PNG at 300 dots per inch unless `png`
 // gives its size in pixels.
-constexpr int kHojaAncho = 2970, kHojaAlto = 2100;
-constexpr int kHojaAnchoPx = 3508, kHojaAltoPx = 2480;
 QString guardar_hoja(const QString& ruta, const std::function<void(QPainter&)>& dibujar, QSize png = {});
 
 // An image as it is: a PNG of its pixels, or that picture placed on a PDF page or in an SVG.

@@ -126,9 +126,20 @@ QString texto_copia_informe(const EstadoExp& st, bool blanco, QChar sep) {
     return s;
 }
 
+TextoEnColumnas informe_en_columnas(const EstadoExp& st, bool blanco, QChar sep, const TextoEnColumnas& molde) {
+    TextoEnColumnas t = molde;
+    t.limpiar();
+    const QList<QStringList> filas = valores(st, columnas_informe(blanco), [sep](const ColumnaInforme& c, Fijo x) {
+        return c.redondeado ? formato(x, QStringLiteral("#0.0"), sep) : forma_con(x, sep);
+    });
+    const QList<ColumnaInforme> cols = apartar(columnas_informe(blanco), filas, t);
+    encabezado(t, cols);
+    filas_en(t, cols, filas);
+    return t;
+}
+
 QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& v, QChar sep) {
     v.caption = QStringLiteral("Valores Extremos");
-    v.texto.limpiar();
     v.copiar = true;
     v.izquierda = blanco ? 100 : 400;
     v.ancho = blanco ? 9300 : 9000;
@@ -137,12 +148,7 @@ QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& v, QChar s
     v.picture1 = false;
     v.icono = false;  // the about text's icon would cover the header
     v.visible = true;
-    const QList<QStringList> filas = valores(st, columnas_informe(blanco), [sep](const ColumnaInforme& c, Fijo x) {
-        return c.redondeado ? formato(x, QStringLiteral("#0.0"), sep) : forma_con(x, sep);
-    });
-    const QList<ColumnaInforme> cols = apartar(columnas_informe(blanco), filas, v.texto);
-    encabezado(v.texto, cols);
-    filas_en(v.texto, cols, filas);
+    v.texto = informe_en_columnas(st, blanco, sep, v.texto);
     return texto_copia_informe(st, blanco, sep);
 }
 

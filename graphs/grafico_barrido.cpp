@@ -19,15 +19,7 @@ Lamina lamina_familia(const QString& titulo, const QList<CurvaFamilia>& curvas, 
 }
 
 QImage imagen_lamina(const Lamina& l, QSize tamano) {
-    QImage img(tamano, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    // 300 dots per inch at the A4 size, in dots per metre.
-    img.setDotsPerMeterX(qRound(tamano.width() / 0.297));
-    img.setDotsPerMeterY(qRound(tamano.height() / 0.210));
-    QPainter p(&img);
-    p.scale(tamano.width() / double(kLaminaAncho), tamano.height() / double(kLaminaAlto));
-    dibujar_lamina(p, l);
-    return img;
+    return imagen_hoja([&l](QPainter& p) { dibujar_lamina(p, l); }, tamano);
 }
 
 }  // namespace tya

@@ -13,9 +13,6 @@
 
 namespace tya {
 
-// A4 at 300 dots per inch, landscape: the size of a sheet's PNG unless another is asked for.
-constexpr int kLaminaAnchoPx = 3508, kLaminaAltoPx = 2480;
-
 // One curve: its name in the legend (empty for a lone sweep), its points and how each ended.
 struct CurvaFamilia {
     QString nombre;

@@ -10,20 +10,16 @@ namespace tya {
 
 namespace {
 
-enum { cXo, cYo, cVo, cAng, cAire, cViento, cR, cDens, cCd };
-
-// How each launch field reads in a legend.
-QString campo_en_leyenda(int k, double v) {
-    switch (k) {
-    case cXo: return QStringLiteral("Xo = %1").arg(con_unidad(v, QStringLiteral("m")));
-    case cYo: return QStringLiteral("Yo = %1").arg(con_unidad(v, QStringLiteral("m")));
-    case cVo: return QStringLiteral("Vo = %1").arg(con_unidad(v, QStringLiteral("m/s")));
-    case cAng: return QStringLiteral("Ang = %1").arg(con_unidad(v, QStringLiteral("°")));
-    case cAire: return v == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
-    case cViento: return QStringLiteral("viento %1").arg(con_unidad(v, QStringLiteral("m/s")));
-    case cR: return QStringLiteral("R = %1").arg(con_unidad(v, QStringLiteral("cm")));
-    case cDens: return QStringLiteral("densidad %1").arg(con_unidad(v, QStringLiteral("g/cm³")));
-    default: return v < 0.3 ? QStringLiteral("bala") : QStringLiteral("esfera");
+// How each launch field reads in a legend, with the unit the table of quantities gives it.
+QString campo_en_leyenda(Cantidad q, double v) {
+    const DefCantidad& c = cantidad(q);
+    const QString valor = con_unidad(v, QString::fromUtf8(c.unidad));
+    switch (q) {
+    case Cantidad::Aire: return v == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
+    case Cantidad::Viento: return QStringLiteral("viento %1").arg(valor);
+    case Cantidad::Densidad: return QStringLiteral("densidad %1").arg(valor);
+    case Cantidad::Cd: return v < 0.3 ? QStringLiteral("bala") : QStringLiteral("esfera");
+    default: return QStringLiteral("%1 = %2").arg(QString::fromUtf8(c.nombre), valor);
     }
 }
 
@@ -33,19 +29,21 @@ QString leyenda(const EstadoExp& st, int e, const QList<CamposLanzamiento>& lanz
     const Registros exp(st, e);
     QStringList partes;
     if (e >= lanzamientos.size()) {
-        partes << campo_en_leyenda(cVo, exp.resumen(CampoResumen::Vo).real())
-               << campo_en_leyenda(cAng, exp.resumen(CampoResumen::Ang).real())
+        partes << campo_en_leyenda(Cantidad::Vo, exp.resumen(CampoResumen::Vo).real())
+               << campo_en_leyenda(Cantidad::Ang, exp.resumen(CampoResumen::Ang).real())
                << QStringLiteral("k = %1").arg(formato(exp.resumen(CampoResumen::Roz), QStringLiteral("0.0###"), separador_local()));
         return QStringLiteral("Exp. %1: %2").arg(e + 1).arg(partes.join(QStringLiteral(", ")));
     }
     const CamposLanzamiento& l = lanzamientos[e];
-    for (int k = 0; k < static_cast<int>(l.size()); ++k) {
+    const bool en_vacio = l[static_cast<size_t>(Cantidad::Aire)] == 0;
+    for (size_t k = 0; k < l.size(); ++k) {
+        const Cantidad q = kCantidades[k].id;
         bool difiere = false;
         for (int o : mostradas)
             if (o < lanzamientos.size() && lanzamientos[o][k] != l[k]) difiere = true;
-        const bool de_aire = k == cViento || k == cR || k == cDens || k == cCd;
-        if (k == cVo || k == cAng || k == cAire || (difiere && !(de_aire && l[cAire] == 0)))
-            partes << campo_en_leyenda(k, l[k]);
+        const bool de_aire = q == Cantidad::Viento || q == Cantidad::R || q == Cantidad::Densidad || q == Cantidad::Cd;
+        if (q == Cantidad::Vo || q == Cantidad::Ang || q == Cantidad::Aire || (difiere && !(de_aire && en_vacio)))
+            partes << campo_en_leyenda(q, l[k]);
     }
     return QStringLiteral("Exp. %1: %2").arg(e + 1).arg(partes.join(QStringLiteral(", ")));
 }

@@ -12,7 +12,7 @@
 namespace tya {
 
 // One experiment's launch line as it was flown: Xo Yo Vo Ang Aire Viento R Densidad Cd.
-using CamposLanzamiento = std::array<double, 9>;
+using CamposLanzamiento = std::array<double, kCantidadesEnBitacora>;
 
 // Experiment `experiencia` (1 to 10) or every stored one (kTodasLasExperiencias); `vertical`
 // as for imagen_grafico: Y or Vy when set, X or Vx when clear. `lanzamientos[k - 1]` is the

@@ -326,4 +326,18 @@ void dibujar_lamina(QPainter& p, const Lamina& l) {
     p.restore();
 }
 
+QImage imagen_hoja(const std::function<void(QPainter&)>& dibujar, QSize tamano) {
+    QImage img(tamano, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    // The dots per inch that put the picture on an A4 sheet, in dots per metre.
+    img.setDotsPerMeterX(qRound(tamano.width() / 0.297));
+    img.setDotsPerMeterY(qRound(tamano.height() / 0.210));
+    {
+        QPainter p(&img);
+        p.scale(tamano.width() / double(kLaminaAncho), tamano.height() / double(kLaminaAlto));
+        dibujar(p);
+    }
+    return img;
+}
+
 }  // namespace tya

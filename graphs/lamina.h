@@ -4,10 +4,12 @@
 // axes, up to ten curves told apart by colour, line and marker (so that they survive a grey
 // printer), the legend under the plot, and the points that ended otherwise drawn apart. Drawn
 // with a painter, so the same sheet goes to an image, a PDF or an SVG.
+#include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QPainter;
 
@@ -44,6 +46,8 @@ struct Lamina {
 
 // The page in tenths of a millimetre: A4 landscape.
 constexpr int kLaminaAncho = 2970, kLaminaAlto = 2100;
+// A4 at 300 dots per inch, landscape: the size of a sheet's PNG unless another is asked for.
+constexpr int kLaminaAnchoPx = 3508, kLaminaAltoPx = 2480;
 constexpr int kSeriesDistintas = 10;
 
 // On a white kLaminaAncho x kLaminaAlto area at the painter's origin. No points gives the
@@ -69,5 +73,9 @@ double paso_marcas(double desde, double hasta, int marcas);
 // Index of the highest normal point when it lies strictly inside the curve (a maximum the
 // sweep has passed), -1 otherwise: a highest first or last value is only an end.
 int maximo_interior(const SerieLamina& s);
+
+// A sheet as a PNG shows it: white, `tamano` pixels (A4 at 300 dpi unless given), with `dibujar`
+// drawing in the page's tenths of a millimetre.
+QImage imagen_hoja(const std::function<void(QPainter&)>& dibujar, QSize tamano = QSize(kLaminaAnchoPx, kLaminaAltoPx));
 
 }  // namespace tya

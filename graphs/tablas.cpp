@@ -12,10 +12,8 @@ namespace tya {
 
 namespace {
 
-QStringList tabla(const EstadoExp& st, int k, Magnitud magnitud, QChar sep, Superficie* escena) {
+QStringList tabla(const EstadoExp& st, int k, Magnitud magnitud, QChar sep) {
     QStringList filas;
-    if (st.NExp == 0) return filas;
-    if (escena) escena->retenido(false);
     // Both tables read both records (the final time is in VelMarca), so both must hold samples,
     // as for the graphs: a recovery cut short after the positions leaves the velocities empty.
     // A selection that names no stored experiment shows nothing rather than stale data.
@@ -46,11 +44,16 @@ QStringList tabla(const EstadoExp& st, int k, Magnitud magnitud, QChar sep, Supe
 
 }  // namespace
 
+QStringList tabla_posiciones(const EstadoExp& st, int k, QChar sep) { return tabla(st, k, Magnitud::Posiciones, sep); }
+QStringList tabla_velocidades(const EstadoExp& st, int k, QChar sep) { return tabla(st, k, Magnitud::Velocidades, sep); }
+
 QStringList tabla_posiciones(const EstadoExp& st, int k, QChar sep, Superficie* escena) {
-    return tabla(st, k, Magnitud::Posiciones, sep, escena);
+    if (escena && st.NExp != 0) escena->retenido(false);
+    return tabla_posiciones(st, k, sep);
 }
 QStringList tabla_velocidades(const EstadoExp& st, int k, QChar sep, Superficie* escena) {
-    return tabla(st, k, Magnitud::Velocidades, sep, escena);
+    if (escena && st.NExp != 0) escena->retenido(false);
+    return tabla_velocidades(st, k, sep);
 }
 
 QString texto_copia(const QStringList& filas) {

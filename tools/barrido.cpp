@@ -20,27 +20,26 @@ namespace tya::calc {
 
 namespace {
 
-constexpr int kCampoXo = static_cast<int>(Cantidad::Xo), kCampoYo = static_cast<int>(Cantidad::Yo),
-              kCampoAire = static_cast<int>(Cantidad::Aire), kCampoCd = static_cast<int>(Cantidad::Cd);
 const QString kForma = QStringLiteral("Forma");
 
 // The shapes by name, with the drag coefficient each stands for.
 struct FormaNombrada { const char* nombre; const char* cd; };
 const FormaNombrada kFormas[] = {{"Esfera", "0.4"}, {"Bala", "0.2"}};
 
-bool metros_enteros(int campo, int64_t crudo) {
-    return (campo != kCampoXo && campo != kCampoYo) || crudo % Fijo::entero(1).crudo() == 0;
+bool metros_enteros(Cantidad campo, int64_t crudo) {
+    return (campo != Cantidad::Xo && campo != Cantidad::Yo) || crudo % Fijo::entero(1).crudo() == 0;
 }
 
 // Far beyond every limit a start-up file can sensibly give; keeps the value arithmetic exact.
 constexpr double kMayorValor = 1e9;
 
-QString unidad(int campo) { return QString::fromUtf8(kCantidades[static_cast<size_t>(campo)].unidad); }
+QString unidad(Cantidad campo) { return QString::fromUtf8(cantidad(campo).unidad); }
 
-// The launch-line field of the quantity so named, when `puede` says it may be varied; -1 otherwise.
-int campo_que(const QString& nombre, bool DefCantidad::*puede) {
+// The quantity so named, when `puede` says it may be varied.
+std::optional<Cantidad> campo_que(const QString& nombre, bool DefCantidad::*puede) {
     const DefCantidad* c = cantidad_por_nombre(nombre);
-    return c && c->*puede ? static_cast<int>(c->id) : -1;
+    if (c && c->*puede) return c->id;
+    return std::nullopt;
 }
 
 QString texto_fin(FinVuelo fin) {
@@ -54,7 +53,7 @@ QString texto_fin(FinVuelo fin) {
 
 const QString kFinDeLinea = QStringLiteral("\r\n");
 
-QString cabecera(int campo) { return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + kFinDeLinea; }
+QString cabecera(Cantidad campo) { return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + kFinDeLinea; }
 
 QString renglon(const FilaBarrido& f) {
     const QChar sep = separador_local();
@@ -81,12 +80,13 @@ bool leer_barrido(const QStringList& args, Barrido& b, QString& error) {
         return false;
     }
     b = Barrido();
-    b.campo = campo_que(args[0], &DefCantidad::barrido);
-    if (b.campo < 0) {
+    const std::optional<Cantidad> barrible = campo_que(args[0], &DefCantidad::barrido);
+    if (!barrible) {
         error = QStringLiteral("--barrido: \"%1\" no es un campo que se pueda barrer (%2).")
                     .arg(args[0].left(24), nombres(&DefCantidad::barrido));
         return false;
     }
+    b.campo = *barrible;
     const QString campo = QStringLiteral("--barrido %1").arg(nombre_campo(b.campo));
     const char* nombres[3] = {"DESDE", "HASTA", "PASO"};
     int64_t crudo[3] = {};
@@ -135,8 +135,8 @@ bool lanzamientos_barrido(const Lanzamiento& base, const Barrido& b, const Valor
     for (int k = 0; k < b.valores; ++k) {
         Lanzamiento l = base;
         const Fijo v = b.valor(k);
-        l.v[b.campo] = v.real();
-        l.textos[b.campo] = forma_archivo(v);
+        l.valor(b.campo) = v.real();
+        l.texto(b.campo) = forma_archivo(v);
         QString motivo;
         if (!comprobar(l, limites, motivo)) {
             error = QStringLiteral("--barrido %1 = %2: %3").arg(nombre_campo(b.campo), forma_archivo(v), motivo);
@@ -148,7 +148,7 @@ bool lanzamientos_barrido(const Lanzamiento& base, const Barrido& b, const Valor
     return true;
 }
 
-QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, const ValoresInic& inic, int hilos) {
+QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, Cantidad campo, const ValoresInic& inic, int hilos) {
     // Every flight starts from the state of a run before its first launch.
     auto limpio = std::make_unique<EstadoExp>();
     aplicar_inic(inic, *limpio);
@@ -165,7 +165,7 @@ QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, con
             poner_lanzamiento(l, inic, *vuelo.st);
             vuelo.sin_ventana.blanco = l.blanco;
             const FinVuelo fin = vuelo.volar();
-            filas[static_cast<size_t>(i)] = fila(*vuelo.st, Fijo::desde(l.v[campo]), fin);
+            filas[static_cast<size_t>(i)] = fila(*vuelo.st, Fijo::desde(l.v[static_cast<size_t>(campo)]), fin);
         }
     };
     if (hilos <= 0) hilos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -177,20 +177,20 @@ QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, con
     return QList<FilaBarrido>(filas.begin(), filas.end());
 }
 
-QString tabla_barrido(int campo, const QList<FilaBarrido>& filas) {
+QString tabla_barrido(Cantidad campo, const QList<FilaBarrido>& filas) {
     QString s = cabecera(campo);
     for (const FilaBarrido& f : filas) s += renglon(f);
     return s;
 }
 
-QString tabla_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
+QString tabla_familia(const Familia& familia, Cantidad campo, const QList<QList<FilaBarrido>>& bloques) {
     QString s = familia.nombre() + QLatin1Char('\t') + cabecera(campo);
     for (int k = 0; k < bloques.size(); ++k)
         for (const FilaBarrido& f : bloques[k]) s += familia.texto(k) + QLatin1Char('\t') + renglon(f);
     return s;
 }
 
-QString Familia::nombre() const { return forma ? kForma : nombre_campo(campo); }
+QString Familia::nombre() const { return forma ? kForma : campo ? nombre_campo(*campo) : QString(); }
 
 QString Familia::texto(int k) const {
     if (forma) return textos.value(k);
@@ -201,22 +201,7 @@ QString Familia::texto(int k) const {
 
 namespace {
 
-// Each field in plain words, as an axis names it and a title speaks of it.
-struct NombreLlano { int campo; const char* nombre; const char* en_titulo; };
-const NombreLlano kNombresLlanos[] = {
-    {0, "Posición inicial X", "la posición inicial X"}, {1, "Altura inicial", "la altura inicial"},
-    {2, "Velocidad inicial", "la velocidad inicial"},   {3, "Ángulo de lanzamiento", "el ángulo de lanzamiento"},
-    {4, "Medio", "el medio"},                           {5, "Velocidad del viento", "la velocidad del viento"},
-    {6, "Radio", "el radio"},                           {7, "Densidad", "la densidad"},
-    {8, "Coeficiente de arrastre Cd", "el coeficiente de arrastre"}};
-
-const NombreLlano& llano(int campo) {
-    for (const NombreLlano& n : kNombresLlanos)
-        if (n.campo == campo) return n;
-    return kNombresLlanos[0];
-}
-
-EjeLamina eje(int campo) { return {QString::fromUtf8(llano(campo).nombre), unidad(campo), nombre_campo(campo)}; }
+EjeLamina eje(Cantidad campo) { return {QString::fromUtf8(cantidad(campo).llano), unidad(campo), nombre_campo(campo)}; }
 
 const EjeLamina kAlcance{QStringLiteral("Alcance"), QStringLiteral("m"), QStringLiteral("Xfin")};
 
@@ -238,37 +223,37 @@ CurvaFamilia curva(const QString& nombre, const QList<FilaBarrido>& filas) {
     return c;
 }
 
-QString titulo(int campo) { return QStringLiteral("Alcance según %1").arg(QString::fromUtf8(llano(campo).en_titulo)); }
+QString titulo(Cantidad campo) { return QStringLiteral("Alcance según %1").arg(QString::fromUtf8(cantidad(campo).en_titulo)); }
 
 }  // namespace
 
-Lamina grafico_barrido(int campo, const QList<FilaBarrido>& filas) {
+Lamina grafico_barrido(Cantidad campo, const QList<FilaBarrido>& filas) {
     return lamina_barrido(titulo(campo), curva({}, filas), eje(campo), kAlcance);
 }
 
-Lamina grafico_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques) {
+Lamina grafico_familia(const Familia& familia, Cantidad campo, const QList<QList<FilaBarrido>>& bloques) {
     QList<CurvaFamilia> curvas;
-    const bool medio = familia.campo == kCampoAire;
+    const bool medio = familia.campo == Cantidad::Aire;
     for (int k = 0; k < bloques.size(); ++k) {
         QString nombre;
         if (familia.forma) nombre = familia.texto(k);
         else if (medio) nombre = bloques[k].value(0).familia.crudo() == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
-        else nombre = QStringLiteral("%1 = %2").arg(familia.nombre(), con_unidad(bloques[k].value(0).familia.real(), unidad(familia.campo)));
+        else nombre = QStringLiteral("%1 = %2").arg(familia.nombre(), con_unidad(bloques[k].value(0).familia.real(), unidad(*familia.campo)));
         curvas << curva(nombre, bloques[k]);
     }
-    const QString de = familia.forma ? QStringLiteral("forma") : QString::fromUtf8(llano(familia.campo).nombre).toLower();
+    const QString de = familia.forma ? QStringLiteral("forma") : QString::fromUtf8(cantidad(*familia.campo).llano).toLower();
     return lamina_familia(QStringLiteral("%1, una curva por %2").arg(titulo(campo), de), curvas, eje(campo), kAlcance);
 }
 
-bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QString& error) {
+bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, QString& error) {
     f = Familia();
     const QString nombre = args.value(0);
     f.campo = campo_que(nombre, &DefCantidad::familia);
     if (kForma.compare(nombre, Qt::CaseInsensitive) == 0) {
-        f.campo = kCampoCd;
+        f.campo = Cantidad::Cd;
         f.forma = true;
     }
-    if (f.campo < 0) {
+    if (!f.campo) {
         error = QStringLiteral("--familia: \"%1\" no es un campo que pueda formar una familia (%2 %3).")
                     .arg(nombre.left(24), nombres(&DefCantidad::familia), kForma);
         return false;
@@ -297,7 +282,7 @@ bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QStrin
     }
     // Commas between values without a decimal point anywhere may have meant decimal commas
     // ("0,5,1"): the values read are said, never taken silently.
-    if (entre == QLatin1Char(',') && f.valores.size() > 1 && !f.forma && f.campo != kCampoAire &&
+    if (entre == QLatin1Char(',') && f.valores.size() > 1 && !f.forma && f.campo != Cantidad::Aire &&
         !lista.contains(QLatin1Char('.'))) {
         f.aviso = QStringLiteral("--familia %1: se leen %2 valores, %3; para escribirlos con coma decimal, "
                                  "sepárelos con punto y coma (\"0,5;1\").")
@@ -316,13 +301,13 @@ bool lanzamientos_familia(const Lanzamiento& base, const Familia& f, const Valor
     lista.clear();
     for (const QString& v : f.valores) {
         Lanzamiento l = base;
-        l.textos[f.campo] = v;
+        l.texto(*f.campo) = v;
         QString motivo;
         // The value as the field of a launch line would be read and checked.
-        if (!leer_numero_completo(v, l.v[f.campo])) {
+        if (!leer_numero_completo(v, l.valor(*f.campo))) {
             motivo = QStringLiteral("no es un número: \"%1\"").arg(v.left(24));
-        } else if (!metros_enteros(f.campo, Fijo::desde(l.v[f.campo]).crudo())) {
-            motivo = QStringLiteral("%1 se da en metros enteros").arg(nombre_campo(f.campo));
+        } else if (!metros_enteros(*f.campo, Fijo::desde(l.valor(*f.campo)).crudo())) {
+            motivo = QStringLiteral("%1 se da en metros enteros").arg(nombre_campo(*f.campo));
         } else if (comprobar(l, limites, motivo)) {
             lista << l;
             continue;
@@ -354,7 +339,7 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
                            .arg(base[1].origen).arg(base[1].linea));
     if (!familia.aviso.isEmpty()) errores.write((familia.aviso + QLatin1Char('\n')).toUtf8());
     bases = base;
-    if (familia.campo >= 0 && !lanzamientos_familia(base[0], familia, inic, bases, error)) return rechazo(error);
+    if (familia.campo && !lanzamientos_familia(base[0], familia, inic, bases, error)) return rechazo(error);
     for (const Lanzamiento& l : bases) {
         QList<Lanzamiento> una;
         if (!lanzamientos_barrido(l, b, inic, una, error)) return rechazo(error);
@@ -366,20 +351,20 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
     QList<QList<FilaBarrido>> bloques;
     for (int k = 0; k < bases.size(); ++k) {
         bloques << todas.mid(k * b.valores, b.valores);
-        if (familia.campo >= 0)
-            for (FilaBarrido& f : bloques.last()) f.familia = Fijo::desde(bases[k].v[familia.campo]);
+        if (familia.campo)
+            for (FilaBarrido& f : bloques.last()) f.familia = Fijo::desde(bases[k].valor(*familia.campo));
     }
     if (!o.grafico_barrido.isEmpty()) {
-        const Lamina l = familia.campo >= 0 ? grafico_familia(familia, b.campo, bloques)
-                                            : grafico_barrido(b.campo, bloques[0]);
+        const Lamina l = familia.campo ? grafico_familia(familia, b.campo, bloques)
+                                      : grafico_barrido(b.campo, bloques[0]);
         const QString e = guardar_hoja(o.grafico_barrido, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
         if (!e.isEmpty()) {
             errores.write((e + QLatin1Char('\n')).toUtf8());
             return kSalidaEscritura;
         }
     }
-    const QByteArray texto = (familia.campo >= 0 ? tabla_familia(familia, b.campo, bloques)
-                                                 : tabla_barrido(b.campo, bloques[0]))
+    const QByteArray texto = (familia.campo ? tabla_familia(familia, b.campo, bloques)
+                                           : tabla_barrido(b.campo, bloques[0]))
                                  .toUtf8();
     if (salida.write(texto) != texto.size()) {
         errores.write((mensaje_salida(salida) + QLatin1Char('\n')).toUtf8());

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 #include "calc.h"
 #include "graphs/lamina.h"
@@ -20,7 +21,7 @@ constexpr int kValoresBarridoMax = 1000;
 
 // The values of a sweep, DESDE + k PASO, in ten-thousandths as the parameters hold them.
 struct Barrido {
-    int campo = 0;  // field of the launch line, as numbered by nombre_campo
+    Cantidad campo = Cantidad::Xo;  // one a sweep may step
     int64_t desde = 0, paso = 0;
     int valores = 0;
     Fijo valor(int k) const { return Fijo::crudo(desde + k * paso); }
@@ -40,7 +41,7 @@ constexpr int kValoresFamiliaMax = 10;
 // drag coefficient by name), other than the swept one. Commas separate the values unless a
 // semicolon does ("0,5;1"); Xo and Yo values are whole metres, as in a sweep.
 struct Familia {
-    int campo = -1;        // -1: no family
+    std::optional<Cantidad> campo;  // none: no family
     bool forma = false;    // Forma: the values are Cd, shown by their shape's name
     QStringList valores;   // as a launch field reads them
     QStringList textos;    // the shapes' names, for Forma
@@ -48,7 +49,7 @@ struct Familia {
     QString nombre() const;       // "Vo", "Forma"
     QString texto(int k) const;   // value k as tables and legends show it
 };
-bool leer_familia(const QStringList& args, int campo_barrido, Familia& f, QString& error);
+bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, QString& error);
 
 // The base launch with each family value in place, checked as a launch line is.
 bool lanzamientos_familia(const Lanzamiento& base, const Familia& f, const ValoresInic& limites,
@@ -65,18 +66,19 @@ struct FilaBarrido {
 // Flies each launch from the state of a fresh run, as its first experiment, with nothing drawn,
 // on `hilos` threads (0: one per core); the rows are the same, in the same order, whatever
 // the number.
-QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, int campo, const ValoresInic& inic, int hilos = 0);
+QList<FilaBarrido> barrer(const QList<Lanzamiento>& lanzamientos, Cantidad campo, const ValoresInic& inic,
+                          int hilos = 0);
 
 // A header "CAMPO\tN\tT\tXfin\tYmax\tVfin\tFin" and one row per value, with CR LF line ends.
-QString tabla_barrido(int campo, const QList<FilaBarrido>& filas);
+QString tabla_barrido(Cantidad campo, const QList<FilaBarrido>& filas);
 
 // The family's table: its field first, then the sweep's columns; one block of rows per value.
-QString tabla_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques);
+QString tabla_familia(const Familia& familia, Cantidad campo, const QList<QList<FilaBarrido>>& bloques);
 
 // The range against the field, rows that did not end on the ground drawn apart.
-Lamina grafico_barrido(int campo, const QList<FilaBarrido>& filas);
+Lamina grafico_barrido(Cantidad campo, const QList<FilaBarrido>& filas);
 // One curve per family value.
-Lamina grafico_familia(const Familia& familia, int campo, const QList<QList<FilaBarrido>>& bloques);
+Lamina grafico_familia(const Familia& familia, Cantidad campo, const QList<QList<FilaBarrido>>& bloques);
 
 // --barrido with the options a sweep takes; returns the exit status.
 int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, QIODevice& errores);

@@ -62,14 +62,14 @@ const QString& nombre_campo(int k) {
     return k >= 0 && k < kCamposConBlanco ? n[k] : nada;
 }
 
-Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
+LecturaLinea leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
     const QStringList campos = texto.trimmed().split(separadores(), Qt::SkipEmptyParts);
     double v = 0;
-    if (campos.isEmpty() || !leer_numero_completo(campos[0], v)) return Lectura::Saltada;
+    if (campos.isEmpty() || !leer_numero_completo(campos[0], v)) return LecturaLinea::Saltada;
     if (campos.size() != kCamposLanzamiento && campos.size() != kCamposConBlanco) {
         error = QStringLiteral("se esperaban %1 o %2 campos y hay %3")
                     .arg(kCamposLanzamiento).arg(kCamposConBlanco).arg(campos.size());
-        return Lectura::Error;
+        return LecturaLinea::Error;
     }
     l.v = {};
     l.blanco = campos.size() == kCamposConBlanco;
@@ -77,10 +77,10 @@ Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
     for (int k = 0; k < campos.size(); ++k) {
         if (!leer_numero_completo(campos[k], l.v[k])) {
             error = QStringLiteral("%1: no es un número: \"%2\"").arg(campo_txt(k), campos[k].left(24));
-            return Lectura::Error;
+            return LecturaLinea::Error;
         }
     }
-    return Lectura::Lanzamiento;
+    return LecturaLinea::Lanzamiento;
 }
 
 bool comprobar(Lanzamiento& l, const ValoresInic& lim, QString& error) {
@@ -103,9 +103,9 @@ bool leer_lanzamientos(const QString& texto, const QString& origen, const Valore
         l.origen = origen;
         l.linea = n + 1;
         QString motivo;
-        const Lectura r = leer_linea(lineas[n], l, motivo);
-        if (r == Lectura::Saltada) continue;
-        if (r == Lectura::Error || !comprobar(l, lim, motivo)) {
+        const LecturaLinea r = leer_linea(lineas[n], l, motivo);
+        if (r == LecturaLinea::Saltada) continue;
+        if (r == LecturaLinea::Error || !comprobar(l, lim, motivo)) {
             error = QStringLiteral("%1, línea %2: %3").arg(origen).arg(l.linea).arg(motivo);
             return false;
         }
@@ -169,6 +169,7 @@ bool Calculadora::recuperar(const QString& ruta, QString& error) {
 }
 
 EstadoExp& Calculadora::estado() { return *d_->st; }
+const EstadoExp& Calculadora::estado() const { return *d_->st; }
 Superficie& Calculadora::superficie() { return d_->sup; }
 const QStringList& Calculadora::lineas_log() const { return d_->lineas; }
 const QList<FinVuelo>& Calculadora::fines() const { return d_->fines; }
@@ -240,86 +241,67 @@ bool experiencias_pedidas(const Opciones& o, int lanzadas, QString& error) {
 
 }  // namespace
 
-int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores) {
-    Opciones o;
-    QString error;
-    if (!leer_opciones(args, o, error)) {
-        decir(errores, error);
-        return kSalidaRechazo;
-    }
-    if (o.ayuda) {
-        salida.write(texto_ayuda().toUtf8());
-        return kSalidaBien;
-    }
-    if (o.version) {
-        salida.write(QStringLiteral("trayecta-calc %1\n").arg(version_programa()).toUtf8());
-        return kSalidaBien;
-    }
+namespace {
+
+// The options, with INIC.DAT taken from the window's working folder when none is named. Help
+// and version stop reading there: they need nothing else.
+bool leer_orden(const QStringList& args, Opciones& o, QString& error) {
+    if (!leer_opciones(args, o, error)) return false;
+    if (o.ayuda || o.version) return true;
     if (!o.leer.isEmpty() && !o.archivos.isEmpty()) {
-        decir(errores, QStringLiteral("--leer carga experiencias en lugar de lanzamientos: no se le agregan archivos de lanzamientos."));
-        return kSalidaRechazo;
+        error = QStringLiteral("--leer carga experiencias en lugar de lanzamientos: no se le agregan archivos de lanzamientos.");
+        return false;
     }
     if (o.inic.isEmpty() && o.leer.isEmpty()) {
         // The window's own start-up folder: this one if it holds INIC.DAT, the per-user one otherwise.
         const QString carpeta = preparar_carpeta_trabajo(error);
-        if (carpeta.isEmpty()) {
-            decir(errores, error);
-            return kSalidaRechazo;
-        }
+        if (carpeta.isEmpty()) return false;
         o.inic = QDir(carpeta).filePath(QStringLiteral("INIC.DAT"));
     }
-    if (const QString e = combinacion_rechazada(o); !e.isEmpty()) {
-        decir(errores, e);
-        return kSalidaRechazo;
-    }
-    if (!o.barrido.isEmpty()) return ejecutar_barrido(o, entrada, salida, errores);
-    ValoresInic inic;
-    QList<Lanzamiento> lanzamientos;
-    // An experiment file needs no limits: INIC.DAT is read only to check launches.
-    if (o.leer.isEmpty() && (!leer_inic(o.inic, inic, error) || !leer_entradas(o, entrada, inic, lanzamientos, error))) {
-        decir(errores, error);
-        return kSalidaRechazo;
-    }
-    Calculadora calc(inic);
-    if (!o.leer.isEmpty() && !calc.recuperar(o.leer, error)) {
-        decir(errores, error);
-        return kSalidaRechazo;
-    }
-    for (const Lanzamiento& l : lanzamientos) calc.lanzar(l);
-    EstadoExp& st = calc.estado();
-    if (!experiencias_pedidas(o, st.NExp, error)) {
-        decir(errores, error);
-        return kSalidaRechazo;
-    }
+    error = combinacion_rechazada(o);
+    return error.isEmpty();
+}
 
-    if (!o.tya.isEmpty()) {
-        const ResultadoArchivo r = grabar_experiencias(st, o.tya);
-        if (!r) {
-            decir(errores, r.error);
-            return kSalidaEscritura;
-        }
-    }
-    // Each figure as a function that writes it, in the order the options were given.
-    QList<std::function<QString()>> imagenes;
+// The launches of the input, checked against INIC.DAT's limits. An experiment file needs no
+// limits: INIC.DAT is read only to check launches.
+bool leer_datos(const Opciones& o, QIODevice& entrada, ValoresInic& inic, QList<Lanzamiento>& lanzamientos,
+                QString& error) {
+    return !o.leer.isEmpty() || (leer_inic(o.inic, inic, error) && leer_entradas(o, entrada, inic, lanzamientos, error));
+}
+
+// The experiments the outputs work on: the file's, or the launches flown one after another.
+bool volar_todo(const Opciones& o, const QList<Lanzamiento>& lanzamientos, Calculadora& calc, QString& error) {
+    if (!o.leer.isEmpty() && !calc.recuperar(o.leer, error)) return false;
+    for (const Lanzamiento& l : lanzamientos) calc.lanzar(l);
+    return experiencias_pedidas(o, calc.estado().NExp, error);
+}
+
+// The report's layout follows the target, as the window's does when the report is made.
+bool con_blanco(const QList<Lanzamiento>& lanzamientos) { return !lanzamientos.isEmpty() && lanzamientos.last().blanco; }
+
+// Each figure as a function that writes it, in the order the options were given.
+QList<std::function<QString()>> figuras(const Opciones& o, const QList<Lanzamiento>& lanzamientos, Calculadora& calc) {
     QList<CamposLanzamiento> campos;
     for (const Lanzamiento& l : lanzamientos) {
         CamposLanzamiento c{};
         std::copy_n(l.v.begin(), c.size(), c.begin());
         campos << c;
     }
+    const EstadoExp& st = calc.estado();
+    QList<std::function<QString()>> imagenes;
     if (!o.escena.isEmpty()) {
         if (o.rotulado) {
-            imagenes << [&] {
+            imagenes << [&o, &st, &calc, campos] {
                 const Superficie& sup = calc.superficie();
                 return guardar_hoja(o.escena, [&](QPainter& p) { dibujar_escena_rotulada(p, st, sup, campos); }, o.tamano);
             };
         } else {
-            imagenes << [&] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
+            imagenes << [&o, &calc] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
         }
     }
     for (const PedidoGrafico& g : o.graficos) {
         if (o.rotulado) {
-            imagenes << [&st, &o, &campos, g] {
+            imagenes << [&st, &o, campos, g] {
                 const Lamina l = lamina_rotulada(st, g.magnitud, !o.horizontal, g.experiencia, campos);
                 return guardar_hoja(g.archivo, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
             };
@@ -329,27 +311,33 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             };
         }
     }
-    for (const auto& guardar : imagenes) {
-        if (const QString e = guardar(); !e.isEmpty()) {
-            decir(errores, e);
-            return kSalidaEscritura;
-        }
-    }
+    return imagenes;
+}
 
-    // The report's layout follows the target, as the window's does when the report is made.
-    const bool blanco = !lanzamientos.isEmpty() && lanzamientos.last().blanco;
-    const QChar sep = separador_local();
+// The files asked for, in order: the experiment file, the figures, the printed report. The first
+// that cannot be written stops the rest; its message is returned.
+QString guardar_pedidos(const Opciones& o, const QList<Lanzamiento>& lanzamientos, Calculadora& calc) {
+    const EstadoExp& st = calc.estado();
+    if (!o.tya.isEmpty())
+        if (const ResultadoArchivo r = grabar_experiencias(st, o.tya); !r) return r.error;
+    for (const auto& guardar : figuras(o, lanzamientos, calc))
+        if (const QString e = guardar(); !e.isEmpty()) return e;
     if (!o.pdf_valores.isEmpty()) {
-        const TextoEnColumnas tabla = tabla_impresa(st, blanco, sep);
+        const TextoEnColumnas tabla = tabla_impresa(st, con_blanco(lanzamientos), separador_local());
+        QString error;
         if (!escribir_pdf(o.pdf_valores, QStringLiteral("valores-extremos"), pagina_predeterminada(),
-                          [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); }, error)) {
-            decir(errores, error);
-            return kSalidaEscritura;
-        }
+                          [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); }, error))
+            return error;
     }
+    return {};
+}
 
+// What goes to standard output; the summary when nothing else is asked for.
+QByteArray texto_salida(const Opciones& o, const QList<Lanzamiento>& lanzamientos, const Calculadora& calc) {
+    const EstadoExp& st = calc.estado();
+    const QChar sep = separador_local();
     QList<PedidoSalida> salidas = o.salidas;
-    if (salidas.isEmpty() && o.tya.isEmpty() && imagenes.isEmpty() && o.pdf_valores.isEmpty())
+    if (salidas.isEmpty() && o.tya.isEmpty() && o.escena.isEmpty() && o.graficos.isEmpty() && o.pdf_valores.isEmpty())
         salidas << PedidoSalida{Salida::Resumen};
     QByteArray texto;
     for (const PedidoSalida& p : salidas) {
@@ -369,14 +357,38 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
             break;
         }
         case Salida::Valores:
-            texto += texto_copia_informe(st, blanco, sep).toUtf8();
+            texto += texto_copia_informe(st, con_blanco(lanzamientos), sep).toUtf8();
             break;
         }
     }
-    if (salida.write(texto) != texto.size()) {
-        decir(errores, mensaje_salida(salida));
-        return kSalidaEscritura;
+    return texto;
+}
+
+int fallar(QIODevice& errores, const QString& error, int estado) {
+    decir(errores, error);
+    return estado;
+}
+
+}  // namespace
+
+int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores) {
+    Opciones o;
+    QString error;
+    if (!leer_orden(args, o, error)) return fallar(errores, error, kSalidaRechazo);
+    if (o.ayuda || o.version) {
+        salida.write(o.ayuda ? texto_ayuda().toUtf8()
+                             : QStringLiteral("trayecta-calc %1\n").arg(version_programa()).toUtf8());
+        return kSalidaBien;
     }
+    if (!o.barrido.isEmpty()) return ejecutar_barrido(o, entrada, salida, errores);
+    ValoresInic inic;
+    QList<Lanzamiento> lanzamientos;
+    if (!leer_datos(o, entrada, inic, lanzamientos, error)) return fallar(errores, error, kSalidaRechazo);
+    Calculadora calc(inic);
+    if (!volar_todo(o, lanzamientos, calc, error)) return fallar(errores, error, kSalidaRechazo);
+    if (const QString e = guardar_pedidos(o, lanzamientos, calc); !e.isEmpty()) return fallar(errores, e, kSalidaEscritura);
+    const QByteArray texto = texto_salida(o, lanzamientos, calc);
+    if (salida.write(texto) != texto.size()) return fallar(errores, mensaje_salida(salida), kSalidaEscritura);
     return kSalidaBien;
 }
 

@@ -29,6 +29,7 @@ constexpr int kLanzamientosMax = 10;
 
 // Field names in line order: those of the session-log line, then the target.
 const QString& nombre_campo(int k);  // k = 0..12
+inline const QString& nombre_campo(Cantidad c) { return nombre_campo(static_cast<int>(c)); }
 
 struct Lanzamiento {
     std::array<double, kCamposConBlanco> v{};
@@ -36,13 +37,16 @@ struct Lanzamiento {
     bool blanco = false;  // the four target fields were given
     QString origen;       // file name, or "entrada estándar"
     int linea = 0;
+    double& valor(Cantidad c) { return v[static_cast<size_t>(c)]; }
+    QString& texto(Cantidad c) { return textos[static_cast<int>(c)]; }
 };
 
-enum class Lectura { Lanzamiento, Saltada, Error };
+// What a line of launches turned out to be.
+enum class LecturaLinea { Lanzamiento, Saltada, Error };
 
 // One input line. Blanks or tabs separate fields, "." or "," is the decimal separator.
 // A line whose first field is not a number (a log header, a blank line) is skipped.
-Lectura leer_linea(const QString& texto, Lanzamiento& l, QString& error);
+LecturaLinea leer_linea(const QString& texto, Lanzamiento& l, QString& error);
 
 // Checks the values as parameter entry does (coordinates take their whole part first);
 // the error names the field. Nothing is converted to fixed point before it passes.
@@ -57,7 +61,8 @@ bool leer_lanzamientos(const QString& texto, const QString& origen, const Valore
 // start-up values (a launch without target fields keeps the start-up target values).
 void poner_lanzamiento(const Lanzamiento& l, const ValoresInic& inic, EstadoExp& st);
 
-// A scene that is not shown, a clock that never waits and scripted boxes around calcular_vuelo.
+// The experiments of one run: launches flown to their end on a scene that is not shown, or an
+// experiment file read back, with the log line and the end of every flight.
 class Calculadora {
 public:
     explicit Calculadora(const ValoresInic& inic);
@@ -69,6 +74,7 @@ public:
     bool recuperar(const QString& ruta, QString& error);
 
     EstadoExp& estado();
+    const EstadoExp& estado() const;
     Superficie& superficie();
     const QStringList& lineas_log() const;  // the 59-character line of every launch
     const QList<FinVuelo>& fines() const;
@@ -90,7 +96,8 @@ constexpr int kSalidaRechazo = 2;    // bad options or input: nothing is written
 bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& inic, QList<Lanzamiento>& lista,
                    QString& error);
 
-// The whole command, arguments without the program's name; returns the exit status.
+// The whole command, arguments without the program's name: the options and the input read, the
+// launches flown, the files and standard output written. Returns the exit status.
 int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIODevice& errores);
 
 }  // namespace tya::calc

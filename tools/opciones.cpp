@@ -45,6 +45,12 @@ bool archivo(const QString&, const QStringList& v, Opciones& o, QString&) {
     o.*campo = v.value(0);
     return true;
 }
+// Options whose values are read later, by what they ask for (a sweep, a family).
+template <QStringList Opciones::*campo>
+bool lista(const QString&, const QStringList& v, Opciones& o, QString&) {
+    o.*campo = v;
+    return true;
+}
 // A figure's file: its ending must name a format it can be written in.
 bool terminacion_admitida(const QString& ruta, QString& error) {
     FormatoFigura f = FormatoFigura::Png;
@@ -122,10 +128,7 @@ const std::array kOpciones = {
                              "tiempo final, X final y el mensaje del final, si hubo\n"
                              "(es la salida cuando no se pide ninguna otra)"}}},
     DefOpcion{"--barrido", nullptr, 4, false, "CAMPO DESDE HASTA PASO", true, nullptr,
-              [](const QString&, const QStringList& v, Opciones& o, QString&) {
-                  o.barrido = v;
-                  return true;
-              },
+              lista<&Opciones::barrido>,
               {{"--barrido CAMPO DESDE HASTA PASO",
                 "vuela el único lanzamiento de la entrada una vez por\n"
                 "cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
@@ -140,10 +143,7 @@ const std::array kOpciones = {
                                                  "según CAMPO; los vuelos que no terminaron en el suelo\n"
                                                  "van aparte, con su símbolo explicado"}}},
     DefOpcion{"--familia", nullptr, 2, false, "CAMPO V1,V2,...", true, "--barrido",
-              [](const QString&, const QStringList& v, Opciones& o, QString&) {
-                  o.familia = v;
-                  return true;
-              },
+              lista<&Opciones::familia>,
               {{"--familia CAMPO V1,V2,...",
                 "con --barrido, repite el barrido para cada valor V1, V2,\n"
                 "... (10 como máximo) de otro campo (Xo Yo Vo Ang Viento\n"

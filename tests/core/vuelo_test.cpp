@@ -96,6 +96,22 @@ TEST(Vuelo, FinalesDelVuelo) {
 }
 
 // A bullet slows less than a sphere of the same radius and material.
+// The summary row keeps the launch as it was given, the target's values too when none was placed.
+TEST(Vuelo, ResumenConElLanzamiento) {
+    Banco b;
+    b.lanzamiento(50, 30, 10, 20);
+    b.st->XoB() = Fijo::entero(3000);
+    b.st->YoB() = Fijo::entero(15);
+    b.st->Vxb() = Fijo::desde(-5.5);
+    b.st->Vyb() = Fijo::entero(2);
+    b.volar();
+    using C = CampoResumen;
+    const std::pair<C, double> esperados[] = {{C::Xo, 10},    {C::Yo, 20},  {C::Vo, 50},   {C::Ang, 30},
+                                              {C::XoB, 3000}, {C::YoB, 15}, {C::Vxb, -5.5}, {C::Vyb, 2}};
+    for (const auto& [campo, valor] : esperados)
+        EXPECT_EQ(Registros(*b.st, 0).resumen(campo), Fijo::desde(valor)) << static_cast<int>(campo);
+}
+
 TEST(Vuelo, FormaDelProyectil) {
     Banco esfera, bala;
     esfera.lanzamiento(300, 30, 0, 0, 1, 1);

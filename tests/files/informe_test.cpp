@@ -7,7 +7,6 @@
 
 #include "core/experiment_state.h"
 #include "files/informe.h"
-#include "scene/textos.h"
 
 using namespace tya;
 
@@ -19,11 +18,10 @@ TEST(Informe, EncabezadoYFilasEnVentanaCopiaYPapel) {
                                  {10, 20, 50, 30, 0.0004, 190, 31, 5.25, 3000, 0, -5, 0, 1000, 0, 0.5, -0.25}};
     for (int e = 0; e < 2; ++e)
         for (int f = 0; f < kCamposResumen; ++f) st.Extremos[e][f] = Fijo::desde(filas[e][f]);
-    VistaCaja v;
-    QString copia = valores_extremos(st, false, v, QLatin1Char(','));
+    QString copia = texto_copia_informe(st, false, QLatin1Char(','));
     // The labels at their columns, an empty line, and each value in print form under its label
     // ("Roz." of a vacuum flight too); T, VfX, VfY rounded.
-    EXPECT_EQ(v.texto.lineas(),
+    EXPECT_EQ(informe_en_columnas(st, false, QLatin1Char(','), TextoEnColumnas()).lineas(),
               QStringList({"    Xo        Yo        Vo        Ang.      Roz.      Xmax      Ymax      T      VfX     VfY", "",
                            "    0         0         100       45        0         1019      255      14,4   70,7    -70,7",
                            "    10        20        50        30        0,0004    190       31       5,3    0,5     -0,3"}));
@@ -42,8 +40,8 @@ TEST(Informe, EncabezadoYFilasEnVentanaCopiaYPapel) {
 
     // With the target placed: other columns, 7 apart on paper, and the copy takes the target's six
     // values after the first five.
-    copia = valores_extremos(st, true, v, QLatin1Char(','));
-    EXPECT_EQ(v.texto.lineas().value(0),
+    copia = texto_copia_informe(st, true, QLatin1Char(','));
+    EXPECT_EQ(informe_en_columnas(st, true, QLatin1Char(','), TextoEnColumnas()).lineas().value(0),
               "    Xo      Yo      Vo      Ang.    Roz.    XoB     YoB     Vxb     Vyb     Dmin    Tmin");
     EXPECT_EQ(tabla_impresa(st, true, ',').lineas().value(0),
               "Xo    Yo     Vo     Ang.   Roz.    XoB   YoB    Vxb    Vyb    Dmin   Tmin");  // "0,0004" moves XoB
@@ -80,11 +78,9 @@ TEST(Informe, ColumnasApartadasConValoresExtremos) {
                 st.Extremos[e][12] = Fijo::desde(c[4]);
                 st.Extremos[e][2] = Fijo::desde(-c[e]);
             }
-            VistaCaja v;
-            v.texto = TextoEnColumnas(proporcional);
-            valores_extremos(st, blanco, v, QLatin1Char(','));
+            const TextoEnColumnas ventana = informe_en_columnas(st, blanco, QLatin1Char(','), TextoEnColumnas(proporcional));
             const QString caso = QString("T=%1 blanco=%2").arg(c[0]).arg(blanco);
-            for (const auto& [texto, medida] : {std::pair(v.texto, proporcional), std::pair(tabla_impresa(st, blanco, ','), TextoEnColumnas::Medida())}) {
+            for (const auto& [texto, medida] : {std::pair(ventana, proporcional), std::pair(tabla_impresa(st, blanco, ','), TextoEnColumnas::Medida())}) {
                 const auto& renglones = texto.renglones();
                 // Header, empty line, one line per experiment: no row broken.
                 ASSERT_EQ(renglones.size(), 4) << caso.toStdString();

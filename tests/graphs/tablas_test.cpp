@@ -46,12 +46,16 @@ TEST(Tablas, SinExperienciaNoHayFilas) {
     guardar(st, 4, {{1, 1, 1, 1}}, {1, 1, 1, 1}, 1);
     st.NExp = 3;                 // experiment 3 was never stored, 4 lies beyond NExp
     st.VelMarca[1][1] = Fijo();  // experiment 2 has lost its velocity record
-    for (int sel : {0, 2, 3, 4, 11, -1, 32767})
-        EXPECT_TRUE(tabla_posiciones(st, sel, kComa).isEmpty() && tabla_velocidades(st, sel, kComa).isEmpty()) << sel;
-    // With nothing stored the scene is left as it was; a table switches its retained mode off.
+    for (int sel : {0, 2, 3, 4, 11, -1, 32767}) {
+        EXPECT_EQ(tabla_posiciones(st, sel, kComa), QStringList()) << sel;
+        EXPECT_EQ(tabla_velocidades(st, sel, kComa), QStringList()) << sel;
+    }
+    // The window's former call: with nothing stored the scene is left as it was, otherwise its
+    // retained mode goes off.
     b.sup.retenido(true);
     st.NExp = 0;
-    EXPECT_TRUE(tabla_posiciones(st, 1, kComa, &b.sup).isEmpty() && b.sup.retenido());
+    EXPECT_EQ(tabla_posiciones(st, 1, kComa, &b.sup), QStringList());
+    EXPECT_TRUE(b.sup.retenido());
     st.NExp = 1;
     EXPECT_EQ(tabla_posiciones(st, 1, kComa, &b.sup).size(), 21);
     EXPECT_FALSE(b.sup.retenido());

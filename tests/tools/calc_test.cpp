@@ -431,6 +431,9 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
     EXPECT_TRUE(textos.contains(con_separador(QStringLiteral("vacío; máximo 1018.19 m con 45°"))))
         << textos.join('|').toStdString();
     EXPECT_TRUE(textos.contains(con_separador(QStringLiteral("aire; máximo 476.69 m con 39°")))) << textos.join('|').toStdString();
+    // The swept and the family's quantity in plain words, with the swept one's unit.
+    for (const char* t : {"Alcance según el ángulo de lanzamiento, una curva por medio", "Ángulo de lanzamiento (°)"})
+        EXPECT_TRUE(textos.contains(QString::fromUtf8(t))) << t;
 
     // Other fields form families too: the shapes by name, a decimal comma between semicolons,
     // each block the sweep of that launch line alone.

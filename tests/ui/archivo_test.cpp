@@ -63,7 +63,9 @@ private slots:
         p.menu("menu_posiciones");
         p.menu("Borrar");
         p.menu("Recuperar", a);
-        QVERIFY(p.dlg.mensajes.isEmpty() && p.w->graficos().numero()->text() == "3" && p.w->graficos().tabla()->count() == muestras(p.st->Pos[2]) + 1);
+        QCOMPARE(p.dlg.mensajes, QStringList());
+        QCOMPARE(p.w->graficos().numero()->text(), QStringLiteral("3"));
+        QCOMPARE(p.w->graficos().tabla()->count(), muestras(p.st->Pos[2]) + 1);
         QVERIFY(p.activos({"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}));
         QCOMPARE(p.w->superficie_escena().imagen(), escena);
         // A cancelled dialog, and a file that fails half-way, lose nothing: the flights stay on
@@ -83,7 +85,8 @@ private slots:
             QCOMPARE(p.w->superficie_escena().imagen(), con_panel);
             QVERIFY(p.activos({"Grabar", "menu_posiciones"}));
         }
-        QVERIFY2(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(mala + ", línea 60:"), qPrintable(p.dlg.mensajes.join('|')));
+        QCOMPARE(p.dlg.mensajes.size(), 1);
+        QVERIFY2(p.dlg.mensajes[0].contains(mala + ", línea 60:"), qPrintable(p.dlg.mensajes[0]));
         p.menu("Grabar");
         QCOMPARE(p.dlg.mensajes.size(), 1);  // cancelled: nothing written, nothing reported
 
@@ -101,8 +104,8 @@ private slots:
         p.w->comandos().lanzar();
         p.menu("Grabar", ruta);
         desproteger(carpeta);
-        QVERIFY2(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].startsWith("No se pudo guardar el archivo " + ruta),
-                 qPrintable(p.dlg.mensajes.join('|')));
+        QCOMPARE(p.dlg.mensajes.size(), 1);
+        QVERIFY2(p.dlg.mensajes[0].startsWith("No se pudo guardar el archivo " + ruta), qPrintable(p.dlg.mensajes[0]));
     }
 
     void abrir_desde_fuera_y_recientes() {
@@ -132,9 +135,14 @@ private slots:
         };
         p.menu("Borrar");
         p.menu("Blanco1");
-        QVERIFY(!soltar() && p.st->NExp == 0 && !recientes->entrada(1)->isEnabled());
+        QVERIFY(!soltar());
+        QCOMPARE(p.st->NExp, 0);
+        QVERIFY(!recientes->entrada(1)->isEnabled());
         p.menu("Blanco1");
-        QVERIFY(soltar() && p.st->NExp == 1 && p.activos({"Grabar", "menu_posiciones"}) && p.dlg.mensajes.isEmpty());
+        QVERIFY(soltar());
+        QCOMPARE(p.st->NExp, 1);
+        QVERIFY(p.activos({"Grabar", "menu_posiciones"}));
+        QCOMPARE(p.dlg.mensajes, QStringList());
         datos.setUrls({QUrl::fromLocalFile(p.dir.filePath("INIC.DAT"))});
         QVERIFY(!soltar());
 
@@ -142,16 +150,20 @@ private slots:
         p.menu("Borrar");
         recientes->entrada(2)->trigger();
         QCoreApplication::processEvents();
-        QVERIFY(p.dlg.mensajes.size() == 1 && p.dlg.mensajes[0].contains(perdido) && pref.recientes() == QStringList{a});
+        QCOMPARE(p.dlg.mensajes.size(), 1);
+        QVERIFY2(p.dlg.mensajes[0].contains(perdido), qPrintable(p.dlg.mensajes[0]));
+        QCOMPARE(pref.recientes(), QStringList{a});
         recientes->entrada(1)->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(p.st->NExp, 1);
 
         // The window size is kept for the next start, which the user is told.
         auto* tamano = p.w->findChild<QMenu*>("menu_tamano");
-        QVERIFY(tamano->actions().first()->isChecked() && tamano->actions().size() == 7);
+        QVERIFY(tamano->actions().first()->isChecked());
+        QCOMPARE(tamano->actions().size(), 7);
         p.w->findChild<QAction*>("tamano_150")->trigger();
-        QVERIFY(pref.tamano() == 150 && p.dlg.mensajes.last().contains(QStringLiteral("próxima vez")));
+        QCOMPARE(pref.tamano(), 150);
+        QVERIFY2(p.dlg.mensajes.last().contains(QStringLiteral("próxima vez")), qPrintable(p.dlg.mensajes.last()));
     }
 
     void pegar_cualquier_portapapeles() {
@@ -276,7 +288,9 @@ private slots:
         QCOMPARE(copiado, QStringLiteral("05_12_2026\r\n \r\nuna linea\r\n"));
 
         p.menu("menu_trazo");
-        QVERIFY(p.w->accion("menu_trazo")->isChecked() && p.st->Trazo == 1 && p.dlg.mensajes.size() == 1);
+        QVERIFY(p.w->accion("menu_trazo")->isChecked());
+        QCOMPARE(p.st->Trazo, uint8_t(1));
+        QCOMPARE(p.dlg.mensajes.size(), 1);
         const QStringList logs = QDir(p.dir.path()).entryList({"??_??.log"}, QDir::Files);  // named by the time
         QCOMPARE(logs.size(), 1);
         const QString ruta = p.dir.filePath(logs[0]);
@@ -294,7 +308,8 @@ private slots:
         QCOMPARE(leer(ruta), cabecera + linea + linea);
         // Switched off: the entry unchecked, and later flights write nothing.
         p.menu("menu_trazo");
-        QVERIFY(!p.w->accion("menu_trazo")->isChecked() && p.st->Trazo == 0);
+        QVERIFY(!p.w->accion("menu_trazo")->isChecked());
+        QCOMPARE(p.st->Trazo, uint8_t(0));
         p.w->comandos().lanzar();
         QCOMPARE(leer(ruta), cabecera + linea + linea);
         al_abrirse<Trazas>([&](Trazas* t) {
@@ -322,12 +337,15 @@ private slots:
         Puesto p(logs);
         QCOMPARE(texto, QStringLiteral("La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   4 archivos y  10001 bytes"));
         QCOMPARE(QDir(p.dir.path()).entryList({"*.log"}, QDir::Files), QStringList{"uno.log"});
-        QVERIFY(p.st->Trazo == 0 && !p.w->accion("menu_trazo")->isChecked());
+        QCOMPARE(p.st->Trazo, uint8_t(0));
+        QVERIFY(!p.w->accion("menu_trazo")->isChecked());
 
         al_abrirse<DialogoLogs>([](DialogoLogs* d) { QTest::mouseClick(d->cancelar, Qt::LeftButton); });
         Puesto q(logs);
         QCOMPARE(QDir(q.dir.path()).entryList({"?.log", "??_??.log"}, QDir::Files).size(), 4);
-        QVERIFY(q.st->Trazo == 1 && q.w->accion("menu_trazo")->isChecked() && q.w->archivo().bitacora().abierta());
+        QCOMPARE(q.st->Trazo, uint8_t(1));
+        QVERIFY(q.w->accion("menu_trazo")->isChecked());
+        QVERIFY(q.w->archivo().bitacora().abierta());
     }
 
     void textos_e_impresion() {
@@ -335,20 +353,25 @@ private slots:
         p.menu("Menu_seleccion4");
         CajaValores* c = p.w->textos().caja_valores();
         auto* icono = c->findChild<QLabel*>("icono");
-        QVERIFY(c->isVisible() && icono->isVisible() && !boton(c, "Imprimir")->isVisible());
+        QVERIFY(c->isVisible());
+        QVERIFY(icono->isVisible());
+        QVERIFY(!boton(c, "Imprimir")->isVisible());
         p.dlg.respuestas_entrada = {QStringLiteral("3")};
         p.menu("Problem");
-        QVERIFY(boton(c, "Imprimir")->isVisible() && !icono->isVisible());
+        QVERIFY(boton(c, "Imprimir")->isVisible());
+        QVERIFY(!icono->isVisible());
         QTest::mouseClick(boton(c, "Imprimir"), Qt::LeftButton);
         impresos(p, "problema-3Prob", 1);
         QTest::mouseClick(boton(c, "Salir3"), Qt::LeftButton);
-        QVERIFY(!c->isVisible() && !p.w->superficie_escena().retenido());
+        QVERIFY(!c->isVisible());
+        QVERIFY(!p.w->superficie_escena().retenido());
 
         p.w->lanzamiento().entrada(1)->setText("52,5");
         p.w->comandos().lanzar();
         p.menu("menu_valores");
         QTest::mouseClick(boton(c, "Copiar"), Qt::LeftButton);
-        QVERIFY(p.st->TextoCopia.count("\r\n") == 3 && QGuiApplication::clipboard()->text() == p.st->TextoCopia);  // header, empty line, one flight
+        QCOMPARE(p.st->TextoCopia.count("\r\n"), 3);  // header, empty line, one flight
+        QCOMPARE(QGuiApplication::clipboard()->text(), p.st->TextoCopia);
         // The window and its copy show the locale's separator.
         QCOMPARE(c->texto().lineas().value(2),
                  con_separador(QStringLiteral("    0         0         52.5      45        0         281       70       7.6    37.1    -37.0")));
@@ -369,7 +392,8 @@ private slots:
         p.menu("tp");
         TrabajoPractico* tp = p.w->textos().trabajo_practico();
         const QString texto = QStringLiteral("Objetivos\nPaso 1");
-        QVERIFY(tp->isVisible() && tp->texto()->toPlainText() == texto);
+        QVERIFY(tp->isVisible());
+        QCOMPARE(tp->texto()->toPlainText(), texto);
         QTest::keyClicks(tp->texto(), QStringLiteral("xyz"));
         QTest::mouseClick(boton(tp, "Command4"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Objetivos\r\nPaso 1\r\n"));
@@ -381,7 +405,8 @@ private slots:
         // Without the file: a message naming it, and an empty panel.
         QFile::remove(p.dir.filePath("tpract.txt"));
         p.menu("tp");
-        QVERIFY(tp->texto()->toPlainText().isEmpty() && p.dlg.mensajes.last().contains(QStringLiteral("tpract.txt")));
+        QCOMPARE(tp->texto()->toPlainText(), QString());
+        QVERIFY2(p.dlg.mensajes.last().contains(QStringLiteral("tpract.txt")), qPrintable(p.dlg.mensajes.last()));
     }
 };
 

@@ -47,8 +47,8 @@ class PrincipTest : public QObject {
 private slots:
     void arranque_y_salida() {
         Puesto p;
-        QVERIFY(p.activos({}, {"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}) &&
-                !p.w->lanzamiento().entrada(10)->isEnabled());
+        QVERIFY(p.activos({}, {"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}));
+        QVERIFY(!p.w->lanzamiento().entrada(10)->isEnabled());
         QCOMPARE(leer(p.dir.filePath("uno.log")), QByteArray("archivo de inicio\r\n"));  // marks every start
         // Salir stores the trace switch.
         p.st->Trazo = 1;
@@ -56,31 +56,36 @@ private slots:
         QCOMPARE(leer(p.dir.filePath("trazo.txt")), QByteArray(" 1 \r\n"));
         // A start-up file that cannot be read: the program's message box, naming it.
         Puesto r([](const QDir& d) { QFile::remove(d.filePath("trazo.txt")); }, false);
-        QVERIFY2(!r.w->cargar() && r.dlg.mensajes.size() == 1 && r.dlg.mensajes[0].contains("trazo.txt"),
-                 qPrintable(r.dlg.mensajes.join('|')));
+        QVERIFY(!r.w->cargar());
+        QCOMPARE(r.dlg.mensajes.size(), 1);
+        QVERIFY2(r.dlg.mensajes[0].contains("trazo.txt"), qPrintable(r.dlg.mensajes[0]));
         // INIC.DAT with a decimal comma is refused whole, before any entry box is filled.
         Puesto c([](const QDir& d) {
             escribir(d.filePath("INIC.DAT"), "100,5, 340, 0\r\n" + leer(TYA_DATOS "/INIC.DAT").mid(13));
         }, false);
-        QVERIFY2(!c.w->cargar() && c.dlg.mensajes.size() == 1 &&
-                     c.dlg.mensajes[0].contains("INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"),
-                 qPrintable(c.dlg.mensajes.join('|')));
+        QVERIFY(!c.w->cargar());
+        QCOMPARE(c.dlg.mensajes.size(), 1);
+        QVERIFY2(c.dlg.mensajes[0].contains("INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"),
+                 qPrintable(c.dlg.mensajes[0]));
         // A help file without topics says so.
         escribir(p.dir.filePath("vacia.hlp"), "sin temas\r\n");
         QString error;
-        QVERIFY2(leer_ayuda(p.dir.filePath("vacia.hlp"), &error).isEmpty() && error.contains("no tiene temas"),
-                 qPrintable(error));
+        QVERIFY(leer_ayuda(p.dir.filePath("vacia.hlp"), &error).isEmpty());
+        QVERIFY2(error.contains("no tiene temas"), qPrintable(error));
     }
 
     void parametros_material_y_medio() {
         Puesto p;
         // 3, 5, 0 into Vo (maximum 340): the third key is refused with the message.
         teclear(p, 1, "350");
-        QVERIFY(p.dlg.mensajes == QStringList{"Valor fuera de rango"} && p.st->Param[iVo] == Fijo::entero(35) &&
-                p.w->lanzamiento().entrada(1)->text() == "35");
+        QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
+        QCOMPARE(p.st->Param[iVo], Fijo::entero(35));
+        QCOMPARE(p.w->lanzamiento().entrada(1)->text(), QStringLiteral("35"));
         // A letter is discarded with a beep; the comma is a decimal separator like the point.
         teclear(p, 2, "1a,5");
-        QVERIFY(p.dlg.pitidos == 1 && p.w->lanzamiento().entrada(2)->text() == "1,5" && p.st->Param[iAng] == Fijo::desde(1.5));
+        QCOMPARE(p.dlg.pitidos, 1);
+        QCOMPARE(p.w->lanzamiento().entrada(2)->text(), QStringLiteral("1,5"));
+        QCOMPARE(p.st->Param[iAng], Fijo::desde(1.5));
         // Positions typed or set beyond their maximum go back silently, each to its own previous
         // value; whole-number boxes take the whole part and move the cross; values beyond the
         // fixed-point range or a double's digits are refused with the message.
@@ -95,14 +100,17 @@ private slots:
             QCOMPARE(p.st->Param[c.param], c.valor);
             QCOMPARE(p.dlg.mensajes.size(), c.mensajes);
         }
-        QVERIFY(p.w->lanzamiento().entrada(3)->text() == "12" && p.w->marcadores().cruz()->pos() != cruz);
+        QCOMPARE(p.w->lanzamiento().entrada(3)->text(), QStringLiteral("12"));
+        QVERIFY(p.w->marcadores().cruz()->pos() != cruz);
         // Pasted text goes through the same filter as typed keys, the line break dropped
         // silently: the box never shows what its value is not. So does the context menu's paste.
         p.w->lanzamiento().entrada(1)->clear();
         const int pitidos = p.dlg.pitidos;
         QGuiApplication::clipboard()->setText(QStringLiteral("1a\r\n2"));
         QTest::keySequence(p.w->lanzamiento().entrada(1), QKeySequence::Paste);
-        QVERIFY(p.w->lanzamiento().entrada(1)->text() == "12" && p.dlg.pitidos == pitidos + 1 && p.st->Param[iVo] == Fijo::entero(12));
+        QCOMPARE(p.w->lanzamiento().entrada(1)->text(), QStringLiteral("12"));
+        QCOMPARE(p.dlg.pitidos, pitidos + 1);
+        QCOMPARE(p.st->Param[iVo], Fijo::entero(12));
         QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
         QTimer::singleShot(50, [] {
             for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
@@ -118,21 +126,25 @@ private slots:
         // refuse a step out of range; the pressed look is undone.
         p.w->lanzamiento().entrada(1)->setText("52,5");
         QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
-        QVERIFY(p.st->Param[iVo] == Fijo::desde(62.5) && p.w->lanzamiento().entrada(1)->text() == "62.5");
+        QCOMPARE(p.st->Param[iVo], Fijo::desde(62.5));
+        QCOMPARE(p.w->lanzamiento().entrada(1)->text(), QStringLiteral("62.5"));
         p.dlg.mensajes.clear();
         p.w->lanzamiento().entrada(1)->setText("335");
         QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
-        QVERIFY(p.dlg.mensajes == QStringList{"Valor fuera de rango"} && p.w->lanzamiento().entrada(1)->text() == "335");
+        QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
+        QCOMPARE(p.w->lanzamiento().entrada(1)->text(), QStringLiteral("335"));
         p.w->lanzamiento().entrada(2)->setText("0");
         const QImage cara = p.w->lanzamiento().boton_bajar(2)->superficie().imagen();
         QTest::mouseClick(p.w->lanzamiento().boton_bajar(2), Qt::LeftButton);
-        QVERIFY(p.st->Param[iAng] == Fijo::entero(-5) && p.w->lanzamiento().boton_bajar(2)->superficie().imagen() == cara);
+        QCOMPARE(p.st->Param[iAng], Fijo::entero(-5));
+        QCOMPARE(p.w->lanzamiento().boton_bajar(2)->superficie().imagen(), cara);
 
         // "Otro material": anything but a plain number from 0.01 to 20 falls back to lead; the
         // comma is a decimal separator there too.
         p.dlg.respuestas_entrada.push_back("5,5");
         p.w->lanzamiento().elegir_material(5);
-        QVERIFY(p.st->Densidad == Fijo::desde(5.5) && p.w->lanzamiento().material()->currentText() == "Material: d = 5,5");
+        QCOMPARE(p.st->Densidad, Fijo::desde(5.5));
+        QCOMPARE(p.w->lanzamiento().material()->currentText(), QStringLiteral("Material: d = 5,5"));
         for (const char* malo : {"5;5", "25", "0,005", ""}) {
             p.dlg.respuestas_entrada.push_back(QString::fromLatin1(malo));
             p.w->lanzamiento().elegir_material(5);
@@ -142,20 +154,26 @@ private slots:
         // A text wider than the list shows its beginning.
         p.dlg.respuestas_entrada.push_back("12.3456789012345");
         p.w->lanzamiento().elegir_material(5);
-        QVERIFY(p.st->Densidad == Fijo::desde(12.3457) && p.w->lanzamiento().material()->lineEdit()->cursorPosition() == 0);
+        QCOMPARE(p.st->Densidad, Fijo::desde(12.3457));
+        QCOMPARE(p.w->lanzamiento().material()->lineEdit()->cursorPosition(), 0);
         // Wind only in air; leaving the air clears it, and coming back does not restore it.
         p.w->lanzamiento().medio(1)->click();
         p.w->lanzamiento().entrada(10)->setText("20");
         p.w->lanzamiento().medio(0)->click();
-        QVERIFY(p.st->Aire == 0 && p.st->Param[iViento] == Fijo() && !p.w->lanzamiento().entrada(10)->isEnabled());
+        QCOMPARE(p.st->Aire, int16_t(0));
+        QCOMPARE(p.st->Param[iViento], Fijo());
+        QVERIFY(!p.w->lanzamiento().entrada(10)->isEnabled());
         p.w->lanzamiento().medio(1)->click();
-        QVERIFY(p.st->Param[iViento] == Fijo() && p.w->lanzamiento().entrada(10)->isEnabled());
+        QCOMPARE(p.st->Param[iViento], Fijo());
+        QVERIFY(p.w->lanzamiento().entrada(10)->isEnabled());
     }
 
     void lanzar_blanco_y_zoom() {
         Puesto p;
         p.menu("Lanzar1");
-        QVERIFY(muestras(p.st->Pos[0]) == 20 && p.st->EnVuelo == 0 && p.activos({"menu_posiciones", "Grabar", "ImprVal"}));
+        QCOMPARE(muestras(p.st->Pos[0]), 20);
+        QCOMPARE(p.st->EnVuelo, int16_t(0));
+        QVERIFY(p.activos({"menu_posiciones", "Grabar", "ImprVal"}));
         // Over a mark the pointer is a cross, and a click shows the sample's values.
         auto* vista = p.w->vista_escena();
         const Superficie& sup = p.w->superficie_escena();
@@ -163,7 +181,9 @@ private slots:
         QTest::mouseMove(vista, sobre);
         QCOMPARE(vista->cursor().shape(), Qt::CrossCursor);
         QTest::mouseClick(vista, Qt::LeftButton, {}, sobre);
-        QVERIFY(p.w->inspeccion().formtabla() && p.w->inspeccion().formtabla()->isVisible() && p.w->inspeccion().formtabla()->valor(1) == con_separador(QStringLiteral(" 3.75")));
+        QVERIFY(p.w->inspeccion().formtabla());
+        QVERIFY(p.w->inspeccion().formtabla()->isVisible());
+        QCOMPARE(p.w->inspeccion().formtabla()->valor(1), con_separador(QStringLiteral(" 3.75")));
         // The stop button during a flight: the flight ends at once and is stored.
         QTimer::singleShot(0, p.w.get(), [&] {
             QCOMPARE(p.st->EnVuelo, 1);
@@ -171,40 +191,49 @@ private slots:
             QTest::mouseClick(p.w->lanzamiento().boton_parar(), Qt::LeftButton);
         });
         QTest::mouseClick(p.w->lanzamiento().boton_lanzar(), Qt::LeftButton);
-        QVERIFY(p.st->NExp == 2 && muestras(p.st->Pos[1]) == 1);
+        QCOMPARE(p.st->NExp, int16_t(2));
+        QCOMPARE(muestras(p.st->Pos[1]), 1);
         // At ten experiments the launch asks first; Cancel keeps them, OK starts again at 1.
         for (int k = 3; k <= 10; ++k) p.w->comandos().lanzar();
         p.dlg.respuestas_confirmar = {false, true};
         p.w->comandos().lanzar();
-        QVERIFY(p.st->NExp == 10 && p.dlg.mensajes.back() == QStringLiteral("Los Gráficos anteriores serán borrados"));
+        QCOMPARE(p.st->NExp, int16_t(10));
+        QCOMPARE(p.dlg.mensajes.back(), QStringLiteral("Los Gráficos anteriores serán borrados"));
         p.w->comandos().lanzar();
         QCOMPARE(p.st->NExp, int16_t(1));
 
         // Placing the target forgets the experiments and switches entries off.
         p.menu("Blanco1");
-        QVERIFY(p.w->accion("Blanco1")->isChecked() && p.st->NExp == 0 && p.w->marcadores().blanco()->isVisible());
+        QVERIFY(p.w->accion("Blanco1")->isChecked());
+        QCOMPARE(p.st->NExp, int16_t(0));
+        QVERIFY(p.w->marcadores().blanco()->isVisible());
         QVERIFY(p.activos({}, {"Grabar", "Recuperar", "menu_zoom", "menu_posiciones", "menu_velocidades"}));
         // A launch with the target enables the extreme values only.
         p.w->comandos().lanzar();
         QVERIFY(p.activos({"menu_valores"}, {"menu_posiciones", "Grabar"}));
         p.menu("Blanco1");
-        QVERIFY(!p.w->accion("Blanco1")->isChecked() && !p.w->marcadores().blanco()->isVisible());
+        QVERIFY(!p.w->accion("Blanco1")->isChecked());
+        QVERIFY(!p.w->marcadores().blanco()->isVisible());
         QVERIFY(p.activos({"Grabar", "Recuperar", "menu_zoom"}, {"menu_posiciones"}));
         p.menu("Borrar");
         QVERIFY(p.activos({}, {"Grabar", "ImprGraf"}));
 
         p.menu("menu_zoom");
-        QVERIFY(p.activos({}, {"Blanco1"}) && hijo<QLabel>(p, "Label19")->text() == "640 m");
+        QVERIFY(p.activos({}, {"Blanco1"}));
+        QCOMPARE(hijo<QLabel>(p, "Label19")->text(), QStringLiteral("640 m"));
         // At Escala 10 a drop at (3000, 2000) is the launch point (300, 200).
         p.w->marcadores().tomar_cruz();
         p.w->marcadores().soltar_marcador(3000, 2000);
-        QVERIFY(p.st->Param[iXo] == Fijo::entero(300) && p.st->Param[iYo] == Fijo::entero(200) && p.w->lanzamiento().entrada(3)->text() == "300");
+        QCOMPARE(p.st->Param[iXo], Fijo::entero(300));
+        QCOMPARE(p.st->Param[iYo], Fijo::entero(200));
+        QCOMPARE(p.w->lanzamiento().entrada(3)->text(), QStringLiteral("300"));
         p.menu("menu_zoom");
         // The target is dragged without the zoom; during a flight a drop changes nothing.
         p.menu("Blanco1");
         p.w->marcadores().tomar_blanco();
         p.w->marcadores().soltar_marcador(2500.6f, 1200);
-        QVERIFY(p.st->Param[iXoB] == Fijo::entero(2500) && p.w->lanzamiento().entrada(5)->text() == "2500");
+        QCOMPARE(p.st->Param[iXoB], Fijo::entero(2500));
+        QCOMPARE(p.w->lanzamiento().entrada(5)->text(), QStringLiteral("2500"));
         p.st->EnVuelo = 1;
         p.w->marcadores().soltar_marcador(100, 100);
         QCOMPARE(p.st->Param[iXoB], Fijo::entero(2500));
@@ -223,20 +252,27 @@ private slots:
         QTest::mouseClick(option1, Qt::LeftButton, {}, QPoint(6, option1->height() / 2));  // on its circle
         QCOMPARE(hijo<QLabel>(p, "Label13")->text(), QStringLiteral("Vx"));
         p.menu("menu_posiciones");
-        QVERIFY(hijo<QGroupBox>(p, "Velocidades")->title() == "Velocidades Vy" && hijo<QLabel>(p, "Label13")->text() == "Y");
-        QVERIFY(p.w->graficos().modo_graf() == 2 && p.w->graficos().tabla()->count() == muestras(p.st->Pos[2]) + 1);
+        QCOMPARE(hijo<QGroupBox>(p, "Velocidades")->title(), QStringLiteral("Velocidades Vy"));
+        QCOMPARE(hijo<QLabel>(p, "Label13")->text(), QStringLiteral("Y"));
+        QCOMPARE(p.w->graficos().modo_graf(), int16_t(2));
+        QCOMPARE(p.w->graficos().tabla()->count(), muestras(p.st->Pos[2]) + 1);
         // Typing 1 then 2: experiment 1 is shown, then the box empties and nothing is redrawn.
         p.w->graficos().numero()->clear();
         QTest::keyClicks(p.w->graficos().numero(), "12");
-        QVERIFY(p.w->graficos().numero()->text().isEmpty() && p.st->NGrafSel == 12 && p.w->graficos().tabla()->count() == muestras(p.st->Pos[0]) + 1);
+        QVERIFY(p.w->graficos().numero()->text().isEmpty());
+        QCOMPARE(p.st->NGrafSel, int16_t(12));
+        QCOMPARE(p.w->graficos().tabla()->count(), muestras(p.st->Pos[0]) + 1);
         QGuiApplication::clipboard()->setText(QStringLiteral("x3."));  // digits only
         QTest::keySequence(p.w->graficos().numero(), QKeySequence::Paste);
-        QVERIFY(p.w->graficos().numero()->text() == "3" && p.st->NGrafSel == 3);
+        QCOMPARE(p.w->graficos().numero()->text(), QStringLiteral("3"));
+        QCOMPARE(p.st->NGrafSel, int16_t(3));
         // The arrows: at the last experiment "next" keeps it; "previous" goes down with a blank.
         clic(p, "SpinUp2");
         QCOMPARE(p.st->NGrafSel, int16_t(3));
         clic(p, "SpinDown2");
-        QVERIFY(p.st->NGrafSel == 2 && p.w->graficos().numero()->text() == " 2" && p.w->graficos().tabla()->count() == muestras(p.st->Pos[1]) + 1);
+        QCOMPARE(p.st->NGrafSel, int16_t(2));
+        QCOMPARE(p.w->graficos().numero()->text(), QStringLiteral(" 2"));
+        QCOMPARE(p.w->graficos().tabla()->count(), muestras(p.st->Pos[1]) + 1);
         // Clipboard: the table text, the graph bitmap, the scene's retained image.
         // Rows in the locale's form, in the list and on the clipboard.
         QCOMPARE(p.w->graficos().tabla()->item(1)->text(), con_separador(QStringLiteral("0.75\t37.50\t62.14")));
@@ -253,8 +289,9 @@ private slots:
         clic(p, "Command7");
         clic(p, "Comparar");
         auto* velocidades = hijo<QGroupBox>(p, "Velocidades");
-        QVERIFY(velocidades->isVisible() && !hijo<QGroupBox>(p, "Comparaposi")->isVisible() &&
-                p.w->graficos().comparacion_velocidades().superficie().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
+        QVERIFY(velocidades->isVisible());
+        QVERIFY(!hijo<QGroupBox>(p, "Comparaposi")->isVisible());
+        QVERIFY(p.w->graficos().comparacion_velocidades().superficie().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
         clic(p, "Command1");
         QVERIFY(!velocidades->isVisible());
         p.w->comandos().lanzar();
@@ -314,7 +351,8 @@ private slots:
         QTest::mouseMove(p.w->vista_escena(), marca);
         QTest::mouseClick(p.w->vista_escena(), Qt::LeftButton, {}, marca);
         FormTabla* tabla = p.w->inspeccion().formtabla();
-        QVERIFY(tabla && tabla->isVisible());
+        QVERIFY(tabla);
+        QVERIFY(tabla->isVisible());
         p.menu("Repetir");
         for (const QWidget* w : {static_cast<QWidget*>(tabla), static_cast<QWidget*>(p.w->repeticion())}) {
             QVERIFY2(pantalla.contains(global(w)), qPrintable(w->objectName()));
@@ -396,7 +434,8 @@ private slots:
         VisorAyuda v(ruta, 11);
         v.findChild<QLineEdit*>("buscar")->setText(QStringLiteral("kg/m"));
         auto* temas = v.findChild<QListWidget*>("temas");
-        QVERIFY(temas->count() > 0 && !temas->findItems(QStringLiteral("Valores Extremos"), Qt::MatchExactly).isEmpty());
+        QVERIFY(temas->count() > 0);
+        QVERIFY(!temas->findItems(QStringLiteral("Valores Extremos"), Qt::MatchExactly).isEmpty());
     }
 };
 

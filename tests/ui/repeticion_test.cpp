@@ -32,7 +32,10 @@ private slots:
 
         p.menu("Repetir");
         Repeticion* r = p.w->repeticion();
-        QVERIFY(r->isVisible() && r->experiencia() == 2 && r->muestra() == 1 && r->cuenta() == muestras(st.Pos[1]));
+        QVERIFY(r->isVisible());
+        QCOMPARE(r->experiencia(), 2);
+        QCOMPARE(r->muestra(), 1);
+        QCOMPARE(r->cuenta(), muestras(st.Pos[1]));
         for (auto [tecla, muestra] : {std::pair(Qt::Key_End, r->cuenta()), {Qt::Key_Home, 1}, {Qt::Key_Right, 2},
                                       {Qt::Key_Right, 3}, {Qt::Key_Left, 2}}) {
             QTest::keyClick(r, tecla);
@@ -43,7 +46,8 @@ private slots:
         const auto valores = valores_muestra(st, 2, 2);
         for (int f = 1; f <= 7; ++f) QCOMPARE(r->valor(f), valores[static_cast<size_t>(f - 1)]);
         QCOMPARE(p.w->graficos().tabla()->currentRow(), 1);
-        QVERIFY(vista->grab().toImage() != antes && p.w->superficie_escena().imagen() == escena);
+        QVERIFY(vista->grab().toImage() != antes);
+        QCOMPARE(p.w->superficie_escena().imagen(), escena);
         r->mostrar_marcas(false);  // as for "Imprimir Grafica"
         QCOMPARE(vista->grab().toImage(), antes);
         r->mostrar_marcas(true);
@@ -52,7 +56,9 @@ private slots:
         const QPoint sobre(qRound(sup.x_px(st.Xs[1][6])), qRound(sup.y_px(st.Ys[1][6])));
         QTest::mouseMove(vista, sobre);
         QTest::mouseClick(vista, Qt::LeftButton, {}, sobre);
-        QVERIFY(r->muestra() == 6 && p.w->graficos().tabla()->currentRow() == 5 && p.w->superficie_escena().imagen() == escena);
+        QCOMPARE(r->muestra(), 6);
+        QCOMPARE(p.w->graficos().tabla()->currentRow(), 5);
+        QCOMPARE(p.w->superficie_escena().imagen(), escena);
         // Space plays to the last sample at the flight's pace.
         QTest::keyClick(r, Qt::Key_Space);
         QVERIFY(r->reproduciendo());
@@ -60,7 +66,8 @@ private slots:
         QCOMPARE(r->muestra(), r->cuenta());
         // Escape closes it: the window pixel for pixel as before, no row selected.
         QTest::keyClick(r, Qt::Key_Escape);
-        QVERIFY(!r->isVisible() && p.w->graficos().tabla()->currentRow() == -1);
+        QVERIFY(!r->isVisible());
+        QCOMPARE(p.w->graficos().tabla()->currentRow(), -1);
         QCOMPARE(vista->grab().toImage(), antes);
 
         // A flight of one sample, chosen in the panel: the graph panel shows it too.
@@ -68,21 +75,27 @@ private slots:
         p.w->comandos().lanzar();
         p.menu("Repetir");
         r->findChild<QSpinBox*>("experiencia")->setValue(3);
-        QVERIFY(r->experiencia() == 3 && st.NGrafSel == 3 && r->cuenta() == 1);
+        QCOMPARE(r->experiencia(), 3);
+        QCOMPARE(st.NGrafSel, int16_t(3));
+        QCOMPARE(r->cuenta(), 1);
         QTest::keyClick(r, Qt::Key_Right);
         QTest::keyClick(r, Qt::Key_Space);
-        QVERIFY(r->muestra() == 1 && !r->reproduciendo() && r->valor(1) == valores_muestra(st, 3, 1)[0]);
+        QCOMPARE(r->muestra(), 1);
+        QVERIFY(!r->reproduciendo());
+        QCOMPARE(r->valor(1), valores_muestra(st, 3, 1)[0]);
         // Borrar closes it and the entry waits for the next flight or a recovered file, which
         // replays as it was flown.
         const QString ruta = p.dir.filePath("tres.TYA");
         p.menu("Grabar", ruta);
         p.menu("Borrar");
-        QVERIFY(!r->isVisible() && p.activos({}, {"Repetir"}));
+        QVERIFY(!r->isVisible());
+        QVERIFY(p.activos({}, {"Repetir"}));
         p.menu("Recuperar", ruta);
         p.menu("Repetir");
         r->findChild<QSpinBox*>("experiencia")->setValue(2);
         QTest::keyClick(r, Qt::Key_End);
-        QVERIFY(r->muestra() == muestras(st.Pos[1]) && r->valor(5) == valores_muestra(st, 2, r->muestra())[4]);
+        QCOMPARE(r->muestra(), muestras(st.Pos[1]));
+        QCOMPARE(r->valor(5), valores_muestra(st, 2, r->muestra())[4]);
     }
 };
 
