@@ -98,6 +98,18 @@ int grosor_linea(Paleta p, double factor_escala) {
     return std::max(2, static_cast<int>(std::lround(2 * std::min(factor_escala, 16.0))));
 }
 
+double radio_forma_px(const Estilo& estilo, double radio_px) {
+    if (estilo.paleta == Paleta::Normal) return radio_px;
+    // Seven pixels across at the normal size: the least a triangle and a square are told apart by.
+    return std::max(radio_px, 1.75 * estilo.grosor());
+}
+
+std::vector<QPointF> vertices_px(Forma f, double r) {
+    std::vector<QPointF> v;
+    for (const Vertice& p : contorno(f)) v.emplace_back(p.x * r, -p.y * r);
+    return v;
+}
+
 double luminancia(uint32_t c) {
     return 0.2126 * lineal(rojo(c)) + 0.7152 * lineal(verde(c)) + 0.0722 * lineal(azul(c));
 }

@@ -2,6 +2,7 @@
 #pragma once
 // The experiments' colours and mark shapes: the usual palette, and a projector palette of ten
 // dark colours that stay readable on the scene and on the graphs when the room is bright.
+#include <QPointF>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -48,6 +49,21 @@ const std::vector<Vertice>& contorno(Forma f);
 // Pen width in pixels of marks' outlines, vectors and curves: one pixel in the usual palette, as
 // always; in the projector's two pixels at the normal size, growing with the window's scale.
 int grosor_linea(Paleta p, double factor_escala);
+
+// How the experiments are drawn: the palette chosen and the window's scale factor.
+struct Estilo {
+    Paleta paleta = Paleta::Normal;
+    double factor_escala = 1;
+    int grosor() const { return grosor_linea(paleta, factor_escala); }
+    bool operator==(const Estilo&) const = default;
+};
+
+// Radius in pixels of a shaped mark: never so small that its shape cannot be told, larger with
+// the lines' width. A disc keeps the radius it is given.
+double radio_forma_px(const Estilo& estilo, double radio_px);
+// The outline of shape f at radius r, in pixels from the mark's centre, y downwards as an
+// image's rows go.
+std::vector<QPointF> vertices_px(Forma f, double r);
 
 // Relative luminance of a colour (0 black, 1 white), sRGB as screens show it.
 double luminancia(uint32_t color);

@@ -14,6 +14,7 @@ namespace tya {
 namespace {
 const QString kTamano = QStringLiteral("ventana/tamano");
 const QString kRecientes = QStringLiteral("archivo/recientes");
+const QString kProyector = QStringLiteral("ventana/proyector");
 
 // Read whole at every start and rewritten whole at every save: a file beyond this size is none
 // the program wrote, and would stop the window each time.
@@ -44,6 +45,14 @@ int Preferencias::tamano() const {
     const int p = s_->value(kTamano).toInt(&ok);
     return ok ? tamano_valido(p) : 0;
 }
+
+bool Preferencias::proyector() const {
+    if (!s_ || s_->status() != QSettings::NoError) return false;
+    // Only the two words the program writes: anything else keeps the usual palette.
+    return s_->value(kProyector).toString() == QLatin1String("true");
+}
+
+bool Preferencias::guardar_proyector(bool si) { return escribir(kProyector, si); }
 
 QStringList Preferencias::recientes() const {
     if (!s_ || s_->status() != QSettings::NoError) return {};

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program keeps for the user between runs, in the user's configuration folder (never
-// in the working folder, which a whole class may share): the window size and the recent files.
+// in the working folder, which a whole class may share): the window size, the palette and the
+// recent files.
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -26,6 +27,10 @@ public:
     int tamano() const;
     // False when the file could not be written.
     bool guardar_tamano(int porcentaje);
+
+    // Whether the experiments are drawn in the projector palette; false when unset or unreadable.
+    bool proyector() const;
+    bool guardar_proyector(bool si);
 
     // The recent experiment files, newest first, at most five, without repeats.
     QStringList recientes() const;

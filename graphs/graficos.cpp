@@ -37,11 +37,30 @@ MarcoGrafico marco(Superficie& caja, int16_t T, double derecha, RangoVertical r)
 
 // One curve, shifted right by T/20 so that t = 0 lies on the vertical axis, ending with the
 // segment to the exact end of the flight.
-void curva(Superficie& caja, const EstadoExp& st, int e, bool velocidades, bool vertical, int16_t T) {
+// The mark of experiment e at (x, y) of a graph box: its shape, in its colour.
+void marca_grafico(Superficie& caja, const Estilo& estilo, int e, double x, double y, uint32_t color) {
+    const double r = radio_forma_px(estilo, 0);
+    const Forma f = forma_experiencia(estilo.paleta, e);
+    if (f == Forma::Circulo) caja.circulo(x, y, r * std::fabs(caja.unidades_x()), color);
+    else caja.poligono(x, y, vertices_px(f, r), color);
+}
+
+// Marks along a curve, about five, so the legend's shapes name it where colours are close.
+void marcas_curva(Superficie& caja, const Estilo& estilo, int e, const Muestreo& r, bool vertical, int16_t T,
+                  double paso, uint32_t color) {
+    const int n = r.muestras();
+    const int cada = std::max(1, n / 5);
+    for (int k = 1; k <= n; k += cada)
+        marca_grafico(caja, estilo, e, (k - 1) * paso + T / 20.0, r.componente(k, vertical).real(), color);
+}
+
+void curva(Superficie& caja, const EstadoExp& st, int e, bool velocidades, bool vertical, int16_t T,
+           const Estilo& estilo) {
     const Registros exp(st, e);
     const Muestreo r = exp.de(magnitud_de(velocidades));
     const int n = r.muestras();
-    const uint32_t color = color_paleta(exp.color());
+    const uint32_t color = pluma_experiencia(estilo.paleta, e, exp.color());
+    caja.grosor(estilo.grosor());
     const Fijo t20 = Fijo::saturado(T / 20.0);
     const Fijo paso = Fijo::entero(50) * st.Dt;
     caja.punto(static_cast<float>(T / 20.0), static_cast<float>(r.componente(1, vertical).real()), color);
@@ -53,9 +72,12 @@ void curva(Superficie& caja, const EstadoExp& st, int e, bool velocidades, bool 
     // In doubles: a final time read from a file may be far too large for a fixed-point sum.
     caja.linea_a(static_cast<float>(r.tiempo_final().real() + t20.real()), static_cast<float>(r.final(vertical).real()),
                  color);
+    caja.grosor(1);
+    if (estilo.paleta != Paleta::Normal) marcas_curva(caja, estilo, e, r, vertical, T, paso.real(), color);
 }
 
-MarcoGrafico graficar_uno(const EstadoExp& st, int k, bool velocidades, bool vertical, Superficie& caja) {
+MarcoGrafico graficar_uno(const EstadoExp& st, int k, bool velocidades, bool vertical, Superficie& caja,
+                          const Estilo& estilo) {
     if (!experiencia_guardada(st, k)) return vaciar(caja);
     const int e = k - 1;
     const Muestreo r = Registros(st, e).de(magnitud_de(velocidades));
@@ -66,11 +88,12 @@ MarcoGrafico graficar_uno(const EstadoExp& st, int k, bool velocidades, bool ver
     const bool posiciones = !velocidades;
     const MarcoGrafico m =
         marco(caja, T, posiciones ? 1.1 * T : T, rango_vertical(hi, lo, !vertical, posiciones));
-    curva(caja, st, e, velocidades, vertical, T);
+    curva(caja, st, e, velocidades, vertical, T, estilo);
     return m;
 }
 
-MarcoGrafico comparar(const EstadoExp& st, AcumComparacion& a, bool velocidades, bool vertical, Superficie& caja) {
+MarcoGrafico comparar(const EstadoExp& st, AcumComparacion& a, bool velocidades, bool vertical, Superficie& caja,
+                      const Estilo& estilo) {
     if (st.NExp < 1 || st.NExp > kExperiencias) return vaciar(caja);
     int16_t& nmax = velocidades ? a.NmaxVel : a.NmaxPos;
     Fijo& vmax = velocidades ? a.VymaxComp : a.YmaxComp;
@@ -96,12 +119,8 @@ MarcoGrafico comparar(const EstadoExp& st, AcumComparacion& a, bool velocidades,
     const double hi = (vertical ? vmax : hmax).real(), lo = (vertical ? vmin : hmin).real();
     const MarcoGrafico m = marco(caja, T, T, rango_vertical(hi, lo, !vertical, false));
     for (int i = 1; i <= st.NExp; ++i)
-        if (Registros(st, i - 1).de(magnitud_de(velocidades)).muestras() >= 1) curva(caja, st, i - 1, velocidades, vertical, T);
-    return m;
-}
-
-MarcoGrafico anotar(EstadoExp& st, MarcoGrafico m) {
-    if (m.dibujado) st.TfinEnt = m.T;
+        if (Registros(st, i - 1).de(magnitud_de(velocidades)).muestras() >= 1)
+            curva(caja, st, i - 1, velocidades, vertical, T, estilo);
     return m;
 }
 
@@ -145,31 +164,57 @@ bool experiencia_guardada(const EstadoExp& st, int k) {
     return exp.posiciones().muestras() >= 1 && exp.velocidades().muestras() >= 1;
 }
 
-MarcoGrafico graficar_posiciones(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical) {
-    return anotar(st, graficar_uno(st, experiencia, false, vertical, curvas));
+MarcoGrafico graficar_posiciones(const EstadoExp& st, int experiencia, Superficie& curvas, bool vertical,
+                                 const Estilo& estilo) {
+    return graficar_uno(st, experiencia, false, vertical, curvas, estilo);
 }
 
-MarcoGrafico graficar_velocidades(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical) {
-    return anotar(st, graficar_uno(st, experiencia, true, vertical, curvas));
+MarcoGrafico graficar_velocidades(const EstadoExp& st, int experiencia, Superficie& curvas, bool vertical,
+                                  const Estilo& estilo) {
+    return graficar_uno(st, experiencia, true, vertical, curvas, estilo);
 }
 
-MarcoGrafico comparar_posiciones(EstadoExp& st, AcumComparacion& acum, Superficie& compara_p, bool vertical) {
-    return anotar(st, comparar(st, acum, false, vertical, compara_p));
+MarcoGrafico comparar_posiciones(const EstadoExp& st, AcumComparacion& acum, Superficie& compara_p, bool vertical,
+                                 const Estilo& estilo) {
+    return comparar(st, acum, false, vertical, compara_p, estilo);
 }
 
-MarcoGrafico comparar_velocidades(EstadoExp& st, AcumComparacion& acum, Superficie& compara_v, bool vertical) {
-    return anotar(st, comparar(st, acum, true, vertical, compara_v));
+MarcoGrafico comparar_velocidades(const EstadoExp& st, AcumComparacion& acum, Superficie& compara_v, bool vertical,
+                                  const Estilo& estilo) {
+    return comparar(st, acum, true, vertical, compara_v, estilo);
 }
 
-QImage imagen_grafico(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia, AcumComparacion acum) {
+QImage leyenda_comparacion(const EstadoExp& st, const Estilo& estilo, int ancho_px) {
+    // One entry a tenth of the width for each of the ten experiments, tall enough for a mark.
+    const int r = static_cast<int>(std::ceil(radio_forma_px(estilo, 3)));
+    const int alto = std::max(16, 2 * r + 4), entrada = std::max(1, ancho_px / kExperiencias);
+    Superficie s(std::max(1, ancho_px), alto, kFondoGrafico);
+    s.retenido(true);
+    s.modo(Modo::Invertido);
+    const int n = std::clamp<int>(st.NExp, 0, kExperiencias);
+    for (int e = 0; e < n; ++e) {
+        const uint32_t pluma = pluma_experiencia(estilo.paleta, e, Registros(st, e).color());
+        const double x = e * entrada, y = alto / 2;
+        s.grosor(estilo.grosor());
+        s.linea(x + r + 1, y, x + 3 * r + 4, y, pluma);
+        s.grosor(1);
+        marca_grafico(s, estilo, e, x + 2 * r + 2, y, pluma);
+        s.posicion(x + 3 * r + 6, y - s.alto_texto(QStringLiteral("0")) / 2);
+        s.texto(QString::number(e + 1), kTintaEjes);
+    }
+    return s.imagen();
+}
+
+QImage imagen_grafico(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia, AcumComparacion acum,
+                      const Estilo& estilo) {
     const bool velocidades = magnitud == Magnitud::Velocidades;
     if (experiencia == kTodasLasExperiencias) {
         Superficie caja = nueva_caja_grafico(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP);
-        comparar(st, acum, velocidades, vertical, caja);
+        comparar(st, acum, velocidades, vertical, caja, estilo);
         return caja.imagen();
     }
     Superficie caja = nueva_caja_grafico(CajaGrafico::Curvas);
-    graficar_uno(st, experiencia, velocidades, vertical, caja);
+    graficar_uno(st, experiencia, velocidades, vertical, caja, estilo);
     return caja.imagen();
 }
 

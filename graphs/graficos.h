@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/experiment_state.h"
+#include "core/paleta.h"
 #include "core/registros.h"
 #include "platform/superficie.h"
 
@@ -34,18 +35,27 @@ struct AcumComparacion {
 // (the selection names no stored experiment): the box was then only cleared.
 struct MarcoGrafico {
     bool dibujado = false;
-    int16_t T = 0;         // time span, also stored in TfinEnt
+    int16_t T = 0;         // time span; the window keeps it in TfinEnt
     double derecha = 0;    // t at the right edge: T, or 1.1 T for positions of one experiment
     double arriba = 0;     // value at the top edge
     double abajo = 0;      // value at the bottom edge
 };
 
 // `vertical` is the state of Option2: Y or Vy when set, X or Vx when clear. `experiencia` is
-// the experiment shown (1 to 10; the window passes NGrafSel).
-MarcoGrafico graficar_posiciones(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical);
-MarcoGrafico graficar_velocidades(EstadoExp& st, int experiencia, Superficie& curvas, bool vertical);
-MarcoGrafico comparar_posiciones(EstadoExp& st, AcumComparacion& acum, Superficie& compara_p, bool vertical);
-MarcoGrafico comparar_velocidades(EstadoExp& st, AcumComparacion& acum, Superficie& compara_v, bool vertical);
+// the experiment shown (1 to 10; the window passes NGrafSel). `estilo` gives the curves'
+// colours and width; in the projector palette each curve also carries its experiment's marks.
+MarcoGrafico graficar_posiciones(const EstadoExp& st, int experiencia, Superficie& curvas, bool vertical,
+                                 const Estilo& estilo = {});
+MarcoGrafico graficar_velocidades(const EstadoExp& st, int experiencia, Superficie& curvas, bool vertical,
+                                  const Estilo& estilo = {});
+MarcoGrafico comparar_posiciones(const EstadoExp& st, AcumComparacion& acum, Superficie& compara_p, bool vertical,
+                                 const Estilo& estilo = {});
+MarcoGrafico comparar_velocidades(const EstadoExp& st, AcumComparacion& acum, Superficie& compara_v, bool vertical,
+                                  const Estilo& estilo = {});
+
+// The comparisons' legend: a white strip `ancho_px` wide with, for each stored experiment, its
+// mark, a piece of its curve and its number, in the colours the graphs give it.
+QImage leyenda_comparacion(const EstadoExp& st, const Estilo& estilo, int ancho_px = kComparaAnchoPx);
 
 // 50 Dt N rounded to a whole number, ties to even, in a type wide enough for any count.
 int16_t lapso_grafico(Fijo dt, int64_t n);
@@ -63,6 +73,6 @@ bool experiencia_guardada(const EstadoExp& st, int k);
 // widening `acum` (a fresh one for the first comparison of a run).
 constexpr int kTodasLasExperiencias = 0;
 QImage imagen_grafico(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia,
-                      AcumComparacion acum = {});
+                      AcumComparacion acum = {}, const Estilo& estilo = {});
 
 }  // namespace tya

@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -155,6 +156,10 @@ void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t colo
     cy_ = y2;
     QPoint pa, pb;
     if (!extremos_px(x1, y1, x2, y2, pa, pb)) return;
+    if (grosor_ > 1) {
+        linea_gruesa(pa, pb, t);
+        return;
+    }
     if (pa == pb) {
         // One pixel, as the painter would draw it: long curves have many such segments, and a
         // painter for each one costs far more than the pixel.
@@ -170,6 +175,47 @@ void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t colo
             p.drawLine(pa, pb);
         },
         QRect(pa, pb).normalized().adjusted(-1, -1, 1, 1));
+}
+
+void Superficie::linea_gruesa(QPoint pa, QPoint pb, uint32_t t) {
+    const int g = grosor_;
+    dibujar(
+        [&](QImage& img) {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            if (modo_ == Modo::InvertirFondo) p.setCompositionMode(QPainter::RasterOp_NotDestination);
+            // Round ends, so a curve of many short segments has no notches at its joints.
+            p.setPen(QPen(QColor(argb(t)), g, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            if (pa == pb) p.drawPoint(pa);
+            else p.drawLine(pa, pb);
+        },
+        QRect(pa, pb).normalized().adjusted(-g, -g, g, g));
+}
+
+void Superficie::poligono(double x, double y, const std::vector<QPointF>& vertices, uint32_t color) {
+    cx_ = x;
+    cy_ = y;
+    const int cx = px(x_px(x)), cy = px(y_px(y));
+    if (vertices.empty() || std::abs(cx) >= kLejos || std::abs(cy) >= kLejos) return;
+    QPolygonF poli;
+    for (const QPointF& v : vertices) poli << QPointF(cx + 0.5 + v.x(), cy + 0.5 + v.y());
+    const QRect zona = poli.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1) | QRect(cx, cy, 1, 1);
+    if (!zona.intersects(QRect(0, 0, ancho_px(), alto_px()))) return;
+    const uint32_t t = tinta(color);
+    dibujar(
+        [&](QImage& img) {
+            {
+                QPainter p(&img);
+                p.setRenderHint(QPainter::Antialiasing, false);
+                if (modo_ == Modo::InvertirFondo) p.setCompositionMode(QPainter::RasterOp_NotDestination);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(argb(t)));
+                p.drawPolygon(poli, Qt::WindingFill);
+            }
+            // The colour read back at a mark's centre names its experiment.
+            if (modo_ != Modo::InvertirFondo) pixel(img, cx, cy, t);
+        },
+        zona);
 }
 
 void Superficie::linea_a(double x, double y, uint32_t color) { linea(cx_, cy_, x, y, color); }

@@ -4,8 +4,10 @@
 // image and pixel read-back, kept in raster images so it works with or without a window.
 #include <QFont>
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace tya {
 
@@ -24,6 +26,9 @@ public:
     void escala(double x1, double y1, double x2, double y2);
     void redimensionar(int ancho_px, int alto_px);
 
+    // Width in pixels of the lines drawn from now on; 1 draws them as they always were.
+    void grosor(int px) { grosor_ = px < 1 ? 1 : px; }
+    int grosor() const { return grosor_; }
     void modo(Modo m) { modo_ = m; }
     Modo modo() const { return modo_; }
     void retenido(bool r) { retenido_ = r; }
@@ -40,6 +45,9 @@ public:
     void linea_a(double x, double y, uint32_t color);  // from the current position
     void caja(double x1, double y1, double x2, double y2, uint32_t color);  // filled
     void circulo(double x, double y, double radio, uint32_t color);         // filled disc
+    // A filled polygon around the pixel of (x, y), its vertices in pixels from that pixel's
+    // centre (y downwards); the centre pixel always takes the colour, whatever the shape.
+    void poligono(double x, double y, const std::vector<QPointF>& vertices_px, uint32_t color);
     void punto(double x, double y, uint32_t color);
     void texto(const QString& t, uint32_t color = 0);
     double ancho_texto(const QString& t) const;
@@ -65,6 +73,7 @@ public:
 
 private:
     template <class F> void dibujar(F&& f, const QRect& zona);
+    void linea_gruesa(QPoint a, QPoint b, uint32_t tinta);
     void disco(QImage& img, int cx, int cy, double r, uint32_t argb);
     void pixel(QImage& img, int x, int y, uint32_t tinta) const;
     uint32_t tinta(uint32_t color) const;
@@ -74,6 +83,7 @@ private:
     uint32_t fondo_;
     Modo modo_ = Modo::Copia;
     bool retenido_ = false;
+    int grosor_ = 1;
     double x1_ = 0, y1_ = 0, ux_ = 1, uy_ = 1;
     double cx_ = 0, cy_ = 0;
     QFont fuente_;

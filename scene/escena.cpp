@@ -9,9 +9,9 @@
 namespace tya {
 
 const FilaZoom& fila_zoom(int escala) {
-    static const FilaZoom uno{1, QStringLiteral("Escala /10"), QStringLiteral("3750 m"), QStringLiteral("6400 m"),
+    static const FilaZoom uno{1, QStringLiteral("E&scala /10"), QStringLiteral("3750 m"), QStringLiteral("6400 m"),
                               6400, 3750, true};
-    static const FilaZoom diez{10, QStringLiteral("Escala x 10"), QStringLiteral("375 m"), QStringLiteral("640 m"),
+    static const FilaZoom diez{10, QStringLiteral("E&scala x 10"), QStringLiteral("375 m"), QStringLiteral("640 m"),
                                640, 375, false};
     return escala == 10 ? diez : uno;
 }
@@ -74,7 +74,32 @@ void Escena::borrar_escena(int16_t medio_ancho_blanco, int16_t medio_alto_blanco
 }
 
 void Escena::marca(double x, double y, double radio, int color) {
-    sup_.circulo(x, y, radio, color_paleta(color));
+    // While flying, the flight is the last stored experiment.
+    dibujar_marca(st_.NExp - 1, color, x, y, radio);
+}
+
+void Escena::dibujar_marca(int e, int64_t indice, double x, double y, double radio) {
+    const uint32_t pluma = pluma_experiencia(estilo_.paleta, e, indice);
+    if (estilo_.paleta == Paleta::Normal) {
+        sup_.circulo(x, y, radio, pluma);
+        return;
+    }
+    const double ux = std::fabs(sup_.unidades_x());
+    const double r = radio_forma_px(estilo_, radio / ux);
+    const Forma f = forma_experiencia(estilo_.paleta, e);
+    if (f == Forma::Circulo) sup_.circulo(x, y, r * ux, pluma);
+    else sup_.poligono(x, y, vertices_px(f, r), pluma);
+}
+
+void Escena::repintar() {
+    sup_.modo(Modo::Invertido);
+    sup_.retenido(true);
+    v().borrar_curvas();
+    sup_.borrar();
+    dibujar_fondo();
+    colocar_cruz();
+    sup_.modo(Modo::Invertido);
+    redibujar_escena();
 }
 
 void Escena::redibujar_escena() {
@@ -85,11 +110,11 @@ void Escena::redibujar_escena() {
         const int e = k - 1;
         const Registros exp(st_, e);
         // A record loaded from a file may hold any number here; the palette wraps it.
-        const uint32_t color = color_paleta(exp.color());
+        const int64_t indice = exp.color();
         const int n = exp.muestras();
         for (int j = 1; j <= n; ++j) {
             const double x = exp.x(j).real(), y = exp.y(j).real();
-            if (marca_visible(x, y, esc)) sup_.circulo(x * esc, y * esc, radio, color);
+            if (marca_visible(x, y, esc)) dibujar_marca(e, indice, x * esc, y * esc, radio);
             if (j == kMuestraDeColor) st_.ColorExp[e] = sup_.color_en(x * esc, y * esc);
         }
     }
@@ -101,14 +126,7 @@ void Escena::menu_zoom() {
     st_.Max[iXo] = Fijo::entero(fila.max3);
     st_.Max[iYo] = Fijo::entero(fila.max4);
     v().zoom_cambiado(fila);
-    sup_.modo(Modo::Invertido);
-    sup_.retenido(true);
-    v().borrar_curvas();
-    sup_.borrar();
-    dibujar_fondo();
-    colocar_cruz();
-    sup_.modo(Modo::Invertido);
-    redibujar_escena();
+    repintar();
 }
 
 }  // namespace tya

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/experiment_state.h"
+#include "core/paleta.h"
 #include "core/ganchos_vuelo.h"
 #include "core/vuelo.h"
 #include "platform/superficie.h"
@@ -60,7 +61,18 @@ public:
 
     Superficie& superficie() { return sup_; }
 
+    // The palette and scale the marks are drawn with; `repintar` shows the change at once.
+    void estilo(const Estilo& e) {
+        estilo_ = e;
+        sup_.grosor(e.grosor());  // the wall and the vectors thicken with the marks
+    }
+    const Estilo& estilo() const { return estilo_; }
+    // The scene drawn again from the stored experiments, at the same zoom.
+    void repintar();
+
 private:
+    void dibujar_marca(int e, int64_t indice, double x, double y, double radio);
+    Estilo estilo_;
     EstadoExp& st_;
     Superficie& sup_;
     VentanaEscena* ventana_;

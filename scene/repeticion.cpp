@@ -51,6 +51,7 @@ CursorEscena cursor_escena(const EstadoExp& st, const Superficie& s, int k, int 
     const double x = exp.x(i).real(), y = exp.y(i).real();
     if (!marca_visible(x, y, esc)) return c;
     c.visible = true;
+    c.grosor = s.grosor();
     c.centro = QPointF(s.x_px(x * esc), s.y_px(y * esc));
     c.radio = std::fabs(radio_marca(esc) / s.unidades_x()) + kAnilloPx;
     const double r = c.radio + 2;
@@ -60,7 +61,7 @@ CursorEscena cursor_escena(const EstadoExp& st, const Superficie& s, int k, int 
         if (!s.extremos_px(t.x1, t.y1, t.x2, t.y2, a, b)) continue;
         // The scene shows a pen in its inverted mode as the pen's complement.
         c.lineas.push_back({a, b, ~t.color & 0xffffffu});
-        c.zona |= QRect(a, b).normalized().adjusted(-1, -1, 1, 1);
+        c.zona |= QRect(a, b).normalized().adjusted(-c.grosor, -c.grosor, c.grosor, c.grosor);
     }
     return c;
 }
@@ -69,7 +70,8 @@ void pintar_lineas(QPainter& p, const CursorEscena& c) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     for (const CursorEscena::Linea& l : c.lineas) {
-        p.setPen(QPen(color_qt(l.color), 0));
+        if (c.grosor > 1) p.setPen(QPen(color_qt(l.color), c.grosor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        else p.setPen(QPen(color_qt(l.color), 0));
         if (l.a == l.b) p.drawPoint(l.a);  // one pixel, as the surface draws it
         else p.drawLine(l.a, l.b);
     }

@@ -42,6 +42,7 @@ struct CursorEscena {
     QPointF centro;
     double radio = 0;  // of the ring
     std::vector<Linea> lineas;
+    int grosor = 1;  // the scene's line width
     QRect zona;  // every pixel it paints
 };
 CursorEscena cursor_escena(const EstadoExp& st, const Superficie& escena, int k, int i);

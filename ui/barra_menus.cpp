@@ -8,6 +8,13 @@ namespace tya {
 
 namespace {
 
+// The bar keeps its entries with it, so whoever holds the bar reaches them by their members.
+class EntradasBarra : public QObject {
+public:
+    EntradasBarra(const BarraMenus& b, QObject* padre) : QObject(padre), menus(b) {}
+    const BarraMenus menus;
+};
+
 QAction* entrada(QMenu* m, const char* nombre, const QString& caption, bool on, QKeySequence atajo = QKeySequence()) {
     QAction* a = m->addAction(caption);
     a->setObjectName(QLatin1String(nombre));
@@ -34,48 +41,59 @@ QKeySequence ctrl(char letra) { return QKeySequence(QStringLiteral("Ctrl+") + QL
 
 BarraMenus crear_barra_menus(QMenuBar* barra) {
     BarraMenus b;
-    QMenu* archivo = menu(barra, "Archivo", QStringLiteral("&Archivo"));
-    b.guardar = entrada(archivo, "Grabar", QStringLiteral("Guardar"), false, ctrl('G'));
-    b.recuperar = entrada(archivo, "Recuperar", QStringLiteral("Recuperar"), true, ctrl('R'));
-    b.ver_sesiones = entrada(archivo, "recup_sesion", QStringLiteral("Recuperar Archivo de Sesión"), true);
-    b.documentar = entrada(archivo, "menu_trazo", QStringLiteral("Documentar Sesión"), true);
+    QMenu* archivo = b.archivo = menu(barra, "Archivo", QStringLiteral("&Archivo"));
+    b.guardar = entrada(archivo, "Grabar", QStringLiteral("&Guardar"), false, ctrl('G'));
+    b.recuperar = entrada(archivo, "Recuperar", QStringLiteral("&Recuperar"), true, ctrl('R'));
+    b.ver_sesiones = entrada(archivo, "recup_sesion", QStringLiteral("Recuperar &Archivo de Sesión"), true);
+    b.documentar = entrada(archivo, "menu_trazo", QStringLiteral("&Documentar Sesión"), true);
     b.documentar->setCheckable(true);
-    b.imprimir_valores = entrada(archivo, "ImprVal", QStringLiteral("Imprimir Valores"), false);
-    b.imprimir_grafica = entrada(archivo, "ImprGraf", QStringLiteral("Imprimir Grafica"), false);
-    archivo->addSeparator()->setObjectName(QStringLiteral("x"));
-    b.salir = entrada(archivo, "Salir", QStringLiteral("Salir"), true, ctrl('S'));
+    b.imprimir_valores = entrada(archivo, "ImprVal", QStringLiteral("&Imprimir Valores"), false);
+    b.imprimir_grafica = entrada(archivo, "ImprGraf", QStringLiteral("Imprimir Gra&fica"), false);
+    b.antes_de_salir = archivo->addSeparator();
+    b.salir = entrada(archivo, "Salir", QStringLiteral("&Salir"), true, ctrl('S'));
 
     QMenu* edicion = menu(barra, "menu_edicion", QStringLiteral("&Edición"));
-    b.copiar_pantalla = entrada(edicion, "menu_copi_pant", QStringLiteral("Copiar Pantalla al Portapapeles"), true);
+    b.copiar_pantalla = entrada(edicion, "menu_copi_pant", QStringLiteral("&Copiar Pantalla al Portapapeles"), true);
 
-    QMenu* ver = menu(barra, "menu_ver", QStringLiteral("&Ver"));
-    b.valores_extremos = entrada(ver, "menu_valores", QStringLiteral("Valores Extremos"), false);
-    b.posiciones = entrada(ver, "menu_posiciones", QStringLiteral("Gráfico Posiciones"), false);
-    b.velocidades = entrada(ver, "menu_velocidades", QStringLiteral("Gráfico Velocidades"), false);
-    b.repetir = entrada(ver, "Repetir", QStringLiteral("Repetir"), false);  // the replay panel
-    b.zoom = entrada(ver, "menu_zoom", QStringLiteral("Escala/10"), true);
-    b.modelo = entrada(ver, "menu_modelo", QStringLiteral("Modelo"), true);
+    QMenu* ver = b.ver = menu(barra, "menu_ver", QStringLiteral("&Ver"));
+    b.valores_extremos = entrada(ver, "menu_valores", QStringLiteral("Valores &Extremos"), false);
+    b.posiciones = entrada(ver, "menu_posiciones", QStringLiteral("Gráfico &Posiciones"), false);
+    b.velocidades = entrada(ver, "menu_velocidades", QStringLiteral("Gráfico &Velocidades"), false);
+    b.repetir = entrada(ver, "Repetir", QStringLiteral("&Repetir"), false);  // the replay panel
+    b.zoom = entrada(ver, "menu_zoom", QStringLiteral("E&scala/10"), true);
+    b.modelo = entrada(ver, "menu_modelo", QStringLiteral("&Modelo"), true);
+    b.proyector = entrada(ver, "menu_proyector", QStringLiteral("&Colores para proyector"), true);
+    b.proyector->setCheckable(true);
 
     QMenu* blanco = menu(barra, "Opciones", QStringLiteral("&Blanco"));
-    b.colocar_blanco = entrada(blanco, "Blanco1", QStringLiteral("Colocar"), true, ctrl('B'));
+    b.colocar_blanco = entrada(blanco, "Blanco1", QStringLiteral("&Colocar"), true, ctrl('B'));
     b.colocar_blanco->setCheckable(true);
 
     QMenu* actividades = menu(barra, "Actividades", QStringLiteral("A&ctividades"));
-    b.trabajo_practico = entrada(actividades, "tp", QStringLiteral("Trabajo Práctico"), true);
-    b.problemas = entrada(actividades, "Problem", QStringLiteral("Problemas"), true);
+    b.trabajo_practico = entrada(actividades, "tp", QStringLiteral("&Trabajo Práctico"), true);
+    b.problemas = entrada(actividades, "Problem", QStringLiteral("&Problemas"), true);
 
     b.lanzar = en_barra(barra, "Lanzar1", QStringLiteral("&LANZAR"));
     b.parar = en_barra(barra, "menu_parar", QStringLiteral("&Parar"));
     b.borrar = en_barra(barra, "Borrar", QStringLiteral("B&orrar") + QString(42, QLatin1Char(' ')));
 
     QMenu* ayuda = menu(barra, "Ayuda", QStringLiteral("A&YUDA"));
-    b.contenidos = entrada(ayuda, "Menu_seleccion1", QStringLiteral("Contenidos"), true, QKeySequence(Qt::Key_F1));
-    b.buscar = entrada(ayuda, "Menu_seleccion2", QStringLiteral("Buscar"), true);
+    b.contenidos = entrada(ayuda, "Menu_seleccion1", QStringLiteral("&Contenidos"), true, QKeySequence(Qt::Key_F1));
+    b.buscar = entrada(ayuda, "Menu_seleccion2", QStringLiteral("&Buscar"), true);
     ayuda->addSeparator()->setObjectName(QStringLiteral("Menu_seleccion3"));
-    b.acerca = entrada(ayuda, "Menu_seleccion4", QStringLiteral("Acerca de Trayecta"), true);
+    b.acerca = entrada(ayuda, "Menu_seleccion4", QStringLiteral("&Acerca de Trayecta"), true);
 
-    b.sugerencias = en_barra(barra, "menu_sugiere", QStringLiteral("?"));
+    b.sugerencias = en_barra(barra, "menu_sugiere", QStringLiteral("&?"));
+    new EntradasBarra(b, barra);
     return b;
+}
+
+const BarraMenus& menus_de(const QMenuBar* barra) {
+    static const BarraMenus ninguno;
+    if (barra)
+        for (const QObject* o : barra->children())
+            if (const auto* e = dynamic_cast<const EntradasBarra*>(o)) return e->menus;
+    return ninguno;
 }
 
 }  // namespace tya

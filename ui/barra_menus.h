@@ -5,11 +5,16 @@
 #include <array>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace tya {
 
 struct BarraMenus {
+    // The menus that get entries after the bar is made: the recent files go in "Archivo" above
+    // the separator before "Salir", the window size in "Ver".
+    QMenu *archivo = nullptr, *ver = nullptr;
+    QAction* antes_de_salir = nullptr;
     // "&Archivo"
     QAction *guardar = nullptr, *recuperar = nullptr, *ver_sesiones = nullptr, *documentar = nullptr,
             *imprimir_valores = nullptr, *imprimir_grafica = nullptr, *salir = nullptr;
@@ -17,7 +22,7 @@ struct BarraMenus {
     QAction* copiar_pantalla = nullptr;
     // "&Ver"
     QAction *valores_extremos = nullptr, *posiciones = nullptr, *velocidades = nullptr, *repetir = nullptr,
-            *zoom = nullptr, *modelo = nullptr;
+            *zoom = nullptr, *modelo = nullptr, *proyector = nullptr;
     // "&Blanco"
     QAction* colocar_blanco = nullptr;
     // "A&ctividades"
@@ -34,6 +39,9 @@ struct BarraMenus {
 };
 
 // Fills `barra` with the menus, in display order; each entry's object name is its control's.
+// Every entry has an access key of its own within its menu.
 BarraMenus crear_barra_menus(QMenuBar* barra);
+// The entries `crear_barra_menus` put on `barra`, for what completes the window after it is made.
+const BarraMenus& menus_de(const QMenuBar* barra);
 
 }  // namespace tya

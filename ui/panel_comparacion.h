@@ -7,6 +7,7 @@
 
 #include "graphs/graficos.h"
 
+class QLabel;
 class QPushButton;
 
 namespace tya {
@@ -27,6 +28,11 @@ public:
     VistaSuperficie* vista() const { return vista_; }
     // The graph box's bitmap to the clipboard.
     void copiar_grafica();
+    // Every stored experiment drawn in the box (velocities or positions, the vertical or the
+    // horizontal component) in `estilo`, with a legend under it in the projector palette; the
+    // span chosen is kept in TfinEnt.
+    MarcoGrafico comparar(EstadoExp& st, AcumComparacion& acum, bool velocidades, bool vertical, const Estilo& estilo);
+    QLabel* leyenda() const { return leyenda_; }
 
 signals:
     void cerrar_pedido();
@@ -35,6 +41,7 @@ private:
     std::unique_ptr<Superficie> sup_;
     VistaSuperficie* vista_ = nullptr;
     QPushButton *copiar_ = nullptr, *cerrar_ = nullptr;
+    QLabel* leyenda_ = nullptr;
 };
 
 }  // namespace tya

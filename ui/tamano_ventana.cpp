@@ -35,6 +35,20 @@ QSize pantalla_disponible(int argc, char** argv) {
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->availableGeometry().size() : QSize();
 }
+
+// A size's entry with an access key of its own among the sizes offered: the sizes share their
+// digits, so each is keyed by the one no other takes first.
+QString titulo_tamano(int p) {
+    switch (p) {
+    case 0: return QStringLiteral("&Automático");
+    case 100: return QStringLiteral("&100 %");
+    case 125: return QStringLiteral("12&5 %");
+    case 150: return QStringLiteral("15&0 %");
+    case 200: return QStringLiteral("&200 %");
+    case 300: return QStringLiteral("&300 %");
+    default: return QStringLiteral("%1 &%").arg(p);  // 250
+    }
+}
 }  // namespace
 
 bool fijar_factor_al_arrancar(int argc, char** argv, int porcentaje) {
@@ -47,7 +61,7 @@ bool fijar_factor_al_arrancar(int argc, char** argv, int porcentaje) {
 void quitar_factor_del_entorno() { qunsetenv(kFactor); }
 
 QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dialogos) {
-    QMenu* m = ver->addMenu(QStringLiteral("Tamaño de la ventana"));
+    QMenu* m = ver->addMenu(QStringLiteral("&Tamaño de la ventana"));
     m->setObjectName(QStringLiteral("menu_tamano"));
     auto* grupo = new QActionGroup(m);
     const int actual = preferencias.tamano();
@@ -57,7 +71,7 @@ QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dia
         if (QAction* a = m->findChild<QAction*>(QStringLiteral("tamano_%1").arg(*guardado))) a->setChecked(true);
     };
     for (int p : kTamanos) {
-        QAction* a = m->addAction(p == 0 ? QStringLiteral("Automático") : QStringLiteral("%1 %").arg(p));
+        QAction* a = m->addAction(titulo_tamano(p));
         a->setObjectName(QStringLiteral("tamano_%1").arg(p));
         a->setCheckable(true);
         a->setChecked(p == actual);

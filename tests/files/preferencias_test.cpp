@@ -34,15 +34,19 @@ TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
     {
         Preferencias p(ruta);
         EXPECT_EQ(p.tamano(), 0);  // nothing kept yet
+        EXPECT_FALSE(p.proyector());
         EXPECT_TRUE(p.guardar_tamano(150) && p.guardar_recientes({"/d/a.TYA", "/d/b.TYA"}));
+        EXPECT_TRUE(p.guardar_proyector(true));
     }
     Preferencias p(ruta);
     EXPECT_EQ(p.tamano(), 150);
+    EXPECT_TRUE(p.proyector());
     EXPECT_EQ(p.recientes(), (QStringList{"/d/a.TYA", "/d/b.TYA"}));
 
     // A size not offered, a list edited by hand beyond its rules, and a file that is not one.
-    escribir(ruta, "[ventana]\ntamano=175\n[archivo]\nrecientes=/a, /b, /a, , /c, /d, /e, /f\n");
+    escribir(ruta, "[ventana]\ntamano=175\nproyector=1\n[archivo]\nrecientes=/a, /b, /a, , /c, /d, /e, /f\n");
     EXPECT_EQ(Preferencias(ruta).tamano(), 0);
+    EXPECT_FALSE(Preferencias(ruta).proyector());
     EXPECT_EQ(Preferencias(ruta).recientes(), (QStringList{"/a", "/b", "/c", "/d", "/e"}));
     for (const QByteArray& danado : {QByteArray("\x00\xff\xfe[ventana\ntamano=\x01\x02", 16), QByteArray("tamano=2000000000000")}) {
         escribir(ruta, danado);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 #include "aplicacion.h"
 #include "apoyo.h"
@@ -20,16 +21,17 @@ void uniforme(EstadoExp& st, int k, int n, double y0, double vx, double vy, doub
     guardar(st, k, m, {vx * tf, y0 + vy * tf, vx, vy}, tf, color);
 }
 
-MarcoGrafico uno(EstadoExp& st, int k, Superficie& c, bool velocidades, bool vertical) {
-    return velocidades ? graficar_velocidades(st, k, c, vertical) : graficar_posiciones(st, k, c, vertical);
+MarcoGrafico uno(EstadoExp& st, int k, Superficie& c, bool velocidades, bool vertical, const Estilo& estilo = {}) {
+    return velocidades ? graficar_velocidades(st, k, c, vertical, estilo) : graficar_posiciones(st, k, c, vertical, estilo);
 }
 
-// How many of experiment k's samples, and the end of its flight, miss a pixel of palette colour
-// `color` (in inverted ink) where a curve shifted right by T/20 puts them on the box.
-int fuera_de_su_curva(const Superficie& c, const EstadoExp& st, int k, bool velocidades, bool vertical, int T, int color) {
+// How many of experiment k's samples, and the end of its flight, miss a pixel of the colour
+// experiment k shows in `paleta` where a curve shifted right by T/20 puts them on the box.
+int fuera_de_su_curva(const Superficie& c, const EstadoExp& st, int k, bool velocidades, bool vertical, int T,
+                      Paleta paleta) {
     const Muestreo r = Registros(st, k - 1).de(velocidades ? Magnitud::Velocidades : Magnitud::Posiciones);
     const int n = r.muestras();
-    const uint32_t tinta = ~kPaleta[static_cast<size_t>(color)] & 0xffffffu;
+    const uint32_t tinta = color_experiencia(paleta, k - 1, Registros(st, k - 1).color());
     const double t20 = T / 20.0;
     // A point off the box (the end of a velocity curve, on the right) has no colour to check.
     auto falta = [&](double t, Fijo v) {
@@ -86,16 +88,14 @@ TEST(Graficos, LapsoYReglasDelRangoVertical) {
 
 TEST(Graficos, SeleccionInvalidaNoDibujaNada) {
     // Which selections name a stored experiment is the tables' test too; here, what a graph does
-    // with one that does not: the old graph is cleared and TfinEnt kept.
+    // with one that does not: the old graph is cleared.
     auto propio = std::make_unique<EstadoExp>();
     EstadoExp& st = *propio;
     uniforme(st, 1, 8, 10, 5, 3, 5.5);
     Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
     const QImage blanca = c.imagen();
     graficar_posiciones(st, 1, c, true);
-    st.TfinEnt = 77;
     for (bool velocidades : {false, true}) EXPECT_FALSE(uno(st, 2, c, velocidades, true).dibujado || c.imagen() != blanca);
-    EXPECT_EQ(st.TfinEnt, 77);
     // No experiment stored: the comparisons draw nothing and widen nothing.
     st.NExp = 0;
     AcumComparacion a;
@@ -144,28 +144,53 @@ TEST(Graficos, CadaMuestraEnSuSitioYSuColor) {
                        -5 + 20 * std::sin(i / 30.0)});
     guardar(st, 1, ola, {ola.back().x + 1, 900, 1, -3}, 1424.3, 6);
     uniforme(st, 2, 20, 0, 70, 30, 14.4, 10);
-    const int colores[] = {6, 10}, T[] = {1425, 15};
+    const int T[] = {1425, 15};
+    for (Paleta paleta : {Paleta::Normal, Paleta::Proyector})
     for (bool vertical : {false, true})
         for (bool velocidades : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "vertical " << vertical << ", velocidades " << velocidades);
+            SCOPED_TRACE(testing::Message() << "vertical " << vertical << ", velocidades " << velocidades << ", paleta "
+                                            << int(paleta));
+            const Estilo estilo{paleta, 1};
             const Magnitud magnitud = velocidades ? Magnitud::Velocidades : Magnitud::Posiciones;
             for (int k = 1; k <= 2; ++k) {
                 Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
-                const MarcoGrafico m = uno(st, k, c, velocidades, vertical);
-                // Its own span, stored in TfinEnt; positions get a tenth more room on the right.
+                const MarcoGrafico m = uno(st, k, c, velocidades, vertical, estilo);
+                // Its own span; positions get a tenth more room on the right.
                 const double derecha = velocidades ? T[k - 1] : 1.1 * T[k - 1];
-                EXPECT_EQ(std::tuple(m.T, m.derecha, st.TfinEnt), std::tuple(T[k - 1], derecha, T[k - 1])) << k;
-                EXPECT_EQ(fuera_de_su_curva(c, st, k, velocidades, vertical, m.T, colores[k - 1]), 0) << k;
+                EXPECT_EQ(std::tuple(int(m.T), m.derecha), std::tuple(T[k - 1], derecha)) << k;
+                EXPECT_EQ(fuera_de_su_curva(c, st, k, velocidades, vertical, m.T, paleta), 0) << k;
                 // The axis in black ink, from the top; the image for files and printing is the box's.
                 EXPECT_EQ(c.color_en(m.T / 20.0, m.arriba), 0u);
-                EXPECT_EQ(imagen_grafico(st, magnitud, vertical, k), c.imagen()) << k;
+                EXPECT_EQ(imagen_grafico(st, magnitud, vertical, k, {}, estilo), c.imagen()) << k;
             }
             // The comparison: every curve with the span of the longest, which the accumulators keep.
             AcumComparacion a;
             Superficie caja = nueva_caja_grafico(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP);
-            const MarcoGrafico m = velocidades ? comparar_velocidades(st, a, caja, vertical) : comparar_posiciones(st, a, caja, vertical);
-            EXPECT_EQ(std::tuple(m.T, m.derecha, st.TfinEnt, a.NmaxPos + a.NmaxVel), std::tuple(1425, 1425, 1425, kMarcasMax));
-            for (int k = 1; k <= 2; ++k) EXPECT_EQ(fuera_de_su_curva(caja, st, k, velocidades, vertical, m.T, colores[k - 1]), 0) << k;
-            EXPECT_EQ(imagen_grafico(st, magnitud, vertical, kTodasLasExperiencias), caja.imagen());
+            const MarcoGrafico m = velocidades ? comparar_velocidades(st, a, caja, vertical, estilo)
+                                               : comparar_posiciones(st, a, caja, vertical, estilo);
+            EXPECT_EQ(std::tuple(m.T, m.derecha, a.NmaxPos + a.NmaxVel), std::tuple(1425, 1425, kMarcasMax));
+            for (int k = 1; k <= 2; ++k) EXPECT_EQ(fuera_de_su_curva(caja, st, k, velocidades, vertical, m.T, paleta), 0) << k;
+            EXPECT_EQ(imagen_grafico(st, magnitud, vertical, kTodasLasExperiencias, {}, estilo), caja.imagen());
         }
+}
+
+TEST(Graficos, LeyendaDeLasExperienciasGuardadas) {
+    auto propio = std::make_unique<EstadoExp>();
+    EstadoExp& st = *propio;
+    // Experiments 1 and 9 share a palette index: the projector's legend still tells them apart.
+    for (int k = 1; k <= 9; ++k) uniforme(st, k, 4, 0, 10, 5, 2.5, kIndicesNormales[static_cast<size_t>(k - 1)]);
+    const QImage l = leyenda_comparacion(st, {Paleta::Proyector, 1});
+    std::map<uint32_t, int> pixeles;
+    for (int y = 0; y < l.height(); ++y)
+        for (int x = 0; x < l.width(); ++x) {
+            const QRgb p = l.pixel(x, y);
+            ++pixeles[rgb(qRed(p), qGreen(p), qBlue(p))];
+        }
+    for (int e = 0; e < kExperiencias; ++e) {
+        const uint32_t c = color_experiencia(Paleta::Proyector, e, 3);
+        // A mark and a piece of line: more than a line alone; nothing for the experiment not stored.
+        if (e < 9) EXPECT_GT(pixeles[c], 26) << e + 1;  // a line alone, 11 by 2, gives about 24
+        else EXPECT_EQ(pixeles.count(c), 0u) << e + 1;
+    }
+    EXPECT_GT(pixeles[0], 0);  // the numbers, in the axes' black
 }

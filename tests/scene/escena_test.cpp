@@ -3,8 +3,10 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "apoyo.h"
+#include "scene/vectores.h"
 
 using namespace tya;
 using namespace tya::prueba;
@@ -263,4 +265,44 @@ TEST(Escena, CambioDeZoom) {
     EXPECT_EQ(v.en_pantalla(p.x(2).real(), p.y(2).real()), kGris) << "drawn before the switch, cleared by it";
     const double x5 = p.x(5).real() * 10, y5 = p.y(5).real() * 10;
     EXPECT_EQ(std::pair(v.en_pantalla(x5, y5), v.en_pantalla(x5 + dos_px, y5)), std::pair(vista_de(3), vista_de(3)));
+}
+
+TEST(Escena, PaletaDeProyector) {
+    // Ten flights, 1 and 9 with the same palette index as the usual cycle gives them: in the
+    // projector palette each shows its own colour, which the read-back and the pointer find.
+    Mesa m;
+    auto& st = *m.st;
+    const Mesa limpia;
+    for (int e = 0; e < kExperiencias; ++e) m.poner(e, kColores[e], {{300.0 + 600 * e, 1000}, {300.0 + 600 * e, 2000}});
+    st.NExp = kExperiencias;
+    m.escena.estilo({Paleta::Proyector, 1});
+    m.escena.repintar();
+    const double px = m.sup.unidades_x();
+    std::set<uint32_t> vistos;
+    for (int e = 0; e < kExperiencias; ++e) {
+        SCOPED_TRACE(e + 1);
+        const double x = 300.0 + 600 * e;
+        EXPECT_EQ(st.ColorExp[e], color_experiencia(Paleta::Proyector, e, kColores[e]));
+        vistos.insert(st.ColorExp[e]);
+        // Every shape reaches a pixel beside its centre (a 16-unit disc is one pixel across here).
+        Raton r;
+        seguir_puntero(r, st, m.sup, float(x + px), 2000);
+        EXPECT_EQ(experiencia_bajo_cursor(r, st), e + 1);
+    }
+    EXPECT_EQ(vistos.size(), size_t(kExperiencias));
+    // The wall and the vectors thicken; drawn twice in the inverting mode they still restore.
+    EXPECT_EQ(std::pair(m.en_pantalla(-px, 2000), m.en_pantalla(0, 2000)), std::pair(kNegro, kNegro));
+    m.sup.modo(Modo::InvertirFondo);
+    const QImage antes = m.sup.imagen().copy();
+    for (int vez = 0; vez < 2; ++vez) dibujar_vectores(st, m.sup, 300, 1000, 1, 1);
+    EXPECT_EQ(m.sup.imagen(), antes);
+    // Back to the usual palette: pixel for pixel what it always drew.
+    m.escena.estilo({});
+    m.escena.repintar();
+    Mesa usual;
+    for (int e = 0; e < kExperiencias; ++e) usual.poner(e, kColores[e], {{300.0 + 600 * e, 1000}, {300.0 + 600 * e, 2000}});
+    usual.st->NExp = kExperiencias;
+    usual.escena.redibujar_escena();
+    EXPECT_EQ(m.sup.imagen(), usual.sup.imagen());
+    EXPECT_NE(m.sup.imagen(), limpia.sup.imagen());
 }
