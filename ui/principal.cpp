@@ -259,6 +259,8 @@ bool Princip::cargar() {
     vista_->refrescar();
 
     lanzamiento_->particula_y_medio_iniciales();
+    // The keys start in Vo, the first thing a class changes; the scene is a Tab away.
+    lanzamiento_->entrada(iVo)->setFocus();
     textos_->arrancar_reloj();
     return true;
 }
