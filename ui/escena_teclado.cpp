@@ -21,6 +21,8 @@ EscenaTeclado::EscenaTeclado(const ContextoVentana& ctx, Marcadores& marcadores,
     ctx_.vista->foco = [this](QPainter& p) { pintar(p); };
 }
 
+EscenaTeclado::~EscenaTeclado() { ctx_.vista->foco = nullptr; }  // the view outlives it
+
 bool EscenaTeclado::moviendo_blanco() const { return blanco_ && marcadores_.blanco_a_la_vista(); }
 
 void EscenaTeclado::olvidar_marca() {

@@ -20,6 +20,7 @@ class EscenaTeclado : public QObject {
     Q_OBJECT
 public:
     EscenaTeclado(const ContextoVentana& ctx, Marcadores& marcadores, InspeccionMuestra& inspeccion, QObject* padre);
+    ~EscenaTeclado() override;
 
     // The marker the arrows move: the target while it is placed and chosen.
     bool moviendo_blanco() const;

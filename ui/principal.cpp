@@ -314,6 +314,7 @@ void Princip::zoom_cambiado(const FilaZoom& fila) {
     rotulo_alto_->adjustSize();
     rotulo_ancho_->adjustSize();
     menus_.colocar_blanco->setEnabled(fila.blanco1);
+    teclado_->olvidar_marca();  // the marks shown are not those of the other zoom
 }
 
 }  // namespace tya
