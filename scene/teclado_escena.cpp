@@ -44,8 +44,8 @@ std::optional<MarcaEscena> marca_vecina(const EstadoExp& st, std::optional<Marca
     std::optional<MarcaEscena> m;
     if (desde && guardada(st, *desde))
         m = contigua(st, *desde, sentido);
-    else if (cuantas(st) > 0)
-        m = sentido > 0 ? contigua(st, {1, 0}, 1) : contigua(st, {cuantas(st), Registros(st, cuantas(st) - 1).muestras() + 1}, -1);
+    else if (const int n = cuantas(st); n > 0)
+        m = sentido > 0 ? contigua(st, {1, 0}, 1) : contigua(st, {n, Registros(st, n - 1).muestras() + 1}, -1);
     while (m && !visible(st, *m)) m = contigua(st, *m, sentido);
     return m;
 }

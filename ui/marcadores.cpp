@@ -13,7 +13,8 @@
 
 namespace tya {
 
-Marcadores::Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus, QObject* padre)
+Marcadores::Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus,
+                       QObject* padre)
     : QObject(padre), ctx_(ctx), lanzamiento_(lanzamiento), menus_(menus) {
     cruz_ = new Marcador(false, ctx_.vista);
     cruz_->setObjectName(QStringLiteral("Cruz"));
