@@ -18,6 +18,9 @@ struct PedidoArchivo {
     QString sufijo;        // added by the dialog to a name typed without an extension
 };
 
+// The answer to a question with three buttons: the first, the second or "Cancelar".
+enum class Eleccion { Primera, Segunda, Cancelar };
+
 class Dialogos {
 public:
     virtual ~Dialogos() = default;
@@ -25,6 +28,8 @@ public:
     virtual void mensaje(const QString& texto) = 0;
     // OK and Cancel; true for OK.
     virtual bool confirmar(const QString& texto) = 0;
+    // Question mark, buttons `primera`, `segunda` and "Cancelar"; Escape and closing the box cancel.
+    virtual Eleccion elegir(const QString& texto, const QString& primera, const QString& segunda) = 0;
     // Input box; an empty text for Cancel.
     virtual QString entrada(const QString& pregunta, const QString& titulo) = 0;
     // The same with a default answer already typed in the box.
@@ -47,6 +52,13 @@ public:
         if (respuestas_confirmar.empty()) return true;
         bool r = respuestas_confirmar.front();
         respuestas_confirmar.pop_front();
+        return r;
+    }
+    Eleccion elegir(const QString& t, const QString& primera, const QString& segunda) override {
+        preguntas << t + QLatin1Char('|') + primera + QLatin1Char('|') + segunda;
+        if (respuestas_elegir.empty()) return Eleccion::Cancelar;
+        const Eleccion r = respuestas_elegir.front();
+        respuestas_elegir.pop_front();
         return r;
     }
     QString entrada(const QString& p, const QString& titulo) override {
@@ -75,6 +87,7 @@ public:
     QList<PedidoArchivo> archivos;
     std::deque<QString> respuestas_archivo;
     std::deque<bool> respuestas_confirmar;
+    std::deque<Eleccion> respuestas_elegir;
     std::deque<QString> respuestas_entrada;
     int pitidos = 0;
 };

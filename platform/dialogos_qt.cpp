@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tya {
 
@@ -18,6 +19,20 @@ void DialogosQt::mensaje(const QString& texto) {
 bool DialogosQt::confirmar(const QString& texto) {
     return QMessageBox::warning(padre_, kTituloAplicacion, texto, QMessageBox::Ok | QMessageBox::Cancel,
                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+Eleccion DialogosQt::elegir(const QString& texto, const QString& primera, const QString& segunda) {
+    QMessageBox m(QMessageBox::Question, kTituloAplicacion, texto, QMessageBox::NoButton, padre_);
+    QPushButton* a = m.addButton(primera, QMessageBox::AcceptRole);
+    QPushButton* b = m.addButton(segunda, QMessageBox::DestructiveRole);
+    QPushButton* c = m.addButton(QMessageBox::Cancel);
+    // The safe answer is the one Enter gives; Escape and the window's frame cancel.
+    m.setDefaultButton(a);
+    m.setEscapeButton(c);
+    m.exec();
+    if (m.clickedButton() == a) return Eleccion::Primera;
+    if (m.clickedButton() == b) return Eleccion::Segunda;
+    return Eleccion::Cancelar;
 }
 
 QString DialogosQt::entrada(const QString& pregunta, const QString& titulo) {

@@ -15,6 +15,7 @@ public:
     void padre(QWidget* p) { padre_ = p; }
     void mensaje(const QString& texto) override;
     bool confirmar(const QString& texto) override;
+    Eleccion elegir(const QString& texto, const QString& primera, const QString& segunda) override;
     QString entrada(const QString& pregunta, const QString& titulo) override;
     QString entrada_con_valor(const QString& pregunta, const QString& titulo, const QString& inicial) override;
     void aviso(const QString& titulo, const QString& texto) override;

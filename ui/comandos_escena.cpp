@@ -5,19 +5,15 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "barra_menus.h"
-#include "core/vuelo.h"
-#include "panel_graficos.h"
+#include "avisos_estado.h"
+#include "core/resumen_vuelo.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
-#include "repeticion.h"
 #include "scene/escena.h"
 
 namespace tya {
 
-ComandosEscena::ComandosEscena(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos,
-                               Repeticion& repeticion, VentanaVuelo& ventana)
-    : ctx_(ctx), menus_(menus), graficos_(graficos), repeticion_(repeticion), ventana_(ventana) {}
+ComandosEscena::ComandosEscena(const ContextoVentana& ctx, VentanaVuelo& ventana) : ctx_(ctx), ventana_(ventana) {}
 
 void ComandosEscena::lanzar() {
     EstadoExp& st = ctx_.st;
@@ -26,26 +22,16 @@ void ComandosEscena::lanzar() {
         if (!ctx_.dialogos.confirmar(QStringLiteral("Los Gráficos anteriores serán borrados"))) return;
         ctx_.escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
         ctx_.refrescar_escena();
+        emit ctx_.avisos.experiencias_borradas();
     }
-    const BarraMenus& m = menus_;
-    m.imprimir_valores->setEnabled(true);
-    m.imprimir_grafica->setEnabled(true);
-    if (!m.velocidades->isEnabled() && !m.colocar_blanco->isChecked()) {
-        m.velocidades->setEnabled(true);
-        m.posiciones->setEnabled(true);
-        m.valores_extremos->setEnabled(true);
-        m.guardar->setEnabled(true);
-    }
-    if (m.colocar_blanco->isChecked()) m.valores_extremos->setEnabled(true);
-    if (graficos_.isVisible()) graficos_.hide();
     st.Parar = 0;
-    repeticion_.permitir(false);  // no replay while a flight runs
-    volar();
-    repeticion_.permitir(m.posiciones->isEnabled());  // replay goes with the graph views
+    emit ctx_.avisos.vuelo_iniciado();
+    const FinVuelo fin = volar();
     ctx_.refrescar_escena();
+    emit ctx_.avisos.vuelo_terminado(lance_actual(st, fin));
 }
 
-void ComandosEscena::volar() {
+FinVuelo ComandosEscena::volar() {
     EstadoExp& st = ctx_.st;
     Escena& escena = ctx_.escena;
     Vuelo vuelo(st, ventana_.blanco_colocado(), st.MedioAnchoBlanco, st.MedioAltoBlanco);
@@ -72,6 +58,7 @@ void ComandosEscena::volar() {
     vuelo.cerrar();
     if (st.Trazo == 1) ventana_.documentar_lanzamiento();
     ventana_.mostrar_ngraf(QString::number(st.NExp));
+    return vuelo.fin();
 }
 
 void ComandosEscena::parar() { ctx_.st.Parar = 1; }
@@ -80,6 +67,7 @@ void ComandosEscena::borrar() {
     if (ctx_.st.EnVuelo == 1) return;
     ctx_.escena.borrar_escena(ctx_.st.MedioAnchoBlanco, ctx_.st.MedioAltoBlanco);
     ctx_.refrescar_escena();
+    emit ctx_.avisos.experiencias_borradas();
 }
 
 void ComandosEscena::cambiar_zoom() {

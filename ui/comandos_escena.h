@@ -4,21 +4,19 @@
 #include <QObject>
 
 #include "contexto.h"
+#include "core/vuelo.h"
 
 namespace tya {
 
-struct BarraMenus;
-class PanelGraficos;
-class Repeticion;
 class VentanaVuelo;
 
 class ComandosEscena : public QObject {
     Q_OBJECT
 public:
-    ComandosEscena(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, Repeticion& repeticion,
-                   VentanaVuelo& ventana);
+    ComandosEscena(const ContextoVentana& ctx, VentanaVuelo& ventana);
 
-    // "&LANZAR" and the launch button: a flight, after confirmation when ten are stored.
+    // "&LANZAR" and the launch button: a flight, after confirmation when ten are stored. The
+    // menus, panels and status line follow its announcements.
     void lanzar();
     // "&Parar" and the stop button: the running flight ends at its next step.
     void parar();
@@ -27,13 +25,10 @@ public:
     void copiar_pantalla();
 
 private:
-    // The flight, step by step, with the window around it.
-    void volar();
+    // The flight, step by step, with the window around it; how it ended.
+    FinVuelo volar();
 
     ContextoVentana ctx_;
-    const BarraMenus& menus_;
-    PanelGraficos& graficos_;
-    Repeticion& repeticion_;
     VentanaVuelo& ventana_;
 };
 

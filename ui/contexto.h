@@ -8,6 +8,7 @@
 
 namespace tya {
 
+class AvisosEstado;
 class Dialogos;
 class Escena;
 class Reloj;
@@ -21,6 +22,7 @@ struct ContextoVentana {
     Superficie& sup;  // the scene's surface
     Escena& escena;
     VistaSuperficie* vista;  // the scene's view: every panel and marker stands on it
+    AvisosEstado& avisos;    // where the commands announce what they changed
     // Shows on screen what was drawn on the scene since the last call.
     void refrescar_escena() const { vista->refrescar(); }
 };

@@ -4,21 +4,24 @@
 #include <QAction>
 #include <cmath>
 
+#include "avisos_estado.h"
 #include "barra_menus.h"
 #include "core/experiment_state.h"
 #include "panel_lanzamiento.h"
 #include "platform/dialogos.h"
-#include "repeticion.h"
+#include "scene/teclado_escena.h"
 
 namespace tya {
 
 Marcadores::Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus,
-                       Repeticion& repeticion, QObject* padre)
-    : QObject(padre), ctx_(ctx), lanzamiento_(lanzamiento), menus_(menus), repeticion_(repeticion) {
+                       QObject* padre)
+    : QObject(padre), ctx_(ctx), lanzamiento_(lanzamiento), menus_(menus) {
     cruz_ = new Marcador(false, ctx_.vista);
     cruz_->setObjectName(QStringLiteral("Cruz"));
     blanco_ = new Marcador(true, ctx_.vista);
     blanco_->setObjectName(QStringLiteral("Blanco"));
+    cruz_->setAccessibleName(QStringLiteral("Cruz del punto de lanzamiento"));
+    blanco_->setAccessibleName(QStringLiteral("Blanco"));
     blanco_->hide();
     connect(cruz_, &Marcador::presionado, this, &Marcadores::tomar_cruz);
     connect(blanco_, &Marcador::presionado, this, &Marcadores::tomar_blanco);
@@ -60,29 +63,25 @@ void Marcadores::soltar_marcador(float x, float y) {
     }
 }
 
+void Marcadores::mover_con_teclas(bool blanco, int dx, int dy) {
+    const EstadoExp& st = ctx_.st;
+    // The marker's point in scene units: the target's ignores the zoom, as its drop does.
+    const double esc = blanco ? 1 : st.Escala;
+    const Fijo x = st.Param[blanco ? iXoB : iXo], y = st.Param[blanco ? iYoB : iYo];
+    const QPointF p = destino_con_teclas(ctx_.sup, x.real() * esc, y.real() * esc, dx, dy);
+    Arrastre = blanco ? 2 : 1;
+    soltar_marcador(static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
 void Marcadores::colocar_o_quitar_blanco() {
     if (ctx_.st.EnVuelo == 1) return;
     ctx_.st.NExp = 0;
-    const BarraMenus& m = menus_;
-    if (!m.colocar_blanco->isChecked()) {
-        m.guardar->setEnabled(false);
-        m.recuperar->setEnabled(false);
-        m.colocar_blanco->setChecked(true);
-        lanzamiento_.mostrar_panel_blanco(true);
-        blanco_->show();
-        blanco_->raise();
-        m.velocidades->setEnabled(false);
-        m.posiciones->setEnabled(false);
-        repeticion_.permitir(false);  // replay goes with the graph views
-        m.zoom->setEnabled(false);
-    } else {
-        m.guardar->setEnabled(true);
-        m.recuperar->setEnabled(true);
-        m.colocar_blanco->setChecked(false);
-        lanzamiento_.mostrar_panel_blanco(false);
-        blanco_->hide();
-        m.zoom->setEnabled(true);
-    }
+    const bool colocar = !menus_.colocar_blanco->isChecked();
+    menus_.colocar_blanco->setChecked(colocar);
+    lanzamiento_.mostrar_panel_blanco(colocar);
+    blanco_->setVisible(colocar);
+    if (colocar) blanco_->raise();
+    emit ctx_.avisos.blanco_colocado(colocar);
 }
 
 }  // namespace tya

@@ -12,13 +12,11 @@ namespace tya {
 struct BarraMenus;
 class Marcador;
 class PanelLanzamiento;
-class Repeticion;
 
 class Marcadores : public QObject {
     Q_OBJECT
 public:
-    Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus, Repeticion& repeticion,
-               QObject* padre);
+    Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento, const BarraMenus& menus, QObject* padre);
 
     // "Colocar": places the target or takes it away.
     void colocar_o_quitar_blanco();
@@ -28,6 +26,9 @@ public:
     void tomar_cruz();
     void tomar_blanco();
     void soltar_marcador(float x, float y);
+    // The cross (or the target) moved by the arrow keys `dx`, `dy` pixels: dropped where a drag
+    // to that pixel would drop it.
+    void mover_con_teclas(bool blanco, int dx, int dy);
 
     void colocar_cruz(Esquina e);
     void colocar_blanco(Esquina e);
@@ -41,7 +42,6 @@ private:
     ContextoVentana ctx_;
     PanelLanzamiento& lanzamiento_;
     const BarraMenus& menus_;
-    Repeticion& repeticion_;
     Marcador *cruz_ = nullptr, *blanco_ = nullptr;
     int16_t Arrastre = 0;  // the marker taken: 1 the cross, 2 the target
 };

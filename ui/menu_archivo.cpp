@@ -8,6 +8,7 @@
 #include <QTime>
 #include <memory>
 
+#include "avisos_estado.h"
 #include "barra_menus.h"
 #include "core/formato.h"
 #include "core/inic.h"
@@ -27,41 +28,44 @@ namespace tya {
 
 MenuArchivo::MenuArchivo(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos,
                          Repeticion& repeticion, ImpresoraSistema& impresora, QObject* padre)
-    : QObject(padre), ctx_(ctx), menus_(menus), graficos_(graficos), repeticion_(repeticion), impresora_(impresora) {}
+    : QObject(padre), ctx_(ctx), menus_(menus), graficos_(graficos), repeticion_(repeticion), impresora_(impresora) {
+    connect(&ctx_.avisos, &AvisosEstado::vuelo_terminado, this, [this] { guardadas_ = false; });
+    connect(&ctx_.avisos, &AvisosEstado::experiencias_borradas, this, [this] { guardadas_ = true; });
+}
 
-void MenuArchivo::guardar() {
-    if (ctx_.st.EnVuelo == 1) return;
-    archivo_experiencias(2);
+namespace {
+PedidoArchivo pedido_tya(bool guardar) {
+    PedidoArchivo p;
+    p.carpeta = carpeta_experiencias();
+    p.titulo = guardar ? QStringLiteral("Guardar") : QStringLiteral("Recuperar");
+    p.filtro = QStringLiteral("TYAib(*.TYA)");
+    p.guardar = guardar;
+    p.sufijo = QStringLiteral("TYA");
+    return p;
+}
+}  // namespace
+
+bool MenuArchivo::guardar() {
+    if (ctx_.st.EnVuelo == 1) return false;
+    const QString elegida = ctx_.dialogos.elegir_archivo(pedido_tya(true));
+    if (elegida.isEmpty()) return false;  // cancelled: nothing written
+    // A bare name gets the extension "Recuperar" lists; another one is the user's choice.
+    const QString ruta = con_extension_tya(elegida);
+    const ResultadoArchivo r = grabar_experiencias(ctx_.st, ruta);
+    cerrar_archivos();
+    if (!r) {
+        ctx_.dialogos.mensaje(r.error);
+        return false;
+    }
+    guardadas_ = true;
+    if (archivo_usado) archivo_usado(ruta);
+    return true;
 }
 
 void MenuArchivo::recuperar() {
     if (ctx_.st.EnVuelo == 1) return;
-    archivo_experiencias(1);
-}
-
-void MenuArchivo::archivo_experiencias(int modo) {
-    if (modo != 1 && modo != 2) return;
-    EstadoExp& st = ctx_.st;
-    const bool guardar = modo == 2;
-    PedidoArchivo pedido;
-    pedido.carpeta = carpeta_experiencias();
-    pedido.titulo = guardar ? QStringLiteral("Guardar") : QStringLiteral("Recuperar");
-    pedido.filtro = QStringLiteral("TYAib(*.TYA)");
-    pedido.guardar = guardar;
-    pedido.sufijo = QStringLiteral("TYA");
-    const QString elegida = ctx_.dialogos.elegir_archivo(pedido);
-    if (elegida.isEmpty()) return;  // cancelled: nothing read or written
-
-    if (guardar) {
-        // A bare name gets the extension "Recuperar" lists; another one is the user's choice.
-        const QString ruta = con_extension_tya(elegida);
-        const ResultadoArchivo r = grabar_experiencias(st, ruta);
-        cerrar_archivos();
-        if (!r) ctx_.dialogos.mensaje(r.error);
-        if (r && archivo_usado) archivo_usado(ruta);
-        return;
-    }
-    recuperar_de(elegida);
+    const QString elegida = ctx_.dialogos.elegir_archivo(pedido_tya(false));
+    if (!elegida.isEmpty()) recuperar_de(elegida);  // cancelled: nothing read
 }
 
 bool MenuArchivo::puede_recuperar() const { return ctx_.st.EnVuelo != 1 && menus_.recuperar->isEnabled(); }
@@ -91,10 +95,8 @@ void MenuArchivo::recuperar_de(const QString& ruta) {
     graficos_.mostrar_numero(numero);
     ctx_.escena.redibujar_escena();
     ctx_.refrescar_escena();
-    for (QAction* a : menus_.de_experiencias()) a->setEnabled(true);
-    repeticion_.permitir(true);  // replay goes with the graph views
-    // An open panel drew from the records before they were read; show what was read.
-    graficos_.numero_cambiado();
+    guardadas_ = true;
+    emit ctx_.avisos.experiencias_recuperadas();
     if (archivo_usado) archivo_usado(ruta);
 }
 
@@ -172,7 +174,26 @@ void MenuArchivo::imprimir_grafica() {
     avisar(ctx_.dialogos, r);
 }
 
+int MenuArchivo::sin_guardar() const {
+    const int n = ctx_.st.NExp;
+    return !guardadas_ && n > 0 && menus_.guardar->isEnabled() ? n : 0;
+}
+
+bool MenuArchivo::puede_salir() {
+    const int n = sin_guardar();
+    if (n == 0 || salida_decidida_) return true;
+    const QString pregunta = n == 1 ? QStringLiteral("¿Salir sin guardar la experiencia?")
+                                    : QStringLiteral("¿Salir sin guardar las %1 experiencias?").arg(n);
+    switch (ctx_.dialogos.elegir(pregunta, QStringLiteral("Guardar"), QStringLiteral("Salir"))) {
+    case Eleccion::Primera: salida_decidida_ = guardar(); return salida_decidida_;
+    case Eleccion::Segunda: salida_decidida_ = true; return true;
+    case Eleccion::Cancelar: return false;
+    }
+    return false;
+}
+
 void MenuArchivo::salir() {
+    if (!puede_salir()) return;
     escribir_valor(QDir(ctx_.dir).filePath(QStringLiteral("trazo.txt")), ctx_.st.Trazo);
     cerrar_archivos();
     ctx_.st.Parar = 1;

@@ -23,9 +23,10 @@ public:
     MenuArchivo(const ContextoVentana& ctx, const BarraMenus& menus, PanelGraficos& graficos, Repeticion& repeticion,
                 ImpresoraSistema& impresora, QObject* padre);
 
-    void guardar();
+    // "Guardar": the stored experiments to a file the user names; true when it was written.
+    bool guardar();
+    // "Recuperar": the experiments of a file the user chooses replace the stored ones.
     void recuperar();
-    void archivo_experiencias(int modo);  // 1 recovers, 2 saves
     // A file named outside the dialog (command line, a drop, the recent list), recovered as
     // "Recuperar" does; refused when "Recuperar" would be (a flight, a placed target).
     bool puede_recuperar() const;
@@ -40,7 +41,14 @@ public:
     // `blanco`: the target is on the scene, so the report has its columns.
     void imprimir_valores(bool blanco);
     void imprimir_grafica();
+    // "Salir": trazo.txt written and the program ended, once unsaved experiments are saved or
+    // given up (`puede_salir`).
     void salir();
+    // Experiments flown since the last save or recovery that leaving would lose; 0 when none
+    // could be saved (a target is placed).
+    int sin_guardar() const;
+    // Asks before unsaved experiments are lost: true to leave (saved, or given up), false to stay.
+    bool puede_salir();
 
     // The start-up steps of session documentation: the logs as counted then, the offer to
     // delete them and a new log.
@@ -51,6 +59,8 @@ public:
 private:
     void recuperar_de(const QString& ruta);
 
+    bool guardadas_ = true;  // nothing flown since the scene was cleared, saved or recovered
+    bool salida_decidida_ = false;  // asked once: closing the window after "Salir" asks no more
     ContextoVentana ctx_;
     const BarraMenus& menus_;
     PanelGraficos& graficos_;

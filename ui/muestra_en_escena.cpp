@@ -28,10 +28,24 @@ void InspeccionMuestra::ventana_activada() { raton_.ColorFondo = ctx_.sup.fondo(
 void InspeccionMuestra::clic_en_escena() {
     if (repeticion_.clic_escena(raton_)) return;  // a mark of the replayed experiment moves its cursor
     const std::optional<MuestraElegida> m = clic_escena(raton_, ctx_.st, ctx_.sup);
-    if (!m) return;
+    if (m) mostrar_tabla(m->valores);
+}
+
+void InspeccionMuestra::elegir_muestra(int k, int i) {
+    if (repeticion_.isVisible() && repeticion_.experiencia() == k) {
+        repeticion_.reproducir(false);
+        repeticion_.ir_a(i);
+        return;
+    }
+    const size_t e = static_cast<size_t>(k - 1), j = static_cast<size_t>(i);
+    dibujar_vectores(ctx_.st, ctx_.sup, ctx_.st.Xs[e][j], ctx_.st.Ys[e][j], k, i);
+    mostrar_tabla(valores_muestra(ctx_.st, k, i));
+}
+
+void InspeccionMuestra::mostrar_tabla(const std::array<QString, 7>& valores) {
     ctx_.refrescar_escena();
     if (!formtabla_) formtabla_ = new FormTabla(ctx_.vista->window());
-    formtabla_->poner(m->valores);
+    formtabla_->poner(valores);
     // Placed when it opens; moved by the user, it stays where it was put.
     if (!formtabla_->isVisible()) {
         PanelGraficos& g = repeticion_.graficos();

@@ -19,12 +19,16 @@ public:
 
     void puntero_movido(float x, float y);
     void clic_en_escena();
+    // Sample i of experiment k chosen from the keyboard: what a click on its mark does.
+    void elegir_muestra(int k, int i);
     // The main window became active: the background colour is read again.
     void ventana_activada();
 
     FormTabla* formtabla() const { return formtabla_; }
 
 private:
+    void mostrar_tabla(const std::array<QString, 7>& valores);
+
     ContextoVentana ctx_;
     Repeticion& repeticion_;
     Raton raton_;

@@ -10,10 +10,15 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 
+#include "avisos_estado.h"
 #include "comandos_escena.h"
+#include "core/formato.h"
 #include "core/inic.h"
+#include "escena_teclado.h"
 #include "files/sesion.h"
+#include "linea_estado.h"
 #include "muestra_en_escena.h"
 #include "marcadores.h"
 #include "menu_archivo.h"
@@ -43,13 +48,15 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     escena_ = std::make_unique<Escena>(st, *sup_, this);
     vista_ = new VistaSuperficie(*sup_, this, true);
     vista_->setObjectName(QStringLiteral("escena"));
+    vista_->setAccessibleName(QStringLiteral("Escena del lanzamiento"));
     setCentralWidget(vista_);
+    avisos_ = new AvisosEstado(this);
     impresora_ = std::make_unique<ImpresoraSistema>(dir_);
     menus_ = crear_barra_menus(menuBar());
 
     // Created in the order Tab goes through their controls; they lie on the scene in the same
     // order, the later over the earlier, except the practical work, which lies over the graphs.
-    const ContextoVentana ctx{st, dialogos_, reloj_, dir_, *sup_, *escena_, vista_};
+    const ContextoVentana ctx{st, dialogos_, reloj_, dir_, *sup_, *escena_, vista_, *avisos_};
     lanzamiento_ = std::make_unique<PanelLanzamiento>(ctx, nullptr);
     textos_ = std::make_unique<VentanasTexto>(ctx, *impresora_);
     graficos_ = new PanelGraficos(ctx, vista_);
@@ -58,10 +65,12 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
         w->stackUnder(textos_->trabajo_practico());
     crear_rotulos();
     repeticion_ = new Repeticion(ctx, *graficos_, menus_.repetir, this);
-    marcadores_ = std::make_unique<Marcadores>(ctx, *lanzamiento_, menus_, *repeticion_, nullptr);
+    marcadores_ = std::make_unique<Marcadores>(ctx, *lanzamiento_, menus_, nullptr);
     inspeccion_ = std::make_unique<InspeccionMuestra>(ctx, *repeticion_, nullptr);
     archivo_ = std::make_unique<MenuArchivo>(ctx, menus_, *graficos_, *repeticion_, *impresora_, nullptr);
-    comandos_ = std::make_unique<ComandosEscena>(ctx, menus_, *graficos_, *repeticion_, *this);
+    comandos_ = std::make_unique<ComandosEscena>(ctx, *this);
+    teclado_ = std::make_unique<EscenaTeclado>(ctx, *marcadores_, *inspeccion_, nullptr);
+    crear_linea_estado();
 
     connect(vista_, &VistaSuperficie::soltado_arrastre, marcadores_.get(), &Marcadores::soltar_marcador);
     connect(lanzamiento_.get(), &PanelLanzamiento::lanzar_pedido, comandos_.get(), &ComandosEscena::lanzar);
@@ -71,6 +80,8 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     conectar_edicion_y_ver();
     conectar_blanco_y_actividades();
     conectar_barra_y_ayuda();
+    conectar_avisos();
+    connect(teclado_.get(), &EscenaTeclado::marca_descrita, this, &Princip::anunciar);
 }
 
 Princip::~Princip() = default;
@@ -135,6 +146,81 @@ void Princip::conectar_barra_y_ayuda() {
     connect(menus_.sugerencias, &QAction::triggered, textos_.get(), &VentanasTexto::mostrar_sugerencias);
 }
 
+void Princip::crear_linea_estado() {
+    // Under the scene, never over it: the status bar takes its own strip of the window.
+    linea_estado_ = new LineaEstado(this);
+    statusBar()->addWidget(linea_estado_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setAccessibleName(QStringLiteral("Línea de estado"));
+    describir_escena();
+}
+
+void Princip::anunciar(const QString& texto) { linea_estado_->anunciar(texto); }
+
+void Princip::describir_escena() {
+    vista_->setAccessibleDescription(describir_vuelos(st, lances_, marcadores_->blanco_colocado(), separador_local()));
+}
+
+void Princip::conectar_avisos() {
+    auto cambiadas = [this] {
+        lances_ = {};
+        teclado_->olvidar_marca();
+        describir_escena();
+    };
+    connect(avisos_, &AvisosEstado::experiencias_borradas, this, [this, cambiadas] {
+        for (QAction* a : menus_.de_experiencias()) a->setEnabled(false);
+        repeticion_->permitir(false);  // replay goes with the graph views; a cleared scene closes it
+        cambiadas();
+    });
+    connect(avisos_, &AvisosEstado::experiencias_recuperadas, this, [this, cambiadas] {
+        for (QAction* a : menus_.de_experiencias()) a->setEnabled(true);
+        repeticion_->permitir(false);  // what it replayed is gone
+        repeticion_->permitir(true);
+        // An open panel drew from the records before they were read; show what was read.
+        graficos_->numero_cambiado();
+        cambiadas();
+    });
+    connect(avisos_, &AvisosEstado::vuelo_iniciado, this, [this] {
+        const BarraMenus& m = menus_;
+        m.imprimir_valores->setEnabled(true);
+        m.imprimir_grafica->setEnabled(true);
+        // With a target the graph views and saving wait until it is taken away and a flight follows.
+        if (!m.velocidades->isEnabled() && !m.colocar_blanco->isChecked()) {
+            m.velocidades->setEnabled(true);
+            m.posiciones->setEnabled(true);
+            m.valores_extremos->setEnabled(true);
+            m.guardar->setEnabled(true);
+        }
+        if (m.colocar_blanco->isChecked()) m.valores_extremos->setEnabled(true);
+        if (graficos_->isVisible()) graficos_->hide();
+        repeticion_->permitir(false);  // no replay while a flight runs
+        teclado_->olvidar_marca();
+    });
+    connect(avisos_, &AvisosEstado::vuelo_terminado, this, [this](const LanceVuelo& lance) {
+        const BarraMenus& m = menus_;
+        repeticion_->permitir(m.posiciones->isEnabled());  // replay goes with the graph views
+        const int e = std::clamp<int>(st.NExp, 1, kExperiencias) - 1;
+        lances_[static_cast<size_t>(e)] = lance;
+        const bool blanco = marcadores_->blanco_colocado();
+        anunciar(linea_resultado(st, e, lance, blanco, separador_local()));
+        describir_escena();
+    });
+    connect(avisos_, &AvisosEstado::blanco_colocado, this, [this](bool colocado) {
+        const BarraMenus& m = menus_;
+        m.guardar->setEnabled(!colocado);
+        m.recuperar->setEnabled(!colocado);
+        m.zoom->setEnabled(!colocado);
+        // Placed, the graph views go; taken away, they come back with the next flight.
+        if (colocado) {
+            m.velocidades->setEnabled(false);
+            m.posiciones->setEnabled(false);
+            repeticion_->permitir(false);
+        }
+        teclado_->olvidar_marca();
+        describir_escena();  // the numbering starts again
+    });
+}
+
 QAction* Princip::accion(const QString& nombre) const { return findChild<QAction*>(nombre); }
 
 bool Princip::cargar() {
@@ -173,11 +259,18 @@ bool Princip::cargar() {
     vista_->refrescar();
 
     lanzamiento_->particula_y_medio_iniciales();
+    // The keys start in Vo, the first thing a class changes; the scene is a Tab away.
+    lanzamiento_->entrada(iVo)->setFocus();
     textos_->arrancar_reloj();
     return true;
 }
 
 void Princip::closeEvent(QCloseEvent* ev) {
+    // Unsaved experiments are asked about first; staying leaves everything as it was.
+    if (!archivo_->puede_salir()) {
+        ev->ignore();
+        return;
+    }
     // A running flight stops at its next step; the program ends when it returns.
     st.Parar = 1;
     ev->accept();
@@ -206,11 +299,6 @@ void Princip::mostrar_ngraf(const QString& t) { graficos_->mostrar_numero(t); }
 
 void Princip::documentar_lanzamiento() { archivo_->documentar_lanzamiento(); }
 
-void Princip::menus_experiencias(bool h) {
-    for (QAction* a : menus_.de_experiencias()) a->setEnabled(h);
-    repeticion_->permitir(h);  // replay goes with the graph views; a cleared scene closes it
-}
-
 void Princip::vaciar_lista_y_ngraf() { graficos_->vaciar_tabla_y_numero(); }
 
 void Princip::borrar_curvas() { graficos_->borrar_grafico(); }
@@ -226,6 +314,7 @@ void Princip::zoom_cambiado(const FilaZoom& fila) {
     rotulo_alto_->adjustSize();
     rotulo_ancho_->adjustSize();
     menus_.colocar_blanco->setEnabled(fila.blanco1);
+    teclado_->olvidar_marca();  // the marks shown are not those of the other zoom
 }
 
 }  // namespace tya

@@ -4,11 +4,13 @@
 // assembled around it, and the hooks through which a flight and the scene operations change it.
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "barra_menus.h"
 #include "contexto.h"
 #include "core/experiment_state.h"
 #include "core/ganchos_vuelo.h"
+#include "core/resumen_vuelo.h"
 #include "core/vuelo.h"
 #include "scene/escena.h"
 
@@ -16,7 +18,10 @@ class QLabel;
 
 namespace tya {
 
+class AvisosEstado;
 class ComandosEscena;
+class EscenaTeclado;
+class LineaEstado;
 class ImpresoraSistema;
 class InspeccionMuestra;
 class Marcadores;
@@ -45,6 +50,10 @@ public:
     VentanasTexto& textos() { return *textos_; }
     ComandosEscena& comandos() { return *comandos_; }
     Repeticion* repeticion() const { return repeticion_; }
+    EscenaTeclado& teclado() { return *teclado_; }
+    AvisosEstado& avisos() { return *avisos_; }
+    // The status line under the scene: the last flight's result, announced to a screen reader.
+    LineaEstado* linea_estado() const { return linea_estado_; }
     // A menu entry by its control's name.
     QAction* accion(const QString& nombre) const;
     Superficie& superficie_escena() { return *sup_; }
@@ -60,8 +69,7 @@ public:
     void mostrar_ngraf(const QString& t) override;
     void documentar_lanzamiento() override;
 
-    // VentanaEscena
-    void menus_experiencias(bool habilitados) override;
+    // VentanaEscena (the menus follow the commands' announcements, not the scene)
     void vaciar_lista_y_ngraf() override;
     void borrar_curvas() override;
     void colocar_blanco(Esquina e) override;
@@ -79,6 +87,13 @@ private:
     void conectar_edicion_y_ver();
     void conectar_blanco_y_actividades();
     void conectar_barra_y_ayuda();
+    // The menus, the replay, the graph panel and the status line to the state's announcements.
+    void conectar_avisos();
+    void crear_linea_estado();
+    // Shown in the status line and spoken by a screen reader.
+    void anunciar(const QString& texto);
+    // The scene's description: the stored flights, one line each.
+    void describir_escena();
 
     EstadoExp& st;
     Dialogos& dialogos_;
@@ -88,7 +103,11 @@ private:
     std::unique_ptr<Escena> escena_;
     VistaSuperficie* vista_ = nullptr;
     std::unique_ptr<ImpresoraSistema> impresora_;
+    AvisosEstado* avisos_ = nullptr;
     BarraMenus menus_;
+    LineaEstado* linea_estado_ = nullptr;
+    // What the records do not keep of each stored flight; nothing for a file's.
+    PorExp<std::optional<LanceVuelo>> lances_;
     QLabel *rotulo_alto_ = nullptr, *rotulo_ancho_ = nullptr;  // the scene's extent: "3750 m", "6400 m"
 
     // Destroyed before the scene and the printer they work with.
@@ -100,6 +119,7 @@ private:
     std::unique_ptr<VentanasTexto> textos_;
     std::unique_ptr<MenuArchivo> archivo_;
     std::unique_ptr<ComandosEscena> comandos_;
+    std::unique_ptr<EscenaTeclado> teclado_;
 };
 
 }  // namespace tya

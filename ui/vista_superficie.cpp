@@ -28,6 +28,17 @@ void VistaSuperficie::paintEvent(QPaintEvent* ev) {
     QPainter p(this);
     p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
     if (encima) encima(p);
+    if (foco && hasFocus()) foco(p);
+}
+
+void VistaSuperficie::focusInEvent(QFocusEvent* ev) {
+    update();
+    QWidget::focusInEvent(ev);
+}
+
+void VistaSuperficie::focusOutEvent(QFocusEvent* ev) {
+    update();
+    QWidget::focusOutEvent(ev);
 }
 
 void VistaSuperficie::resizeEvent(QResizeEvent*) {

@@ -23,6 +23,8 @@ public:
     void refrescar();
     // Painted over the surface's image at every repaint, never into it (the replay cursor).
     std::function<void(QPainter&)> encima;
+    // Painted over everything while the view has the keyboard's focus (the focus marks).
+    std::function<void(QPainter&)> foco;
 
 signals:
     void raton_movido(float x, float y);
@@ -31,6 +33,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
