@@ -13,11 +13,13 @@ class QTextBrowser;
 
 namespace tya {
 
+// Where the viewer opens: at the list of topics or at the topic finder.
+enum class ModoAyuda { Contenidos, Buscar };
+
 class VisorAyuda : public QDialog {
     Q_OBJECT
 public:
-    // Command 9 shows the contents, 11 the topic finder.
-    VisorAyuda(const QString& ruta, int comando, QWidget* padre = nullptr);
+    VisorAyuda(const QString& ruta, ModoAyuda modo, QWidget* padre = nullptr);
     void mostrar_tema(int i);
 
 private:
