@@ -17,6 +17,7 @@
 #include "core/formato.h"
 #include "platform/dialogos.h"
 #include "scene/escena.h"
+#include "foco.h"
 
 namespace tya {
 
@@ -70,6 +71,7 @@ PanelLanzamiento::PanelLanzamiento(const ContextoVentana& ctx, QObject* padre) :
         x += g->width() + 4;
     }
     panel_blanco_->hide();
+    foco_visible(ctx_.vista->window());
 }
 
 CajaTexto* PanelLanzamiento::caja(int i, QWidget* padre) {
@@ -273,7 +275,7 @@ void PanelLanzamiento::entrada_cambiada(int i) {
     if (!v.aceptado()) {
         if (i != iXo && i != iYo) ctx_.dialogos.mensaje(QStringLiteral("Valor fuera de rango"));
         st.Param[i] = Anterior;
-        poner_texto(i, forma_archivo(Anterior));
+        poner_texto(i, forma_archivo(Anterior, separador_local()));
         entradas_[i]->setFocus();
     } else {
         st.Param[i] = Fijo::desde(v.valor);
