@@ -51,6 +51,7 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
     tabla_->setFont(fija);
     cabecera_->setFont(fija);
     cabecera_->setBuddy(tabla_);
+    nombrar_tabla();
     g->addWidget(eje_vertical_, 0, 0);
     g->addWidget(grafico_, 1, 0, 4, 1);
     g->addWidget(eje_tiempo_, 5, 0, Qt::AlignRight);
