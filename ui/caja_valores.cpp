@@ -103,7 +103,7 @@ const TextoEnColumnas& CajaValores::texto() const { return textos_.vista().texto
 void CajaValores::aplicar() {
     const VistaCaja& v = textos_.vista();
     if (!v.visible) {
-        const bool tenia_foco = isActiveWindow();
+        const bool tenia_foco = tiene_el_foco(this);
         hide();
         if (tenia_foco) volver_foco_.devolver();
         return;
@@ -173,7 +173,7 @@ void CajaValores::aplicar() {
         show();
         activateWindow();
     }
-    cerrar_->setFocus(Qt::OtherFocusReason);
+    cerrar_->setFocus(Qt::TabFocusReason);
 }
 
 void CajaValores::desplazar() {

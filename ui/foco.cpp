@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 
@@ -56,7 +57,7 @@ void FocoCubierto::revisar() {
             if (cubierto && !propia.isValid()) {
                 w->setProperty(kPoliticaPropia, static_cast<int>(w->focusPolicy()));
                 w->setFocusPolicy(Qt::NoFocus);
-                if (w->hasFocus()) paneles[i]->parentWidget()->setFocus(Qt::OtherFocusReason);
+                if (w->hasFocus()) paneles[i]->parentWidget()->setFocus(Qt::TabFocusReason);
             } else if (!cubierto && propia.isValid()) {
                 w->setFocusPolicy(static_cast<Qt::FocusPolicy>(propia.toInt()));
                 w->setProperty(kPoliticaPropia, QVariant());
@@ -65,11 +66,47 @@ void FocoCubierto::revisar() {
     }
 }
 
-void foco_visible(QWidget* ventana) { ventana->setAttribute(Qt::WA_KeyboardFocusChange); }
+namespace {
+// The toolkit hides the focus frame whenever a window is activated; when the window has just
+// been shown, the frame is put back once the activation has given the focus out. Later
+// activations and clicks leave the frame as the toolkit has it.
+class FocoAlAbrirse : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* ev) override {
+        const bool abierta = ev->type() == QEvent::Show;
+        if (!abierta && !(ev->type() == QEvent::WindowActivate && recien_abierta_)) return false;
+        recien_abierta_ = abierta;
+        QPointer<QWidget> w = static_cast<QWidget*>(o);
+        QTimer::singleShot(0, this, [w] {
+            if (!w) return;
+            w->setAttribute(Qt::WA_KeyboardFocusChange);
+            if (QWidget* f = w->focusWidget()) f->update();
+        });
+        return false;
+    }
+
+private:
+    bool recien_abierta_ = false;
+};
+}  // namespace
+
+void foco_visible(QWidget* ventana) {
+    ventana->setAttribute(Qt::WA_KeyboardFocusChange);
+    ventana->installEventFilter(new FocoAlAbrirse(ventana));
+}
+
+bool tiene_el_foco(const QWidget* w) {
+    const QWidget* f = QApplication::focusWidget();
+    return !f || f == w || w->isAncestorOf(f);
+}
 
 void RetornoFoco::recordar(const QWidget* abierto) {
     QWidget* f = QApplication::focusWidget();
-    if (f && f != abierto && !abierto->isAncestorOf(f)) antes_ = f;
+    if (f && f != abierto && !abierto->isAncestorOf(f)) {
+        antes_ = f;
+        visible_ = f->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    }
 }
 
 void RetornoFoco::devolver() {
@@ -77,7 +114,8 @@ void RetornoFoco::devolver() {
     antes_ = nullptr;
     if (!w || !w->isVisible() || !w->isEnabled()) return;
     w->window()->activateWindow();
-    w->setFocus(Qt::OtherFocusReason);
+    // Shown as it was: framed when the student was using the keys, not after a click.
+    w->setFocus(visible_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
 }
 
 }  // namespace tya

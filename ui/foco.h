@@ -28,6 +28,9 @@ private:
 // The focus frame drawn from the first moment `ventana` shows, not only after the first Tab.
 void foco_visible(QWidget* ventana);
 
+// The focus is on `w` or inside it, or on no window of the program at all.
+bool tiene_el_foco(const QWidget* w);
+
 // Where the focus was when a panel or window opened; it goes back there when it closes.
 class RetornoFoco {
 public:
@@ -38,6 +41,7 @@ public:
 
 private:
     QPointer<QWidget> antes_;
+    bool visible_ = false;  // its focus frame showed
 };
 
 }  // namespace tya

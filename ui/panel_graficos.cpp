@@ -220,7 +220,7 @@ void PanelGraficos::mostrar_y_enfocar() {
     if (!isVisible()) volver_foco_.recordar(this);
     show();
     raise();
-    if (!isAncestorOf(QApplication::focusWidget())) tabla_->setFocus(Qt::OtherFocusReason);
+    if (!isAncestorOf(QApplication::focusWidget())) tabla_->setFocus(Qt::TabFocusReason);
 }
 
 bool PanelGraficos::eventFilter(QObject* o, QEvent* ev) {
@@ -333,7 +333,7 @@ void PanelGraficos::cerrar_comparacion_posiciones() { tras_comparacion(false); }
 void PanelGraficos::cerrar_comparacion_velocidades() { tras_comparacion(true); }
 
 void PanelGraficos::cerrar() {
-    const bool tenia_foco = isAncestorOf(QApplication::focusWidget());
+    const bool tenia_foco = tiene_el_foco(this);
     hide();
     if (tenia_foco) volver_foco_.devolver();
     ctx_.escena.redibujar_escena();

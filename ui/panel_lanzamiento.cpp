@@ -17,7 +17,6 @@
 #include "core/formato.h"
 #include "platform/dialogos.h"
 #include "scene/escena.h"
-#include "foco.h"
 
 namespace tya {
 
@@ -71,7 +70,6 @@ PanelLanzamiento::PanelLanzamiento(const ContextoVentana& ctx, QObject* padre) :
         x += g->width() + 4;
     }
     panel_blanco_->hide();
-    foco_visible(ctx_.vista->window());
 }
 
 CajaTexto* PanelLanzamiento::caja(int i, QWidget* padre) {

@@ -186,7 +186,7 @@ void Repeticion::abrir() {
     show();
     raise();
     activateWindow();
-    reproducir_->setFocus(Qt::OtherFocusReason);
+    reproducir_->setFocus(Qt::TabFocusReason);
 }
 
 void Repeticion::colocar() {
@@ -386,7 +386,7 @@ void Repeticion::cerrar() {
         l->verticalScrollBar()->setValue(desplazamiento_antes_);
     }
     if (isVisible()) {
-        const bool tenia_foco = isActiveWindow();
+        const bool tenia_foco = tiene_el_foco(this);
         hide();
         if (tenia_foco) volver_foco_.devolver();
     }

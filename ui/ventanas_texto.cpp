@@ -64,7 +64,7 @@ void VentanasTexto::abrir_trabajo_practico(const QWidget* debajo_de) {
     trabajo_practico_->show();
     trabajo_practico_->raise();
     trabajo_practico_->cargar();
-    trabajo_practico_->texto()->setFocus(Qt::OtherFocusReason);
+    trabajo_practico_->texto()->setFocus(Qt::TabFocusReason);
 }
 
 void VentanasTexto::abrir_ayuda(bool buscar) {
