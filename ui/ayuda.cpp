@@ -8,9 +8,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "foco.h"
+
 namespace tya {
 
-VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
+VisorAyuda::VisorAyuda(const QString& ruta, ModoAyuda modo, QWidget* padre)
     : QDialog(padre), temas_(leer_ayuda(ruta, &error_)) {
     setWindowTitle(QStringLiteral("Ayuda de Trayecta"));
     setObjectName(QStringLiteral("VisorAyuda"));
@@ -22,9 +24,15 @@ VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
     lista_ = new QListWidget(this);
     lista_->setObjectName(QStringLiteral("temas"));
     lista_->setFixedWidth(220);
+    lista_->setAccessibleName(QStringLiteral("Temas de ayuda"));
+    buscar_->setAccessibleName(QStringLiteral("Buscar temas que contengan"));
     texto_ = new QTextBrowser(this);
     texto_->setObjectName(QStringLiteral("texto"));
-    izq->addWidget(new QLabel(comando == 11 ? QStringLiteral("Buscar:") : QStringLiteral("Contenidos:"), this));
+    texto_->setAccessibleName(QStringLiteral("Texto del tema"));
+    const bool buscar = modo == ModoAyuda::Buscar;
+    auto* rotulo = new QLabel(buscar ? QStringLiteral("Buscar:") : QStringLiteral("Contenidos:"), this);
+    rotulo->setBuddy(buscar ? static_cast<QWidget*>(buscar_) : lista_);
+    izq->addWidget(rotulo);
     izq->addWidget(buscar_);
     // Under the words typed, where the eye is when the list empties.
     ninguno_ = new QLabel(this);
@@ -36,7 +44,7 @@ VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
     izq->addWidget(lista_);
     h->addLayout(izq);
     h->addWidget(texto_, 1);
-    buscar_->setVisible(comando == 11);
+    buscar_->setVisible(buscar);
     connect(buscar_, &QLineEdit::textChanged, this, &VisorAyuda::filtrar);
     connect(lista_, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (QListWidgetItem* it = lista_->item(fila)) mostrar_tema(it->data(Qt::UserRole).toInt());
@@ -44,9 +52,11 @@ VisorAyuda::VisorAyuda(const QString& ruta, int comando, QWidget* padre)
     filtrar(QString());
     if (temas_.isEmpty())
         texto_->setPlainText(error_);
-    else if (comando != 11)
+    else if (!buscar)
         lista_->setCurrentRow(0);
-    if (comando == 11) buscar_->setFocus();
+    if (buscar) buscar_->setFocus();
+    else lista_->setFocus();
+    foco_visible(this);
     resize(720, 460);
 }
 

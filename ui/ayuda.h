@@ -13,11 +13,16 @@ class QTextBrowser;
 
 namespace tya {
 
+// Where the viewer opens: at the list of topics or at the topic finder.
+enum class ModoAyuda { Contenidos, Buscar };
+
 class VisorAyuda : public QDialog {
     Q_OBJECT
 public:
-    // Command 9 shows the contents, 11 the topic finder.
-    VisorAyuda(const QString& ruta, int comando, QWidget* padre = nullptr);
+    VisorAyuda(const QString& ruta, ModoAyuda modo, QWidget* padre = nullptr);
+    // The old numbered form (11 the finder, else the contents), until its last caller goes.
+    VisorAyuda(const QString& ruta, int comando, QWidget* padre = nullptr)
+        : VisorAyuda(ruta, comando == 11 ? ModoAyuda::Buscar : ModoAyuda::Contenidos, padre) {}
     void mostrar_tema(int i);
 
 private:

@@ -22,6 +22,7 @@
 #include "platform/impresora.h"
 #include "core/tamano_ventana.h"
 #include "scene/textos.h"
+#include "foco.h"
 
 namespace tya {
 
@@ -73,6 +74,7 @@ CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, 
     connect(imprimir_, &QPushButton::clicked, this, &CajaValores::imprimir_problema);
     connect(cerrar_, &QPushButton::clicked, this, &CajaValores::cerrar_o_seguir);
     move(px(1000), 100);
+    foco_visible(this);
 }
 
 void CajaValores::mostrar_texto(TemaTexto tema) {
@@ -101,10 +103,21 @@ const TextoEnColumnas& CajaValores::texto() const { return textos_.vista().texto
 void CajaValores::aplicar() {
     const VistaCaja& v = textos_.vista();
     if (!v.visible) {
+        const bool tenia_foco = tiene_el_foco(this);
         hide();
+        if (tenia_foco) volver_foco_.devolver();
         return;
     }
     setWindowTitle(v.caption);
+    // The text is painted, not shown in a control: a screen reader reads it from here.
+    QStringList lineas;
+    for (const TextoEnColumnas::Renglon& r : v.texto.renglones()) {
+        QString l;
+        for (const TextoEnColumnas::Trozo& t : r) l += (l.isEmpty() ? QString() : QStringLiteral("  ")) + t.texto.trimmed();
+        lineas << l;
+    }
+    setAccessibleName(v.caption);
+    setAccessibleDescription(lineas.join(QLatin1Char('\n')).trimmed());
     copiar_->setVisible(v.copiar);
     imprimir_->setVisible(v.imprimir);
     icono_->setVisible(v.icono);
@@ -128,9 +141,14 @@ void CajaValores::aplicar() {
     if (marco.isEmpty()) marco = QSize(kMarcoAncho, kMarcoAlto);
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect pantalla = s ? s->availableGeometry() : QRect(QPoint(), cliente + marco);
-    const QRect ventana = recortada_a(QRect(QPoint(px(v.izquierda), y()), cliente + marco), pantalla);
+    QRect ventana = recortada_a(QRect(QPoint(px(v.izquierda), y()), cliente + marco), pantalla);
     // Cut to the screen: the buttons stay at the bottom, the text and pictures scroll above them.
     const int sobra = cliente.height() - (ventana.height() - marco.height());
+    // The scroll bar stands right of the text, never over its last column.
+    if (sobra > 0 && derecha + columna + barra_->sizeHint().width() > cliente.width()) {
+        cliente.setWidth(static_cast<int>(std::ceil(derecha + columna)) + barra_->sizeHint().width());
+        ventana = recortada_a(QRect(QPoint(px(v.izquierda), y()), QSize(cliente.width(), ventana.height() - marco.height()) + marco), pantalla);
+    }
     cliente = ventana.size() - marco;
     const int subir = std::max(0, sobra);
     imprimir_->move(imprimir_->x(), px(v.arriba_imprimir) + bajar - subir);
@@ -151,8 +169,11 @@ void CajaValores::aplicar() {
         raise();
         activateWindow();
     } else {
+        volver_foco_.recordar(this);
         show();
+        activateWindow();
     }
+    cerrar_->setFocus(Qt::TabFocusReason);
 }
 
 void CajaValores::desplazar() {

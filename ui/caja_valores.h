@@ -4,6 +4,8 @@
 // extreme-values report, printed line by line on its own surface.
 #include <QDialog>
 
+#include "foco.h"
+
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -58,6 +60,7 @@ private:
     QLabel *figura_modelo_ = nullptr, *icono_ = nullptr;
     // The text and pictures scroll under it when the window is cut to the screen.
     QScrollBar* barra_ = nullptr;
+    RetornoFoco volver_foco_;
     void desplazar();
 };
 

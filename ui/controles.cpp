@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include "core/experiment_state.h"
+#include "accesible.h"
 #include "platform/reloj.h"
 
 namespace tya {
@@ -61,10 +63,40 @@ QPushButton* nuevo_boton(const char* nombre, const QString& caption, QWidget* pa
 
 BotonImagen::BotonImagen(int ancho_px, int alto_px, double ancho_u, double alto_u, QWidget* padre)
     : QWidget(padre), sup_(ancho_px, alto_px, rgb(192, 192, 192)), ancho_u_(ancho_u), alto_u_(alto_u) {
+    instalar_interfaces_accesibles();
     sup_.escala(0, 0, ancho_u, alto_u);
     sup_.retenido(true);
     setFixedSize(ancho_px, alto_px);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BotonImagen::nombrar(const QString& nombre, const QString& descripcion) {
+    setAccessibleName(nombre);
+    setAccessibleDescription(descripcion);
+    setToolTip(nombre);
+}
+
+void BotonImagen::keyPressEvent(QKeyEvent* ev) {
+    switch (ev->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!ev->isAutoRepeat() || ev->key() != Qt::Key_Space) emit clic();
+        break;
+    default: QWidget::keyPressEvent(ev); return;
+    }
+    ev->accept();
+}
+
+void BotonImagen::focusInEvent(QFocusEvent* ev) {
+    update();
+    QWidget::focusInEvent(ev);
+}
+
+void BotonImagen::focusOutEvent(QFocusEvent* ev) {
+    update();
+    QWidget::focusOutEvent(ev);
 }
 
 void BotonImagen::presionar_y(Reloj& reloj, const std::function<void()>& mientras) {
@@ -83,6 +115,11 @@ void BotonImagen::presionar_y(Reloj& reloj, const std::function<void()>& mientra
 void BotonImagen::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, sup_.imagen());
+    // The focus is painted over the face, never into it: the face's pixels stay the picture's.
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void BotonImagen::mouseReleaseEvent(QMouseEvent* ev) {
@@ -92,6 +129,9 @@ void BotonImagen::mouseReleaseEvent(QMouseEvent* ev) {
 Marcador::Marcador(bool blanco, QWidget* padre) : QWidget(padre), blanco_(blanco) {
     setFixedSize(7, 7);
     setAttribute(Qt::WA_TranslucentBackground);
+    setAccessibleName(blanco ? QStringLiteral("Marcador del blanco") : QStringLiteral("Cruz del punto de lanzamiento"));
+    setAccessibleDescription(blanco ? QStringLiteral("Se arrastra con el mouse; con la escena enfocada, Tab lo elige y las flechas lo mueven")
+                                    : QStringLiteral("Se arrastra con el mouse; con la escena enfocada, las flechas la mueven"));
 }
 
 QPixmap Marcador::imagen() const {

@@ -29,11 +29,14 @@ QGroupBox* nuevo_marco(const char* nombre, const QString& caption, QWidget* padr
 QPushButton* nuevo_boton(const char* nombre, const QString& caption, QWidget* padre);
 
 // A picture used as a button: its face is drawn on a surface of its own, and the pressed
-// look inverts it for a tenth of a second.
+// look inverts it for a tenth of a second. It takes the focus, shows it with a dotted frame,
+// and Space or Enter presses it; a screen reader knows it as a button by `nombre`.
 class BotonImagen : public QWidget {
     Q_OBJECT
 public:
     BotonImagen(int ancho_px, int alto_px, double ancho_u, double alto_u, QWidget* padre);
+    // What a screen reader says of it: what it is, and what pressing it does.
+    void nombrar(const QString& nombre, const QString& descripcion);
     Superficie& superficie() { return sup_; }
     // The pressed look, with `mientras` run while it shows; the tenth of a second counts from
     // the press, so a quick `mientras` does not lengthen it.
@@ -45,6 +48,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
 private:
     Superficie sup_;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "files/sesion.h"
+#include "foco.h"
 
 namespace tya {
 
@@ -16,6 +17,7 @@ DialogoLogs::DialogoLogs(int nlogs, int64_t tam_logs, QWidget* padre) : QDialog(
     auto* g = new QGridLayout(this);
     cuenta = new QPlainTextEdit(texto_dialogo_logs(nlogs, tam_logs), this);
     cuenta->setObjectName(QStringLiteral("Text1"));
+    cuenta->setAccessibleName(QStringLiteral("Bitácoras guardadas"));
     cuenta->setReadOnly(true);
     cuenta->setFocusPolicy(Qt::NoFocus);  // Enter must reach the default button
     cuenta->setFixedHeight(56);
@@ -33,6 +35,7 @@ DialogoLogs::DialogoLogs(int nlogs, int64_t tam_logs, QWidget* padre) : QDialog(
     g->addWidget(aceptar, 2, 0);
     g->addWidget(cancelar, 2, 1);
     setMinimumWidth(420);
+    foco_visible(this);
     connect(aceptar, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 }

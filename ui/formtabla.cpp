@@ -16,6 +16,7 @@ FormTabla::FormTabla(QWidget* padre) : QWidget(padre, Qt::Tool) {
     auto* g = new QGridLayout(this);
     g->setSpacing(2);
     static const char* const kFilas[7] = {"t", "X", "Y", "Vx", "Vy", "Ax", "Ay"};
+    static const char* const kUnidades[7] = {"s", "m", "m", "m/s", "m/s", "m/s²", "m/s²"};
     QFont negrita(QStringLiteral("Sans Serif"));
     negrita.setPointSizeF(8.25);
     negrita.setBold(true);
@@ -31,11 +32,15 @@ FormTabla::FormTabla(QWidget* padre) : QWidget(padre, Qt::Tool) {
         v->setMinimumWidth(90);
         v->setStyleSheet(QStringLiteral("background: white;"));
         v->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // The row's quantity and unit, which the picture shows only by its place.
+        v->setAccessibleDescription(QStringLiteral("%1 en %2").arg(QLatin1String(kFilas[i]), QString::fromUtf8(kUnidades[i])));
+        c->setBuddy(v);
         tabla_[static_cast<size_t>(i + 1)] = v;
         g->addWidget(c, i, 0);
         g->addWidget(v, i, 1);
     }
     setFixedSize(sizeHint());
+    setAccessibleName(QStringLiteral("Tabla de la muestra"));
 }
 
 void FormTabla::poner(const std::array<QString, 7>& valores) {

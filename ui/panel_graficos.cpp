@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,6 +38,7 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
     g->setContentsMargins(6, 4, 6, 6);
     grafico_ = new VistaSuperficie(*sup_grafico_, this);
     grafico_->setObjectName(QStringLiteral("Curvas"));
+    grafico_->setAccessibleName(QStringLiteral("Gráfica de la experiencia elegida en función del tiempo"));
     eje_vertical_ = etiqueta("Label13", QStringLiteral("Vy"), this);
     eje_tiempo_ = etiqueta("Label14", QStringLiteral("tiempo"), this);
     cabecera_ = etiqueta("Label12", QStringLiteral("t             Vx            Vy"), this);
@@ -48,6 +50,8 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
     fija.setPointSize(8);
     tabla_->setFont(fija);
     cabecera_->setFont(fija);
+    cabecera_->setBuddy(tabla_);
+    nombrar_tabla();
     g->addWidget(eje_vertical_, 0, 0);
     g->addWidget(grafico_, 1, 0, 4, 1);
     g->addWidget(eje_tiempo_, 5, 0, Qt::AlignRight);
@@ -70,6 +74,7 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
     comparacion_posiciones_->move(x, 108 + height());
     comparacion_velocidades_->move(x + comparacion_posiciones_->width() + 6, 108 + height());
     for (QGroupBox* p : paneles) p->hide();
+    new FocoCubierto(padre);
 }
 
 PanelGraficos::~PanelGraficos() { delete grafico_; }  // before the surface it shows
@@ -88,6 +93,9 @@ QWidget* PanelGraficos::crear_lado() {
     numero_->setObjectName(QStringLiteral("NGraf"));
     numero_->setFixedWidth(30);
     numero_->filtro = [this](QChar k) { return tecla_en_numero(k); };
+    numero_->setAccessibleName(QStringLiteral("Experiencia Nro."));
+    numero_->installEventFilter(this);  // up and down step the experiment as the arrows do
+    rotulo_numero_->setBuddy(numero_);
     connect(numero_, &QLineEdit::textChanged, this, &PanelGraficos::numero_cambiado);
     anterior_ = new BotonImagen(16, 13, 16, 13, num);
     siguiente_ = new BotonImagen(16, 13, 16, 13, num);
@@ -95,6 +103,10 @@ QWidget* PanelGraficos::crear_lado() {
     siguiente_->setObjectName(QStringLiteral("SpinUp2"));
     cara_flecha_lado(anterior_->superficie(), false);
     cara_flecha_lado(siguiente_->superficie(), true);
+    anterior_->nombrar(QStringLiteral("Experiencia anterior"),
+                       QStringLiteral("Muestra la experiencia anterior (flecha abajo en Experiencia Nro.)"));
+    siguiente_->nombrar(QStringLiteral("Experiencia siguiente"),
+                        QStringLiteral("Muestra la experiencia siguiente (flecha arriba en Experiencia Nro.)"));
     connect(anterior_, &BotonImagen::clic, this, &PanelGraficos::experiencia_anterior);
     connect(siguiente_, &BotonImagen::clic, this, &PanelGraficos::experiencia_siguiente);
     h->addWidget(rotulo_numero_);
@@ -164,12 +176,12 @@ void PanelGraficos::ver_posiciones() {
     eje_vertical_->setText(QStringLiteral("Y"));
     horizontal_->setText(QStringLiteral("X = f(t)"));
     vertical_->setText(QStringLiteral("Y = f(t)"));
-    ModoGraf = 2;
+    ModoGraf = ModoGrafico::Posiciones;
     cabecera_->setText(QStringLiteral("t             X             Y"));
+    nombrar_tabla();
     if (ctx_.st.EnVuelo != 1) {
         setTitle(QStringLiteral("Posiciones"));
-        show();
-        raise();
+        mostrar_y_enfocar();
         llenar_tabla(false);
         graficar(false);
     }
@@ -185,14 +197,41 @@ void PanelGraficos::ver_velocidades() {
     }
     eje_vertical_->setText(QStringLiteral("Vy"));
     cabecera_->setText(QStringLiteral("t             Vx            Vy"));
-    ModoGraf = 1;
+    ModoGraf = ModoGrafico::Velocidades;
+    nombrar_tabla();
     if (ctx_.st.EnVuelo != 1) {
         setTitle(QStringLiteral("Velocidades Instantaneas"));
-        show();
-        raise();
+        mostrar_y_enfocar();
         llenar_tabla(true);
         graficar(true);
     }
+}
+
+void PanelGraficos::nombrar_tabla() {
+    const bool posiciones = ModoGraf == ModoGrafico::Posiciones;
+    tabla_->setAccessibleName(posiciones ? QStringLiteral("Tabla de posiciones") : QStringLiteral("Tabla de velocidades"));
+    tabla_->setAccessibleDescription(posiciones ? QStringLiteral("Columnas: t en s, X en m, Y en m")
+                                                : QStringLiteral("Columnas: t en s, Vx en m/s, Vy en m/s"));
+    cabecera_->setAccessibleName(tabla_->accessibleDescription());
+}
+
+void PanelGraficos::mostrar_y_enfocar() {
+    // Switching between positions and velocities keeps the first opener.
+    if (!isVisible()) volver_foco_.recordar(this);
+    show();
+    raise();
+    if (!isAncestorOf(QApplication::focusWidget())) tabla_->setFocus(Qt::TabFocusReason);
+}
+
+bool PanelGraficos::eventFilter(QObject* o, QEvent* ev) {
+    if (o == numero_ && ev->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(ev)->key()) {
+        case Qt::Key_Up: experiencia_siguiente(); return true;
+        case Qt::Key_Down: experiencia_anterior(); return true;
+        default: break;
+        }
+    }
+    return QGroupBox::eventFilter(o, ev);
 }
 
 void PanelGraficos::alternar_posiciones_velocidades() {
@@ -203,7 +242,7 @@ void PanelGraficos::alternar_posiciones_velocidades() {
 }
 
 void PanelGraficos::graficar_horizontal() {
-    if (ModoGraf != 2) {
+    if (ModoGraf != ModoGrafico::Posiciones) {
         eje_vertical_->setText(QStringLiteral("Vx"));
         graficar(true);
         comparacion_velocidades_->setTitle(QStringLiteral("Velocidades Vx"));
@@ -216,7 +255,7 @@ void PanelGraficos::graficar_horizontal() {
 }
 
 void PanelGraficos::graficar_vertical() {
-    if (ModoGraf != 2) {
+    if (ModoGraf != ModoGrafico::Posiciones) {
         eje_vertical_->setText(QStringLiteral("Vy"));
         graficar(true);
         comparacion_velocidades_->setTitle(QStringLiteral("Velocidades Vy"));
@@ -249,7 +288,7 @@ void PanelGraficos::numero_cambiado() {
     if (n > st.NExp || n < 1) numero_->setText(QString());
     st.NGrafSel = n;
     if (isVisible() && st.NGrafSel >= 1 && st.NGrafSel <= st.NExp) {
-        const bool velocidades = ModoGraf == 1;
+        const bool velocidades = ModoGraf == ModoGrafico::Velocidades;
         llenar_tabla(velocidades);
         graficar(velocidades);
     }
@@ -294,7 +333,9 @@ void PanelGraficos::cerrar_comparacion_posiciones() { tras_comparacion(false); }
 void PanelGraficos::cerrar_comparacion_velocidades() { tras_comparacion(true); }
 
 void PanelGraficos::cerrar() {
+    const bool tenia_foco = tiene_el_foco(this);
     hide();
+    if (tenia_foco) volver_foco_.devolver();
     ctx_.escena.redibujar_escena();
     ctx_.refrescar_escena();
 }

@@ -3,10 +3,12 @@
 // The graph-and-table panel ("Posiciones" or "Velocidades Instantaneas") with the experiment
 // chooser, and the two comparison panels it opens.
 #include <QGroupBox>
+#include <QPointer>
 #include <array>
 #include <memory>
 
 #include "contexto.h"
+#include "foco.h"
 #include "graphs/graficos.h"
 
 class QLabel;
@@ -17,6 +19,9 @@ class QRadioButton;
 namespace tya {
 
 class PanelComparacion;
+
+// What the panel shows: nothing yet, the velocities or the positions.
+enum class ModoGrafico : int16_t { Ninguno, Velocidades, Posiciones };
 
 class PanelGraficos : public QGroupBox {
     Q_OBJECT
@@ -53,7 +58,9 @@ public:
     // Where the table and the buttons beside it are, in the parent's coordinates.
     QRect tabla_y_botones() const;
 
-    int16_t modo_graf() const { return ModoGraf; }
+    ModoGrafico modo() const { return ModoGraf; }
+    // The mode as a number (1 velocities, 2 positions), for the older tests that compare it so.
+    int16_t modo_graf() const { return static_cast<int16_t>(ModoGraf); }
     QListWidget* tabla() const { return tabla_; }
     CajaTexto* numero() const { return numero_; }
     Superficie& grafico() { return *sup_grafico_; }
@@ -63,8 +70,15 @@ public:
     // The frame each graph box was last drawn with (the replay cursor's time axis).
     const MarcoGrafico& marco(CajaGrafico c) const { return marcos_[static_cast<size_t>(c)]; }
 
+protected:
+    bool eventFilter(QObject* o, QEvent* ev) override;
+
 private:
     QWidget* crear_lado();
+    // Shown from a menu: the panel takes the focus, remembering who had it.
+    void mostrar_y_enfocar();
+    // The table's name and columns with their units, for a screen reader.
+    void nombrar_tabla();
     // The graph routines, drawn only for an experiment that exists.
     void llenar_tabla(bool velocidades);
     void graficar(bool velocidades);
@@ -84,7 +98,8 @@ private:
     QPushButton *alternar_ = nullptr, *copiar_grafica_ = nullptr, *copiar_datos_ = nullptr, *comparar_ = nullptr,
                 *cerrar_ = nullptr;
     PanelComparacion *comparacion_posiciones_ = nullptr, *comparacion_velocidades_ = nullptr;
-    int16_t ModoGraf = 0;
+    ModoGrafico ModoGraf = ModoGrafico::Ninguno;
+    RetornoFoco volver_foco_;
     AcumComparacion acumulados_;
     std::array<MarcoGrafico, 3> marcos_{};  // Curvas, ComparaP, ComparaV
 };

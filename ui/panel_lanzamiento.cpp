@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -31,6 +32,23 @@ QStringList materiales() {
 const QStringList kFormas = {QStringLiteral("Esfera"), QStringLiteral("Bala")};
 
 QLabel* etiqueta(const QString& t, QWidget* padre) { return new QLabel(t, padre); }
+
+// What a screen reader calls a parameter's box: what it is, its symbol and its unit
+// ("Velocidad inicial Vo, m/s"). The table's descriptions are tooltip captions and read
+// better as a phrase.
+QString nombre_de_caja(int i) {
+    const DefCantidad& c = *cantidad_de_param(i);
+    QString d = QString::fromUtf8(c.descripcion);
+    d.replace(QStringLiteral("Inicial"), QStringLiteral("inicial"))
+        .replace(QStringLiteral("Angulo"), QStringLiteral("Ángulo"))
+        .replace(QStringLiteral("Horiz."), QStringLiteral("horizontal"))
+        .replace(QStringLiteral("de Partícula"), QStringLiteral("de la partícula"));
+    const QString simbolo = QString::fromUtf8(c.simbolo);
+    if (!d.startsWith(simbolo)) d += QLatin1Char(' ') + simbolo;
+    QString unidad = QString::fromUtf8(c.unidad);
+    if (unidad == QStringLiteral("°")) unidad = QStringLiteral("grados");
+    return unidad.isEmpty() ? d : d + QStringLiteral(", ") + unidad;
+}
 
 QGridLayout* rejilla(QWidget* marco) {
     auto* g = new QGridLayout(marco);
@@ -59,7 +77,10 @@ CajaTexto* PanelLanzamiento::caja(int i, QWidget* padre) {
     c->setObjectName(QStringLiteral("Entrada_%1").arg(i));
     c->setFixedWidth(48);
     c->filtro = [this, i](QChar k) { return tecla_en_entrada(i, k); };
+    c->setAccessibleName(nombre_de_caja(i));
     connect(c, &QLineEdit::textChanged, this, [this, i] { entrada_cambiada(i); });
+    // Up and down (and the page keys) in a box with arrows do what its arrows do.
+    if (i == iVo || i == iAng) c->installEventFilter(this);
     // A whole-metre box shows the whole number it holds once the typing is over.
     if (i >= iXo && i <= iYoB)
         connect(c, &QLineEdit::editingFinished, this, [this, i] { poner_texto(i, forma_archivo(ctx_.st.Param[i])); });
@@ -78,6 +99,12 @@ QWidget* PanelLanzamiento::flechas(int i, QWidget* padre) {
     bajar_[i]->setObjectName(QStringLiteral("SpinDown_%1").arg(i));
     cara_flecha(subir_[i]->superficie(), true);
     cara_flecha(bajar_[i]->superficie(), false);
+    const DefCantidad& c = *cantidad_de_param(i);
+    const QString paso = QStringLiteral("%1 %2").arg(Paso[i]).arg(QString::fromUtf8(c.unidad));
+    subir_[i]->nombrar(QStringLiteral("Aumentar %1").arg(QString::fromUtf8(c.simbolo)),
+                       QStringLiteral("Suma %1 a %2 (flecha arriba o Re Pág en su caja)").arg(paso, nombre_de_caja(i)));
+    bajar_[i]->nombrar(QStringLiteral("Disminuir %1").arg(QString::fromUtf8(c.simbolo)),
+                       QStringLiteral("Resta %1 a %2 (flecha abajo o Av Pág en su caja)").arg(paso, nombre_de_caja(i)));
     connect(subir_[i], &BotonImagen::clic, this, [this, i] { subir(i); });
     connect(bajar_[i], &BotonImagen::clic, this, [this, i] { bajar(i); });
     l->addWidget(subir_[i]);
@@ -88,27 +115,26 @@ QWidget* PanelLanzamiento::flechas(int i, QWidget* padre) {
 void PanelLanzamiento::crear_condiciones_y_blanco() {
     QGroupBox* m = panel_condiciones_ = nuevo_marco("Frame1", QStringLiteral("Condiciones iniciales"), ctx_.vista);
     QGridLayout* g = rejilla(m);
-    g->addWidget(etiqueta(QStringLiteral("Vo :"), m), 0, 0);
-    g->addWidget(caja(1, m), 0, 1);
+    // Each box after its caption, the caption tied to it so a screen reader reads them together.
+    auto fila = [&](const QString& rotulo, int i, int f, int col) {
+        QLabel* l = etiqueta(rotulo, m);
+        g->addWidget(l, f, col);
+        g->addWidget(caja(i, m), f, col + 1);
+        l->setBuddy(entradas_[i]);
+    };
+    fila(QStringLiteral("Vo :"), 1, 0, 0);
     g->addWidget(flechas(1, m), 0, 2);
-    g->addWidget(etiqueta(QStringLiteral("θ :"), m), 1, 0);
-    g->addWidget(caja(2, m), 1, 1);
+    fila(QStringLiteral("θ :"), 2, 1, 0);
     g->addWidget(flechas(2, m), 1, 2);
-    g->addWidget(etiqueta(QStringLiteral("Xo="), m), 0, 3);
-    g->addWidget(caja(3, m), 0, 4);
-    g->addWidget(etiqueta(QStringLiteral("Yo="), m), 1, 3);
-    g->addWidget(caja(4, m), 1, 4);
+    fila(QStringLiteral("Xo="), 3, 0, 3);
+    fila(QStringLiteral("Yo="), 4, 1, 3);
 
     m = panel_blanco_ = nuevo_marco("Frame2", QStringLiteral("Blanco"), ctx_.vista);
     g = rejilla(m);
-    g->addWidget(etiqueta(QStringLiteral("Xo="), m), 0, 0);
-    g->addWidget(caja(5, m), 0, 1);
-    g->addWidget(etiqueta(QStringLiteral("Yo="), m), 1, 0);
-    g->addWidget(caja(6, m), 1, 1);
-    g->addWidget(etiqueta(QStringLiteral("Vx :"), m), 0, 2);
-    g->addWidget(caja(7, m), 0, 3);
-    g->addWidget(etiqueta(QStringLiteral("Vy :"), m), 1, 2);
-    g->addWidget(caja(8, m), 1, 3);
+    fila(QStringLiteral("Xo="), 5, 0, 0);
+    fila(QStringLiteral("Yo="), 6, 1, 0);
+    fila(QStringLiteral("Vx :"), 7, 0, 2);
+    fila(QStringLiteral("Vy :"), 8, 1, 2);
 }
 
 void PanelLanzamiento::crear_medio_y_particula() {
@@ -123,8 +149,10 @@ void PanelLanzamiento::crear_medio_y_particula() {
     medio_[0]->setChecked(true);
     g->addWidget(medio_[0], 0, 0);
     g->addWidget(medio_[1], 0, 1);
-    g->addWidget(etiqueta(QStringLiteral("Viento (m/S)"), m), 1, 0);
+    QLabel* viento = etiqueta(QStringLiteral("Viento (m/S)"), m);
+    g->addWidget(viento, 1, 0);
     g->addWidget(caja(10, m), 1, 1);
+    viento->setBuddy(entradas_[10]);
 
     m = panel_particula_ = nuevo_marco("Frame5", QStringLiteral("Partícula"), ctx_.vista);
     g = rejilla(m);
@@ -134,10 +162,11 @@ void PanelLanzamiento::crear_medio_y_particula() {
         c->setEditable(true);  // the material list shows a typed density as its text
         c->lineEdit()->setReadOnly(true);
         c->setToolTip(ayuda);
+        c->setAccessibleName(ayuda);
         return c;
     };
     material_ = combo("Combo1", QStringLiteral("Material de la partícula"));
-    forma_ = combo("Combo2", QStringLiteral("Forma de partícula"));
+    forma_ = combo("Combo2", QStringLiteral("Forma de la partícula"));
     material_->setMinimumWidth(130);
     connect(material_, &QComboBox::activated, this, &PanelLanzamiento::elegir_material);
     connect(forma_, &QComboBox::activated, this, &PanelLanzamiento::elegir_forma);
@@ -160,8 +189,8 @@ void PanelLanzamiento::crear_botones() {
     parar_ = new BotonImagen(32, 32, 10, 10, m);
     lanzar_->setObjectName(QStringLiteral("Picture1"));
     parar_->setObjectName(QStringLiteral("Picture2"));
-    lanzar_->setToolTip(QStringLiteral("Lanzar"));
-    parar_->setToolTip(QStringLiteral("Parar"));
+    lanzar_->nombrar(QStringLiteral("Lanzar"), QStringLiteral("Lanza la partícula con los valores de los paneles"));
+    parar_->nombrar(QStringLiteral("Parar"), QStringLiteral("Detiene el vuelo en curso"));
     cara_lanzar(lanzar_->superficie());
     cara_parar(parar_->superficie());
     connect(lanzar_, &BotonImagen::clic, this, [this] {
@@ -244,7 +273,7 @@ void PanelLanzamiento::entrada_cambiada(int i) {
     if (!v.aceptado()) {
         if (i != iXo && i != iYo) ctx_.dialogos.mensaje(QStringLiteral("Valor fuera de rango"));
         st.Param[i] = Anterior;
-        poner_texto(i, forma_archivo(Anterior));
+        poner_texto(i, forma_archivo(Anterior, separador_local()));
         entradas_[i]->setFocus();
     } else {
         st.Param[i] = Fijo::desde(v.valor);
@@ -257,8 +286,24 @@ void PanelLanzamiento::dar_paso(int i, int signo) {
     (signo > 0 ? subir_ : bajar_)[i]->presionar_y(ctx_.reloj, [this, i, signo] {
         recordar_anterior(i);
         ctx_.st.Param[i] = Fijo::saturado(leer_numero(entradas_[i]->text()) + signo * Paso[i]);
-        poner_texto(i, forma_archivo(ctx_.st.Param[i]));
+        // As a person reads numbers here: with the computer's decimal separator.
+        poner_texto(i, forma_archivo(ctx_.st.Param[i], separador_local()));
     });
+}
+
+bool PanelLanzamiento::eventFilter(QObject* o, QEvent* ev) {
+    if (ev->type() != QEvent::KeyPress) return false;
+    for (int i : {iVo, iAng}) {
+        if (o != entradas_[i]) continue;
+        switch (static_cast<QKeyEvent*>(ev)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_PageUp: subir(i); return true;
+        case Qt::Key_Down:
+        case Qt::Key_PageDown: bajar(i); return true;
+        default: return false;
+        }
+    }
+    return false;
 }
 
 void PanelLanzamiento::subir(int i) { dar_paso(i, 1); }

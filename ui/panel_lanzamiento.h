@@ -50,6 +50,9 @@ public:
     QComboBox* material() const { return material_; }
     QRadioButton* medio(int i) const { return medio_[i]; }
 
+protected:
+    bool eventFilter(QObject* o, QEvent* ev) override;
+
 signals:
     // The picture buttons, after their pressed look.
     void lanzar_pedido();

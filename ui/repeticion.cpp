@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "controles.h"
+#include "foco.h"
 #include "core/formato.h"
 #include "graphs/cursor_grafico.h"
 #include "panel_comparacion.h"
@@ -37,15 +38,19 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     : QWidget(padre, Qt::Tool), ctx_(ctx), graficos_(graficos), st_(ctx.st), entrada_(entrada) {
     setWindowTitle(QStringLiteral("Repetir"));
     setObjectName(QStringLiteral("Repeticion"));
-    setFocusPolicy(Qt::StrongFocus);  // every key comes to the panel, none to its buttons
+    setFocusPolicy(Qt::StrongFocus);
+    foco_visible(this);
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(6, 6, 6, 6);
     v->setSpacing(4);
     auto* arriba = new QHBoxLayout;
-    arriba->addWidget(new QLabel(QStringLiteral("Experiencia Nro."), this));
+    auto* rotulo = new QLabel(QStringLiteral("Experiencia Nro."), this);
+    arriba->addWidget(rotulo);
     experiencia_ = new QSpinBox(this);
     experiencia_->setObjectName(QStringLiteral("experiencia"));
+    experiencia_->setAccessibleName(QStringLiteral("Experiencia Nro."));
+    rotulo->setBuddy(experiencia_);
     arriba->addWidget(experiencia_);
     arriba->addStretch();
     v->addLayout(arriba);
@@ -64,6 +69,8 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     deslizador_ = new QSlider(Qt::Horizontal, this);
     deslizador_->setObjectName(QStringLiteral("deslizador"));
     deslizador_->setMinimumWidth(240);
+    deslizador_->setAccessibleName(QStringLiteral("Muestra"));
+    deslizador_->setAccessibleDescription(QStringLiteral("Intro abre la tabla de la muestra"));
     v->addWidget(deslizador_);
 
     auto* botones = new QHBoxLayout;
@@ -71,6 +78,8 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
         auto* b = new QPushButton(texto, this);
         b->setObjectName(QLatin1String(nombre));
         b->setToolTip(ayuda);
+        // "|<" read aloud says nothing: the tooltip's words without the key.
+        b->setAccessibleName(ayuda.section(QStringLiteral(" ("), 0, 0));
         b->setAutoDefault(false);
         botones->addWidget(b);
         return b;
@@ -84,9 +93,12 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     for (QPushButton* b : {inicio_, atras_, adelante_, fin_}) b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
     v->addLayout(botones);
     auto* fila_ritmo = new QHBoxLayout;
-    fila_ritmo->addWidget(new QLabel(QStringLiteral("Ritmo"), this));
+    auto* rotulo_ritmo = new QLabel(QStringLiteral("Ritmo"), this);
+    fila_ritmo->addWidget(rotulo_ritmo);
     ritmo_ = new QComboBox(this);
     ritmo_->setObjectName(QStringLiteral("ritmo"));
+    ritmo_->setAccessibleName(QStringLiteral("Ritmo"));
+    rotulo_ritmo->setBuddy(ritmo_);
     // In the order of Ritmo.
     ritmo_->addItems({QStringLiteral("el del vuelo"), QStringLiteral("×4"), QStringLiteral("tiempo real")});
     ritmo_->setToolTip(QStringLiteral("Tiempo real: una muestra cada 0,75 s, lo que duró en el vuelo"));
@@ -112,7 +124,11 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
         tabla->addWidget(valores_[static_cast<size_t>(f)], fila + 1, col);
     }
     v->addLayout(tabla);
-    for (QWidget* h : findChildren<QWidget*>()) h->setFocusPolicy(Qt::NoFocus);
+    // Every control takes the focus; the panel's keys work from any of them.
+    for (QWidget* h : {static_cast<QWidget*>(experiencia_), static_cast<QWidget*>(deslizador_),
+                       static_cast<QWidget*>(ritmo_), static_cast<QWidget*>(inicio_), static_cast<QWidget*>(atras_),
+                       static_cast<QWidget*>(reproducir_), static_cast<QWidget*>(adelante_), static_cast<QWidget*>(fin_)})
+        h->installEventFilter(this);
 
     reloj_ = new QTimer(this);
     reloj_->setInterval(kTicMs);
@@ -166,10 +182,11 @@ void Repeticion::abrir() {
     }
     elegir(k);
     if (!isVisible()) colocar();
+    if (!isVisible()) volver_foco_.recordar(this);
     show();
     raise();
     activateWindow();
-    setFocus();
+    reproducir_->setFocus(Qt::TabFocusReason);
 }
 
 void Repeticion::colocar() {
@@ -314,17 +331,39 @@ QString Repeticion::valor(int fila) const {
     return fila >= 1 && fila <= 7 ? valores_[static_cast<size_t>(fila - 1)]->text() : QString();
 }
 
-void Repeticion::keyPressEvent(QKeyEvent* ev) {
-    switch (ev->key()) {
+bool Repeticion::tecla(int k) {
+    switch (k) {
     case Qt::Key_Left: reproducir(false), paso(-1); break;
     case Qt::Key_Right: reproducir(false), paso(1); break;
     case Qt::Key_Home: reproducir(false), ir_a(1); break;
     case Qt::Key_End: reproducir(false), ir_a(n_); break;
     case Qt::Key_Space: reproducir(!reproduciendo()); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (activo_ && n_ >= 1) emit tabla_pedida(k_, muestra_);
+        break;
     case Qt::Key_Escape: close(); break;
-    default: QWidget::keyPressEvent(ev); return;
+    default: return false;
     }
+    return true;
+}
+
+void Repeticion::keyPressEvent(QKeyEvent* ev) {
+    if (!tecla(ev->key())) return QWidget::keyPressEvent(ev);
     ev->accept();
+}
+
+bool Repeticion::eventFilter(QObject* o, QEvent* ev) {
+    if (ev->type() != QEvent::KeyPress) return false;
+    const int k = static_cast<QKeyEvent*>(ev)->key();
+    // The buttons would move the focus with the arrows and the list and the box change their
+    // own value; here the arrows, Home, End and Enter walk the samples from any control.
+    // Space presses a focused button, and the pace list keeps its own arrows.
+    const bool propia = (k == Qt::Key_Space && qobject_cast<QPushButton*>(o)) ||
+                        (o == ritmo_ && (k == Qt::Key_Space || k == Qt::Key_Up || k == Qt::Key_Down)) ||
+                        (o == experiencia_ && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown));
+    if (propia || k == Qt::Key_Escape) return false;
+    return tecla(k);
 }
 
 void Repeticion::closeEvent(QCloseEvent* ev) {
@@ -346,7 +385,11 @@ void Repeticion::cerrar() {
         l->setCurrentRow(fila_antes_ < l->count() ? fila_antes_ : -1);
         l->verticalScrollBar()->setValue(desplazamiento_antes_);
     }
-    if (isVisible()) hide();
+    if (isVisible()) {
+        const bool tenia_foco = tiene_el_foco(this);
+        hide();
+        if (tenia_foco) volver_foco_.devolver();
+    }
 }
 
 }  // namespace tya

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "contexto.h"
+#include "foco.h"
 #include "core/experiment_state.h"
 #include "scene/repeticion.h"
 
@@ -56,11 +57,18 @@ public:
     QString valor(int fila) const;  // 1 to 7: t, X, Y, Vx, Vy, Ax, Ay
     PanelGraficos& graficos() const { return graficos_; }
 
+signals:
+    // Enter on the cursor's sample: its table is asked for (experiment k, sample 1 to cuenta()).
+    void tabla_pedida(int k, int muestra);
+
 protected:
     void keyPressEvent(QKeyEvent*) override;
+    bool eventFilter(QObject* o, QEvent* ev) override;
     void closeEvent(QCloseEvent*) override;
 
 private:
+    // A key of the panel, from the panel or any of its controls; false when it is not one.
+    bool tecla(int k);
     void elegir(int k);
     // Off the flight and off the graphs and table it marks, inside the screen.
     void colocar();
@@ -96,6 +104,7 @@ private:
     QTimer* reloj_ = nullptr;
     QElapsedTimer desde_;
     int muestra_desde_ = 1;
+    RetornoFoco volver_foco_;
 };
 
 }  // namespace tya

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "core/inic.h"
+#include "foco.h"
 
 namespace tya {
 
@@ -33,9 +34,14 @@ Sugiere::Sugiere(const QString& archivo, QWidget* padre) : QDialog(padre), archi
         e->setFixedSize(170, 110);
         return e;
     };
-    g->addWidget(texto("Text1", kTexto1), 0, 0);
-    g->addWidget(texto("Text2", kTexto2), 0, 1);
+    QPlainTextEdit* t1 = texto("Text1", kTexto1);
+    QPlainTextEdit* t2 = texto("Text2", kTexto2);
+    t1->setAccessibleName(QStringLiteral("Sugerencia: el punto de lanzamiento"));
+    t2->setAccessibleName(QStringLiteral("Sugerencia: los vectores de una marca"));
+    g->addWidget(t1, 0, 0);
+    g->addWidget(t2, 0, 1);
     auto* t3 = texto("Text3", kTexto3);
+    t3->setAccessibleName(QStringLiteral("Pregunta"));
     t3->setFixedSize(344, 64);
     g->addWidget(t3, 1, 0, 1, 2);
     // The button called Cancelar answers yes and the one called si answers no.
@@ -49,6 +55,8 @@ Sugiere::Sugiere(const QString& archivo, QWidget* padre) : QDialog(padre), archi
     g->addWidget(si, 2, 1);
     connect(cancelar, &QPushButton::clicked, this, [this] { responder(1); });
     connect(si, &QPushButton::clicked, this, [this] { responder(0); });
+    cancelar->setFocus();  // a visible focus from the start, on the answer that keeps things as they are
+    foco_visible(this);
 }
 
 namespace {

@@ -27,6 +27,8 @@ TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& 
     v->setContentsMargins(6, 4, 6, 6);
     texto_ = new QPlainTextEdit(this);
     texto_->setObjectName(QStringLiteral("CajaTP"));
+    texto_->setAccessibleName(QStringLiteral("Texto del trabajo práctico"));
+    texto_->setTabChangesFocus(true);  // read here, not written: Tab goes on to the buttons
     // Nothing typed reaches the text; it can still be selected and scrolled.
     texto_->setReadOnly(true);
     texto_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -46,38 +48,33 @@ TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& 
     v->addLayout(h);
 }
 
-void TrabajoPractico::trabajo_practico(int& modo) {
-    // Printing leaves the box as it is: only loading replaces its text, and the same text
-    // reopens where the reader left it.
+bool TrabajoPractico::leer(QStringList& lineas) {
+    escena_.retenido(false);
+    QString error;
+    if (leer_lineas(QDir(dir_).filePath(QStringLiteral("tpract.txt")), lineas, error)) return true;
+    dialogos_.mensaje(error);
+    return false;
+}
+
+void TrabajoPractico::cargar() {
     const QString antes = texto_->toPlainText();
     const int desplazamiento = texto_->verticalScrollBar()->value();
-    if (modo == 0) texto_->clear();
-    escena_.retenido(false);
+    texto_->clear();
     QStringList lineas;
-    QString error;
-    const bool leido = leer_lineas(QDir(dir_).filePath(QStringLiteral("tpract.txt")), lineas, error);
-    const int pedido = modo;
-    modo = 0;
-    if (!leido) {
-        dialogos_.mensaje(error);
-        return;
-    }
-    if (pedido == 0) {
-        const QString nuevo = lineas.join(QLatin1Char('\n'));
-        texto_->setPlainText(nuevo);
-        if (nuevo == antes) texto_->verticalScrollBar()->setValue(desplazamiento);
-        return;
-    }
+    if (!leer(lineas)) return;
+    const QString nuevo = lineas.join(QLatin1Char('\n'));
+    texto_->setPlainText(nuevo);
+    if (nuevo == antes) texto_->verticalScrollBar()->setValue(desplazamiento);
+}
+
+void TrabajoPractico::imprimir() {
+    QStringList lineas;
+    if (!leer(lineas)) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ResultadoImpresion r = impresora_.imprimir(
         QStringLiteral("trabajo-practico"), [&](QPagedPaintDevice& d, QString& e) { return dibujar_lineas(d, lineas, e); });
     QApplication::restoreOverrideCursor();
     if (const QString m = mensaje_impresion(r); !m.isEmpty()) dialogos_.mensaje(m);
-}
-
-void TrabajoPractico::imprimir() {
-    int modo = 1;
-    trabajo_practico(modo);
 }
 
 void TrabajoPractico::copiar() {

@@ -2,6 +2,7 @@
 #pragma once
 // The practical-work panel (control Frame4): the text of tpract.txt, to read, copy and print.
 #include <QGroupBox>
+#include <QStringList>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -18,8 +19,9 @@ public:
     TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& impresora, const QString& directorio,
                     QWidget* padre);
 
-    // modo 0 loads the text into the box, 1 prints it; modo is 0 on return.
-    void trabajo_practico(int& modo);
+    // tpract.txt into the box; the same text reopens where the reader left it.
+    void cargar();
+    // tpract.txt to the printer, leaving the box as it is.
     void imprimir();
     // The text to the clipboard, each line ended by CR LF.
     void copiar();
@@ -31,6 +33,8 @@ signals:
     void cerrado();
 
 private:
+    // tpract.txt's lines, with the scene let go first; false, with the reason shown, when unread.
+    bool leer(QStringList& lineas);
     Escena& escena_;
     Dialogos& dialogos_;
     Impresora& impresora_;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "files/sesion.h"
+#include "foco.h"
 
 namespace tya {
 
@@ -20,10 +21,12 @@ Trazas::Trazas(const QString& carpeta, std::function<void()> cerrar_archivos, QW
     auto* g = new QGridLayout(this);
     lista = new QListWidget(this);
     lista->setObjectName(QStringLiteral("File1"));
+    lista->setAccessibleName(QStringLiteral("Bitácoras de sesión"));
     lista->addItems(listar_logs(carpeta_).nombres);
     lista->setFixedWidth(140);
     texto = new QPlainTextEdit(this);
     texto->setObjectName(QStringLiteral("Text1"));
+    texto->setAccessibleName(QStringLiteral("Contenido de la bitácora"));
     QFont fija(QStringLiteral("Courier New"));
     fija.setStyleHint(QFont::TypeWriter);
     fija.setFixedPitch(true);
@@ -48,6 +51,7 @@ Trazas::Trazas(const QString& carpeta, std::function<void()> cerrar_archivos, QW
     g->addWidget(aceptar, 1, 0);
     g->addWidget(boton_copiar, 1, 1);
     g->addWidget(boton_cerrar, 1, 3);
+    foco_visible(this);
     connect(lista, &QListWidget::itemDoubleClicked, this, &Trazas::mostrar_seleccionado);
     connect(aceptar, &QPushButton::clicked, this, &Trazas::mostrar_seleccionado);
     connect(boton_copiar, &QPushButton::clicked, this, &Trazas::copiar);

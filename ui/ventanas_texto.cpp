@@ -2,6 +2,7 @@
 #include "ventanas_texto.h"
 
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include "ayuda.h"
@@ -23,6 +24,7 @@ VentanasTexto::VentanasTexto(const ContextoVentana& ctx, ImpresoraSistema& impre
     trabajo_practico_ = new TrabajoPractico(ctx_.escena, ctx_.dialogos, impresora_, ctx_.dir, ctx_.vista);
     trabajo_practico_->hide();
     connect(trabajo_practico_, &TrabajoPractico::cerrado, this, &VentanasTexto::escena_redibujada);
+    connect(trabajo_practico_, &TrabajoPractico::cerrado, this, [this] { volver_foco_.devolver(); });
     reloj_arranque_ = new QTimer(this);
     reloj_arranque_->setObjectName(QStringLiteral("Timer1"));
     reloj_arranque_->setInterval(100);
@@ -58,17 +60,16 @@ void VentanasTexto::abrir_trabajo_practico(const QWidget* debajo_de) {
     QRect lado(QPoint(vuelo.right() + 6, arriba), vista.bottomRight());
     if (lado.width() < 300) lado = QRect(QPoint(debajo_de->x(), arriba), QSize(360, 240));
     trabajo_practico_->setGeometry(recortada_a(QRect(lado.topLeft(), lado.size().boundedTo({560, 420})), vista));
+    if (!trabajo_practico_->isVisible()) volver_foco_.recordar(trabajo_practico_);
     trabajo_practico_->show();
     trabajo_practico_->raise();
-    int modo = 0;
-    trabajo_practico_->trabajo_practico(modo);
+    trabajo_practico_->cargar();
+    trabajo_practico_->texto()->setFocus(Qt::TabFocusReason);
 }
 
 void VentanasTexto::abrir_ayuda(bool buscar) {
-    // The viewer's command: 9 for the contents, 11 for the topic finder.
-    const int comando = buscar ? 11 : 9;
     delete ayuda_;
-    ayuda_ = new VisorAyuda(ctx_.st.RutaAyuda, comando, ctx_.vista->window());
+    ayuda_ = new VisorAyuda(ctx_.st.RutaAyuda, buscar ? ModoAyuda::Buscar : ModoAyuda::Contenidos, ctx_.vista->window());
     ayuda_->show();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "contexto.h"
+#include "foco.h"
 
 class QTimer;
 
@@ -53,6 +54,7 @@ private:
     TrabajoPractico* trabajo_practico_ = nullptr;
     QPointer<VisorAyuda> ayuda_;
     QTimer* reloj_arranque_ = nullptr;
+    RetornoFoco volver_foco_;  // of the practical work, opened from a menu
     int16_t ticks_ = 0;
 };
 

@@ -16,6 +16,8 @@
 #include <QTextEdit>
 
 #include "puesto.h"
+#include "scene/textos.h"
+#include "ui/caja_valores.h"
 #include "ui/dialogo_logs.h"
 #include "ui/sugiere.h"
 #include "ui/trazas.h"
@@ -106,7 +108,8 @@ void auditar(QWidget* ventana, QMap<QString, QString>& fallos) {
             fallos.insert(quien, quien + QStringLiteral(" sin nombre accesible"));
         else if (kNombreDeObjeto.match(nombre).hasMatch() || (nombre == w->objectName() && nombre != leyenda(w)))
             fallos.insert(quien, quien + QStringLiteral(" se llama como su objeto"));
-        else if (es_entrada(w) && nombre == valor)
+        // A list's or table's interface answers its name for every text, the value too.
+        else if (es_entrada(w) && !qobject_cast<const QAbstractItemView*>(w) && nombre == valor)
             fallos.insert(quien, quien + QStringLiteral(" se llama como su contenido"));
         else if (es_entrada(w))
             nombres[nombre] << describir(w);
@@ -114,6 +117,14 @@ void auditar(QWidget* ventana, QMap<QString, QString>& fallos) {
             if (QLabel* l = rotulo_de(w); l && l->buddy() != w)
                 fallos.insert(quien + QStringLiteral(" rótulo"), QStringLiteral("%1: rótulo %2 \"%3\" sin compañero (%4)")
                                                                   .arg(donde, describir(l), l->text(), describir(w)));
+    }
+    // A text painted as a picture is read from the window's description, line by line.
+    if (auto* c = qobject_cast<CajaValores*>(ventana)) {
+        const QString leido = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Description);
+        for (const TextoEnColumnas::Renglon& r : c->texto().renglones())
+            for (const TextoEnColumnas::Trozo& t : r)
+                if (!leido.contains(t.texto.trimmed()))
+                    fallos.insert(donde + t.texto, QStringLiteral("%1: \"%2\" dibujado y no leído").arg(donde, t.texto.trimmed()));
     }
     // Boxes sharing a name ("Blanco" for all four target values) cannot be told apart.
     for (auto n = nombres.cbegin(); n != nombres.cend(); ++n)
@@ -194,8 +205,18 @@ private slots:
 
         for (const QString& f : std::as_const(fallos)) qInfo().noquote() << f;
         qInfo().noquote() << fallos.size() << "fallos";
-        QEXPECT_FAIL("", "names come with the keyboard-and-reader work", Continue);
+        // The scene's own name comes with its keyboard work, kept apart until then.
+        QStringList escena;
+        for (auto f = fallos.begin(); f != fallos.end();)
+            if (f.key().contains(QStringLiteral("VistaSuperficie \"escena\""))) {
+                escena << f.value();
+                f = fallos.erase(f);
+            } else {
+                ++f;
+            }
         QVERIFY2(fallos.isEmpty(), qPrintable(QStringLiteral("%1 controles sin un nombre que leer").arg(fallos.size())));
+        QEXPECT_FAIL("", "the scene is named with its keyboard work", Continue);
+        QVERIFY2(escena.isEmpty(), qPrintable(escena.join(QLatin1Char('\n'))));
     }
 };
 
