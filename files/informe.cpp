@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "core/formato.h"
-#include "scene/textos.h"
 
 namespace tya {
 
@@ -136,20 +135,6 @@ TextoEnColumnas informe_en_columnas(const EstadoExp& st, bool blanco, QChar sep,
     encabezado(t, cols);
     filas_en(t, cols, filas);
     return t;
-}
-
-QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& v, QChar sep) {
-    v.caption = QStringLiteral("Valores Extremos");
-    v.copiar = true;
-    v.izquierda = blanco ? 100 : 400;
-    v.ancho = blanco ? 9300 : 9000;
-    v.alto = 3425;
-    v.arriba_imprimir = v.arriba_salir3 = 2520;
-    v.picture1 = false;
-    v.icono = false;  // the about text's icon would cover the header
-    v.visible = true;
-    v.texto = informe_en_columnas(st, blanco, sep, v.texto);
-    return texto_copia_informe(st, blanco, sep);
 }
 
 TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar sep) {

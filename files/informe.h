@@ -11,8 +11,6 @@
 
 namespace tya {
 
-struct VistaCaja;
-
 struct ColumnaInforme {
     QString etiqueta;
     int columna_etiqueta;
@@ -34,10 +32,6 @@ QString texto_copia_informe(const EstadoExp& st, bool blanco, QChar separador = 
 // The report as the text window shows it: the header, an empty line and a row per experiment at
 // the window's columns (moved right past a wider value on their left), measured as `molde` measures.
 TextoEnColumnas informe_en_columnas(const EstadoExp& st, bool blanco, QChar separador, const TextoEnColumnas& molde);
-
-// The window's former call, kept until its report window sets its own title, size and buttons:
-// those of the report into `caja`, the text from informe_en_columnas, and the copy text returned.
-QString valores_extremos(const EstadoExp& st, bool blanco, VistaCaja& caja, QChar separador);
 
 // The header, an empty line and the rows of the printed table, at the printed columns (moved
 // right, as in the window, past a wider value on their left).

@@ -47,15 +47,6 @@ QStringList tabla(const EstadoExp& st, int k, Magnitud magnitud, QChar sep) {
 QStringList tabla_posiciones(const EstadoExp& st, int k, QChar sep) { return tabla(st, k, Magnitud::Posiciones, sep); }
 QStringList tabla_velocidades(const EstadoExp& st, int k, QChar sep) { return tabla(st, k, Magnitud::Velocidades, sep); }
 
-QStringList tabla_posiciones(const EstadoExp& st, int k, QChar sep, Superficie* escena) {
-    if (escena && st.NExp != 0) escena->retenido(false);
-    return tabla_posiciones(st, k, sep);
-}
-QStringList tabla_velocidades(const EstadoExp& st, int k, QChar sep, Superficie* escena) {
-    if (escena && st.NExp != 0) escena->retenido(false);
-    return tabla_velocidades(st, k, sep);
-}
-
 QString texto_copia(const QStringList& filas) {
     QString s;
     for (const QString& f : filas) s += f + QStringLiteral("\r\n");

@@ -9,18 +9,11 @@
 
 namespace tya {
 
-class Superficie;
-
 // The rows of experiment `experiencia` (1 to 10; the window passes NGrafSel): none when it names
 // no stored experiment. Nothing else is touched: the window switches the scene's retained mode
 // off itself when it shows a table.
 QStringList tabla_posiciones(const EstadoExp& st, int experiencia, QChar separador);
 QStringList tabla_velocidades(const EstadoExp& st, int experiencia, QChar separador);
-
-// The window's former call, kept until its table panel switches the mode itself: the same rows,
-// and the scene's retained mode off when an experiment is stored.
-QStringList tabla_posiciones(const EstadoExp& st, int experiencia, QChar separador, Superficie* escena);
-QStringList tabla_velocidades(const EstadoExp& st, int experiencia, QChar separador, Superficie* escena);
 
 // The rows as the copy text holds them, each ended by CR LF.
 QString texto_copia(const QStringList& filas);

@@ -68,6 +68,20 @@ bool CajaTextos::mostrar_archivo(const QString& nombre, QString& error) {
     return true;
 }
 
+void CajaTextos::mostrar_informe(const TextoEnColumnas& texto, bool blanco) {
+    VistaCaja& v = vista_;
+    v.caption = QStringLiteral("Valores Extremos");
+    v.copiar = true;
+    v.izquierda = blanco ? 100 : 400;
+    v.ancho = blanco ? 9300 : 9000;
+    v.alto = 3425;
+    v.arriba_imprimir = v.arriba_salir3 = 2520;
+    v.picture1 = false;
+    v.icono = false;  // the about text's icon would cover the header
+    v.texto = texto;
+    v.visible = true;
+}
+
 bool CajaTextos::mostrar_texto(TemaTexto tema) {
     if (st_.EnVuelo == 1) return false;
     VistaCaja& v = vista_;

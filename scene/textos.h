@@ -62,6 +62,8 @@ public:
     void cerrar();
     // Another window became active: `Copiar` is hidden.
     void ventana_desactivada() { vista_.copiar = false; }
+    // The extreme-values report: its text laid out in columns, in the window of its own size.
+    void mostrar_informe(const TextoEnColumnas& texto, bool blanco);
 
     // The menu entry "Problemas": asks for the number until a valid one or none is given.
     void elegir_problema(Dialogos& dialogos);

@@ -10,6 +10,7 @@
 #include "menu_archivo.h"
 #include "pegado_seguro.h"
 #include "platform/dialogos.h"
+#include "panel_graficos.h"
 #include "principal.h"
 #include "soltar_archivo.h"
 #include "tamano_ventana.h"
@@ -32,6 +33,7 @@ void instalar_paleta(Princip& ventana, QAction* proyector, Preferencias& prefere
         aplicar(si);
         ventana.escena().repintar();
         ventana.vista_escena()->refrescar();
+        ventana.graficos().repintar();
         if (!preferencias.guardar_proyector(si))
             dialogos.mensaje(QStringLiteral("No se pudo guardar la elección de colores en %1: vale solo hasta cerrar "
                                             "el programa.")

@@ -20,9 +20,6 @@ class VisorAyuda : public QDialog {
     Q_OBJECT
 public:
     VisorAyuda(const QString& ruta, ModoAyuda modo, QWidget* padre = nullptr);
-    // The old numbered form (11 the finder, else the contents), until its last caller goes.
-    VisorAyuda(const QString& ruta, int comando, QWidget* padre = nullptr)
-        : VisorAyuda(ruta, comando == 11 ? ModoAyuda::Buscar : ModoAyuda::Contenidos, padre) {}
     void mostrar_tema(int i);
 
 private:

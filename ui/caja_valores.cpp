@@ -94,7 +94,8 @@ void CajaValores::elegir_problema() {
 void CajaValores::mostrar_valores_extremos(bool blanco) {
     if (st_.EnVuelo == 1) return;
     textos_.vista().visible = false;
-    st_.TextoCopia = valores_extremos(st_, blanco, textos_.vista(), separador_local());
+    textos_.mostrar_informe(informe_en_columnas(st_, blanco, separador_local(), textos_.vista().texto), blanco);
+    st_.TextoCopia = texto_copia_informe(st_, blanco, separador_local());
     aplicar();
 }
 

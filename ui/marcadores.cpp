@@ -20,8 +20,6 @@ Marcadores::Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento
     cruz_->setObjectName(QStringLiteral("Cruz"));
     blanco_ = new Marcador(true, ctx_.vista);
     blanco_->setObjectName(QStringLiteral("Blanco"));
-    cruz_->setAccessibleName(QStringLiteral("Cruz del punto de lanzamiento"));
-    blanco_->setAccessibleName(QStringLiteral("Blanco"));
     blanco_->hide();
     connect(cruz_, &Marcador::presionado, this, &Marcadores::tomar_cruz);
     connect(blanco_, &Marcador::presionado, this, &Marcadores::tomar_blanco);

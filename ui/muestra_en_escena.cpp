@@ -37,6 +37,10 @@ void InspeccionMuestra::elegir_muestra(int k, int i) {
         repeticion_.ir_a(i);
         return;
     }
+    abrir_tabla(k, i);
+}
+
+void InspeccionMuestra::abrir_tabla(int k, int i) {
     const size_t e = static_cast<size_t>(k - 1), j = static_cast<size_t>(i);
     dibujar_vectores(ctx_.st, ctx_.sup, ctx_.st.Xs[e][j], ctx_.st.Ys[e][j], k, i);
     mostrar_tabla(valores_muestra(ctx_.st, k, i));

@@ -21,6 +21,8 @@ public:
     void clic_en_escena();
     // Sample i of experiment k chosen from the keyboard: what a click on its mark does.
     void elegir_muestra(int k, int i);
+    // The vectors and the table of sample i of experiment k, also while it is being replayed.
+    void abrir_tabla(int k, int i);
     // The main window became active: the background colour is read again.
     void ventana_activada();
 

@@ -139,8 +139,9 @@ QWidget* PanelGraficos::crear_lado() {
 }
 
 void PanelGraficos::llenar_tabla(bool velocidades) {
-    const QStringList filas = velocidades ? tabla_velocidades(ctx_.st, ctx_.st.NGrafSel, separador_local(), &ctx_.sup)
-                                          : tabla_posiciones(ctx_.st, ctx_.st.NGrafSel, separador_local(), &ctx_.sup);
+    if (ctx_.st.NExp != 0) ctx_.sup.retenido(false);  // a table shown leaves the scene's retained mode off
+    const QStringList filas = velocidades ? tabla_velocidades(ctx_.st, ctx_.st.NGrafSel, separador_local())
+                                          : tabla_posiciones(ctx_.st, ctx_.st.NGrafSel, separador_local());
     ctx_.st.TextoCopia = texto_copia(filas);
     tabla_->clear();
     tabla_->addItems(filas);
@@ -150,9 +151,11 @@ void PanelGraficos::llenar_tabla(bool velocidades) {
 void PanelGraficos::graficar(bool velocidades) {
     const bool vertical = vertical_->isChecked();
     // The frame is kept for the replay cursor.
-    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] =
-        velocidades ? graficar_velocidades(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical)
-                    : graficar_posiciones(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical);
+    const MarcoGrafico m =
+        velocidades ? graficar_velocidades(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical, ctx_.escena.estilo())
+                    : graficar_posiciones(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical, ctx_.escena.estilo());
+    if (m.dibujado) ctx_.st.TfinEnt = m.T;
+    marcos_[static_cast<size_t>(CajaGrafico::Curvas)] = m;
     grafico_->refrescar();
 }
 
@@ -160,11 +163,8 @@ void PanelGraficos::comparar(bool velocidades) {
     PanelComparacion& p = velocidades ? *comparacion_velocidades_ : *comparacion_posiciones_;
     const bool vertical = vertical_->isChecked();
     // The frame is kept for the replay cursor.
-    if (velocidades)
-        marcos_[static_cast<size_t>(CajaGrafico::ComparaV)] = comparar_velocidades(ctx_.st, acumulados_, p.superficie(), vertical);
-    else
-        marcos_[static_cast<size_t>(CajaGrafico::ComparaP)] = comparar_posiciones(ctx_.st, acumulados_, p.superficie(), vertical);
-    p.vista()->refrescar();
+    marcos_[static_cast<size_t>(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP)] =
+        p.comparar(ctx_.st, acumulados_, velocidades, vertical, ctx_.escena.estilo());
 }
 
 void PanelGraficos::ver_posiciones() {
@@ -268,6 +268,12 @@ void PanelGraficos::graficar_vertical() {
 }
 
 QRect PanelGraficos::tabla_y_botones() const { return QRect(mapToParent(cabecera_->pos()), geometry().bottomRight()); }
+
+void PanelGraficos::repintar() {
+    if (ctx_.st.EnVuelo == 1) return;
+    if (isVisible() && ModoGraf != ModoGrafico::Ninguno) graficar(ModoGraf == ModoGrafico::Velocidades);
+    volver_a_comparar();
+}
 
 void PanelGraficos::volver_a_comparar() {
     // An open comparison shows the component its caption names.

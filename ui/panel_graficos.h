@@ -38,6 +38,8 @@ public:
     // The options: the horizontal (X, Vx) or the vertical (Y, Vy) component against time.
     void graficar_horizontal();
     void graficar_vertical();
+    // The open graph and comparisons drawn again, in the palette the scene now uses.
+    void repintar();
     // The experiment number: typed, or stepped by the arrows.
     bool tecla_en_numero(QChar tecla);
     void numero_cambiado();
@@ -60,7 +62,6 @@ public:
 
     ModoGrafico modo() const { return ModoGraf; }
     // The mode as a number (1 velocities, 2 positions), for the older tests that compare it so.
-    int16_t modo_graf() const { return static_cast<int16_t>(ModoGraf); }
     QListWidget* tabla() const { return tabla_; }
     CajaTexto* numero() const { return numero_; }
     Superficie& grafico() { return *sup_grafico_; }

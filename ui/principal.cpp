@@ -67,6 +67,7 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     repeticion_ = new Repeticion(ctx, *graficos_, menus_.repetir, this);
     marcadores_ = std::make_unique<Marcadores>(ctx, *lanzamiento_, menus_, nullptr);
     inspeccion_ = std::make_unique<InspeccionMuestra>(ctx, *repeticion_, nullptr);
+    connect(repeticion_, &Repeticion::tabla_pedida, inspeccion_.get(), &InspeccionMuestra::abrir_tabla);
     archivo_ = std::make_unique<MenuArchivo>(ctx, menus_, *graficos_, *repeticion_, *impresora_, nullptr);
     comandos_ = std::make_unique<ComandosEscena>(ctx, *this);
     teclado_ = std::make_unique<EscenaTeclado>(ctx, *marcadores_, *inspeccion_, nullptr);

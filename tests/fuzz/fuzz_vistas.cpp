@@ -13,9 +13,9 @@ using namespace tya;
 
 namespace {
 
-void tabla(const EstadoExp& st, int k, bool velocidades, Superficie& escena) {
-    const QStringList filas = velocidades ? tabla_velocidades(st, k, QLatin1Char(','), &escena)
-                                          : tabla_posiciones(st, k, QLatin1Char(','), &escena);
+void tabla(const EstadoExp& st, int k, bool velocidades) {
+    const QStringList filas = velocidades ? tabla_velocidades(st, k, QLatin1Char(','))
+                                          : tabla_posiciones(st, k, QLatin1Char(','));
     if (!experiencia_guardada(st, k)) {
         EXIGIR(filas.isEmpty(), QStringLiteral("tabla sin selección válida"));
         return;
@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam) {
     AcumComparacion acum;
     // One experiment past the stored ones too: the number box may name it.
     for (int k = 0; k <= st.NExp + 1; ++k) {
-        tabla(st, k, false, sup);
-        tabla(st, k, true, sup);
+        tabla(st, k, false);
+        tabla(st, k, true);
         const bool hay = experiencia_guardada(st, k);
         for (const bool vertical : {false, true}) {
             grafico(graficar_posiciones(st, k, curvas, vertical), hay);

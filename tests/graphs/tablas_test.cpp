@@ -50,13 +50,4 @@ TEST(Tablas, SinExperienciaNoHayFilas) {
         EXPECT_EQ(tabla_posiciones(st, sel, kComa), QStringList()) << sel;
         EXPECT_EQ(tabla_velocidades(st, sel, kComa), QStringList()) << sel;
     }
-    // The window's former call: with nothing stored the scene is left as it was, otherwise its
-    // retained mode goes off.
-    b.sup.retenido(true);
-    st.NExp = 0;
-    EXPECT_EQ(tabla_posiciones(st, 1, kComa, &b.sup), QStringList());
-    EXPECT_TRUE(b.sup.retenido());
-    st.NExp = 1;
-    EXPECT_EQ(tabla_posiciones(st, 1, kComa, &b.sup).size(), 21);
-    EXPECT_FALSE(b.sup.retenido());
 }

@@ -58,7 +58,7 @@ TEST(Textos, ProblemasYTemas) {
     p.caja.mostrar_texto(TemaTexto::Modelo);
     EXPECT_EQ(std::tuple(p.v.caption, p.v.salir3, p.v.picture1, p.v.icono), std::tuple(QString("Modelo de Fricción"), QString("Seguir"), true, false));
     // The report over the model keeps "Seguir", which then leads to the method.
-    valores_extremos(*p.b.st, false, p.v, '.');
+    p.caja.mostrar_informe(informe_en_columnas(*p.b.st, false, '.', p.v.texto), false);
     p.caja.cerrar_o_seguir();
     EXPECT_EQ(std::tuple(p.v.visible, p.v.caption, p.v.salir3, p.v.picture1), std::tuple(true, QString("Método de cálculo"), QString("Salir"), false));
     EXPECT_EQ(p.v.texto.lineas(), QStringList({"", "    Euler"}));

@@ -127,7 +127,7 @@ private slots:
         p.w->lanzamiento().entrada(1)->setText("52,5");
         QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
         QCOMPARE(p.st->Param[iVo], Fijo::desde(62.5));
-        QCOMPARE(p.w->lanzamiento().entrada(1)->text(), QStringLiteral("62.5"));
+        QCOMPARE(p.w->lanzamiento().entrada(1)->text(), con_separador(QStringLiteral("62.5")));
         p.dlg.mensajes.clear();
         p.w->lanzamiento().entrada(1)->setText("335");
         QTest::mouseClick(p.w->lanzamiento().boton_subir(1), Qt::LeftButton);
@@ -254,7 +254,7 @@ private slots:
         p.menu("menu_posiciones");
         QCOMPARE(hijo<QGroupBox>(p, "Velocidades")->title(), QStringLiteral("Velocidades Vy"));
         QCOMPARE(hijo<QLabel>(p, "Label13")->text(), QStringLiteral("Y"));
-        QCOMPARE(p.w->graficos().modo_graf(), int16_t(2));
+        QCOMPARE(p.w->graficos().modo(), ModoGrafico::Posiciones);
         QCOMPARE(p.w->graficos().tabla()->count(), muestras(p.st->Pos[2]) + 1);
         // Typing 1 then 2: experiment 1 is shown, then the box empties and nothing is redrawn.
         p.w->graficos().numero()->clear();
@@ -431,7 +431,7 @@ private slots:
             if (g->objectName() != "Frame3") nombres << g->title().trimmed();
         nombres << "Posiciones" << "Velocidades Instantaneas";  // the two captions the views give Frame3
         for (const QString& n : nombres) QVERIFY2(todo.contains(n), qPrintable(n));
-        VisorAyuda v(ruta, 11);
+        VisorAyuda v(ruta, ModoAyuda::Buscar);
         v.findChild<QLineEdit*>("buscar")->setText(QStringLiteral("kg/m"));
         auto* temas = v.findChild<QListWidget*>("temas");
         QVERIFY(temas->count() > 0);

@@ -7,6 +7,8 @@
 
 #include "files/temas_ayuda.h"
 #include "puesto.h"
+#include "ui/formtabla.h"
+#include "ui/muestra_en_escena.h"
 #include "ui/repeticion.h"
 
 using namespace tya;
@@ -137,6 +139,9 @@ private slots:
         tecla(Qt::Key_Return);
         QCOMPARE(tabla.size(), 1);
         QCOMPARE(tabla[0], (QList<QVariant>{r->experiencia(), 2}));
+        QVERIFY(p.w->inspeccion().formtabla());
+        QVERIFY(p.w->inspeccion().formtabla()->isVisible());
+        QCOMPARE(p.w->inspeccion().formtabla()->valor(1), con_separador(QStringLiteral(" 0.75")));
     }
 
     void ayuda_del_teclado() {
