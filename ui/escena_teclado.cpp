@@ -32,6 +32,8 @@ void EscenaTeclado::olvidar_marca() {
 
 bool EscenaTeclado::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() != QEvent::KeyPress) return QObject::eventFilter(objeto, evento);
+    // A key a panel on the scene left unused comes up to the view: only the scene's own are its.
+    if (!ctx_.vista->hasFocus()) return false;
     auto* k = static_cast<QKeyEvent*>(evento);
     return tecla(k->key(), k->modifiers());
 }

@@ -15,6 +15,8 @@ using namespace tya::prueba;
 
 namespace {
 void tecla(Puesto& p, int t, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QApplication::setActiveWindow(p.w.get());
+    if (!p.w->vista_escena()->hasFocus()) p.w->vista_escena()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(p.w->vista_escena(), Qt::Key(t), m);
 }
 // A marker dropped at a pixel of the scene, as the toolkit delivers a drag.
@@ -41,6 +43,11 @@ class EscenaTecladoTest : public QObject {
 private slots:
     void marcadores_como_un_arrastre() {
         Puesto p, q;
+        // An arrow on a control of a panel lying on the scene is not the scene's.
+        QApplication::setActiveWindow(p.w.get());
+        p.w->lanzamiento().boton_bajar(1)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(p.w->lanzamiento().boton_bajar(1), Qt::Key_Up);
+        QCOMPARE(p.st->Yo(), q.st->Yo());
         // Ten pixels right and one up with the keys, and a drop of the cross at that pixel.
         const QPointF destino = pixel(q, q.st->Xo(), q.st->Yo()) + QPointF(10, -1);
         tecla(p, Qt::Key_Right, Qt::ShiftModifier);
