@@ -82,11 +82,14 @@ void Superficie::redimensionar(int ancho, int alto) {
     if (!igual_) visible_ = crecer(visible_);
     cambios_ = QRect(0, 0, ancho, alto);
     if (ratio_ == 1) return;
-    auto crecer_d = [&](const QImage& vieja) {
+    auto crecer_d = [&](QImage vieja) {
+        vieja.setDevicePixelRatio(1);
         QImage n(tamano_pantalla(), QImage::Format_RGB32);
         n.fill(argb(fondo_));
         QPainter p(&n);
         p.drawImage(0, 0, vieja);
+        p.end();
+        n.setDevicePixelRatio(ratio_);
         return n;
     };
     retenida_d_ = crecer_d(retenida_d_);
@@ -105,7 +108,11 @@ void Superficie::proporcion(double r) {
     retenida_d_ = visible_d_ = QImage();
     if (r == 1) return;
     // What was drawn before is only stretched; the scene's next drawing puts it right.
-    auto estirar = [&](const QImage& i) { return i.scaled(tamano_pantalla(), Qt::IgnoreAspectRatio, Qt::FastTransformation); };
+    auto estirar = [&](const QImage& i) {
+        QImage n = i.scaled(tamano_pantalla(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        n.setDevicePixelRatio(r);
+        return n;
+    };
     retenida_d_ = estirar(retenida_);
     if (!igual_) visible_d_ = estirar(visible_);
     cambios_ = QRect(0, 0, ancho_px(), alto_px());
@@ -142,12 +149,19 @@ uint32_t Superficie::tinta(uint32_t color) const {
 
 template <class F> void Superficie::dibujar(F&& f, const QRect& zona) {
     const bool d = ratio_ != 1;
+    auto sobre_pantalla = [&](QImage& img) {
+        // The screen's image carries its proportion for the view to show it one to one, and
+        // drops it while drawn on, so painters there work in its own pixels (unshared, no copy).
+        img.setDevicePixelRatio(1);
+        f(img, true);
+        img.setDevicePixelRatio(ratio_);
+    };
     if (retenido_) {
         f(retenida_, false);
-        if (d) f(retenida_d_, true);
+        if (d) sobre_pantalla(retenida_d_);
         if (!igual_) {
             f(visible_, false);
-            if (d) f(visible_d_, true);
+            if (d) sobre_pantalla(visible_d_);
         }
     } else {
         if (igual_) {
@@ -156,7 +170,7 @@ template <class F> void Superficie::dibujar(F&& f, const QRect& zona) {
             igual_ = false;
         }
         f(visible_, false);
-        if (d) f(visible_d_, true);
+        if (d) sobre_pantalla(visible_d_);
     }
     cambios_ |= zona.intersected(QRect(0, 0, ancho_px(), alto_px()));
 }

@@ -74,6 +74,7 @@ public:
     // Screen pixels per surface pixel. Off 1, a second image at the screen's resolution follows
     // every drawing for the view alone, each mark stamped there as the same block of pixels
     // wherever it falls; the surface image above stays as it is for reading, copying and printing.
+    // That image carries the proportion as its device pixel ratio, so a painter shows it one to one.
     void proporcion(double r);
     double proporcion() const { return ratio_; }
     const QImage& imagen_pantalla() const { return ratio_ == 1 ? imagen() : (igual_ ? retenida_d_ : visible_d_); }

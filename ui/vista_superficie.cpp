@@ -29,13 +29,8 @@ void VistaSuperficie::paintEvent(QPaintEvent* ev) {
     // On a scaled screen the surface keeps an image at the screen's own pixels, shown one to one.
     sup_.proporcion(devicePixelRatioF());
     QPainter p(this);
-    if (sup_.proporcion() == 1) {
-        p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
-    } else {
-        QImage img = sup_.imagen_pantalla();
-        img.setDevicePixelRatio(sup_.proporcion());
-        p.drawImage(QPointF(0, 0), img);
-    }
+    if (sup_.proporcion() == 1) p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
+    else p.drawImage(QPointF(0, 0), sup_.imagen_pantalla());
     if (encima) encima(p);
     if (foco && hasFocus()) foco(p);
 }

@@ -76,6 +76,8 @@ TEST(SuperficieEnPantalla, LoQueSeLeeNoCambiaYLosModosSeConservan) {
     EXPECT_EQ(uno.imagen_pantalla(), uno.imagen());
     EXPECT_EQ(escalada.color_en(20, 20), ~kTinta & 0xffffff);
     EXPECT_EQ(escalada.imagen_pantalla().size(), QSize(68, 57));
+    // The view shows it one to one by its device pixel ratio.
+    EXPECT_EQ(escalada.imagen_pantalla().devicePixelRatio(), 1.125);
     // The inverted mark on the screen's image holds the exact complement too.
     const QImage pantalla = escalada.imagen_pantalla();
     EXPECT_EQ(pantalla.pixel(23, 23), escalada.imagen().pixel(20, 20));
@@ -92,5 +94,6 @@ TEST(SuperficieEnPantalla, LoQueSeLeeNoCambiaYLosModosSeConservan) {
     escalada.retenido(true);
     escalada.borrar();
     EXPECT_EQ(escalada.imagen_retenida_pantalla().size(), QSize(90, 72));
+    EXPECT_EQ(escalada.imagen_retenida_pantalla().devicePixelRatio(), 1.125);
     EXPECT_TRUE(recorte(escalada.imagen_pantalla()).isNull());
 }
