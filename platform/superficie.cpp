@@ -23,6 +23,8 @@ int px(double v) {
     if (!(v < kLejos)) return static_cast<int>(kLejos);
     return static_cast<int>(std::floor(v + 0.5));
 }
+// A screen pixel from a surface pixel far off, held where it still fits an int.
+int en_entero(double v) { return static_cast<int>(std::clamp(std::floor(v), -4 * kLejos, 4 * kLejos)); }
 
 // Cuts the segment a-b to the rectangle r (Liang-Barsky), keeping its direction; false if
 // no part of it lies inside.
@@ -120,11 +122,11 @@ void Superficie::proporcion(double r) {
 
 int Superficie::en_pantalla(int p) const {
     // The block sits centred on the screen pixels under surface pixel p.
-    return static_cast<int>(std::floor((p + 0.5) * ratio_ - bloque_ / 2.0 + 0.5));
+    return en_entero((p + 0.5) * ratio_ - bloque_ / 2.0 + 0.5);
 }
 
 QRect Superficie::tramo_pantalla(int a, int c, int b, int d) const {
-    auto borde = [&](int p) { return static_cast<int>(std::floor(double(p) * ratio_ + 0.5)); };
+    auto borde = [&](int p) { return en_entero(double(p) * ratio_ + 0.5); };
     return QRect(QPoint(borde(a), borde(c)), QPoint(borde(b + 1) - 1, borde(d + 1) - 1));
 }
 
