@@ -71,14 +71,32 @@ public:
     // Pixels changed since the last call (for the window to repaint only those).
     QRect tomar_cambios();
 
+    // Screen pixels per surface pixel. Off 1, a second image at the screen's resolution follows
+    // every drawing for the view alone, each mark stamped there as the same block of pixels
+    // wherever it falls; the surface image above stays as it is for reading, copying and printing.
+    // That image carries the proportion as its device pixel ratio, so a painter shows it one to one.
+    void proporcion(double r);
+    double proporcion() const { return ratio_; }
+    const QImage& imagen_pantalla() const { return ratio_ == 1 ? imagen() : (igual_ ? retenida_d_ : visible_d_); }
+    const QImage& imagen_retenida_pantalla() const { return ratio_ == 1 ? retenida_ : retenida_d_; }
+
 private:
     template <class F> void dibujar(F&& f, const QRect& zona);
     void linea_gruesa(QPoint a, QPoint b, uint32_t tinta);
     void disco(QImage& img, int cx, int cy, double r, uint32_t argb);
     void pixel(QImage& img, int x, int y, uint32_t tinta) const;
     uint32_t tinta(uint32_t color) const;
+    int en_pantalla(int p) const;  // first screen pixel of the block that stands for surface pixel p
+    QRect tramo_pantalla(int a, int c, int b, int d) const;  // screen pixels under surface pixels a..b, c..d
+    QPointF punto_pantalla(QPoint p) const;  // where a line's pen goes for surface pixel p
+    void rellenar(QImage& img, const QRect& zona, uint32_t tinta) const;  // fills, or inverts
+    void disco_pantalla(QImage& img, int cx, int cy, double r, uint32_t tinta) const;
+    QSize tamano_pantalla() const;
 
     QImage retenida_, visible_;
+    QImage retenida_d_, visible_d_;  // at the screen's resolution, only off a proportion of 1
+    double ratio_ = 1;
+    int bloque_ = 1;  // screen pixels per side of a mark's pixel
     bool igual_ = true;  // the visible surface is the retained image
     uint32_t fondo_;
     Modo modo_ = Modo::Copia;

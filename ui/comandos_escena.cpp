@@ -77,7 +77,10 @@ void ComandosEscena::cambiar_zoom() {
 
 void ComandosEscena::copiar_pantalla() {
     QApplication::clipboard()->clear();
-    QApplication::clipboard()->setImage(ctx_.sup.imagen_retenida().copy(ctx_.vista->rect()));
+    // At the screen's pixels, as the scene is seen.
+    const double r = ctx_.sup.proporcion();
+    const QRect vista(QPoint(0, 0), (QSizeF(ctx_.vista->size()) * r).toSize());
+    QApplication::clipboard()->setImage(ctx_.sup.imagen_retenida_pantalla().copy(vista));
 }
 
 }  // namespace tya

@@ -15,6 +15,7 @@ VistaSuperficie::VistaSuperficie(Superficie& sup, QWidget* padre, bool crece) : 
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    sup.proporcion(devicePixelRatioF());
     if (!crece_) setFixedSize(sup.ancho_px(), sup.alto_px());
 }
 
@@ -25,8 +26,11 @@ void VistaSuperficie::refrescar() {
 
 void VistaSuperficie::paintEvent(QPaintEvent* ev) {
     sup_.tomar_cambios();
+    // On a scaled screen the surface keeps an image at the screen's own pixels, shown one to one.
+    sup_.proporcion(devicePixelRatioF());
     QPainter p(this);
-    p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
+    if (sup_.proporcion() == 1) p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
+    else p.drawImage(QPointF(0, 0), sup_.imagen_pantalla());
     if (encima) encima(p);
     if (foco && hasFocus()) foco(p);
 }
