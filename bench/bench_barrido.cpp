@@ -14,16 +14,15 @@
 #include "graphs/grafico_barrido.h"
 #include "tools/barrido.h"
 
-
 using namespace tya;
 
 namespace {
 
-double ahora_s() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
+double ahora_s() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
-struct Cifras { double mediana, peor; };
+struct Cifras {
+    double mediana, peor;
+};
 Cifras cifras(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return {v[v.size() / 2], v.back()};
@@ -74,8 +73,8 @@ int main(int argc, char** argv) {
     }
     const Cifras c = cifras(t);
     std::printf("\nwhole command (read, 100 flights, table), %zu runs:\n", t.size());
-    std::printf("  median %8.1f ms  worst %8.1f ms  (%.2f ms a flight)   target well under 1 s: %s\n",
-                c.mediana * 1e3, c.peor * 1e3, c.mediana * 10, c.peor < 0.5 ? "met" : (c.mediana < 1 ? "under 1 s only" : "NOT met"));
+    std::printf("  median %8.1f ms  worst %8.1f ms  (%.2f ms a flight)   target well under 1 s: %s\n", c.mediana * 1e3,
+                c.peor * 1e3, c.mediana * 10, c.peor < 0.5 ? "met" : (c.mediana < 1 ? "under 1 s only" : "NOT met"));
 
     // The fresh state each flight starts from is a copy of one made before the first.
     auto limpio = std::make_unique<EstadoExp>(), st = std::make_unique<EstadoExp>();
@@ -91,7 +90,8 @@ int main(int argc, char** argv) {
     std::printf("  of which the 100 fresh states: median %.1f ms\n", cifras(tc).mediana * 1e3);
 
     QList<calc::FilaBarrido> datos;
-    for (int k = 0; k <= 90; ++k) datos << calc::FilaBarrido{Fijo::entero(k), 1, {}, Fijo::entero(k * (90 - k)), {}, {}, {}, {}};
+    for (int k = 0; k <= 90; ++k)
+        datos << calc::FilaBarrido{Fijo::entero(k), 1, {}, Fijo::entero(k * (90 - k)), {}, {}, {}, {}};
     std::vector<double> tg;
     QSize tamano;
     for (int r = 0; r < 21; ++r) {

@@ -18,15 +18,13 @@ using namespace tya;
 
 namespace {
 
-double ahora_s() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
+double ahora_s() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
 // A foam ball (0.05 g/cm³) from 3500 m in a 4 m/s wind: long flights, each step stable for the
 // drag at every launch speed of the family, so none of them is taken in parts.
 const QByteArray kBase = "0 3500 50 45 1 4 1 0.05 0.4\n";
-const QStringList kArgs = {"--inic", TYA_DATOS "/INIC.DAT", "--barrido", "Ang", "0", "90", "1",
-                           "--familia", "Vo", "10,20,30,40,50,60,70,80,90,100"};
+const QStringList kArgs = {"--inic", TYA_DATOS "/INIC.DAT",           "--barrido", "Ang", "0", "90", "1", "--familia",
+                           "Vo",     "10,20,30,40,50,60,70,80,90,100"};
 
 int familia(const QStringList& extra, QByteArray& tabla) {
     QBuffer in, out, err;

@@ -17,7 +17,9 @@ using namespace tya;
 
 namespace {
 
-struct Cifras { double mediana, peor; };
+struct Cifras {
+    double mediana, peor;
+};
 
 template <class F> Cifras medir(int veces, F&& f) {
     std::vector<double> ms;

@@ -46,8 +46,8 @@ int main(int argc, char** argv) {
     w.comandos().lanzar();
     const double s = t.nsecsElapsed() / 1e9;
     const int n = tya::Registros(*st, 0).muestras();
-    std::printf("flight in the window: %d samples in %.2f s (pace set by the pause: %.2f s, %+.1f%%)\n", n, s,
-                n * 0.01, 100.0 * (s / (n * 0.01) - 1));
+    std::printf("flight in the window: %d samples in %.2f s (pace set by the pause: %.2f s, %+.1f%%)\n", n, s, n * 0.01,
+                100.0 * (s / (n * 0.01) - 1));
     std::printf("end message: %s\n", qPrintable(dlg.mensajes.join(QStringLiteral(", "))));
 
     // The view of that flight as a student opens it: graph, table of 1901 rows into List1, paint.
@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
         lista->clear();
         lista->addItems(filas);
     }
-    std::printf("table of %d rows into List1: %.2f ms each (target 20 ms)\n", lista->count(), t.nsecsElapsed() / 1e6 / kVeces);
+    std::printf("table of %d rows into List1: %.2f ms each (target 20 ms)\n", lista->count(),
+                t.nsecsElapsed() / 1e6 / kVeces);
     return 0;
 }

@@ -17,7 +17,6 @@
 #include "scene/escena.h"
 #include "llano.h"
 
-
 using namespace tya;
 
 namespace {
@@ -90,9 +89,8 @@ int main(int argc, char** argv) {
     std::printf("kernel flight: %d samples, %ld steps, end %s, last sample t = %.2f s\n", n_nucleo, pasos,
                 fin == FinVuelo::Limite ? "\"Fin de Simulación\"" : "NOT the sample limit",
                 st->Tiempo[0][n_nucleo].real());
-    std::printf("plain loop:    %d samples, %ld steps; last sample x, y: kernel %.3f, %.3f  loop %.3f, %.3f\n",
-                n_llano, pasos_llano, st->Xs[0][n_nucleo], st->Ys[0][n_nucleo], llano.xs[n_llano],
-                llano.ys[n_llano]);
+    std::printf("plain loop:    %d samples, %ld steps; last sample x, y: kernel %.3f, %.3f  loop %.3f, %.3f\n", n_llano,
+                pasos_llano, st->Xs[0][n_nucleo], st->Ys[0][n_nucleo], llano.xs[n_llano], llano.ys[n_llano]);
     if (n_nucleo != 1900 || fin != FinVuelo::Limite || pasos_llano != pasos) {
         std::printf("the two flights do not match: figures below are not comparable\n");
         return 1;

@@ -9,8 +9,16 @@ using tya::kIndiceMax;
 using tya::kMarcasMax;
 
 Llano::Llano()
-    : t(kIndiceMax + 1), x(kIndiceMax + 1), y(kIndiceMax + 1), vx(kIndiceMax + 1), vy(kIndiceMax + 1),
-      ax(kIndiceMax + 1), ay(kIndiceMax + 1), pos(kIndiceMax + 1), vel(kIndiceMax + 1), xs(kIndiceMax + 1),
+    : t(kIndiceMax + 1),
+      x(kIndiceMax + 1),
+      y(kIndiceMax + 1),
+      vx(kIndiceMax + 1),
+      vy(kIndiceMax + 1),
+      ax(kIndiceMax + 1),
+      ay(kIndiceMax + 1),
+      pos(kIndiceMax + 1),
+      vel(kIndiceMax + 1),
+      xs(kIndiceMax + 1),
       ys(kIndiceMax + 1) {}
 
 long Llano::volar(double xo, double yo, int& n) {

@@ -37,13 +37,14 @@ bool leer_archivo(const QString& ruta, qint64 tope, QByteArray& datos, QString& 
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int e = errno;
-        motivo = S_ISDIR(info.st_mode) ? motivo_errno(EISDIR)
+        motivo = S_ISDIR(info.st_mode)   ? motivo_errno(EISDIR)
                  : S_ISREG(info.st_mode) ? motivo_errno(e)
                                          : QStringLiteral("no es un archivo común (es un dispositivo o una tubería)");
         ::close(fd);
         return false;
     }
-    const QString grande = QStringLiteral("ocupa más de %1, el máximo que se lee de este archivo").arg(texto_tamano(tope));
+    const QString grande =
+        QStringLiteral("ocupa más de %1, el máximo que se lee de este archivo").arg(texto_tamano(tope));
     if (info.st_size > tope) {
         motivo = grande;
         ::close(fd);

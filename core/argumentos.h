@@ -7,8 +7,8 @@
 namespace tya {
 
 struct Argumentos {
-    QString archivo;  // the experiment file to open at start, absolute; empty for none
-    QString error;    // Spanish text for the terminal; when set, the program ends with status 2
+    QString archivo;    // the experiment file to open at start, absolute; empty for none
+    QString error;      // Spanish text for the terminal; when set, the program ends with status 2
     QString respuesta;  // what --version or --help print; when set, the program ends with status 0
 };
 

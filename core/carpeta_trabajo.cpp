@@ -79,7 +79,8 @@ bool llenar_carpeta(const QString& compartida, const QString& destino, QString& 
     for (const QFileInfo& fi : QDir(compartida).entryInfoList(QDir::Files, QDir::Name)) {
         QFile origen(fi.filePath());
         if (!origen.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("No se puede leer el archivo instalado %1.").arg(QDir::toNativeSeparators(fi.filePath()));
+            error = QStringLiteral("No se puede leer el archivo instalado %1.")
+                        .arg(QDir::toNativeSeparators(fi.filePath()));
             return false;
         }
         const QByteArray nuevo = origen.readAll();
@@ -105,7 +106,8 @@ bool llenar_carpeta(const QString& compartida, const QString& destino, QString& 
     }
     if (!cambiado) return true;
     QByteArray texto;
-    for (auto it = registro.cbegin(); it != registro.cend(); ++it) texto += it.value() + "  " + it.key().toUtf8() + '\n';
+    for (auto it = registro.cbegin(); it != registro.cend(); ++it)
+        texto += it.value() + "  " + it.key().toUtf8() + '\n';
     if (const Escritura w = escribir_archivo(ruta_registro, texto); !w) {
         error = QStringLiteral("No se pudo escribir %1: %2.").arg(QDir::toNativeSeparators(ruta_registro), w.motivo);
         return false;

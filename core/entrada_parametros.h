@@ -24,7 +24,7 @@ struct ValorEntrado {
     double valor = 0;             // as the rules keep it: whole metres for the positions
     bool metros_enteros = false;  // the whole part was taken (Xo, Yo, XoB, YoB)
     Rechazo rechazo = Rechazo::Ninguno;
-    QString permitido;            // with FueraDeRango: "de 0 a 340", "0 o 1", "de 0.01 a 20"
+    QString permitido;  // with FueraDeRango: "de 0 a 340", "0 o 1", "de 0.01 a 20"
     bool aceptado() const { return rechazo == Rechazo::Ninguno; }
 };
 
@@ -36,8 +36,7 @@ enum class Lectura {
 };
 
 // The rules for a value already read, against the parameters' limits.
-ValorEntrado comprobar_entrada(int dato, double v, const std::array<Fijo, 11>& max,
-                               const std::array<int16_t, 11>& min);
+ValorEntrado comprobar_entrada(int dato, double v, const std::array<Fijo, 11>& max, const std::array<int16_t, 11>& min);
 // The same for a text, read as `lectura` says.
 ValorEntrado comprobar_entrada(int dato, const QString& texto, Lectura lectura, const std::array<Fijo, 11>& max,
                                const std::array<int16_t, 11>& min);

@@ -11,16 +11,23 @@
 namespace tya {
 
 constexpr int kExperiencias = 10;
-constexpr int kIndiceMax = 4000;   // records run from 0 (or 1) to 4000
-constexpr int kMarcasMax = 1900;   // samples of the longest flight
+constexpr int kIndiceMax = 4000;  // records run from 0 (or 1) to 4000
+constexpr int kMarcasMax = 1900;  // samples of the longest flight
 
 // Indices of Param, which are also those of the entry boxes Entrada(1..10), as the table of
 // quantities gives them.
 enum IndiceParam : int {
-    iVo = indice_param(Cantidad::Vo), iAng = indice_param(Cantidad::Ang), iXo = indice_param(Cantidad::Xo),
-    iYo = indice_param(Cantidad::Yo), iXoB = indice_param(Cantidad::XoB), iYoB = indice_param(Cantidad::YoB),
-    iVxb = indice_param(Cantidad::Vxb), iVyb = indice_param(Cantidad::Vyb), iR = indice_param(Cantidad::R),
-    iViento = indice_param(Cantidad::Viento)};
+    iVo = indice_param(Cantidad::Vo),
+    iAng = indice_param(Cantidad::Ang),
+    iXo = indice_param(Cantidad::Xo),
+    iYo = indice_param(Cantidad::Yo),
+    iXoB = indice_param(Cantidad::XoB),
+    iYoB = indice_param(Cantidad::YoB),
+    iVxb = indice_param(Cantidad::Vxb),
+    iVyb = indice_param(Cantidad::Vyb),
+    iR = indice_param(Cantidad::R),
+    iViento = indice_param(Cantidad::Viento)
+};
 
 using Registro = std::array<Fijo, kIndiceMax + 1>;
 using RegistroF = std::array<float, kIndiceMax + 1>;
@@ -36,14 +43,11 @@ constexpr int azul(uint32_t c) { return (c >> 16) & 0xff; }
 
 // The standard 16-colour palette.
 constexpr std::array<uint32_t, 16> kPaleta = {
-    rgb(0, 0, 0),       rgb(0, 0, 128),     rgb(0, 128, 0),     rgb(0, 128, 128),
-    rgb(128, 0, 0),     rgb(128, 0, 128),   rgb(128, 128, 0),   rgb(192, 192, 192),
-    rgb(128, 128, 128), rgb(0, 0, 255),     rgb(0, 255, 0),     rgb(0, 255, 255),
-    rgb(255, 0, 0),     rgb(255, 0, 255),   rgb(255, 255, 0),   rgb(255, 255, 255)};
+    rgb(0, 0, 0),     rgb(0, 0, 128),     rgb(0, 128, 0),     rgb(0, 128, 128),  rgb(128, 0, 0), rgb(128, 0, 128),
+    rgb(128, 128, 0), rgb(192, 192, 192), rgb(128, 128, 128), rgb(0, 0, 255),    rgb(0, 255, 0), rgb(0, 255, 255),
+    rgb(255, 0, 0),   rgb(255, 0, 255),   rgb(255, 255, 0),   rgb(255, 255, 255)};
 
-inline uint32_t color_paleta(int64_t indice) {
-    return kPaleta[static_cast<size_t>(((indice % 16) + 16) % 16)];
-}
+inline uint32_t color_paleta(int64_t indice) { return kPaleta[static_cast<size_t>(((indice % 16) + 16) % 16)]; }
 
 // Densities of the material list and drag coefficients of the shape list.
 inline const std::array<Fijo, 5> kDensMat = {Fijo::crudo(113000), Fijo::crudo(78000), Fijo::crudo(25000),
@@ -71,7 +75,7 @@ struct EstadoExp {
     int32_t NLogs = 0;    // any number of logs a folder may hold
     int64_t TamLogs = 0;  // wide enough for any total size of logs
     QString RutaAyuda;
-    QString TextoCopia;  // rows of tab-separated fields, each ended by CR LF
+    QString TextoCopia;       // rows of tab-separated fields, each ended by CR LF
     QString ArchivoProblema;  // the problem file last chosen, "7Prob"
 
     // Whole-number results of the last flight.
@@ -106,18 +110,29 @@ struct EstadoExp {
     // Any launch quantity by the table's name, Aire as a whole number.
     Fijo valor(Cantidad c) const {
         switch (cantidad(c).dato) {
-        case dAire: return Fijo::entero(Aire);
-        case dDensidad: return Densidad;
-        case dCd: return Cd;
-        default: return Param[static_cast<size_t>(cantidad(c).dato)];
+            case dAire:
+                return Fijo::entero(Aire);
+            case dDensidad:
+                return Densidad;
+            case dCd:
+                return Cd;
+            default:
+                return Param[static_cast<size_t>(cantidad(c).dato)];
         }
     }
     void poner(Cantidad c, Fijo v) {
         switch (cantidad(c).dato) {
-        case dAire: Aire = static_cast<int16_t>(v.crudo() / Fijo::kEscala); break;
-        case dDensidad: Densidad = v; break;
-        case dCd: Cd = v; break;
-        default: Param[static_cast<size_t>(cantidad(c).dato)] = v;
+            case dAire:
+                Aire = static_cast<int16_t>(v.crudo() / Fijo::kEscala);
+                break;
+            case dDensidad:
+                Densidad = v;
+                break;
+            case dCd:
+                Cd = v;
+                break;
+            default:
+                Param[static_cast<size_t>(cantidad(c).dato)] = v;
         }
     }
 };

@@ -19,7 +19,11 @@ public:
     static constexpr double kMaximo = 922337203685477.0;
 
     constexpr Fijo() = default;
-    static constexpr Fijo crudo(int64_t v) { Fijo f; f.v_ = v; return f; }
+    static constexpr Fijo crudo(int64_t v) {
+        Fijo f;
+        f.v_ = v;
+        return f;
+    }
     static constexpr Fijo entero(int64_t n) { return crudo(n * kEscala); }
 
     // Nearest 0.0001 as the processor's default rounding gives it: the double product d·10000
@@ -71,7 +75,10 @@ public:
         const __int128 p = static_cast<__int128>(a.v_) * b.v_;
         __int128 q = p / kEscala;
         __int128 r = p % kEscala;
-        if (r < 0) { r += kEscala; q -= 1; }  // floor division, 0 <= r < 10000
+        if (r < 0) {
+            r += kEscala;
+            q -= 1;
+        }  // floor division, 0 <= r < 10000
         if (r > kEscala / 2 || (r == kEscala / 2 && (q & 1) != 0)) q += 1;
         if (q > INT64_MAX || q < INT64_MIN) throw DesbordeFijo();
         return crudo(static_cast<int64_t>(q));

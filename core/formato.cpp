@@ -19,7 +19,10 @@ QString digitos(int64_t crudo, int decimales, int& entero_len, bool& cero) {
     if ((a % div) * 2 >= div) q += 1;
     QString s;
     if (q == 0) s = QStringLiteral("0");
-    while (q > 0) { s.prepend(QChar('0' + static_cast<int>(q % 10))); q /= 10; }
+    while (q > 0) {
+        s.prepend(QChar('0' + static_cast<int>(q % 10)));
+        q /= 10;
+    }
     while (s.size() < decimales + 1) s.prepend(QLatin1Char('0'));
     entero_len = static_cast<int>(s.size()) - decimales;
     cero = s.count(QLatin1Char('0')) == s.size();
@@ -60,9 +63,7 @@ QString forma_copia(Fijo v) {
 
 QString forma_simple(double v) { return forma_simple(Fijo::saturado(v)); }
 
-QString forma_simple_entero(int64_t v) {
-    return v < 0 ? QString::number(v) : QLatin1Char(' ') + QString::number(v);
-}
+QString forma_simple_entero(int64_t v) { return v < 0 ? QString::number(v) : QLatin1Char(' ') + QString::number(v); }
 
 QString forma_simple_f32(float f) {
     const double v = f;
@@ -128,13 +129,22 @@ qsizetype leer(const QString& t, qsizetype p, double& valor) {
     QString n;
     if (p < t.size() && (t[p] == QLatin1Char('-') || t[p] == QLatin1Char('+'))) n += t[p++];
     bool dig = false;
-    while (p < t.size() && t[p].isDigit() && t[p].unicode() < 128) { n += t[p++]; dig = true; }
+    while (p < t.size() && t[p].isDigit() && t[p].unicode() < 128) {
+        n += t[p++];
+        dig = true;
+    }
     if (p < t.size() && (t[p] == QLatin1Char('.') || t[p] == QLatin1Char(','))) {
         n += QLatin1Char('.');
         ++p;
-        while (p < t.size() && t[p].isDigit() && t[p].unicode() < 128) { n += t[p++]; dig = true; }
+        while (p < t.size() && t[p].isDigit() && t[p].unicode() < 128) {
+            n += t[p++];
+            dig = true;
+        }
     }
-    if (!dig) { valor = 0; return 0; }
+    if (!dig) {
+        valor = 0;
+        return 0;
+    }
     bool ok = false;
     valor = n.toDouble(&ok);
     // Too many digits for a double: an infinite value, so every range check refuses it.

@@ -50,25 +50,30 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
     }
     auto registro = [&](int i) {
         return QStringLiteral("INIC.DAT, línea %1, registro %2 (%3)")
-            .arg(QString::number(campos.value((i - 1) * 3).linea), QString::number(i), QString::fromUtf8(nombre_param(i)));
+            .arg(QString::number(campos.value((i - 1) * 3).linea), QString::number(i),
+                 QString::fromUtf8(nombre_param(i)));
     };
     // A decimal comma splits one value in two and shifts every later record: named as such when
     // the file has too many values and otherwise separates them with a comma and a blank.
     if (campos.size() > kCamposInic && coma_con_blanco) {
         for (int k = 0; k < campos.size(); ++k) {
             if (!campos[k].coma_decimal) continue;
-            error = QStringLiteral("%1: \"%2,%3\" lleva coma decimal; en INIC.DAT el separador decimal es el punto "
-                                   "(%2.%3) y la coma separa los valores.")
+            error = QStringLiteral(
+                        "%1: \"%2,%3\" lleva coma decimal; en INIC.DAT el separador decimal es el punto "
+                        "(%2.%3) y la coma separa los valores.")
                         .arg(registro(k / 3 + 1), campos[k].texto, campos[k + 1].texto);
             return false;
         }
     }
-    const QString debe = QStringLiteral("INIC.DAT debe tener diez registros de tres números (valor inicial, "
-                                        "máximo y mínimo), 30 en total, y tiene %1").arg(campos.size());
+    const QString debe = QStringLiteral(
+                             "INIC.DAT debe tener diez registros de tres números (valor inicial, "
+                             "máximo y mínimo), 30 en total, y tiene %1")
+                             .arg(campos.size());
     for (int i = 1; i <= kParametros; ++i) {
         if (campos.size() < i * 3) {
             error = QStringLiteral("%1: falta %2 del registro %3 (%4).")
-                        .arg(debe, QString::fromUtf8(kQue[campos.size() % 3]), QString::number(i), QString::fromUtf8(nombre_param(i)));
+                        .arg(debe, QString::fromUtf8(kQue[campos.size() % 3]), QString::number(i),
+                             QString::fromUtf8(nombre_param(i)));
             return false;
         }
         double x[3] = {};
@@ -77,17 +82,20 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
             bool ok = false;
             x[j] = t.toDouble(&ok);
             if (!ok || !std::isfinite(x[j])) {
-                error = QStringLiteral("%1: %2 (\"%3\") no es un número.").arg(registro(i), QString::fromUtf8(kQue[j]), t.left(24));
+                error = QStringLiteral("%1: %2 (\"%3\") no es un número.")
+                            .arg(registro(i), QString::fromUtf8(kQue[j]), t.left(24));
                 return false;
             }
             if (std::fabs(x[j]) >= 1e9) {
-                error = QStringLiteral("%1: %2 (%3) es demasiado grande.").arg(registro(i), QString::fromUtf8(kQue[j]), t.left(24));
+                error = QStringLiteral("%1: %2 (%3) es demasiado grande.")
+                            .arg(registro(i), QString::fromUtf8(kQue[j]), t.left(24));
                 return false;
             }
         }
         const double val = x[0], mx = x[1], mn = x[2];
         if (mn != std::floor(mn) || mn < -32768 || mn > 32767) {
-            error = QStringLiteral("%1: el mínimo (%2) debe ser un número entero.").arg(registro(i), campos[(i - 1) * 3 + 2].texto);
+            error = QStringLiteral("%1: el mínimo (%2) debe ser un número entero.")
+                        .arg(registro(i), campos[(i - 1) * 3 + 2].texto);
             return false;
         }
         if (mn > mx) {

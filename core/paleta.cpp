@@ -10,8 +10,8 @@ namespace tya {
 namespace {
 
 constexpr std::array<Forma, kExperiencias> kFormas = {
-    Forma::Circulo, Forma::Cuadrado, Forma::Triangulo,         Forma::Rombo,    Forma::Cruz,
-    Forma::Aspa,    Forma::TrianguloInvertido, Forma::Estrella, Forma::Hexagono, Forma::Pentagono};
+    Forma::Circulo, Forma::Cuadrado,           Forma::Triangulo, Forma::Rombo,    Forma::Cruz,
+    Forma::Aspa,    Forma::TrianguloInvertido, Forma::Estrella,  Forma::Hexagono, Forma::Pentagono};
 
 // Regular polygon of n vertices on the unit circle, the first at angle `inicio` (degrees).
 std::vector<Vertice> regular(int n, double inicio, double radio = 1) {
@@ -27,7 +27,7 @@ std::vector<Vertice> regular(int n, double inicio, double radio = 1) {
 // corners lie on the unit circle, so it covers no more than the disc it replaces.
 std::vector<Vertice> cruz(double giro) {
     const double b = 1.0 / 3, l = std::sqrt(1 - b * b), g = giro * std::numbers::pi / 180.0;
-    const Vertice base[] = {{b, l},  {b, b},  {l, b},  {l, -b},  {b, -b},  {b, -l},
+    const Vertice base[] = {{b, l},   {b, b},   {l, b},   {l, -b}, {b, -b}, {b, -l},
                             {-b, -l}, {-b, -b}, {-l, -b}, {-l, b}, {-b, b}, {-b, l}};
     std::vector<Vertice> v;
     for (const Vertice& p : base)
@@ -80,16 +80,8 @@ Forma forma_experiencia(Paleta p, int e) {
 
 const std::vector<Vertice>& contorno(Forma f) {
     static const std::array<std::vector<Vertice>, 10> formas = {
-        std::vector<Vertice>{},
-        regular(4, 45),
-        regular(3, 90),
-        regular(4, 90),
-        cruz(0),
-        cruz(45),
-        regular(3, 270),
-        estrella(),
-        regular(6, 0),
-        regular(5, 90)};
+        std::vector<Vertice>{}, regular(4, 45), regular(3, 90), regular(4, 90), cruz(0), cruz(45),
+        regular(3, 270),        estrella(),     regular(6, 0),  regular(5, 90)};
     return formas[static_cast<size_t>(f)];
 }
 

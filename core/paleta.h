@@ -22,8 +22,8 @@ constexpr std::array<int, kExperiencias> kIndicesNormales = {3, 6, 9, 10, 11, 12
 // What the projector palette shows on screen, experiment 1 first: dark enough for 3:1 on the
 // light grey scene and on the white graphs, far enough apart to be told from one another.
 constexpr std::array<uint32_t, kExperiencias> kVistosProyector = {
-    rgb(0, 70, 230),  rgb(200, 0, 0),    rgb(0, 125, 60),  rgb(150, 0, 170), rgb(185, 85, 0),
-    rgb(20, 20, 120), rgb(0, 115, 130),  rgb(115, 110, 0), rgb(105, 50, 25), rgb(215, 0, 120)};
+    rgb(0, 70, 230),  rgb(200, 0, 0),   rgb(0, 125, 60),  rgb(150, 0, 170), rgb(185, 85, 0),
+    rgb(20, 20, 120), rgb(0, 115, 130), rgb(115, 110, 0), rgb(105, 50, 25), rgb(215, 0, 120)};
 
 // What a pen colour shows as on a surface in inverted mode (scene and graph boxes).
 constexpr uint32_t en_pantalla(uint32_t pluma) { return ~pluma & 0xffffffu; }
@@ -33,7 +33,9 @@ constexpr uint32_t en_pantalla(uint32_t pluma) { return ~pluma & 0xffffffu; }
 // a colour. The pen is what the inverted surfaces take: its complement is what shows.
 uint32_t pluma_experiencia(Paleta p, int e, int64_t indice);
 // What experiment e shows as on the scene and the graphs.
-inline uint32_t color_experiencia(Paleta p, int e, int64_t indice) { return en_pantalla(pluma_experiencia(p, e, indice)); }
+inline uint32_t color_experiencia(Paleta p, int e, int64_t indice) {
+    return en_pantalla(pluma_experiencia(p, e, indice));
+}
 
 // The mark of experiment e: a disc in the usual palette, a shape per experiment in the projector's.
 Forma forma_experiencia(Paleta p, int e);

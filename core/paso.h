@@ -89,9 +89,7 @@ inline PasoGeneral avanzar_general(EstadoPaso e, const MedioPaso& m) {
         e.x += e.vx * m.dt;
         e.y += e.vy * m.dt;
         return {e, true};
-    } catch (const DesbordeFijo&) {
-        return {e, false};
-    }
+    } catch (const DesbordeFijo&) { return {e, false}; }
 }
 
 // A light or small particle moving fast: in one whole step the drag would take more than the
@@ -117,9 +115,7 @@ inline PasoGeneral avanzar_partido(EstadoPaso e, const MedioPaso& m) {
         e.x += Fijo::desde(dx);
         e.y += Fijo::desde(dy);
         return {e, true, true};
-    } catch (const DesbordeFijo&) {
-        return {e, false, true};
-    }
+    } catch (const DesbordeFijo&) { return {e, false, true}; }
 }
 
 // The step the shortcut leaves: t + dt, then in parts when the drag is too strong for one step,
@@ -141,7 +137,8 @@ inline PasoGeneral avanzar_partido(EstadoPaso e, const MedioPaso& m) {
     const Par real = v / kEscala;
     const double u = real[0] - m.w, vy = real[1];
     const double s2 = u * u + vy * vy;
-    if (!(s2 > 0 && s2 < m.s2_rapido)) [[unlikely]] return Via::Lenta;
+    if (!(s2 > 0 && s2 < m.s2_rapido)) [[unlikely]]
+        return Via::Lenta;
     // No check: at most 1900 samples of 50 steps keep t far inside the range.
     t = Fijo::crudo(t.crudo() + m.dt.crudo());
     const Aceleracion a = aceleracion_relativa(u, vy, s2, m);

@@ -38,7 +38,10 @@ private:
 class Registros {
 public:
     Registros(const EstadoExp& st, int e)
-        : st_(st), e_(static_cast<size_t>(e)), pos_(st.Pos[e_], st.VelMarca[e_]), vel_(st.VelMarca[e_], st.VelMarca[e_]) {}
+        : st_(st),
+          e_(static_cast<size_t>(e)),
+          pos_(st.Pos[e_], st.VelMarca[e_]),
+          vel_(st.VelMarca[e_], st.VelMarca[e_]) {}
 
     // Copies that read the state, so they outlive the view.
     Muestreo posiciones() const { return pos_; }
@@ -86,7 +89,8 @@ struct CierreRegistros {
 // The writing side of the view, for the flight and for tests that store an experiment by hand.
 class EscritorRegistros {
 public:
-    EscritorRegistros(EstadoExp& st, int e) : pos_(st.Pos[static_cast<size_t>(e)]), vel_(st.VelMarca[static_cast<size_t>(e)]) {}
+    EscritorRegistros(EstadoExp& st, int e)
+        : pos_(st.Pos[static_cast<size_t>(e)]), vel_(st.VelMarca[static_cast<size_t>(e)]) {}
     void color(int indice) { pos_[0] = Fijo::entero(indice); }
     void posicion(int j, Fijo x, Fijo y) {
         pos_[2 * j] = x;

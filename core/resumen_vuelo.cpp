@@ -25,29 +25,32 @@ QString nombre_material(Fijo densidad, QChar sep) {
 
 QString mensaje_fin(FinVuelo fin) {
     switch (fin) {
-    case FinVuelo::Suelo: return {};
-    case FinVuelo::Impacto: return QStringLiteral("Impacto");
-    case FinVuelo::Parada: return QStringLiteral("Detenido");
-    case FinVuelo::Limite: return QStringLiteral("Fin de Simulación");
-    case FinVuelo::Desborde: return QStringLiteral("Valores fuera de rango");
+        case FinVuelo::Suelo:
+            return {};
+        case FinVuelo::Impacto:
+            return QStringLiteral("Impacto");
+        case FinVuelo::Parada:
+            return QStringLiteral("Detenido");
+        case FinVuelo::Limite:
+            return QStringLiteral("Fin de Simulación");
+        case FinVuelo::Desborde:
+            return QStringLiteral("Valores fuera de rango");
     }
     return {};
 }
 
-QString linea_resultado(const EstadoExp& st, int e, const std::optional<LanceVuelo>& lance, bool blanco,
-                        QChar sep) {
+QString linea_resultado(const EstadoExp& st, int e, const std::optional<LanceVuelo>& lance, bool blanco, QChar sep) {
     const Registros r(st, e);
     using C = CampoResumen;
     const bool aire = lance ? lance->aire : r.resumen(C::Roz).crudo() > 0;
-    QString s = QStringLiteral("Experiencia %1, %2").arg(e + 1).arg(aire ? QStringLiteral("aire") : QStringLiteral("vacío"));
+    QString s =
+        QStringLiteral("Experiencia %1, %2").arg(e + 1).arg(aire ? QStringLiteral("aire") : QStringLiteral("vacío"));
     if (lance) s += QStringLiteral(", ") + nombre_material(lance->densidad, sep);
     // The range is measured from the launch point to the landing the flight interpolates.
     Fijo alcance;
     try {
         alcance = r.xf() - r.resumen(C::Xo);
-    } catch (const DesbordeFijo&) {
-        alcance = r.xf();
-    }
+    } catch (const DesbordeFijo&) { alcance = r.xf(); }
     s += QStringLiteral(": alcance %1 m").arg(cifra(alcance, sep));
     // With a target the flight does not follow the height, so the highest sample stands for it.
     const Fijo ymax = blanco ? std::max(r.ymax(), r.resumen(C::Yo)) : r.resumen(C::Ymax);
@@ -62,8 +65,7 @@ QString linea_resultado(const EstadoExp& st, int e, const std::optional<LanceVue
     return s;
 }
 
-QString describir_vuelos(const EstadoExp& st, const PorExp<std::optional<LanceVuelo>>& lances, bool blanco,
-                         QChar sep) {
+QString describir_vuelos(const EstadoExp& st, const PorExp<std::optional<LanceVuelo>>& lances, bool blanco, QChar sep) {
     const int n = std::clamp<int>(st.NExp, 0, kExperiencias);
     if (n == 0) return QStringLiteral("Ninguna experiencia.");
     QStringList l;

@@ -31,8 +31,8 @@ int16_t color_siguiente(int16_t ncolor) {
     return static_cast<int16_t>(c);
 }
 
-bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
-                     double vxf, double vyf, double roz) {
+bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin, double vxf,
+                     double vyf, double roz) {
     const int e = st.NExp - 1;
     if (e < 0 || e >= kExperiencias) return false;
     auto& fila = st.Extremos[e];
@@ -101,9 +101,7 @@ struct Blanco {
                 tmin = entero16(t.real());
             }
             return d2min < 100 ? Impacto : Sigue;
-        } catch (const DesbordeFijo&) {
-            return Desborde;
-        }
+        } catch (const DesbordeFijo&) { return Desborde; }
     }
 };
 
@@ -169,9 +167,7 @@ bool Vuelo::Datos::tomar_muestra() {
     try {
         st.Ax[e][i] = std::fabs(a.ax) > 0.001 ? Fijo::desde(a.ax) : Fijo();
         st.Ay[e][i] = std::fabs(a.ay) > 0.001 ? Fijo::desde(a.ay) : Fijo();
-    } catch (const DesbordeFijo&) {
-        return false;
-    }
+    } catch (const DesbordeFijo&) { return false; }
     registros.posicion(i, p.x, p.y);
     ymax = std::max(ymax, p.y);
     ymin = std::min(ymin, p.y);
@@ -182,11 +178,12 @@ bool Vuelo::Datos::tomar_muestra() {
 
 // The step loop, made twice: a flight with a target moves its marker and looks for the hit; one
 // without follows the height record instead. The hot values are locals while it runs.
-template <bool kBlanco, bool kPasoAPaso>
-Evento Vuelo::Datos::correr() {
+template <bool kBlanco, bool kPasoAPaso> Evento Vuelo::Datos::correr() {
     // The velocities scaled in doubles while the loop runs; Fijo again on the way out.
     EstadoPaso q = p;
-    const auto escalar = [](Fijo vx, Fijo vy) { return Par{static_cast<double>(vx.crudo()), static_cast<double>(vy.crudo())}; };
+    const auto escalar = [](Fijo vx, Fijo vy) {
+        return Par{static_cast<double>(vx.crudo()), static_cast<double>(vy.crudo())};
+    };
     const auto fijar = [](Par e, Fijo& vx, Fijo& vy) {
         vx = Fijo::crudo(static_cast<int64_t>(e[0]));
         vy = Fijo::crudo(static_cast<int64_t>(e[1]));
@@ -333,9 +330,7 @@ Vuelo::Vuelo(EstadoExp& st, bool blanco, int16_t medio_ancho_blanco, int16_t med
         if (st.Cd == kCdForma[1]) masa *= 3;
         const double roz = 0.5 * st.Aire * st.Cd.real() * 0.0013 * kPi * r * r / 10.0;
         d.medio = MedioPaso(st.Dt, st.Viento().real(), roz, masa);
-    } catch (const DesbordeFijo&) {
-        d.terminado = true;
-    }
+    } catch (const DesbordeFijo&) { d.terminado = true; }
     d.vxp = d.p.vx;
     d.vyp = d.p.vy;
     d.v = ExtremosVelocidad(d.p.vx, d.p.vy);
@@ -400,14 +395,23 @@ void Vuelo::cerrar() {
     }
     const ExtremosVelocidad& v = d.v;
     const CierreRegistros cierre{.muestras = d.i,
-                                 .ymax = d.ymax, .ymin = d.ymin, .xmax = d.xmax, .xmin = d.xmin,
-                                 .xf = suelo.x, .yf = suelo.y,
+                                 .ymax = d.ymax,
+                                 .ymin = d.ymin,
+                                 .xmax = d.xmax,
+                                 .xmin = d.xmin,
+                                 .xf = suelo.x,
+                                 .yf = suelo.y,
                                  .contador = static_cast<int>(d.pasos % 52),
-                                 .vymax = v.vymax, .vymin = v.vymin, .vxmax = v.vxmax, .vxmin = v.vxmin,
-                                 .vxf = suelo.vx, .vyf = suelo.vy, .tf = suelo.t};
+                                 .vymax = v.vymax,
+                                 .vymin = v.vymin,
+                                 .vxmax = v.vxmax,
+                                 .vxmin = v.vxmin,
+                                 .vxf = suelo.vx,
+                                 .vyf = suelo.vy,
+                                 .tf = suelo.t};
     EscritorRegistros(st, d.e).cerrar(cierre);
-    anotar_extremos(st, st.XfinEnt, st.YmaxEnt, suelo.t.real(), st.DminEnt, st.TminEnt, suelo.vx.real(), suelo.vy.real(),
-                    d.medio.k);
+    anotar_extremos(st, st.XfinEnt, st.YmaxEnt, suelo.t.real(), st.DminEnt, st.TminEnt, suelo.vx.real(),
+                    suelo.vy.real(), d.medio.k);
     st.EnVuelo = 0;
     st.NGrafSel = st.NExp;
 }

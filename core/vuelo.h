@@ -38,7 +38,9 @@ struct MuestraTomada {
 
 // Left and top edges of a marker at a point, by the placement rule (marked point a quarter of
 // the marker in from its top-left corner).
-struct Esquina { float izquierda, arriba; };
+struct Esquina {
+    float izquierda, arriba;
+};
 Esquina esquina_marcador(Fijo x, Fijo y, int escala, int16_t medio_ancho, int16_t medio_alto);
 
 class Vuelo {
@@ -78,7 +80,7 @@ private:
 int16_t color_siguiente(int16_t ncolor);
 
 // Writes row NExp - 1 of Extremos; false if that row does not exist.
-bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin,
-                     double vxf, double vyf, double roz);
+bool anotar_extremos(EstadoExp& st, double xmax, double ymax, double tf, double dmin, double tmin, double vxf,
+                     double vyf, double roz);
 
 }  // namespace tya

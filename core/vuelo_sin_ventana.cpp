@@ -17,8 +17,7 @@ void marcar(Vuelo& vuelo, const EstadoExp& st, LienzoVuelo& lienzo) {
 
 FinVuelo VueloSinVentana::volar() {
     Vuelo vuelo(*st, sin_ventana.blanco, st->MedioAnchoBlanco, st->MedioAltoBlanco);
-    while (vuelo.avanzar() != Evento::Fin) {
-    }
+    while (vuelo.avanzar() != Evento::Fin) {}
     vuelo.cerrar();
     sin_ventana.pasos = vuelo.pasos();
     return vuelo.fin();

@@ -29,7 +29,8 @@ QString titulo_reciente(int n, const QString& ruta) {
     };
     return QStringLiteral("&%1 %2  (%3)")
         .arg(n)
-        .arg(literal(f.fileName(), kLargoNombreReciente), literal(QDir::toNativeSeparators(f.path()), kLargoNombreReciente));
+        .arg(literal(f.fileName(), kLargoNombreReciente),
+             literal(QDir::toNativeSeparators(f.path()), kLargoNombreReciente));
 }
 
 }  // namespace tya

@@ -31,8 +31,8 @@ constexpr int kAnchoLinea = [] {
 }();
 
 // The open session log. Lines end in CR LF; each is one unbuffered write, and a write that
-// fails part way is cut back off the file, so a line is either written whole or skipped. A log closed by a close-all of the program's files is
-// opened again for appending by the next line, so no flight's line is lost in silence.
+// fails part way is cut back off the file, so a line is either written whole or skipped. A log closed by a close-all of
+// the program's files is opened again for appending by the next line, so no flight's line is lost in silence.
 class Bitacora {
 public:
     // Opens (creating it when missing) a log for appending; closes the one open before.

@@ -29,7 +29,8 @@ int cuenta_vuelo(Fijo v) {
 
 bool componer(const EstadoExp& st, QByteArray& salida, QString& error) {
     if (st.NExp < 0 || st.NExp > kExperiencias) {
-        error = QStringLiteral("No se puede guardar: el número de experiencias (%1) no está entre 0 y 10.").arg(st.NExp);
+        error =
+            QStringLiteral("No se puede guardar: el número de experiencias (%1) no está entre 0 y 10.").arg(st.NExp);
         return false;
     }
     const int ne = st.NExp;
@@ -39,20 +40,27 @@ bool componer(const EstadoExp& st, QByteArray& salida, QString& error) {
         cuentas_vel[e] = cuenta_vuelo(st.VelMarca[e][1]);
         // A file the reader would refuse is not written at all.
         if (cuentas_pos[e] < 0 || cuentas_vel[e] != cuentas_pos[e]) {
-            error = QStringLiteral("No se puede guardar: la experiencia %1 tiene un número de muestras imposible.").arg(e + 1);
+            error = QStringLiteral("No se puede guardar: la experiencia %1 tiene un número de muestras imposible.")
+                        .arg(e + 1);
             return false;
         }
     }
     QByteArray s;
     s.reserve(1 << 16);
-    auto valor = [&s](Fijo v) { s += forma_archivo(v).toLatin1(); s += kFin; };
+    auto valor = [&s](Fijo v) {
+        s += forma_archivo(v).toLatin1();
+        s += kFin;
+    };
     s += QByteArray::number(ne) + kFin;
     for (int e = 0; e < ne; ++e)
         for (int k = 0; k <= 2 * cuentas_pos[e] + 8; ++k) valor(st.Pos[e][k]);
     for (int e = 0; e < ne; ++e)
         for (int k = 1; k <= 2 * cuentas_vel[e] + 8; ++k) valor(st.VelMarca[e][k]);
     for (int e = 0; e < ne; ++e)
-        for (int j = 1; j <= cuentas_vel[e] + 2; ++j) { valor(st.Ax[e][j]); valor(st.Ay[e][j]); }
+        for (int j = 1; j <= cuentas_vel[e] + 2; ++j) {
+            valor(st.Ax[e][j]);
+            valor(st.Ay[e][j]);
+        }
     for (int e = 0; e < ne; ++e)
         for (const Fijo& f : st.Extremos[e]) valor(f);
     salida = s;
@@ -89,9 +97,12 @@ Numero leer_fijo(QByteArrayView t, Fijo& v) {
         for (++p; digito(p); ++p, ++decimales) {
             digitos = true;
             const int d = t[p] - '0';
-            if (decimales < 4) crudo = crudo * 10 + static_cast<unsigned>(d);
-            else if (decimales == 4) siguiente = d;
-            else resto = resto || d != 0;
+            if (decimales < 4)
+                crudo = crudo * 10 + static_cast<unsigned>(d);
+            else if (decimales == 4)
+                siguiente = d;
+            else
+                resto = resto || d != 0;
         }
     }
     if (!digitos || p != t.size()) return Numero::NoEsNumero;
@@ -127,14 +138,15 @@ public:
         if (p_ < d_.size() && d_[p_] == '\r') ++p_;
         if (p_ < d_.size() && d_[p_] == '\n') ++p_;
         switch (leer_fijo(b, v)) {
-        case Numero::Bien:
-            return true;
-        case Numero::NoEsNumero:
-            error = QStringLiteral("no es un número: \"%1\"").arg(QString::fromLatin1(b.first(std::min<qsizetype>(b.size(), 40))));
-            return false;
-        case Numero::Grande:
-            error = QStringLiteral("el número es demasiado grande");
-            return false;
+            case Numero::Bien:
+                return true;
+            case Numero::NoEsNumero:
+                error = QStringLiteral("no es un número: \"%1\"")
+                            .arg(QString::fromLatin1(b.first(std::min<qsizetype>(b.size(), 40))));
+                return false;
+            case Numero::Grande:
+                error = QStringLiteral("el número es demasiado grande");
+                return false;
         }
         return false;
     }
@@ -154,12 +166,16 @@ bool leer_bloques(EstadoExp& st, Lector& lec, int ne) {
         const int c = cuenta_vuelo(v);
         if (c < 0) {
             lec.error = QStringLiteral("la experiencia %1 declara %2 muestras; una experiencia tiene de 1 a %3")
-                            .arg(e + 1).arg(forma_archivo(v)).arg(kMarcasMax);
+                            .arg(e + 1)
+                            .arg(forma_archivo(v))
+                            .arg(kMarcasMax);
             return false;
         }
         if (velocidad && c != n[e]) {
             lec.error = QStringLiteral("la experiencia %1 declara %2 muestras de velocidad y %3 de posición")
-                            .arg(e + 1).arg(c).arg(n[e]);
+                            .arg(e + 1)
+                            .arg(c)
+                            .arg(n[e]);
             return false;
         }
         n[e] = c;
@@ -251,7 +267,8 @@ ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFij
     Fijo cuenta;
     if (!lec.leer(cuenta)) return olvidar(lec.error);
     if (!cuenta.es_entero() || cuenta < Fijo() || cuenta > Fijo::entero(kExperiencias))
-        return olvidar(QStringLiteral("el archivo declara %1 experiencias; caben de 0 a 10").arg(forma_archivo(cuenta)));
+        return olvidar(
+            QStringLiteral("el archivo declara %1 experiencias; caben de 0 a 10").arg(forma_archivo(cuenta)));
     const int ne = static_cast<int>(cuenta.crudo() / Fijo::kEscala);
     st.NExp = static_cast<int16_t>(ne);
     st.NGrafSel = st.NExp;
@@ -272,13 +289,15 @@ ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, cons
     QBuffer b(&datos);
     b.open(QIODevice::ReadOnly);
     ResultadoArchivo r = leer_experiencias(st, b, al_fijar_ngraf);
-    if (!r) r.error = QStringLiteral("No se puede leer el archivo %1, línea %2: %3.").arg(ruta).arg(r.linea).arg(r.error);
+    if (!r)
+        r.error = QStringLiteral("No se puede leer el archivo %1, línea %2: %3.").arg(ruta).arg(r.linea).arg(r.error);
     return r;
 }
 
 QString con_extension_tya(const QString& ruta) {
     const QString nombre = QFileInfo(ruta).fileName();
-    if (nombre.isEmpty() || nombre.endsWith(QLatin1Char('.'))) return nombre.isEmpty() ? ruta : ruta + QLatin1String("TYA");
+    if (nombre.isEmpty() || nombre.endsWith(QLatin1Char('.')))
+        return nombre.isEmpty() ? ruta : ruta + QLatin1String("TYA");
     // A leading dot names a hidden file, not an extension.
     return nombre.lastIndexOf(QLatin1Char('.')) > 0 ? ruta : ruta + QLatin1String(".TYA");
 }

@@ -16,8 +16,8 @@ constexpr qint64 kTopeExperiencias = 2 << 20;
 
 struct ResultadoArchivo {
     bool ok = false;
-    int linea = 0;   // line of the file where reading or writing stopped (0: none)
-    QString error;   // Spanish text, empty on success
+    int linea = 0;  // line of the file where reading or writing stopped (0: none)
+    QString error;  // Spanish text, empty on success
     explicit operator bool() const { return ok; }
 };
 

@@ -20,10 +20,14 @@ namespace {
 QString guardar_datos(const QByteArray& datos, const QString& ruta) {
     const Escritura w = escribir_archivo(ruta, datos);
     switch (w.paso) {
-    case Escritura::Paso::Hecho: return {};
-    case Escritura::Paso::Crear: return QStringLiteral("No se puede crear %1: %2.").arg(ruta, w.motivo);
-    case Escritura::Paso::Escribir: return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, w.motivo);
-    case Escritura::Paso::Guardar: break;
+        case Escritura::Paso::Hecho:
+            return {};
+        case Escritura::Paso::Crear:
+            return QStringLiteral("No se puede crear %1: %2.").arg(ruta, w.motivo);
+        case Escritura::Paso::Escribir:
+            return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, w.motivo);
+        case Escritura::Paso::Guardar:
+            break;
     }
     return QStringLiteral("No se pudo guardar %1: %2.").arg(ruta, w.motivo);
 }
@@ -39,18 +43,19 @@ QString guardar_png(const QImage& img, const QString& ruta) {
 QString guardar_pdf(const QString& ruta, const QPageLayout& pagina, QSize tamano,
                     const std::function<void(QPainter&)>& dibujar) {
     QString error;
-    const bool bien = escribir_pdf(ruta, QFileInfo(ruta).completeBaseName(), pagina,
-                                   [&](QPagedPaintDevice& d, QString& e) {
-                                       QPainter p;
-                                       if (!p.begin(&d)) {
-                                           e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
-                                           return false;
-                                       }
-                                       p.scale(d.width() / double(tamano.width()), d.height() / double(tamano.height()));
-                                       dibujar(p);
-                                       return p.end();
-                                   },
-                                   error);
+    const bool bien = escribir_pdf(
+        ruta, QFileInfo(ruta).completeBaseName(), pagina,
+        [&](QPagedPaintDevice& d, QString& e) {
+            QPainter p;
+            if (!p.begin(&d)) {
+                e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
+                return false;
+            }
+            p.scale(d.width() / double(tamano.width()), d.height() / double(tamano.height()));
+            dibujar(p);
+            return p.end();
+        },
+        error);
     return bien ? QString() : error;
 }
 
@@ -78,9 +83,12 @@ QString guardar_svg(const QString& ruta, QSize tamano, int ppp, const std::funct
 
 bool formato_figura(const QString& ruta, FormatoFigura& formato, QString& error) {
     const QString fin = QFileInfo(ruta).suffix().toLower();
-    if (fin.isEmpty() || fin == QLatin1String("png")) formato = FormatoFigura::Png;
-    else if (fin == QLatin1String("pdf")) formato = FormatoFigura::Pdf;
-    else if (fin == QLatin1String("svg")) formato = FormatoFigura::Svg;
+    if (fin.isEmpty() || fin == QLatin1String("png"))
+        formato = FormatoFigura::Png;
+    else if (fin == QLatin1String("pdf"))
+        formato = FormatoFigura::Pdf;
+    else if (fin == QLatin1String("svg"))
+        formato = FormatoFigura::Svg;
     else {
         error = QStringLiteral("%1: la terminación \".%2\" no es de imagen; se guardan .png, .pdf y .svg.")
                     .arg(ruta, QFileInfo(ruta).suffix());
@@ -94,20 +102,22 @@ QString guardar_figura(const QString& ruta, int ancho, int alto, const std::func
     QString error;
     if (!formato_figura(ruta, formato, error)) return error;
     switch (formato) {
-    case FormatoFigura::Png: {
-        QImage img(ancho, alto, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        {
-            QPainter p(&img);
-            dibujar(p);
+        case FormatoFigura::Png: {
+            QImage img(ancho, alto, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            {
+                QPainter p(&img);
+                dibujar(p);
+            }
+            return guardar_png(img, ruta);
         }
-        return guardar_png(img, ruta);
-    }
-    case FormatoFigura::Pdf:
-        // One page the size of the figure, in points.
-        return guardar_pdf(ruta, QPageLayout(QPageSize(QSizeF(ancho, alto), QPageSize::Point), QPageLayout::Portrait, {}),
-                           QSize(ancho, alto), dibujar);
-    case FormatoFigura::Svg: return guardar_svg(ruta, QSize(ancho, alto), 0, dibujar);
+        case FormatoFigura::Pdf:
+            // One page the size of the figure, in points.
+            return guardar_pdf(ruta,
+                               QPageLayout(QPageSize(QSizeF(ancho, alto), QPageSize::Point), QPageLayout::Portrait, {}),
+                               QSize(ancho, alto), dibujar);
+        case FormatoFigura::Svg:
+            return guardar_svg(ruta, QSize(ancho, alto), 0, dibujar);
     }
     return {};
 }
@@ -118,10 +128,13 @@ QString guardar_hoja(const QString& ruta, const std::function<void(QPainter&)>& 
     if (!formato_figura(ruta, formato, error)) return error;
     const QSize hoja(kLaminaAncho, kLaminaAlto);
     switch (formato) {
-    case FormatoFigura::Png: return guardar_png(png.isEmpty() ? imagen_hoja(dibujar) : imagen_hoja(dibujar, png), ruta);
-    case FormatoFigura::Pdf: return guardar_pdf(ruta, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}), hoja, dibujar);
-    // A unit a tenth of a millimetre: the SVG says 297 by 210 mm.
-    case FormatoFigura::Svg: return guardar_svg(ruta, hoja, 254, dibujar);
+        case FormatoFigura::Png:
+            return guardar_png(png.isEmpty() ? imagen_hoja(dibujar) : imagen_hoja(dibujar, png), ruta);
+        case FormatoFigura::Pdf:
+            return guardar_pdf(ruta, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}), hoja, dibujar);
+        // A unit a tenth of a millimetre: the SVG says 297 by 210 mm.
+        case FormatoFigura::Svg:
+            return guardar_svg(ruta, hoja, 254, dibujar);
     }
     return {};
 }

@@ -85,7 +85,8 @@ QList<RenglonImpreso> maquetar(const QStringList& lineas, int por_linea, int lin
         // A table's heading goes to the page where its first row to write in fits, with the
         // title above it (a line and an empty one) when they are on this page.
         double alto = alto_de(l);
-        const bool cabeza = l.contains(QLatin1Char('|')) && !r.para_escribir && (i == 0 || !partidas[i - 1].contains(QLatin1Char('|')));
+        const bool cabeza = l.contains(QLatin1Char('|')) && !r.para_escribir &&
+                            (i == 0 || !partidas[i - 1].contains(QLatin1Char('|')));
         if (cabeza) {
             double junto = 0;
             for (qsizetype j = i; j < partidas.size() && j < i + 8; ++j) {
@@ -158,7 +159,8 @@ bool dibujar_lineas(QPagedPaintDevice& d, const QStringList& lineas, QString& er
             p.save();
             p.setPen(regla);
             for (qsizetype i = 0; i < r.texto.size(); ++i)
-                if (r.texto[i] == QLatin1Char('|')) p.drawLine(QPointF((i + 0.5) * columna, arriba), QPointF((i + 0.5) * columna, bajo));
+                if (r.texto[i] == QLatin1Char('|'))
+                    p.drawLine(QPointF((i + 0.5) * columna, arriba), QPointF((i + 0.5) * columna, bajo));
             p.drawLine(QPointF(0, bajo), QPointF(r.ancho_tabla * columna, bajo));
             p.restore();
             const QString celda = r.texto.left(r.texto.indexOf(QLatin1Char('|')));
@@ -186,8 +188,8 @@ bool dibujar_imagen(QPagedPaintDevice& d, const QImage& imagen, QString& error) 
     if (!empezar(p, d, error)) return false;
     if (!imagen.isNull()) {
         // The size it has on a 96-dot-per-inch screen, unless the page is smaller.
-        const double escala = std::min({d.logicalDpiX() / 96.0, double(d.width()) / imagen.width(),
-                                         double(d.height()) / imagen.height()});
+        const double escala = std::min(
+            {d.logicalDpiX() / 96.0, double(d.width()) / imagen.width(), double(d.height()) / imagen.height()});
         p.drawImage(QRectF(0, 0, imagen.width() * escala, imagen.height() * escala), imagen);
     }
     return terminar(p, error);

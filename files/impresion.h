@@ -25,8 +25,8 @@ QStringList partir_lineas(const QStringList& lineas, int ancho);
 constexpr double kAltoRenglonEscribir = 2.5;
 struct RenglonImpreso {
     QString texto;
-    int pagina = 0;       // from 0
-    double arriba = 0;    // top of the line or band, in lines from the page's top
+    int pagina = 0;     // from 0
+    double arriba = 0;  // top of the line or band, in lines from the page's top
     bool para_escribir = false;
     int ancho_tabla = 0;  // columns the band's rule spans
 };

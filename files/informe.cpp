@@ -19,17 +19,28 @@ ColumnaInforme lanzada(Cantidad q, int columna_etiqueta, int columna_valor) {
 // Label, label column, field, value column, rounded in the window.
 using C = CampoResumen;
 using Q = Cantidad;
-const QList<ColumnaInforme> kSinBlanco = {
-    lanzada(Q::Xo, 5, 4),    lanzada(Q::Yo, 15, 14),  lanzada(Q::Vo, 25, 24),  lanzada(Q::Ang, 35, 34),
-    {QStringLiteral("Roz."), 45, C::Roz, 44, false}, {QStringLiteral("Xmax"), 55, C::Xmax, 54, false},
-    {QStringLiteral("Ymax"), 65, C::Ymax, 64, false}, {QStringLiteral("T"), 75, C::T, 74, true},
-    {QStringLiteral("VfX"), 82, C::VfX, 81, true},  {QStringLiteral("VfY"), 90, C::VfY, 89, true}};
+const QList<ColumnaInforme> kSinBlanco = {lanzada(Q::Xo, 5, 4),
+                                          lanzada(Q::Yo, 15, 14),
+                                          lanzada(Q::Vo, 25, 24),
+                                          lanzada(Q::Ang, 35, 34),
+                                          {QStringLiteral("Roz."), 45, C::Roz, 44, false},
+                                          {QStringLiteral("Xmax"), 55, C::Xmax, 54, false},
+                                          {QStringLiteral("Ymax"), 65, C::Ymax, 64, false},
+                                          {QStringLiteral("T"), 75, C::T, 74, true},
+                                          {QStringLiteral("VfX"), 82, C::VfX, 81, true},
+                                          {QStringLiteral("VfY"), 90, C::VfY, 89, true}};
 
-const QList<ColumnaInforme> kConBlanco = {
-    lanzada(Q::Xo, 5, 5),    lanzada(Q::Yo, 13, 13),  lanzada(Q::Vo, 21, 21),  lanzada(Q::Ang, 29, 29),
-    {QStringLiteral("Roz."), 37, C::Roz, 37, false}, lanzada(Q::XoB, 45, 45), lanzada(Q::YoB, 53, 53),
-    lanzada(Q::Vxb, 61, 61), lanzada(Q::Vyb, 69, 69), {QStringLiteral("Dmin"), 77, C::Dmin, 77, false},
-    {QStringLiteral("Tmin"), 85, C::Tmin, 85, false}};
+const QList<ColumnaInforme> kConBlanco = {lanzada(Q::Xo, 5, 5),
+                                          lanzada(Q::Yo, 13, 13),
+                                          lanzada(Q::Vo, 21, 21),
+                                          lanzada(Q::Ang, 29, 29),
+                                          {QStringLiteral("Roz."), 37, C::Roz, 37, false},
+                                          lanzada(Q::XoB, 45, 45),
+                                          lanzada(Q::YoB, 53, 53),
+                                          lanzada(Q::Vxb, 61, 61),
+                                          lanzada(Q::Vyb, 69, 69),
+                                          {QStringLiteral("Dmin"), 77, C::Dmin, 77, false},
+                                          {QStringLiteral("Tmin"), 85, C::Tmin, 85, false}};
 
 // The printed layout: the window's labels at 8k - 8 (or 7k - 7), column 1 at least.
 QList<ColumnaInforme> impresas(const QList<ColumnaInforme>& ventana, int paso) {
@@ -70,7 +81,8 @@ QList<QStringList> valores(const EstadoExp& st, const QList<ColumnaInforme>& col
 // A long value (a flight of 1000 s, a speed of six digits) must not run into the next column:
 // each column moves right to one blank past the widest text of the one before it, label or
 // value, trailing blank aside; a column never moves left of its place, so usual values stay put.
-QList<ColumnaInforme> apartar(QList<ColumnaInforme> cols, const QList<QStringList>& filas, const TextoEnColumnas& molde) {
+QList<ColumnaInforme> apartar(QList<ColumnaInforme> cols, const QList<QStringList>& filas,
+                              const TextoEnColumnas& molde) {
     TextoEnColumnas regla = molde;
     auto ancho = [&regla](const QString& t) {
         regla.limpiar();
@@ -79,7 +91,8 @@ QList<ColumnaInforme> apartar(QList<ColumnaInforme> cols, const QList<QStringLis
     };
     for (qsizetype k = 1; k < cols.size(); ++k) {
         const ColumnaInforme& antes = cols[k - 1];
-        double fin = antes.columna_etiqueta + ancho(antes.etiqueta) - (cols[k].columna_etiqueta - cols[k].columna_valor);
+        double fin = antes.columna_etiqueta + ancho(antes.etiqueta) -
+                     (cols[k].columna_etiqueta - cols[k].columna_valor);
         for (const QStringList& f : filas) {
             QString v = f.value(k - 1);
             while (v.endsWith(QLatin1Char(' '))) v.chop(1);
@@ -139,8 +152,8 @@ TextoEnColumnas informe_en_columnas(const EstadoExp& st, bool blanco, QChar sep,
 
 TextoEnColumnas tabla_impresa(const EstadoExp& st, bool blanco, QChar sep) {
     TextoEnColumnas t;
-    const QList<QStringList> filas =
-        valores(st, columnas_impresas(blanco), [sep](const ColumnaInforme&, Fijo x) { return forma_con(x, sep); });
+    const QList<QStringList> filas = valores(st, columnas_impresas(blanco),
+                                             [sep](const ColumnaInforme&, Fijo x) { return forma_con(x, sep); });
     const QList<ColumnaInforme> cols = apartar(columnas_impresas(blanco), filas, t);
     encabezado(t, cols);
     filas_en(t, cols, filas);

@@ -16,8 +16,8 @@ constexpr qint64 kTopeLog = 8 << 20;
 
 }  // namespace
 
-const QString kPreguntaDialogoLogs =
-    QStringLiteral(" ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos los archivos  .log  ?");
+const QString kPreguntaDialogoLogs = QStringLiteral(
+    " ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos los archivos  .log  ?");
 
 ListaLogs listar_logs(const QString& carpeta) {
     ListaLogs l;

@@ -25,7 +25,8 @@ QList<TemaAyuda> leer_ayuda(const QString& ruta, QString* error) {
     }
     for (TemaAyuda& t : temas) t.texto = t.texto.trimmed();
     if (temas.isEmpty() && error)
-        *error = QStringLiteral("El archivo de ayuda %1 no tiene temas (cada tema empieza con una línea \"# título\").").arg(ruta);
+        *error = QStringLiteral("El archivo de ayuda %1 no tiene temas (cada tema empieza con una línea \"# título\").")
+                     .arg(ruta);
     return temas;
 }
 

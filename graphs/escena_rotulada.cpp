@@ -62,13 +62,15 @@ void dibujar_escena_rotulada(QPainter& p, const EstadoExp& st, const Superficie&
         const QString s = formato(t, QStringLiteral("0.##"), sep);
         p.drawText(QPointF(marco.left() - 28 - fm.horizontalAdvance(s), Y(t) + fm.ascent() / 2 - 3), s);
     }
-    p.drawText(QRectF(marco.left(), marco.bottom() + 40 + fm.height(), marco.width(), fm.height() + 10), Qt::AlignCenter,
+    p.drawText(QRectF(marco.left(), marco.bottom() + 40 + fm.height(), marco.width(), fm.height() + 10),
+               Qt::AlignCenter,
                QStringLiteral("Distancia horizontal X (m); escala: 1 cm en la hoja son %1 m")
                    .arg(formato(100 / f * std::fabs(escena.unidades_x()) / esc, QStringLiteral("0.#"), sep)));
     p.save();
     p.translate(kMargen + 10, marco.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-marco.height() / 2, 0, marco.height(), fm.height() + 10), Qt::AlignCenter, QStringLiteral("Altura Y (m)"));
+    p.drawText(QRectF(-marco.height() / 2, 0, marco.height(), fm.height() + 10), Qt::AlignCenter,
+               QStringLiteral("Altura Y (m)"));
     p.restore();
 
     // Each experiment: a disc of its marks' colour and its launch.
@@ -81,7 +83,8 @@ void dibujar_escena_rotulada(QPainter& p, const EstadoExp& st, const Superficie&
         p.setPen(QPen(Qt::black, 2));
         p.setBrush(QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff));
         p.drawEllipse(QPointF(x + 20, y + kRenglon / 2), 14, 14);
-        p.drawText(QPointF(x + 60, y + kRenglon / 2 + fm.ascent() / 2 - 4), leyenda_experiencia(st, e, lanzamientos, mostradas));
+        p.drawText(QPointF(x + 60, y + kRenglon / 2 + fm.ascent() / 2 - 4),
+                   leyenda_experiencia(st, e, lanzamientos, mostradas));
     }
     p.restore();
 }

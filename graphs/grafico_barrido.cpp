@@ -12,7 +12,8 @@ Lamina lamina_barrido(const QString& titulo, const CurvaFamilia& curva, const Ej
     return {titulo, x, y, {{curva.puntos, curva.nombre, curva.fines}}, MarcaMaximo::Rotulo};
 }
 
-Lamina lamina_familia(const QString& titulo, const QList<CurvaFamilia>& curvas, const EjeLamina& x, const EjeLamina& y) {
+Lamina lamina_familia(const QString& titulo, const QList<CurvaFamilia>& curvas, const EjeLamina& x,
+                      const EjeLamina& y) {
     Lamina l{titulo, x, y, {}, MarcaMaximo::Anillo};
     for (const CurvaFamilia& c : curvas) l.series << SerieLamina{c.puntos, c.nombre, c.fines};
     return l;

@@ -15,11 +15,16 @@ QString campo_en_leyenda(Cantidad q, double v) {
     const DefCantidad& c = cantidad(q);
     const QString valor = con_unidad(v, QString::fromUtf8(c.unidad));
     switch (q) {
-    case Cantidad::Aire: return v == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
-    case Cantidad::Viento: return QStringLiteral("viento %1").arg(valor);
-    case Cantidad::Densidad: return QStringLiteral("densidad %1").arg(valor);
-    case Cantidad::Cd: return v < 0.3 ? QStringLiteral("bala") : QStringLiteral("esfera");
-    default: return QStringLiteral("%1 = %2").arg(QString::fromUtf8(c.nombre), valor);
+        case Cantidad::Aire:
+            return v == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
+        case Cantidad::Viento:
+            return QStringLiteral("viento %1").arg(valor);
+        case Cantidad::Densidad:
+            return QStringLiteral("densidad %1").arg(valor);
+        case Cantidad::Cd:
+            return v < 0.3 ? QStringLiteral("bala") : QStringLiteral("esfera");
+        default:
+            return QStringLiteral("%1 = %2").arg(QString::fromUtf8(c.nombre), valor);
     }
 }
 
@@ -31,7 +36,8 @@ QString leyenda(const EstadoExp& st, int e, const QList<CamposLanzamiento>& lanz
     if (e >= lanzamientos.size()) {
         partes << campo_en_leyenda(Cantidad::Vo, exp.resumen(CampoResumen::Vo).real())
                << campo_en_leyenda(Cantidad::Ang, exp.resumen(CampoResumen::Ang).real())
-               << QStringLiteral("k = %1").arg(formato(exp.resumen(CampoResumen::Roz), QStringLiteral("0.0###"), separador_local()));
+               << QStringLiteral("k = %1").arg(
+                      formato(exp.resumen(CampoResumen::Roz), QStringLiteral("0.0###"), separador_local()));
         return QStringLiteral("Exp. %1: %2").arg(e + 1).arg(partes.join(QStringLiteral(", ")));
     }
     const CamposLanzamiento& l = lanzamientos[e];
@@ -69,18 +75,21 @@ QString leyenda_experiencia(const EstadoExp& st, int e, const QList<CamposLanzam
 Lamina lamina_rotulada(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia,
                        const QList<CamposLanzamiento>& lanzamientos) {
     const bool velocidades = magnitud == Magnitud::Velocidades;
-    const QString nombre = velocidades ? (vertical ? QStringLiteral("Velocidad vertical") : QStringLiteral("Velocidad horizontal"))
+    const QString nombre = velocidades ? (vertical ? QStringLiteral("Velocidad vertical")
+                                                   : QStringLiteral("Velocidad horizontal"))
                                        : (vertical ? QStringLiteral("Altura") : QStringLiteral("Distancia horizontal"));
     const QString simbolo = velocidades ? (vertical ? QStringLiteral("Vy") : QStringLiteral("Vx"))
                                         : (vertical ? QStringLiteral("Y") : QStringLiteral("X"));
     Lamina l{QStringLiteral("%1 según el tiempo").arg(nombre),
              {QStringLiteral("Tiempo"), QStringLiteral("s"), QStringLiteral("t")},
-             {QStringLiteral("%1 %2").arg(nombre, simbolo), velocidades ? QStringLiteral("m/s") : QStringLiteral("m"), simbolo},
+             {QStringLiteral("%1 %2").arg(nombre, simbolo), velocidades ? QStringLiteral("m/s") : QStringLiteral("m"),
+              simbolo},
              {},
              MarcaMaximo::Ninguna};
     QList<int> mostradas;
     for (int k = 1; k <= kExperiencias; ++k)
-        if ((experiencia == kTodasLasExperiencias || k == experiencia) && experiencia_guardada(st, k)) mostradas << k - 1;
+        if ((experiencia == kTodasLasExperiencias || k == experiencia) && experiencia_guardada(st, k))
+            mostradas << k - 1;
     // Experiment k keeps the look of curve k - 1 on every sheet, whichever others are shown.
     for (int e : mostradas) {
         while (l.series.size() < e) l.series << SerieLamina{};

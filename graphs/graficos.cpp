@@ -41,8 +41,10 @@ MarcoGrafico marco(Superficie& caja, int16_t T, double derecha, RangoVertical r)
 void marca_grafico(Superficie& caja, const Estilo& estilo, int e, double x, double y, uint32_t color) {
     const double r = radio_forma_px(estilo, 0);
     const Forma f = forma_experiencia(estilo.paleta, e);
-    if (f == Forma::Circulo) caja.circulo(x, y, r * std::fabs(caja.unidades_x()), color);
-    else caja.poligono(x, y, vertices_px(f, r), color);
+    if (f == Forma::Circulo)
+        caja.circulo(x, y, r * std::fabs(caja.unidades_x()), color);
+    else
+        caja.poligono(x, y, vertices_px(f, r), color);
 }
 
 // Marks along a curve, about five, so the legend's shapes name it where colours are close.
@@ -86,8 +88,7 @@ MarcoGrafico graficar_uno(const EstadoExp& st, int k, bool velocidades, bool ver
     const double hi = r.maximo(vertical).real();
     const double lo = r.minimo(vertical).real();
     const bool posiciones = !velocidades;
-    const MarcoGrafico m =
-        marco(caja, T, posiciones ? 1.1 * T : T, rango_vertical(hi, lo, !vertical, posiciones));
+    const MarcoGrafico m = marco(caja, T, posiciones ? 1.1 * T : T, rango_vertical(hi, lo, !vertical, posiciones));
     curva(caja, st, e, velocidades, vertical, T, estilo);
     return m;
 }
@@ -138,7 +139,10 @@ int16_t lapso_grafico(Fijo dt, int64_t n) {
     // Exactly, in ten-thousandths: a double product could fall beside a tie such as 4.5.
     const __int128 c = static_cast<__int128>(50) * n * dt.crudo();
     __int128 q = c / Fijo::kEscala, r = c % Fijo::kEscala;
-    if (r < 0) { r += Fijo::kEscala; q -= 1; }
+    if (r < 0) {
+        r += Fijo::kEscala;
+        q -= 1;
+    }
     if (r * 2 > Fijo::kEscala || (r * 2 == Fijo::kEscala && (q & 1) != 0)) q += 1;
     return static_cast<int16_t>(std::clamp<__int128>(q, INT16_MIN, INT16_MAX));
 }

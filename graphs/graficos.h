@@ -35,10 +35,10 @@ struct AcumComparacion {
 // (the selection names no stored experiment): the box was then only cleared.
 struct MarcoGrafico {
     bool dibujado = false;
-    int16_t T = 0;         // time span; the window keeps it in TfinEnt
-    double derecha = 0;    // t at the right edge: T, or 1.1 T for positions of one experiment
-    double arriba = 0;     // value at the top edge
-    double abajo = 0;      // value at the bottom edge
+    int16_t T = 0;       // time span; the window keeps it in TfinEnt
+    double derecha = 0;  // t at the right edge: T, or 1.1 T for positions of one experiment
+    double arriba = 0;   // value at the top edge
+    double abajo = 0;    // value at the bottom edge
 };
 
 // `vertical` is the state of Option2: Y or Vy when set, X or Vx when clear. `experiencia` is
@@ -62,7 +62,9 @@ int16_t lapso_grafico(Fijo dt, int64_t n);
 
 // The vertical range rules. `horizontal`: X or Vx; `posiciones_uno`: graficar_posiciones,
 // whose constant-X rule differs. Extremes both zero give -10 to 10 for either component.
-struct RangoVertical { double arriba, abajo; };
+struct RangoVertical {
+    double arriba, abajo;
+};
 RangoVertical rango_vertical(double hi, double lo, bool horizontal, bool posiciones_uno);
 
 // True when experiment k (1 to 10) is stored with samples in both records.
@@ -72,7 +74,7 @@ bool experiencia_guardada(const EstadoExp& st, int k);
 // in a Curvas box, or every stored experiment (kTodasLasExperiencias) in a comparison box
 // widening `acum` (a fresh one for the first comparison of a run).
 constexpr int kTodasLasExperiencias = 0;
-QImage imagen_grafico(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia,
-                      AcumComparacion acum = {}, const Estilo& estilo = {});
+QImage imagen_grafico(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia, AcumComparacion acum = {},
+                      const Estilo& estilo = {});
 
 }  // namespace tya

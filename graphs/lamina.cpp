@@ -25,14 +25,16 @@ constexpr uint32_t kPaleta[kSeriesDistintas] = {0x000000, 0xE69F00, 0x0072B2, 0x
                                                 0xCC79A7, 0x56B4E9, 0x882255, 0x999933, 0x332288};
 
 // Dash patterns in line widths; the first is solid.
-const QList<QList<qreal>> kTrazos = {{}, {6, 3}, {1, 2.5}, {6, 2.5, 1, 2.5}, {10, 3},
-                                     {3, 3}, {6, 2.5, 1, 2.5, 1, 2.5}, {1, 5}, {14, 3, 3, 3}, {2, 1.2}};
+const QList<QList<qreal>> kTrazos = {
+    {}, {6, 3}, {1, 2.5}, {6, 2.5, 1, 2.5}, {10, 3}, {3, 3}, {6, 2.5, 1, 2.5, 1, 2.5}, {1, 5}, {14, 3, 3, 3}, {2, 1.2}};
 
 QString titulo_eje(const EjeLamina& e) {
     return e.unidad.isEmpty() ? e.nombre : QStringLiteral("%1 (%2)").arg(e.nombre, e.unidad);
 }
 
-struct Rango { double lo, hi; };
+struct Rango {
+    double lo, hi;
+};
 
 bool normal(const SerieLamina& s, int k) { return s.fines.value(k, FinPunto::Normal) == FinPunto::Normal; }
 
@@ -40,7 +42,8 @@ QString texto_leyenda(const Lamina& l, const SerieLamina& s) {
     const int k = maximo_interior(s);
     if (l.maximo != MarcaMaximo::Anillo || k < 0) return s.leyenda;
     const QPointF m = s.puntos[k];
-    return QStringLiteral("%1; máximo %2 con %3").arg(s.leyenda, con_unidad(m.y(), l.y.unidad), con_unidad(m.x(), l.x.unidad));
+    return QStringLiteral("%1; máximo %2 con %3")
+        .arg(s.leyenda, con_unidad(m.y(), l.y.unidad), con_unidad(m.x(), l.x.unidad));
 }
 
 QPen pluma(int i, double ancho) {
@@ -56,11 +59,24 @@ void marcador(QPainter& p, QPointF c, int i) {
     p.setPen(QPen(color, kLinea * 0.6));
     p.setBrush(i % kSeriesDistintas < 5 ? QBrush(color) : QBrush(Qt::white));
     switch (i % 5) {
-    case 0: p.drawEllipse(c, r, r); break;
-    case 1: p.drawRect(QRectF(c.x() - r * 0.85, c.y() - r * 0.85, r * 1.7, r * 1.7)); break;
-    case 2: p.drawPolygon(QPolygonF{{c.x(), c.y() - r * 1.1}, {c.x() + r, c.y() + r * 0.75}, {c.x() - r, c.y() + r * 0.75}}); break;
-    case 3: p.drawPolygon(QPolygonF{{c.x(), c.y() - r * 1.2}, {c.x() + r, c.y()}, {c.x(), c.y() + r * 1.2}, {c.x() - r, c.y()}}); break;
-    default: p.drawPolygon(QPolygonF{{c.x(), c.y() + r * 1.1}, {c.x() + r, c.y() - r * 0.75}, {c.x() - r, c.y() - r * 0.75}}); break;
+        case 0:
+            p.drawEllipse(c, r, r);
+            break;
+        case 1:
+            p.drawRect(QRectF(c.x() - r * 0.85, c.y() - r * 0.85, r * 1.7, r * 1.7));
+            break;
+        case 2:
+            p.drawPolygon(
+                QPolygonF{{c.x(), c.y() - r * 1.1}, {c.x() + r, c.y() + r * 0.75}, {c.x() - r, c.y() + r * 0.75}});
+            break;
+        case 3:
+            p.drawPolygon(
+                QPolygonF{{c.x(), c.y() - r * 1.2}, {c.x() + r, c.y()}, {c.x(), c.y() + r * 1.2}, {c.x() - r, c.y()}});
+            break;
+        default:
+            p.drawPolygon(
+                QPolygonF{{c.x(), c.y() + r * 1.1}, {c.x() + r, c.y() - r * 0.75}, {c.x() - r, c.y() - r * 0.75}});
+            break;
     }
 }
 
@@ -70,31 +86,37 @@ void simbolo_fin(QPainter& p, QPointF c, FinPunto f) {
     p.setPen(QPen(Qt::black, kLinea * 0.7));
     p.setBrush(Qt::NoBrush);
     switch (f) {
-    case FinPunto::Impacto:
-        p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
-        p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
-        break;
-    case FinPunto::FueraDeEscala:
-        for (int a = 0; a < 3; ++a) {
-            const double t = a * M_PI / 3;
-            p.drawLine(c + QPointF(-r * std::cos(t), -r * std::sin(t)), c + QPointF(r * std::cos(t), r * std::sin(t)));
-        }
-        break;
-    case FinPunto::Limite:
-        p.drawEllipse(c, r, r);
-        p.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
-        p.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
-        break;
-    case FinPunto::Normal: break;
+        case FinPunto::Impacto:
+            p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
+            p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
+            break;
+        case FinPunto::FueraDeEscala:
+            for (int a = 0; a < 3; ++a) {
+                const double t = a * M_PI / 3;
+                p.drawLine(c + QPointF(-r * std::cos(t), -r * std::sin(t)),
+                           c + QPointF(r * std::cos(t), r * std::sin(t)));
+            }
+            break;
+        case FinPunto::Limite:
+            p.drawEllipse(c, r, r);
+            p.drawLine(c + QPointF(-r, 0), c + QPointF(r, 0));
+            p.drawLine(c + QPointF(0, -r), c + QPointF(0, r));
+            break;
+        case FinPunto::Normal:
+            break;
     }
 }
 
 QString explicacion(FinPunto f) {
     switch (f) {
-    case FinPunto::Impacto: return QStringLiteral("vuelo que terminó en \"Impacto\" con el blanco (no se une a la curva)");
-    case FinPunto::FueraDeEscala: return QStringLiteral("vuelo que terminó \"Fuera de escala\" (no se une a la curva)");
-    case FinPunto::Limite: return QStringLiteral("vuelo cortado en el límite de marcas (no se une a la curva)");
-    case FinPunto::Normal: break;
+        case FinPunto::Impacto:
+            return QStringLiteral("vuelo que terminó en \"Impacto\" con el blanco (no se une a la curva)");
+        case FinPunto::FueraDeEscala:
+            return QStringLiteral("vuelo que terminó \"Fuera de escala\" (no se une a la curva)");
+        case FinPunto::Limite:
+            return QStringLiteral("vuelo cortado en el límite de marcas (no se une a la curva)");
+        case FinPunto::Normal:
+            break;
     }
     return {};
 }
@@ -104,7 +126,9 @@ struct Leyenda {
     QList<int> series;
     QList<FinPunto> fines;
     int columnas = 1;
-    int filas() const { return (static_cast<int>(series.size()) + columnas - 1) / columnas + static_cast<int>(fines.size()); }
+    int filas() const {
+        return (static_cast<int>(series.size()) + columnas - 1) / columnas + static_cast<int>(fines.size());
+    }
 };
 
 Leyenda leyenda(const Lamina& l) {
@@ -125,7 +149,9 @@ QRectF area_plot(const Lamina& l) {
 
 }  // namespace
 
-uint32_t color_serie(int i) { return 0xff000000u | kPaleta[((i % kSeriesDistintas) + kSeriesDistintas) % kSeriesDistintas]; }
+uint32_t color_serie(int i) {
+    return 0xff000000u | kPaleta[((i % kSeriesDistintas) + kSeriesDistintas) % kSeriesDistintas];
+}
 
 LugarMuestra lugar_muestra(const Lamina& l, int i) {
     const Leyenda ly = leyenda(l);
@@ -189,7 +215,8 @@ void dibujar_lamina(QPainter& p, const Lamina& l) {
         rx = {todos.front().x(), todos.front().x()};
         ry = {0, 0};
         for (const QPointF& q : todos) rx = {std::min(rx.lo, q.x()), std::max(rx.hi, q.x())};
-        for (const QPointF& q : normales.isEmpty() ? todos : normales) ry = {std::min(ry.lo, q.y()), std::max(ry.hi, q.y())};
+        for (const QPointF& q : normales.isEmpty() ? todos : normales)
+            ry = {std::min(ry.lo, q.y()), std::max(ry.hi, q.y())};
     }
     if (rx.hi == rx.lo) {
         const double d = std::max(1.0, std::fabs(rx.lo) / 10);
@@ -201,8 +228,12 @@ void dibujar_lamina(QPainter& p, const Lamina& l) {
     if (ry.hi == ry.lo) ry.hi = ry.lo + py;
     const double px = paso_marcas(rx.lo, rx.hi, 12);
 
-    auto X = [&](double v) { return std::clamp(area.left() + (v - rx.lo) / (rx.hi - rx.lo) * area.width(), area.left(), area.right()); };
-    auto Y = [&](double v) { return std::clamp(area.bottom() - (v - ry.lo) / (ry.hi - ry.lo) * area.height(), area.top(), area.bottom()); };
+    auto X = [&](double v) {
+        return std::clamp(area.left() + (v - rx.lo) / (rx.hi - rx.lo) * area.width(), area.left(), area.right());
+    };
+    auto Y = [&](double v) {
+        return std::clamp(area.bottom() - (v - ry.lo) / (ry.hi - ry.lo) * area.height(), area.top(), area.bottom());
+    };
     const QChar sep = separador_local();
     auto marca_texto = [&](double t) { return formato(t, QStringLiteral("0.####"), sep); };
 
@@ -273,7 +304,8 @@ void dibujar_lamina(QPainter& p, const Lamina& l) {
         p.drawPath(camino);
         const double hueco = area.width() / std::max<double>(1, s.puntos.size());
         const int cada = std::max(1, static_cast<int>(std::ceil(kMarca * 4 / hueco)));
-        for (int k = (i * cada / std::max<int>(1, static_cast<int>(l.series.size()))) % cada; k < s.puntos.size(); k += cada)
+        for (int k = (i * cada / std::max<int>(1, static_cast<int>(l.series.size()))) % cada; k < s.puntos.size();
+             k += cada)
             if (normal(s, k)) marcador(p, QPointF(X(s.puntos[k].x()), Y(s.puntos[k].y())), i);
         for (int k = 0; k < s.puntos.size(); ++k)
             if (!normal(s, k)) simbolo_fin(p, QPointF(X(s.puntos[k].x()), Y(s.puntos[k].y())), s.fines[k]);
@@ -311,7 +343,8 @@ void dibujar_lamina(QPainter& p, const Lamina& l) {
         if (const int k = maximo_interior(s); k >= 0) {
             const QPointF mx = s.puntos[k];
             const QPointF c(X(mx.x()), Y(mx.y()));
-            const QString rotulo = QStringLiteral("máximo: %1 con %2").arg(con_unidad(mx.y(), l.y.unidad), con_unidad(mx.x(), l.x.unidad));
+            const QString rotulo =
+                QStringLiteral("máximo: %1 con %2").arg(con_unidad(mx.y(), l.y.unidad), con_unidad(mx.x(), l.x.unidad));
             const double ancho = fm.horizontalAdvance(rotulo) + 30, alto = fm.height() + 16;
             QRectF caja(c.x() + 40, c.y() - alto - 30, ancho, alto);
             if (caja.right() > area.right()) caja.moveRight(c.x() - 40);

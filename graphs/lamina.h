@@ -58,7 +58,9 @@ void dibujar_lamina(QPainter& p, const Lamina& l);
 // pattern and a marker of its own. The same three for the legend's swatch.
 uint32_t color_serie(int i);  // 32-bit RGB, red in the high byte as QRgb
 // The legend's swatch of curve i: where it is drawn for a sheet of `series` curves.
-struct LugarMuestra { double x, y, ancho, alto; };
+struct LugarMuestra {
+    double x, y, ancho, alto;
+};
 LugarMuestra lugar_muestra(const Lamina& l, int i);
 
 // "469.76 m", "41°": degrees stick to the number; two decimals at most, the reader's separator.

@@ -34,9 +34,7 @@ QStringList tabla(const EstadoExp& st, int k, Magnitud magnitud, QChar sep) {
         t = static_cast<float>((Fijo::saturado(t) + periodo).real());
     }
     // Final row: values from 0 up to (not including) 1 read "0".
-    auto final = [&](Fijo v) {
-        return std::floor(v.real()) == 0 ? QStringLiteral("0") : formato(v, m2, sep);
-    };
+    auto final = [&](Fijo v) { return std::floor(v.real()) == 0 ? QStringLiteral("0") : formato(v, m2, sep); };
     filas << formato(r.tiempo_final(), m1, sep) + QLatin1Char('\t') + final(r.final(false)) + QLatin1Char('\t') +
                  final(r.final(true));
     return filas;
@@ -45,7 +43,9 @@ QStringList tabla(const EstadoExp& st, int k, Magnitud magnitud, QChar sep) {
 }  // namespace
 
 QStringList tabla_posiciones(const EstadoExp& st, int k, QChar sep) { return tabla(st, k, Magnitud::Posiciones, sep); }
-QStringList tabla_velocidades(const EstadoExp& st, int k, QChar sep) { return tabla(st, k, Magnitud::Velocidades, sep); }
+QStringList tabla_velocidades(const EstadoExp& st, int k, QChar sep) {
+    return tabla(st, k, Magnitud::Velocidades, sep);
+}
 
 QString texto_copia(const QStringList& filas) {
     QString s;

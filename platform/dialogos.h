@@ -12,8 +12,8 @@ namespace tya {
 // What the common file dialog is prepared with.
 struct PedidoArchivo {
     QString titulo;
-    QString carpeta;  // initial folder
-    QString filtro;   // one entry such as "TYAib(*.TYA)"
+    QString carpeta;       // initial folder
+    QString filtro;        // one entry such as "TYAib(*.TYA)"
     bool guardar = false;  // save (ask before overwriting) or open (the file must exist)
     QString sufijo;        // added by the dialog to a name typed without an extension
 };

@@ -33,10 +33,17 @@ bool escribir_pdf(const QString& ruta, const QString& titulo, const QPageLayout&
         return false;
     }
     switch (const Escritura w = escribir_archivo(ruta, datos); w.paso) {
-    case Escritura::Paso::Hecho: return true;
-    case Escritura::Paso::Crear: error = QStringLiteral("No se puede crear el archivo %1: %2.").arg(ruta, w.motivo); break;
-    case Escritura::Paso::Escribir: error = QStringLiteral("No se pudo escribir el archivo %1: %2.").arg(ruta, w.motivo); break;
-    case Escritura::Paso::Guardar: error = QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo); break;
+        case Escritura::Paso::Hecho:
+            return true;
+        case Escritura::Paso::Crear:
+            error = QStringLiteral("No se puede crear el archivo %1: %2.").arg(ruta, w.motivo);
+            break;
+        case Escritura::Paso::Escribir:
+            error = QStringLiteral("No se pudo escribir el archivo %1: %2.").arg(ruta, w.motivo);
+            break;
+        case Escritura::Paso::Guardar:
+            error = QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo);
+            break;
     }
     return false;
 }
@@ -60,11 +67,14 @@ ResultadoImpresion ImpresoraPdf::imprimir(const QString& que, const Dibujo& dibu
 
 QString mensaje_impresion(const ResultadoImpresion& r) {
     switch (r.estado) {
-    case ResultadoImpresion::Estado::Impreso: return {};
-    case ResultadoImpresion::Estado::Pdf:
-        return QStringLiteral("No hay ninguna impresora instalada. Lo que se iba a imprimir quedó guardado en el archivo:\n%1")
-            .arg(QDir::toNativeSeparators(r.archivo));
-    case ResultadoImpresion::Estado::Fallo: break;
+        case ResultadoImpresion::Estado::Impreso:
+            return {};
+        case ResultadoImpresion::Estado::Pdf:
+            return QStringLiteral(
+                       "No hay ninguna impresora instalada. Lo que se iba a imprimir quedó guardado en el archivo:\n%1")
+                .arg(QDir::toNativeSeparators(r.archivo));
+        case ResultadoImpresion::Estado::Fallo:
+            break;
     }
     return QStringLiteral("No se pudo imprimir.\n%1").arg(r.error);
 }

@@ -7,28 +7,50 @@ namespace tya {
 
 QString motivo_errno(int numero) {
     switch (numero) {
-    case ENOSPC: case EFBIG: case EDQUOT: return QStringLiteral("no queda espacio en el disco");
-    case ENOENT: return QStringLiteral("no existe");
-    case EACCES: case EPERM: return QStringLiteral("no hay permiso");
-    case EROFS: return QStringLiteral("el disco es de solo lectura");
-    case EISDIR: return QStringLiteral("es una carpeta");
-    case ENOTDIR: return QStringLiteral("una parte de la ruta no es una carpeta");
-    case ENAMETOOLONG: return QStringLiteral("el nombre es demasiado largo");
-    case EIO: return QStringLiteral("error de lectura o escritura del disco");
-    case EMFILE: case ENFILE: return QStringLiteral("hay demasiados archivos abiertos");
-    case ELOOP: return QStringLiteral("la ruta tiene demasiados enlaces");
-    case ETXTBSY: case EBUSY: return QStringLiteral("el archivo está en uso");
-    case ENXIO: case ENODEV: return QStringLiteral("el dispositivo no está disponible");
-    case EEXIST: return QStringLiteral("ya existe");
-    case 0: return QStringLiteral("el sistema no dio el motivo");
-    default: return QStringLiteral("error del sistema número %1").arg(numero);
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT:
+            return QStringLiteral("no queda espacio en el disco");
+        case ENOENT:
+            return QStringLiteral("no existe");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("no hay permiso");
+        case EROFS:
+            return QStringLiteral("el disco es de solo lectura");
+        case EISDIR:
+            return QStringLiteral("es una carpeta");
+        case ENOTDIR:
+            return QStringLiteral("una parte de la ruta no es una carpeta");
+        case ENAMETOOLONG:
+            return QStringLiteral("el nombre es demasiado largo");
+        case EIO:
+            return QStringLiteral("error de lectura o escritura del disco");
+        case EMFILE:
+        case ENFILE:
+            return QStringLiteral("hay demasiados archivos abiertos");
+        case ELOOP:
+            return QStringLiteral("la ruta tiene demasiados enlaces");
+        case ETXTBSY:
+        case EBUSY:
+            return QStringLiteral("el archivo está en uso");
+        case ENXIO:
+        case ENODEV:
+            return QStringLiteral("el dispositivo no está disponible");
+        case EEXIST:
+            return QStringLiteral("ya existe");
+        case 0:
+            return QStringLiteral("el sistema no dio el motivo");
+        default:
+            return QStringLiteral("error del sistema número %1").arg(numero);
     }
 }
 
 QString motivo_archivo(const QFileDevice& f, int numero) {
     const QString t = f.errorString();
-    static const int conocidos[] = {ENOSPC, EFBIG, EDQUOT, ENOENT, EACCES, EPERM, EROFS, EISDIR, ENOTDIR,
-                                    ENAMETOOLONG, EIO, EMFILE, ENFILE, ELOOP, ETXTBSY, EBUSY, ENXIO, ENODEV, EEXIST};
+    static const int conocidos[] = {ENOSPC,  EFBIG,   EDQUOT,       ENOENT, EACCES, EPERM,  EROFS,
+                                    EISDIR,  ENOTDIR, ENAMETOOLONG, EIO,    EMFILE, ENFILE, ELOOP,
+                                    ETXTBSY, EBUSY,   ENXIO,        ENODEV, EEXIST};
     for (int e : conocidos)
         if (t == qt_error_string(e)) return motivo_errno(e);
     // Qt's own texts for what the system does not refuse by itself.
@@ -38,13 +60,20 @@ QString motivo_archivo(const QFileDevice& f, int numero) {
         return motivo_errno(EISDIR);
     if (numero != 0) return motivo_errno(numero);
     switch (f.error()) {
-    case QFileDevice::ReadError: return QStringLiteral("no se pudo leer");
-    case QFileDevice::WriteError: return QStringLiteral("no se pudo escribir");
-    case QFileDevice::OpenError: return QStringLiteral("no se pudo abrir");
-    case QFileDevice::PermissionsError: return motivo_errno(EACCES);
-    case QFileDevice::ResourceError: return QStringLiteral("faltan recursos del sistema");
-    case QFileDevice::RenameError: return QStringLiteral("no se pudo reemplazar el archivo anterior");
-    default: return motivo_errno(0);
+        case QFileDevice::ReadError:
+            return QStringLiteral("no se pudo leer");
+        case QFileDevice::WriteError:
+            return QStringLiteral("no se pudo escribir");
+        case QFileDevice::OpenError:
+            return QStringLiteral("no se pudo abrir");
+        case QFileDevice::PermissionsError:
+            return motivo_errno(EACCES);
+        case QFileDevice::ResourceError:
+            return QStringLiteral("faltan recursos del sistema");
+        case QFileDevice::RenameError:
+            return QStringLiteral("no se pudo reemplazar el archivo anterior");
+        default:
+            return motivo_errno(0);
     }
 }
 
@@ -56,7 +85,8 @@ QString motivo_contenido(QByteArrayView datos, qsizetype* donde) {
         if (c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == 0x1A) continue;
         if (donde) *donde = i;
         // UTF-16 text has a NUL beside nearly every letter of the Latin alphabet.
-        const bool utf16 = bom16 || (c == 0 && i + 2 < datos.size() && (datos[i + 2] == 0 || (i >= 2 && datos[i - 2] == 0)));
+        const bool utf16 = bom16 ||
+                           (c == 0 && i + 2 < datos.size() && (datos[i + 2] == 0 || (i >= 2 && datos[i - 2] == 0)));
         if (utf16) return QStringLiteral("está en UTF-16; se lee texto UTF-8 o Latin-1");
         if (c == 0) return QStringLiteral("tiene bytes nulos: no es un archivo de texto");
         return QStringLiteral("tiene caracteres de control: no es un archivo de texto");

@@ -37,8 +37,14 @@ private:
 class RelojContador : public Reloj {
 public:
     explicit RelojContador(double inicio = 0, double paso = 0.011) : t_(inicio), paso_(paso) {}
-    double segundos() override { double t = t_; t_ += paso_; if (t_ >= 86400) t_ -= 86400; return t; }
+    double segundos() override {
+        double t = t_;
+        t_ += paso_;
+        if (t_ >= 86400) t_ -= 86400;
+        return t;
+    }
     int lecturas = 0;
+
 private:
     double t_, paso_;
 };

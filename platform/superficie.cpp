@@ -29,8 +29,7 @@ int en_entero(double v) { return static_cast<int>(std::clamp(std::floor(v), -4 *
 // Cuts the segment a-b to the rectangle r (Liang-Barsky), keeping its direction; false if
 // no part of it lies inside.
 bool recortar(QPointF& a, QPointF& b, const QRectF& r) {
-    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
-        return false;
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y())) return false;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     double t0 = 0, t1 = 1;
     auto borde = [&](double p, double q) {
@@ -145,9 +144,7 @@ QPointF Superficie::punto_pantalla(QPoint p) const {
     return QPointF(en_pantalla(p.x()) + medio, en_pantalla(p.y()) + medio);
 }
 
-uint32_t Superficie::tinta(uint32_t color) const {
-    return modo_ == Modo::Invertido ? (~color & 0xffffffu) : color;
-}
+uint32_t Superficie::tinta(uint32_t color) const { return modo_ == Modo::Invertido ? (~color & 0xffffffu) : color; }
 
 template <class F> void Superficie::dibujar(F&& f, const QRect& zona) {
     const bool d = ratio_ != 1;
@@ -212,7 +209,8 @@ void Superficie::disco_pantalla(QImage& img, int cx, int cy, double r, uint32_t 
     const int hasta = static_cast<int>(std::min<int64_t>(R, int64_t(img.height() - by) / k + 1));
     for (int dy = desde; dy <= hasta; ++dy) {
         const int h = static_cast<int>(std::floor(std::sqrt(std::max(0.0, r * r - double(dy) * dy))));
-        const int64_t a = std::max<int64_t>(-1, bx - int64_t(h) * k), b = std::min<int64_t>(img.width(), bx + int64_t(h + 1) * k - 1);
+        const int64_t a = std::max<int64_t>(-1, bx - int64_t(h) * k),
+                      b = std::min<int64_t>(img.width(), bx + int64_t(h + 1) * k - 1);
         if (a > b) continue;
         rellenar(img, QRect(QPoint(int(a), by + dy * k), QPoint(int(b), by + dy * k + k - 1)), t);
     }
@@ -230,8 +228,10 @@ void Superficie::circulo(double x, double y, double radio, uint32_t color) {
     if (zona.intersects(QRect(0, 0, ancho_px(), alto_px())))
         dibujar(
             [&](QImage& img, bool d) {
-                if (!d) disco(img, cx, cy, std::min(r, kLejos), t);
-                else disco_pantalla(img, cx, cy, std::min(r, kLejos), t);
+                if (!d)
+                    disco(img, cx, cy, std::min(r, kLejos), t);
+                else
+                    disco_pantalla(img, cx, cy, std::min(r, kLejos), t);
             },
             zona);
 }
@@ -261,8 +261,10 @@ void Superficie::linea(double x1, double y1, double x2, double y2, uint32_t colo
         // painter for each one costs far more than the pixel.
         dibujar(
             [&](QImage& img, bool d) {
-                if (!d) pixel(img, pa.x(), pa.y(), t);
-                else rellenar(img, QRect(en_pantalla(pa.x()), en_pantalla(pa.y()), bloque_, bloque_), t);
+                if (!d)
+                    pixel(img, pa.x(), pa.y(), t);
+                else
+                    rellenar(img, QRect(en_pantalla(pa.x()), en_pantalla(pa.y()), bloque_, bloque_), t);
             },
             QRect(pa, QSize(1, 1)));
         return;
@@ -293,8 +295,10 @@ void Superficie::linea_gruesa(QPoint pa, QPoint pb, uint32_t t) {
             // Round ends, so a curve of many short segments has no notches at its joints.
             p.setPen(QPen(QColor(argb(t)), d ? g * bloque_ : g, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             if (!d) {
-                if (pa == pb) p.drawPoint(pa);
-                else p.drawLine(pa, pb);
+                if (pa == pb)
+                    p.drawPoint(pa);
+                else
+                    p.drawLine(pa, pb);
             } else if (pa == pb) {
                 p.drawPoint(punto_pantalla(pa));
             } else {
@@ -362,9 +366,7 @@ void Superficie::caja(double x1, double y1, double x2, double y2, uint32_t color
     if (c > d) std::swap(c, d);
     const QRect zona(a, c, b - a + 1, d - c + 1);
     const uint32_t t = tinta(color);
-    dibujar(
-        [&](QImage& img, bool pantalla) { rellenar(img, pantalla ? tramo_pantalla(a, c, b, d) : zona, t); },
-        zona);
+    dibujar([&](QImage& img, bool pantalla) { rellenar(img, pantalla ? tramo_pantalla(a, c, b, d) : zona, t); }, zona);
     cx_ = x2;
     cy_ = y2;
 }
@@ -380,8 +382,10 @@ void Superficie::punto(double x, double y, uint32_t color) {
     const uint32_t t = tinta(color);
     dibujar(
         [&](QImage& img, bool d) {
-            if (!d) pixel(img, a, b, t);
-            else rellenar(img, QRect(en_pantalla(a), en_pantalla(b), bloque_, bloque_), t);
+            if (!d)
+                pixel(img, a, b, t);
+            else
+                rellenar(img, QRect(en_pantalla(a), en_pantalla(b), bloque_, bloque_), t);
         },
         QRect(a, b, 1, 1));
     cx_ = x;

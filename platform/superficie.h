@@ -42,7 +42,7 @@ public:
     // it); false when no part of the segment is near the surface. Drawing over the view with a
     // painter from these ends gives the surface's own pixels.
     bool extremos_px(double x1, double y1, double x2, double y2, QPoint& a, QPoint& b) const;
-    void linea_a(double x, double y, uint32_t color);  // from the current position
+    void linea_a(double x, double y, uint32_t color);                       // from the current position
     void caja(double x1, double y1, double x2, double y2, uint32_t color);  // filled
     void circulo(double x, double y, double radio, uint32_t color);         // filled disc
     // A filled polygon around the pixel of (x, y), its vertices in pixels from that pixel's
@@ -52,7 +52,10 @@ public:
     void texto(const QString& t, uint32_t color = 0);
     double ancho_texto(const QString& t) const;
     double alto_texto(const QString& t) const;
-    void posicion(double x, double y) { cx_ = x; cy_ = y; }
+    void posicion(double x, double y) {
+        cx_ = x;
+        cy_ = y;
+    }
     double pos_x() const { return cx_; }
     double pos_y() const { return cy_; }
 
@@ -88,7 +91,7 @@ private:
     uint32_t tinta(uint32_t color) const;
     int en_pantalla(int p) const;  // first screen pixel of the block that stands for surface pixel p
     QRect tramo_pantalla(int a, int c, int b, int d) const;  // screen pixels under surface pixels a..b, c..d
-    QPointF punto_pantalla(QPoint p) const;  // where a line's pen goes for surface pixel p
+    QPointF punto_pantalla(QPoint p) const;                  // where a line's pen goes for surface pixel p
     void rellenar(QImage& img, const QRect& zona, uint32_t tinta) const;  // fills, or inverts
     void disco_pantalla(QImage& img, int cx, int cy, double r, uint32_t tinta) const;
     QSize tamano_pantalla() const;
@@ -96,7 +99,7 @@ private:
     QImage retenida_, visible_;
     QImage retenida_d_, visible_d_;  // at the screen's resolution, only off a proportion of 1
     double ratio_ = 1;
-    int bloque_ = 1;  // screen pixels per side of a mark's pixel
+    int bloque_ = 1;     // screen pixels per side of a mark's pixel
     bool igual_ = true;  // the visible surface is the retained image
     uint32_t fondo_;
     Modo modo_ = Modo::Copia;

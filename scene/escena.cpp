@@ -9,10 +9,10 @@
 namespace tya {
 
 const FilaZoom& fila_zoom(int escala) {
-    static const FilaZoom uno{1, QStringLiteral("E&scala /10"), QStringLiteral("3750 m"), QStringLiteral("6400 m"),
-                              6400, 3750, true};
-    static const FilaZoom diez{10, QStringLiteral("E&scala x 10"), QStringLiteral("375 m"), QStringLiteral("640 m"),
-                               640, 375, false};
+    static const FilaZoom uno{
+        1, QStringLiteral("E&scala /10"), QStringLiteral("3750 m"), QStringLiteral("6400 m"), 6400, 3750, true};
+    static const FilaZoom diez{
+        10, QStringLiteral("E&scala x 10"), QStringLiteral("375 m"), QStringLiteral("640 m"), 640, 375, false};
     return escala == 10 ? diez : uno;
 }
 
@@ -87,8 +87,10 @@ void Escena::dibujar_marca(int e, int64_t indice, double x, double y, double rad
     const double ux = std::fabs(sup_.unidades_x());
     const double r = radio_forma_px(estilo_, radio / ux);
     const Forma f = forma_experiencia(estilo_.paleta, e);
-    if (f == Forma::Circulo) sup_.circulo(x, y, r * ux, pluma);
-    else sup_.poligono(x, y, vertices_px(f, r), pluma);
+    if (f == Forma::Circulo)
+        sup_.circulo(x, y, r * ux, pluma);
+    else
+        sup_.poligono(x, y, vertices_px(f, r), pluma);
 }
 
 void Escena::repintar() {

@@ -25,9 +25,12 @@ int muestras_repeticion(const EstadoExp& st, int k) {
 
 double segundos_por_muestra(Ritmo r) {
     switch (r) {
-    case Ritmo::Rapido: return kPausaMarca / 4;
-    case Ritmo::Real: return 0.75;
-    case Ritmo::Vuelo: break;
+        case Ritmo::Rapido:
+            return kPausaMarca / 4;
+        case Ritmo::Real:
+            return 0.75;
+        case Ritmo::Vuelo:
+            break;
     }
     return kPausaMarca;
 }
@@ -70,10 +73,14 @@ void pintar_lineas(QPainter& p, const CursorEscena& c) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     for (const CursorEscena::Linea& l : c.lineas) {
-        if (c.grosor > 1) p.setPen(QPen(color_qt(l.color), c.grosor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        else p.setPen(QPen(color_qt(l.color), 0));
-        if (l.a == l.b) p.drawPoint(l.a);  // one pixel, as the surface draws it
-        else p.drawLine(l.a, l.b);
+        if (c.grosor > 1)
+            p.setPen(QPen(color_qt(l.color), c.grosor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        else
+            p.setPen(QPen(color_qt(l.color), 0));
+        if (l.a == l.b)
+            p.drawPoint(l.a);  // one pixel, as the surface draws it
+        else
+            p.drawLine(l.a, l.b);
     }
     p.restore();
 }

@@ -43,7 +43,7 @@ struct CursorEscena {
     double radio = 0;  // of the ring
     std::vector<Linea> lineas;
     int grosor = 1;  // the scene's line width
-    QRect zona;  // every pixel it paints
+    QRect zona;      // every pixel it paints
 };
 CursorEscena cursor_escena(const EstadoExp& st, const Superficie& escena, int k, int i);
 

@@ -26,20 +26,18 @@ TextoEnColumnas::Medida medida_en_columnas(const QFont& fuente) {
 }
 
 const QStringList& parrafo_acerca() {
-    static const QStringList l = {
-        QStringLiteral("Trayecta es un programa libre (GPL 3 o posterior) para la clase"),
-        QStringLiteral("de Física: simula el tiro oblicuo en el vacío y en el aire, y"),
-        QStringLiteral("trae problemas, un trabajo práctico y sus respuestas para el"),
-        QStringLiteral("docente (respuestas.txt).")};
+    static const QStringList l = {QStringLiteral("Trayecta es un programa libre (GPL 3 o posterior) para la clase"),
+                                  QStringLiteral("de Física: simula el tiro oblicuo en el vacío y en el aire, y"),
+                                  QStringLiteral("trae problemas, un trabajo práctico y sus respuestas para el"),
+                                  QStringLiteral("docente (respuestas.txt).")};
     return l;
 }
 
 const QStringList& contacto_acerca() {
-    static const QStringList l = {
-        QStringLiteral("Los textos (0Prob a 15Prob, tpract.txt, respuestas.txt, la ayuda)"),
-        QStringLiteral("se leen de la carpeta de trabajo, no de la de instalación: el"),
-        QStringLiteral("docente puede cambiarlos allí. Vea \"Archivos del programa\" en"),
-        QStringLiteral("la ayuda.")};
+    static const QStringList l = {QStringLiteral("Los textos (0Prob a 15Prob, tpract.txt, respuestas.txt, la ayuda)"),
+                                  QStringLiteral("se leen de la carpeta de trabajo, no de la de instalación: el"),
+                                  QStringLiteral("docente puede cambiarlos allí. Vea \"Archivos del programa\" en"),
+                                  QStringLiteral("la ayuda.")};
     return l;
 }
 
@@ -99,35 +97,35 @@ bool CajaTextos::mostrar_texto(TemaTexto tema) {
     v.arriba_imprimir = v.arriba_salir3 = 2520;
     QString error;
     switch (tema) {
-    case TemaTexto::Acerca:
-        v.caption = QStringLiteral("Acerca de Trayecta");
-        v.icono = true;
-        v.texto.linea(kColumnaAcerca, QStringLiteral("Versión %1").arg(version_programa()));
-        v.texto.fin_linea();
-        for (const QString& l : parrafo_acerca()) v.texto.linea(kColumnaAcerca, l);
-        v.texto.fin_linea();
-        for (const QString& l : contacto_acerca()) v.texto.linea(kColumnaAcerca, l);
-        return true;
-    case TemaTexto::Problema:
-        v.caption = QStringLiteral("Problema a resolver");
-        v.imprimir = true;
-        return mostrar_archivo(st_.ArchivoProblema, error);
-    case TemaTexto::Modelo:
-    case TemaTexto::Metodo: {
-        const bool modelo = tema == TemaTexto::Modelo;
-        v.caption = modelo ? QStringLiteral("Modelo de Fricción") : QStringLiteral("Método de cálculo");
-        v.alto = 6000;
-        v.arriba_salir3 = 5120;
-        v.salir3 = modelo ? QStringLiteral("Seguir") : QStringLiteral("Salir");
-        v.picture1 = modelo;
-        v.visible = true;
-        // A missing text is said in the window itself, so the reader is not left with a blank page.
-        if (!mostrar_archivo(modelo ? QStringLiteral("modelo.txt") : QStringLiteral("metodo.txt"), error)) {
-            v.texto.linea(kColumnaArchivo, error);
-            return false;
+        case TemaTexto::Acerca:
+            v.caption = QStringLiteral("Acerca de Trayecta");
+            v.icono = true;
+            v.texto.linea(kColumnaAcerca, QStringLiteral("Versión %1").arg(version_programa()));
+            v.texto.fin_linea();
+            for (const QString& l : parrafo_acerca()) v.texto.linea(kColumnaAcerca, l);
+            v.texto.fin_linea();
+            for (const QString& l : contacto_acerca()) v.texto.linea(kColumnaAcerca, l);
+            return true;
+        case TemaTexto::Problema:
+            v.caption = QStringLiteral("Problema a resolver");
+            v.imprimir = true;
+            return mostrar_archivo(st_.ArchivoProblema, error);
+        case TemaTexto::Modelo:
+        case TemaTexto::Metodo: {
+            const bool modelo = tema == TemaTexto::Modelo;
+            v.caption = modelo ? QStringLiteral("Modelo de Fricción") : QStringLiteral("Método de cálculo");
+            v.alto = 6000;
+            v.arriba_salir3 = 5120;
+            v.salir3 = modelo ? QStringLiteral("Seguir") : QStringLiteral("Salir");
+            v.picture1 = modelo;
+            v.visible = true;
+            // A missing text is said in the window itself, so the reader is not left with a blank page.
+            if (!mostrar_archivo(modelo ? QStringLiteral("modelo.txt") : QStringLiteral("metodo.txt"), error)) {
+                v.texto.linea(kColumnaArchivo, error);
+                return false;
+            }
+            return true;
         }
-        return true;
-    }
     }
     return false;
 }

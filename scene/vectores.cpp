@@ -12,9 +12,7 @@ namespace {
 
 constexpr double kMedioAnchoPunta = 40;  // arrowhead half-width; its length is twice that
 
-int cuenta(const EstadoExp& st, int k) {
-    return k >= 1 && k <= kExperiencias ? Registros(st, k - 1).muestras() : 0;
-}
+int cuenta(const EstadoExp& st, int k) { return k >= 1 && k <= kExperiencias ? Registros(st, k - 1).muestras() : 0; }
 
 // The two barbs ending at tip (tx, ty) of a vector of direction (u, w).
 void punta(std::vector<TrazoVector>& s, double tx, double ty, double u, double w, uint32_t color) {
@@ -77,8 +75,10 @@ double buscar_muestra(const EstadoExp& st, int k, double Xw, float Yw) {
         const bool crece = st.Vx[static_cast<size_t>(k - 1)][2].crudo() > 0;
         while (hi - lo > 1) {
             const double mid = (lo + hi) / 2;
-            if ((Xw < X(mid)) == crece) hi = mid;
-            else lo = mid;
+            if ((Xw < X(mid)) == crece)
+                hi = mid;
+            else
+                lo = mid;
         }
         return std::fabs(Xw - X(lo)) < std::fabs(Xw - X(hi)) ? lo : hi;
     }
@@ -91,16 +91,16 @@ double buscar_muestra(const EstadoExp& st, int k, double Xw, float Yw) {
         }
         if (j == n) break;  // no sample after the last one to pair it with
         const float a = ys[static_cast<size_t>(j)], b = ys[static_cast<size_t>(j + 1)];
-        if ((Yw >= a && Yw <= b) || (Yw <= a && Yw >= b))
-            return std::fabs(Yw - a) < std::fabs(Yw - b) ? j : j + 1;
+        if ((Yw >= a && Yw <= b) || (Yw <= a && Yw >= b)) return std::fabs(Yw - a) < std::fabs(Yw - b) ? j : j + 1;
     }
     return imax;
 }
 
 std::array<QString, 7> valores_muestra(const EstadoExp& st, int k, int i) {
     const size_t e = static_cast<size_t>(k - 1), j = static_cast<size_t>(i);
-    std::array<QString, 7> v{forma_simple(st.Tiempo[e][j]), forma_simple_f32(st.Xs[e][j]), forma_simple_f32(st.Ys[e][j]),
-                             forma_simple(st.Vx[e][j]),     forma_simple(st.Vy[e][j]),     forma_simple(st.Ax[e][j]),
+    std::array<QString, 7> v{forma_simple(st.Tiempo[e][j]), forma_simple_f32(st.Xs[e][j]),
+                             forma_simple_f32(st.Ys[e][j]), forma_simple(st.Vx[e][j]),
+                             forma_simple(st.Vy[e][j]),     forma_simple(st.Ax[e][j]),
                              forma_simple(st.Ay[e][j])};
     // Read by a person, so in the locale's form like the tables beside them.
     const QChar separador = separador_local();

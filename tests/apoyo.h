@@ -23,9 +23,15 @@ struct VentanaFalsa : VentanaVuelo, VentanaEscena {
     int movimientos_blanco = 0;
     Esquina cruz{}, ultimo_blanco{};
     FilaZoom zoom{};
-    void procesar_eventos() override { ++eventos; if (en_evento) en_evento(); }
+    void procesar_eventos() override {
+        ++eventos;
+        if (en_evento) en_evento();
+    }
     void mostrar_radio(const QString& t) override { radio = t; }
-    void mover_blanco(double x, double y) override { ++movimientos_blanco; ultimo_blanco = {float(x), float(y)}; }
+    void mover_blanco(double x, double y) override {
+        ++movimientos_blanco;
+        ultimo_blanco = {float(x), float(y)};
+    }
     void mostrar_ngraf(const QString& t) override { ngraf = t; }
     void colocar_cruz(Esquina e) override { cruz = e; }
     void colocar_blanco(Esquina e) override { ultimo_blanco = e; }
@@ -42,18 +48,27 @@ struct Banco : VueloSinVentana {
         // Limits of the shipped start-up file.
         const double mx[] = {0, 340, 180, 6450, 4200, 6450, 4200, 100, 100, 100, 50};
         const int mn[] = {0, 0, -180, 0, 0, 0, 0, -100, -100, 0, -50};
-        for (int i = 1; i <= 10; ++i) { st->Max[i] = Fijo::desde(mx[i]); st->Min[i] = int16_t(mn[i]); }
+        for (int i = 1; i <= 10; ++i) {
+            st->Max[i] = Fijo::desde(mx[i]);
+            st->Min[i] = int16_t(mn[i]);
+        }
         lanzamiento(100, 45, 0, 0);
     }
     void lanzamiento(double vo, double ang, double xo, double yo, int aire = 0, double r = 1, double viento = 0) {
-        st->Vo() = Fijo::desde(vo); st->Ang() = Fijo::desde(ang);
-        st->Xo() = Fijo::desde(xo); st->Yo() = Fijo::desde(yo);
-        st->Aire = int16_t(aire); st->R() = Fijo::desde(r); st->Viento() = Fijo::desde(viento);
+        st->Vo() = Fijo::desde(vo);
+        st->Ang() = Fijo::desde(ang);
+        st->Xo() = Fijo::desde(xo);
+        st->Yo() = Fijo::desde(yo);
+        st->Aire = int16_t(aire);
+        st->R() = Fijo::desde(r);
+        st->Viento() = Fijo::desde(viento);
     }
     FinVuelo volar() { return VueloSinVentana::volar(escena, ventana); }
 };
 
-struct Muestra { double x, y, vx, vy; };
+struct Muestra {
+    double x, y, vx, vy;
+};
 
 // Stores experiment k as a flight would: one sample every 0.75 s, position extremes from 0,
 // velocity extremes from the first sample, then the end state, a step counter and the final time.
@@ -71,12 +86,18 @@ inline void guardar(EstadoExp& st, int k, const std::vector<Muestra>& m, Muestra
             r.posicion(i, Fijo::desde(s.x), Fijo::desde(s.y));
             r.velocidad(i, Fijo::desde(s.vx), Fijo::desde(s.vy));
         }
-        pe[0] = std::max(pe[0], s.y); pe[1] = std::min(pe[1], s.y); pe[2] = std::max(pe[2], s.x); pe[3] = std::min(pe[3], s.x);
-        ve[0] = std::max(ve[0], s.vy); ve[1] = std::min(ve[1], s.vy); ve[2] = std::max(ve[2], s.vx); ve[3] = std::min(ve[3], s.vx);
+        pe[0] = std::max(pe[0], s.y);
+        pe[1] = std::min(pe[1], s.y);
+        pe[2] = std::max(pe[2], s.x);
+        pe[3] = std::min(pe[3], s.x);
+        ve[0] = std::max(ve[0], s.vy);
+        ve[1] = std::min(ve[1], s.vy);
+        ve[2] = std::max(ve[2], s.vx);
+        ve[3] = std::min(ve[3], s.vx);
     }
     auto f = [](double v) { return Fijo::desde(v); };
-    r.cerrar({n, f(pe[0]), f(pe[1]), f(pe[2]), f(pe[3]), f(fin.x), f(fin.y), 51,
-              f(ve[0]), f(ve[1]), f(ve[2]), f(ve[3]), f(fin.vx), f(fin.vy), f(tf)});
+    r.cerrar({n, f(pe[0]), f(pe[1]), f(pe[2]), f(pe[3]), f(fin.x), f(fin.y), 51, f(ve[0]), f(ve[1]), f(ve[2]), f(ve[3]),
+              f(fin.vx), f(fin.vy), f(tf)});
     st.NExp = std::max<int16_t>(st.NExp, static_cast<int16_t>(k));
 }
 

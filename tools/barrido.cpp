@@ -23,7 +23,10 @@ namespace {
 const QString kForma = QStringLiteral("Forma");
 
 // The shapes by name, with the drag coefficient each stands for.
-struct FormaNombrada { const char* nombre; const char* cd; };
+struct FormaNombrada {
+    const char* nombre;
+    const char* cd;
+};
 const FormaNombrada kFormas[] = {{"Esfera", "0.4"}, {"Bala", "0.2"}};
 
 bool metros_enteros(Cantidad campo, int64_t crudo) {
@@ -44,21 +47,31 @@ std::optional<Cantidad> campo_que(const QString& nombre, bool DefCantidad::*pued
 
 QString texto_fin(FinVuelo fin) {
     switch (fin) {
-    case FinVuelo::Impacto: return QStringLiteral("Impacto");
-    case FinVuelo::Limite: return QStringLiteral("Fin de Simulación");
-    case FinVuelo::Desborde: return QStringLiteral("Fuera de escala");
-    default: return {};
+        case FinVuelo::Impacto:
+            return QStringLiteral("Impacto");
+        case FinVuelo::Limite:
+            return QStringLiteral("Fin de Simulación");
+        case FinVuelo::Desborde:
+            return QStringLiteral("Fuera de escala");
+        default:
+            return {};
     }
 }
 
 const QString kFinDeLinea = QStringLiteral("\r\n");
 
-QString cabecera(Cantidad campo) { return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + kFinDeLinea; }
+QString cabecera(Cantidad campo) {
+    return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + kFinDeLinea;
+}
 
 QString renglon(const FilaBarrido& f) {
     const QChar sep = separador_local();
-    return QStringList{forma_archivo(f.valor, sep), QString::number(f.n), forma_archivo(f.t, sep),
-                       forma_archivo(f.xfin, sep), forma_archivo(f.ymax, sep), forma_archivo(f.vfin, sep),
+    return QStringList{forma_archivo(f.valor, sep),
+                       QString::number(f.n),
+                       forma_archivo(f.t, sep),
+                       forma_archivo(f.xfin, sep),
+                       forma_archivo(f.ymax, sep),
+                       forma_archivo(f.vfin, sep),
                        texto_fin(f.fin)}
                .join(QLatin1Char('\t')) +
            kFinDeLinea;
@@ -68,8 +81,14 @@ FilaBarrido fila(const EstadoExp& st, Fijo valor, FinVuelo fin) {
     const Registros exp(st, 0);
     const double vx = exp.resumen(CampoResumen::VfX).real(), vy = exp.resumen(CampoResumen::VfY).real();
     // The highest point as the extreme values give it, not the highest 0.75 s sample.
-    return {valor, exp.muestras(), exp.resumen(CampoResumen::T), exp.xf(), exp.resumen(CampoResumen::Ymax),
-            Fijo::saturado(std::sqrt(vx * vx + vy * vy)), fin, {}};
+    return {valor,
+            exp.muestras(),
+            exp.resumen(CampoResumen::T),
+            exp.xf(),
+            exp.resumen(CampoResumen::Ymax),
+            Fijo::saturado(std::sqrt(vx * vx + vy * vy)),
+            fin,
+            {}};
 }
 
 }  // namespace
@@ -207,10 +226,14 @@ const EjeLamina kAlcance{QStringLiteral("Alcance"), QStringLiteral("m"), QString
 
 FinPunto fin_punto(FinVuelo f) {
     switch (f) {
-    case FinVuelo::Impacto: return FinPunto::Impacto;
-    case FinVuelo::Desborde: return FinPunto::FueraDeEscala;
-    case FinVuelo::Limite: return FinPunto::Limite;
-    default: return FinPunto::Normal;
+        case FinVuelo::Impacto:
+            return FinPunto::Impacto;
+        case FinVuelo::Desborde:
+            return FinPunto::FueraDeEscala;
+        case FinVuelo::Limite:
+            return FinPunto::Limite;
+        default:
+            return FinPunto::Normal;
     }
 }
 
@@ -223,7 +246,9 @@ CurvaFamilia curva(const QString& nombre, const QList<FilaBarrido>& filas) {
     return c;
 }
 
-QString titulo(Cantidad campo) { return QStringLiteral("Alcance según %1").arg(QString::fromUtf8(cantidad(campo).en_titulo)); }
+QString titulo(Cantidad campo) {
+    return QStringLiteral("Alcance según %1").arg(QString::fromUtf8(cantidad(campo).en_titulo));
+}
 
 }  // namespace
 
@@ -236,12 +261,17 @@ Lamina grafico_familia(const Familia& familia, Cantidad campo, const QList<QList
     const bool medio = familia.campo == Cantidad::Aire;
     for (int k = 0; k < bloques.size(); ++k) {
         QString nombre;
-        if (familia.forma) nombre = familia.texto(k);
-        else if (medio) nombre = bloques[k].value(0).familia.crudo() == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
-        else nombre = QStringLiteral("%1 = %2").arg(familia.nombre(), con_unidad(bloques[k].value(0).familia.real(), unidad(*familia.campo)));
+        if (familia.forma)
+            nombre = familia.texto(k);
+        else if (medio)
+            nombre = bloques[k].value(0).familia.crudo() == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
+        else
+            nombre = QStringLiteral("%1 = %2").arg(
+                familia.nombre(), con_unidad(bloques[k].value(0).familia.real(), unidad(*familia.campo)));
         curvas << curva(nombre, bloques[k]);
     }
-    const QString de = familia.forma ? QStringLiteral("forma") : QString::fromUtf8(cantidad(*familia.campo).llano).toLower();
+    const QString de = familia.forma ? QStringLiteral("forma")
+                                     : QString::fromUtf8(cantidad(*familia.campo).llano).toLower();
     return lamina_familia(QStringLiteral("%1, una curva por %2").arg(titulo(campo), de), curvas, eje(campo), kAlcance);
 }
 
@@ -284,13 +314,18 @@ bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, Q
     // ("0,5,1"): the values read are said, never taken silently.
     if (entre == QLatin1Char(',') && f.valores.size() > 1 && !f.forma && f.campo != Cantidad::Aire &&
         !lista.contains(QLatin1Char('.'))) {
-        f.aviso = QStringLiteral("--familia %1: se leen %2 valores, %3; para escribirlos con coma decimal, "
-                                 "sepárelos con punto y coma (\"0,5;1\").")
-                      .arg(f.nombre()).arg(f.valores.size()).arg(f.valores.join(QStringLiteral("; ")));
+        f.aviso = QStringLiteral(
+                      "--familia %1: se leen %2 valores, %3; para escribirlos con coma decimal, "
+                      "sepárelos con punto y coma (\"0,5;1\").")
+                      .arg(f.nombre())
+                      .arg(f.valores.size())
+                      .arg(f.valores.join(QStringLiteral("; ")));
     }
     if (f.valores.size() > kValoresFamiliaMax) {
         error = QStringLiteral("--familia %1: %2 valores; el máximo es %3.")
-                    .arg(f.nombre()).arg(f.valores.size()).arg(kValoresFamiliaMax);
+                    .arg(f.nombre())
+                    .arg(f.valores.size())
+                    .arg(kValoresFamiliaMax);
         return false;
     }
     return true;
@@ -329,14 +364,16 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
     ValoresInic inic;
     QList<Lanzamiento> base, bases, lanzamientos;
     QString error;
-    if (!leer_barrido(o.barrido, b, error) || (!o.familia.isEmpty() && !leer_familia(o.familia, b.campo, familia, error)) ||
+    if (!leer_barrido(o.barrido, b, error) ||
+        (!o.familia.isEmpty() && !leer_familia(o.familia, b.campo, familia, error)) ||
         !leer_inic(o.inic, inic, error) || !leer_entradas(o, entrada, inic, base, error))
         return rechazo(error);
     if (base.isEmpty())
         return rechazo(QStringLiteral("--barrido necesita una línea de lanzamiento y la entrada no tiene ninguna."));
     if (base.size() > 1)
         return rechazo(QStringLiteral("%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.")
-                           .arg(base[1].origen).arg(base[1].linea));
+                           .arg(base[1].origen)
+                           .arg(base[1].linea));
     if (!familia.aviso.isEmpty()) errores.write((familia.aviso + QLatin1Char('\n')).toUtf8());
     bases = base;
     if (familia.campo && !lanzamientos_familia(base[0], familia, inic, bases, error)) return rechazo(error);
@@ -356,16 +393,16 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
     }
     if (!o.grafico_barrido.isEmpty()) {
         const Lamina l = familia.campo ? grafico_familia(familia, b.campo, bloques)
-                                      : grafico_barrido(b.campo, bloques[0]);
-        const QString e = guardar_hoja(o.grafico_barrido, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
+                                       : grafico_barrido(b.campo, bloques[0]);
+        const QString e = guardar_hoja(
+            o.grafico_barrido, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
         if (!e.isEmpty()) {
             errores.write((e + QLatin1Char('\n')).toUtf8());
             return kSalidaEscritura;
         }
     }
-    const QByteArray texto = (familia.campo ? tabla_familia(familia, b.campo, bloques)
-                                           : tabla_barrido(b.campo, bloques[0]))
-                                 .toUtf8();
+    const QByteArray texto =
+        (familia.campo ? tabla_familia(familia, b.campo, bloques) : tabla_barrido(b.campo, bloques[0])).toUtf8();
     if (salida.write(texto) != texto.size()) {
         errores.write((mensaje_salida(salida) + QLatin1Char('\n')).toUtf8());
         return kSalidaEscritura;

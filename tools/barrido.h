@@ -42,12 +42,12 @@ constexpr int kValoresFamiliaMax = 10;
 // semicolon does ("0,5;1"); Xo and Yo values are whole metres, as in a sweep.
 struct Familia {
     std::optional<Cantidad> campo;  // none: no family
-    bool forma = false;    // Forma: the values are Cd, shown by their shape's name
-    QStringList valores;   // as a launch field reads them
-    QStringList textos;    // the shapes' names, for Forma
-    QString aviso;         // said on standard error when commas may have been decimal commas
-    QString nombre() const;       // "Vo", "Forma"
-    QString texto(int k) const;   // value k as tables and legends show it
+    bool forma = false;             // Forma: the values are Cd, shown by their shape's name
+    QStringList valores;            // as a launch field reads them
+    QStringList textos;             // the shapes' names, for Forma
+    QString aviso;                  // said on standard error when commas may have been decimal commas
+    QString nombre() const;         // "Vo", "Forma"
+    QString texto(int k) const;     // value k as tables and legends show it
 };
 bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, QString& error);
 

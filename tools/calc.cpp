@@ -68,7 +68,9 @@ LecturaLinea leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
     if (campos.isEmpty() || !leer_numero_completo(campos[0], v)) return LecturaLinea::Saltada;
     if (campos.size() != kCamposLanzamiento && campos.size() != kCamposConBlanco) {
         error = QStringLiteral("se esperaban %1 o %2 campos y hay %3")
-                    .arg(kCamposLanzamiento).arg(kCamposConBlanco).arg(campos.size());
+                    .arg(kCamposLanzamiento)
+                    .arg(kCamposConBlanco)
+                    .arg(campos.size());
         return LecturaLinea::Error;
     }
     l.v = {};
@@ -95,8 +97,8 @@ bool comprobar(Lanzamiento& l, const ValoresInic& lim, QString& error) {
     return true;
 }
 
-bool leer_lanzamientos(const QString& texto, const QString& origen, const ValoresInic& lim,
-                       QList<Lanzamiento>& lista, QString& error) {
+bool leer_lanzamientos(const QString& texto, const QString& origen, const ValoresInic& lim, QList<Lanzamiento>& lista,
+                       QString& error) {
     const QStringList lineas = texto.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")));
     for (int n = 0; n < lineas.size(); ++n) {
         Lanzamiento l;
@@ -111,7 +113,9 @@ bool leer_lanzamientos(const QString& texto, const QString& origen, const Valore
         }
         if (lista.size() == kLanzamientosMax) {
             error = QStringLiteral("%1, línea %2: más de %3 lanzamientos; se guardan diez experiencias como máximo")
-                        .arg(origen).arg(l.linea).arg(kLanzamientosMax);
+                        .arg(origen)
+                        .arg(l.linea)
+                        .arg(kLanzamientosMax);
             return false;
         }
         lista << l;
@@ -249,7 +253,8 @@ bool leer_orden(const QStringList& args, Opciones& o, QString& error) {
     if (!leer_opciones(args, o, error)) return false;
     if (o.ayuda || o.version) return true;
     if (!o.leer.isEmpty() && !o.archivos.isEmpty()) {
-        error = QStringLiteral("--leer carga experiencias en lugar de lanzamientos: no se le agregan archivos de lanzamientos.");
+        error = QStringLiteral(
+            "--leer carga experiencias en lugar de lanzamientos: no se le agregan archivos de lanzamientos.");
         return false;
     }
     if (o.inic.isEmpty() && o.leer.isEmpty()) {
@@ -266,7 +271,8 @@ bool leer_orden(const QStringList& args, Opciones& o, QString& error) {
 // limits: INIC.DAT is read only to check launches.
 bool leer_datos(const Opciones& o, QIODevice& entrada, ValoresInic& inic, QList<Lanzamiento>& lanzamientos,
                 QString& error) {
-    return !o.leer.isEmpty() || (leer_inic(o.inic, inic, error) && leer_entradas(o, entrada, inic, lanzamientos, error));
+    return !o.leer.isEmpty() ||
+           (leer_inic(o.inic, inic, error) && leer_entradas(o, entrada, inic, lanzamientos, error));
 }
 
 // The experiments the outputs work on: the file's, or the launches flown one after another.
@@ -277,7 +283,9 @@ bool volar_todo(const Opciones& o, const QList<Lanzamiento>& lanzamientos, Calcu
 }
 
 // The report's layout follows the target, as the window's does when the report is made.
-bool con_blanco(const QList<Lanzamiento>& lanzamientos) { return !lanzamientos.isEmpty() && lanzamientos.last().blanco; }
+bool con_blanco(const QList<Lanzamiento>& lanzamientos) {
+    return !lanzamientos.isEmpty() && lanzamientos.last().blanco;
+}
 
 // Each figure as a function that writes it, in the order the options were given.
 QList<std::function<QString()>> figuras(const Opciones& o, const QList<Lanzamiento>& lanzamientos, Calculadora& calc) {
@@ -293,7 +301,8 @@ QList<std::function<QString()>> figuras(const Opciones& o, const QList<Lanzamien
         if (o.rotulado) {
             imagenes << [&o, &st, &calc, campos] {
                 const Superficie& sup = calc.superficie();
-                return guardar_hoja(o.escena, [&](QPainter& p) { dibujar_escena_rotulada(p, st, sup, campos); }, o.tamano);
+                return guardar_hoja(
+                    o.escena, [&](QPainter& p) { dibujar_escena_rotulada(p, st, sup, campos); }, o.tamano);
             };
         } else {
             imagenes << [&o, &calc] { return guardar_imagen(calc.superficie().imagen(), o.escena); };
@@ -303,7 +312,8 @@ QList<std::function<QString()>> figuras(const Opciones& o, const QList<Lanzamien
         if (o.rotulado) {
             imagenes << [&st, &o, campos, g] {
                 const Lamina l = lamina_rotulada(st, g.magnitud, !o.horizontal, g.experiencia, campos);
-                return guardar_hoja(g.archivo, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
+                return guardar_hoja(
+                    g.archivo, [&](QPainter& p) { dibujar_lamina(p, l); }, o.tamano);
             };
         } else {
             imagenes << [&st, &o, g] {
@@ -325,8 +335,9 @@ QString guardar_pedidos(const Opciones& o, const QList<Lanzamiento>& lanzamiento
     if (!o.pdf_valores.isEmpty()) {
         const TextoEnColumnas tabla = tabla_impresa(st, con_blanco(lanzamientos), separador_local());
         QString error;
-        if (!escribir_pdf(o.pdf_valores, QStringLiteral("valores-extremos"), pagina_predeterminada(),
-                          [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); }, error))
+        if (!escribir_pdf(
+                o.pdf_valores, QStringLiteral("valores-extremos"), pagina_predeterminada(),
+                [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); }, error))
             return error;
     }
     return {};
@@ -342,23 +353,23 @@ QByteArray texto_salida(const Opciones& o, const QList<Lanzamiento>& lanzamiento
     QByteArray texto;
     for (const PedidoSalida& p : salidas) {
         switch (p.que) {
-        case Salida::Resumen:
-            for (int k = 1; k <= st.NExp; ++k)
-                texto += (resumen(st, k, calc.fines()[k - 1], sep) + QLatin1Char('\n')).toUtf8();
-            break;
-        case Salida::Log:
-            for (const QString& l : calc.lineas_log()) texto += (l + QLatin1Char('\n')).toUtf8();
-            break;
-        case Salida::TablaPosiciones:
-        case Salida::TablaVelocidades: {
-            const QStringList filas = p.que == Salida::TablaPosiciones ? tabla_posiciones(st, p.experiencia, sep)
-                                                                       : tabla_velocidades(st, p.experiencia, sep);
-            texto += texto_copia(filas).toUtf8();
-            break;
-        }
-        case Salida::Valores:
-            texto += texto_copia_informe(st, con_blanco(lanzamientos), sep).toUtf8();
-            break;
+            case Salida::Resumen:
+                for (int k = 1; k <= st.NExp; ++k)
+                    texto += (resumen(st, k, calc.fines()[k - 1], sep) + QLatin1Char('\n')).toUtf8();
+                break;
+            case Salida::Log:
+                for (const QString& l : calc.lineas_log()) texto += (l + QLatin1Char('\n')).toUtf8();
+                break;
+            case Salida::TablaPosiciones:
+            case Salida::TablaVelocidades: {
+                const QStringList filas = p.que == Salida::TablaPosiciones ? tabla_posiciones(st, p.experiencia, sep)
+                                                                           : tabla_velocidades(st, p.experiencia, sep);
+                texto += texto_copia(filas).toUtf8();
+                break;
+            }
+            case Salida::Valores:
+                texto += texto_copia_informe(st, con_blanco(lanzamientos), sep).toUtf8();
+                break;
         }
     }
     return texto;
@@ -386,7 +397,8 @@ int ejecutar(const QStringList& args, QIODevice& entrada, QIODevice& salida, QIO
     if (!leer_datos(o, entrada, inic, lanzamientos, error)) return fallar(errores, error, kSalidaRechazo);
     Calculadora calc(inic);
     if (!volar_todo(o, lanzamientos, calc, error)) return fallar(errores, error, kSalidaRechazo);
-    if (const QString e = guardar_pedidos(o, lanzamientos, calc); !e.isEmpty()) return fallar(errores, e, kSalidaEscritura);
+    if (const QString e = guardar_pedidos(o, lanzamientos, calc); !e.isEmpty())
+        return fallar(errores, e, kSalidaEscritura);
     const QByteArray texto = texto_salida(o, lanzamientos, calc);
     if (salida.write(texto) != texto.size()) return fallar(errores, mensaje_salida(salida), kSalidaEscritura);
     return kSalidaBien;

@@ -87,7 +87,6 @@ private:
 // "1\t20\t14.40\t1018.10" and, when the flight ended on a message, a tab and the message.
 QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar separador);
 
-
 constexpr int kSalidaBien = 0;
 constexpr int kSalidaEscritura = 1;  // an output file could not be written
 constexpr int kSalidaRechazo = 2;    // bad options or input: nothing is written

@@ -40,14 +40,12 @@ bool leer_magnitud_y_numero(const QString& opcion, const QStringList& v, bool to
 }
 
 // Options that only store their file name or a flag.
-template <QString Opciones::*campo>
-bool archivo(const QString&, const QStringList& v, Opciones& o, QString&) {
+template <QString Opciones::*campo> bool archivo(const QString&, const QStringList& v, Opciones& o, QString&) {
     o.*campo = v.value(0);
     return true;
 }
 // Options whose values are read later, by what they ask for (a sweep, a family).
-template <QStringList Opciones::*campo>
-bool lista(const QString&, const QStringList& v, Opciones& o, QString&) {
+template <QStringList Opciones::*campo> bool lista(const QString&, const QStringList& v, Opciones& o, QString&) {
     o.*campo = v;
     return true;
 }
@@ -56,12 +54,10 @@ bool terminacion_admitida(const QString& ruta, QString& error) {
     FormatoFigura f = FormatoFigura::Png;
     return ruta.isEmpty() || formato_figura(ruta, f, error);
 }
-template <QString Opciones::*campo>
-bool figura(const QString& x, const QStringList& v, Opciones& o, QString& error) {
+template <QString Opciones::*campo> bool figura(const QString& x, const QStringList& v, Opciones& o, QString& error) {
     return archivo<campo>(x, v, o, error) && terminacion_admitida(v.value(0), error);
 }
-template <Salida que>
-bool salida(const QString&, const QStringList&, Opciones& o, QString&) {
+template <Salida que> bool salida(const QString&, const QStringList&, Opciones& o, QString&) {
     o.salidas << PedidoSalida{que};
     return true;
 }
@@ -69,19 +65,54 @@ bool salida(const QString&, const QStringList&, Opciones& o, QString&) {
 constexpr const char* kExperienciaN = "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10";
 
 const std::array kOpciones = {
-    DefOpcion{"--inic", nullptr, 1, true, nullptr, true, nullptr, archivo<&Opciones::inic>,
+    DefOpcion{"--inic",
+              nullptr,
+              1,
+              true,
+              nullptr,
+              true,
+              nullptr,
+              archivo<&Opciones::inic>,
               {{"--inic ARCHIVO", "límites y valores iniciales (INIC.DAT de la carpeta de trabajo)"}}},
-    DefOpcion{"--leer", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::leer>,
-              {{"--leer ARCHIVO.TYA", "carga las experiencias de un archivo de experiencias\n"
-                                      "(como Recuperar) en lugar de calcular lanzamientos;\n"
-                                      "las demás salidas trabajan sobre ellas"}}},
-    DefOpcion{"--tya", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::tya>,
+    DefOpcion{"--leer",
+              nullptr,
+              1,
+              true,
+              nullptr,
+              false,
+              nullptr,
+              archivo<&Opciones::leer>,
+              {{"--leer ARCHIVO.TYA",
+                "carga las experiencias de un archivo de experiencias\n"
+                "(como Recuperar) en lugar de calcular lanzamientos;\n"
+                "las demás salidas trabajan sobre ellas"}}},
+    DefOpcion{"--tya",
+              nullptr,
+              1,
+              true,
+              nullptr,
+              false,
+              nullptr,
+              archivo<&Opciones::tya>,
               {{"--tya ARCHIVO", "guarda las experiencias en un archivo de experiencias"}}},
-    DefOpcion{"--escena", nullptr, 1, true, nullptr, false, nullptr, figura<&Opciones::escena>,
-              {{"--escena ARCHIVO.png", "guarda la imagen de la escena tras los vuelos (con\n"
-                                        "--rotulado, una hoja A4 con reglas en metros)"}}},
-    DefOpcion{"--grafico", nullptr, 3, true, "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\"",
-              false, nullptr,
+    DefOpcion{"--escena",
+              nullptr,
+              1,
+              true,
+              nullptr,
+              false,
+              nullptr,
+              figura<&Opciones::escena>,
+              {{"--escena ARCHIVO.png",
+                "guarda la imagen de la escena tras los vuelos (con\n"
+                "--rotulado, una hoja A4 con reglas en metros)"}}},
+    DefOpcion{"--grafico",
+              nullptr,
+              3,
+              true,
+              "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\"",
+              false,
+              nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   PedidoGrafico g{Magnitud::Posiciones, 0, v.value(2)};
                   if (!leer_magnitud_y_numero(x, v, true, g.magnitud, g.experiencia, error) ||
@@ -94,40 +125,97 @@ const std::array kOpciones = {
                 "guarda como imagen el gráfico contra el tiempo de la\n"
                 "experiencia N (1 a 10), o con \"todos\" la comparación\n"
                 "de todas las experiencias; muestra Y o Vy"}}},
-    DefOpcion{"--rotulado", nullptr, 0, false, nullptr, false, nullptr,
+    DefOpcion{"--rotulado",
+              nullptr,
+              0,
+              false,
+              nullptr,
+              false,
+              nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.rotulado = true; },
-              {{"--rotulado", "los gráficos de --grafico y la escena de --escena salen\n"
-                              "como hojas de trabajo A4: título, ejes con valores y\n"
-                              "unidades (la escena, con reglas en metros) y una\n"
-                              "leyenda con Vo, Ang, el medio y todo campo que cambie\n"
-                              "entre las experiencias"}}},
-    DefOpcion{"--horizontal", nullptr, 0, false, nullptr, false, nullptr,
+              {{"--rotulado",
+                "los gráficos de --grafico y la escena de --escena salen\n"
+                "como hojas de trabajo A4: título, ejes con valores y\n"
+                "unidades (la escena, con reglas en metros) y una\n"
+                "leyenda con Vo, Ang, el medio y todo campo que cambie\n"
+                "entre las experiencias"}}},
+    DefOpcion{"--horizontal",
+              nullptr,
+              0,
+              false,
+              nullptr,
+              false,
+              nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.horizontal = true; },
               {{"--horizontal", "los gráficos muestran X o Vx en lugar de Y o Vy"}}},
-    DefOpcion{"--tabla", nullptr, 2, false, kExperienciaN, false, nullptr,
+    DefOpcion{"--tabla",
+              nullptr,
+              2,
+              false,
+              kExperienciaN,
+              false,
+              nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   Magnitud m = Magnitud::Posiciones;
                   int n = 0;
                   if (!leer_magnitud_y_numero(x, v, false, m, n, error)) return false;
-                  o.salidas << PedidoSalida{m == Magnitud::Posiciones ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
+                  o.salidas << PedidoSalida{
+                      m == Magnitud::Posiciones ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
                   return true;
               },
               {{"--tabla posiciones N", "imprime la tabla de posiciones de la experiencia N"},
                {"--tabla velocidades N", "imprime la tabla de velocidades de la experiencia N"}}},
-    DefOpcion{"--log", nullptr, 0, false, nullptr, false, nullptr, salida<Salida::Log>,
+    DefOpcion{"--log",
+              nullptr,
+              0,
+              false,
+              nullptr,
+              false,
+              nullptr,
+              salida<Salida::Log>,
               {{"--log", "imprime la línea de bitácora de cada lanzamiento"}}},
-    DefOpcion{"--valores", nullptr, 0, false, nullptr, false, nullptr, salida<Salida::Valores>,
-              {{"--valores", "imprime la tabla de valores extremos separada por\n"
-                             "tabuladores, como la copia al portapapeles (con las\n"
-                             "columnas del blanco si el último lanzamiento lo tiene)"}}},
-    DefOpcion{"--imprimir-valores", nullptr, 1, true, nullptr, false, nullptr, archivo<&Opciones::pdf_valores>,
-              {{"--imprimir-valores ARCHIVO.pdf", "guarda la tabla de valores extremos tal como se\n"
-                                                  "imprime, en un PDF"}}},
-    DefOpcion{"--resumen", nullptr, 0, false, nullptr, false, nullptr, salida<Salida::Resumen>,
-              {{"--resumen", "imprime una línea por experiencia: número, muestras,\n"
-                             "tiempo final, X final y el mensaje del final, si hubo\n"
-                             "(es la salida cuando no se pide ninguna otra)"}}},
-    DefOpcion{"--barrido", nullptr, 4, false, "CAMPO DESDE HASTA PASO", true, nullptr,
+    DefOpcion{"--valores",
+              nullptr,
+              0,
+              false,
+              nullptr,
+              false,
+              nullptr,
+              salida<Salida::Valores>,
+              {{"--valores",
+                "imprime la tabla de valores extremos separada por\n"
+                "tabuladores, como la copia al portapapeles (con las\n"
+                "columnas del blanco si el último lanzamiento lo tiene)"}}},
+    DefOpcion{"--imprimir-valores",
+              nullptr,
+              1,
+              true,
+              nullptr,
+              false,
+              nullptr,
+              archivo<&Opciones::pdf_valores>,
+              {{"--imprimir-valores ARCHIVO.pdf",
+                "guarda la tabla de valores extremos tal como se\n"
+                "imprime, en un PDF"}}},
+    DefOpcion{"--resumen",
+              nullptr,
+              0,
+              false,
+              nullptr,
+              false,
+              nullptr,
+              salida<Salida::Resumen>,
+              {{"--resumen",
+                "imprime una línea por experiencia: número, muestras,\n"
+                "tiempo final, X final y el mensaje del final, si hubo\n"
+                "(es la salida cuando no se pide ninguna otra)"}}},
+    DefOpcion{"--barrido",
+              nullptr,
+              4,
+              false,
+              "CAMPO DESDE HASTA PASO",
+              true,
+              nullptr,
               lista<&Opciones::barrido>,
               {{"--barrido CAMPO DESDE HASTA PASO",
                 "vuela el único lanzamiento de la entrada una vez por\n"
@@ -138,11 +226,25 @@ const std::array kOpciones = {
                 "y el mensaje del final (1000 valores como máximo; Xo e\n"
                 "Yo en metros enteros; solo se combina con --inic,\n"
                 "--grafico-barrido, --familia y -j, una vez cada una)"}}},
-    DefOpcion{"--grafico-barrido", nullptr, 1, true, nullptr, true, "--barrido", figura<&Opciones::grafico_barrido>,
-              {{"--grafico-barrido ARCHIVO.png", "con --barrido, guarda en una hoja A4 el alcance\n"
-                                                 "según CAMPO; los vuelos que no terminaron en el suelo\n"
-                                                 "van aparte, con su símbolo explicado"}}},
-    DefOpcion{"--familia", nullptr, 2, false, "CAMPO V1,V2,...", true, "--barrido",
+    DefOpcion{"--grafico-barrido",
+              nullptr,
+              1,
+              true,
+              nullptr,
+              true,
+              "--barrido",
+              figura<&Opciones::grafico_barrido>,
+              {{"--grafico-barrido ARCHIVO.png",
+                "con --barrido, guarda en una hoja A4 el alcance\n"
+                "según CAMPO; los vuelos que no terminaron en el suelo\n"
+                "van aparte, con su símbolo explicado"}}},
+    DefOpcion{"--familia",
+              nullptr,
+              2,
+              false,
+              "CAMPO V1,V2,...",
+              true,
+              "--barrido",
               lista<&Opciones::familia>,
               {{"--familia CAMPO V1,V2,...",
                 "con --barrido, repite el barrido para cada valor V1, V2,\n"
@@ -152,7 +254,13 @@ const std::array kOpciones = {
                 "que los separe un punto y coma: \"0,5;1\" son 0,5 y 1;\n"
                 "la tabla lleva ese campo en la primera columna y el\n"
                 "gráfico una curva por valor"}}},
-    DefOpcion{"--tamano", nullptr, 1, false, "ANCHOxALTO en puntos", true, nullptr,
+    DefOpcion{"--tamano",
+              nullptr,
+              1,
+              false,
+              "ANCHOxALTO en puntos",
+              true,
+              nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   const QStringList partes = v[0].split(QLatin1Char('x'));
                   bool ok_a = false, ok_h = false;
@@ -162,13 +270,23 @@ const std::array kOpciones = {
                       o.tamano = QSize(a, h);
                       return true;
                   }
-                  error = QStringLiteral("%1: \"%2\" no es ANCHOxALTO en puntos, cada uno de %3 a %4 (por ejemplo 1754x1240).")
-                              .arg(x, v[0].left(24)).arg(kTamanoMin).arg(kTamanoMax);
+                  error = QStringLiteral(
+                              "%1: \"%2\" no es ANCHOxALTO en puntos, cada uno de %3 a %4 (por ejemplo 1754x1240).")
+                              .arg(x, v[0].left(24))
+                              .arg(kTamanoMin)
+                              .arg(kTamanoMax);
                   return false;
               },
-              {{"--tamano ANCHOxALTO", "el PNG de una hoja (--grafico-barrido, --rotulado)\n"
-                                      "mide ANCHO x ALTO puntos en lugar de A4 a 300 ppp"}}},
-    DefOpcion{"-j", nullptr, 1, false, "un número de hilos", true, "--barrido",
+              {{"--tamano ANCHOxALTO",
+                "el PNG de una hoja (--grafico-barrido, --rotulado)\n"
+                "mide ANCHO x ALTO puntos en lugar de A4 a 300 ppp"}}},
+    DefOpcion{"-j",
+              nullptr,
+              1,
+              false,
+              "un número de hilos",
+              true,
+              "--barrido",
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   bool ok = false;
                   o.hilos = v[0].toInt(&ok);
@@ -176,13 +294,26 @@ const std::array kOpciones = {
                   error = QStringLiteral("%1: \"%2\" no es un número de hilos de 1 a 256.").arg(x, v[0].left(24));
                   return false;
               },
-              {{"-j N", "vuela los lanzamientos de --barrido en N hilos como\n"
-                        "máximo (de forma predeterminada, uno por núcleo; el\n"
-                        "resultado es el mismo)"}}},
-    DefOpcion{"--version", nullptr, 0, false, nullptr, false, nullptr,
+              {{"-j N",
+                "vuela los lanzamientos de --barrido en N hilos como\n"
+                "máximo (de forma predeterminada, uno por núcleo; el\n"
+                "resultado es el mismo)"}}},
+    DefOpcion{"--version",
+              nullptr,
+              0,
+              false,
+              nullptr,
+              false,
+              nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.version = true; },
               {{"--version", "muestra el nombre y la versión del programa"}}},
-    DefOpcion{"--help", "-h", 0, false, nullptr, false, nullptr,
+    DefOpcion{"--help",
+              "-h",
+              0,
+              false,
+              nullptr,
+              false,
+              nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.ayuda = true; },
               {{"--help", "muestra esta ayuda"}}},
 };
@@ -299,7 +430,8 @@ QString combinacion_rechazada(const Opciones& o) {
     if (o.dadas.contains(QLatin1String("--barrido"))) {
         QStringList admitidas;
         for (const DefOpcion& d : kOpciones)
-            if (d.en_barrido && QLatin1String(d.nombre) != QLatin1String("--barrido")) admitidas << QString::fromUtf8(d.nombre);
+            if (d.en_barrido && QLatin1String(d.nombre) != QLatin1String("--barrido"))
+                admitidas << QString::fromUtf8(d.nombre);
         const QString lista = admitidas.size() < 2 ? admitidas.join(QString())
                                                    : admitidas.mid(0, admitidas.size() - 1).join(QStringLiteral(", ")) +
                                                          QStringLiteral(" y ") + admitidas.last();

@@ -13,8 +13,14 @@ namespace tya {
 
 MenuRecientes::MenuRecientes(QMenu* archivo, QAction* antes_de, QAction* recuperar, Preferencias& preferencias,
                              Dialogos& dialogos, std::function<void(const QString&)> abrir)
-    : QObject(archivo), menu_(archivo), antes_de_(antes_de), recuperar_(recuperar), preferencias_(preferencias),
-      dialogos_(dialogos), abrir_(std::move(abrir)), lista_(preferencias.recientes()) {
+    : QObject(archivo),
+      menu_(archivo),
+      antes_de_(antes_de),
+      recuperar_(recuperar),
+      preferencias_(preferencias),
+      dialogos_(dialogos),
+      abrir_(std::move(abrir)),
+      lista_(preferencias.recientes()) {
     menu_->setToolTipsVisible(true);
     // Refused where "Recuperar" is: while a target is placed.
     connect(recuperar_, &QAction::changed, this, [this] {
@@ -36,7 +42,8 @@ void MenuRecientes::elegir(const QString& ruta) {
     if (!QFileInfo::exists(ruta)) {
         lista_.removeAll(ruta);
         preferencias_.guardar_recientes(lista_);
-        dialogos_.mensaje(QStringLiteral("El archivo %1 ya no existe; se quitó de la lista.").arg(QDir::toNativeSeparators(ruta)));
+        dialogos_.mensaje(
+            QStringLiteral("El archivo %1 ya no existe; se quitó de la lista.").arg(QDir::toNativeSeparators(ruta)));
         mostrar();
         return;
     }
@@ -57,7 +64,8 @@ void MenuRecientes::mostrar() {
         a->setToolTip(QDir::toNativeSeparators(ruta));  // the whole name a long caption shortens
         a->setEnabled(recuperar_->isEnabled());
         // Queued: the file is read once the menu has closed, as after the file dialog.
-        connect(a, &QAction::triggered, this, [this, ruta] { elegir(ruta); }, Qt::QueuedConnection);
+        connect(
+            a, &QAction::triggered, this, [this, ruta] { elegir(ruta); }, Qt::QueuedConnection);
         menu_->insertAction(antes_de_, a);
         entradas_ << a;
     }

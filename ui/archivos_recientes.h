@@ -18,8 +18,8 @@ class MenuRecientes : public QObject {
 public:
     // The entries go before `antes_de` in `archivo`; they are enabled while `recuperar` is, and
     // a chosen one is handed to `abrir`.
-    MenuRecientes(QMenu* archivo, QAction* antes_de, QAction* recuperar, Preferencias& preferencias,
-                  Dialogos& dialogos, std::function<void(const QString&)> abrir);
+    MenuRecientes(QMenu* archivo, QAction* antes_de, QAction* recuperar, Preferencias& preferencias, Dialogos& dialogos,
+                  std::function<void(const QString&)> abrir);
 
     // A file just saved or recovered goes first.
     void anotar(const QString& ruta);

@@ -50,9 +50,11 @@ MenuRecientes* completar_ventana(Princip& ventana, Preferencias& preferencias, D
     instalar_paleta(ventana, menus.proyector, preferencias, dialogos);
     auto abrir = [&ventana](const QString& ruta) { ventana.archivo().abrir_experiencias(ruta); };
     // Above "Salir" and its separator.
-    auto* recientes = new MenuRecientes(menus.archivo, menus.antes_de_salir, menus.recuperar, preferencias, dialogos, abrir);
+    auto* recientes = new MenuRecientes(menus.archivo, menus.antes_de_salir, menus.recuperar, preferencias, dialogos,
+                                        abrir);
     ventana.archivo().archivo_usado = [recientes](const QString& ruta) { recientes->anotar(ruta); };
-    new SoltarArchivo(&ventana, [&ventana] { return ventana.archivo().puede_recuperar(); }, abrir);
+    new SoltarArchivo(
+        &ventana, [&ventana] { return ventana.archivo().puede_recuperar(); }, abrir);
     return recientes;
 }
 

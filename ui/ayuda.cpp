@@ -54,8 +54,10 @@ VisorAyuda::VisorAyuda(const QString& ruta, ModoAyuda modo, QWidget* padre)
         texto_->setPlainText(error_);
     else if (!buscar)
         lista_->setCurrentRow(0);
-    if (buscar) buscar_->setFocus();
-    else lista_->setFocus();
+    if (buscar)
+        buscar_->setFocus();
+    else
+        lista_->setFocus();
     foco_visible(this);
     resize(720, 460);
 }

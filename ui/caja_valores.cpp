@@ -33,10 +33,13 @@ constexpr int kMarcoAncho = 6, kMarcoAlto = 26;
 int px(int twips) { return static_cast<int>(std::lround(double(twips) / kTwipsPorPx)); }
 }  // namespace
 
-CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, Impresora& impresora,
-                         QWidget* padre)
+CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, Impresora& impresora, QWidget* padre)
     : QDialog(padre, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
-      textos_(textos), st_(st), dialogos_(dialogos), impresora_(impresora), fuente_(fuente_textos()) {
+      textos_(textos),
+      st_(st),
+      dialogos_(dialogos),
+      impresora_(impresora),
+      fuente_(fuente_textos()) {
     setObjectName(QStringLiteral("CajaValores"));
     setModal(false);
     setBackgroundRole(QPalette::Base);
@@ -114,7 +117,8 @@ void CajaValores::aplicar() {
     QStringList lineas;
     for (const TextoEnColumnas::Renglon& r : v.texto.renglones()) {
         QString l;
-        for (const TextoEnColumnas::Trozo& t : r) l += (l.isEmpty() ? QString() : QStringLiteral("  ")) + t.texto.trimmed();
+        for (const TextoEnColumnas::Trozo& t : r)
+            l += (l.isEmpty() ? QString() : QStringLiteral("  ")) + t.texto.trimmed();
         lineas << l;
     }
     setAccessibleName(v.caption);
@@ -148,15 +152,18 @@ void CajaValores::aplicar() {
     // The scroll bar stands right of the text, never over its last column.
     if (sobra > 0 && derecha + columna + barra_->sizeHint().width() > cliente.width()) {
         cliente.setWidth(static_cast<int>(std::ceil(derecha + columna)) + barra_->sizeHint().width());
-        ventana = recortada_a(QRect(QPoint(px(v.izquierda), y()), QSize(cliente.width(), ventana.height() - marco.height()) + marco), pantalla);
+        ventana = recortada_a(
+            QRect(QPoint(px(v.izquierda), y()), QSize(cliente.width(), ventana.height() - marco.height()) + marco),
+            pantalla);
     }
     cliente = ventana.size() - marco;
     const int subir = std::max(0, sobra);
     imprimir_->move(imprimir_->x(), px(v.arriba_imprimir) + bajar - subir);
     cerrar_->move(cerrar_->x(), px(v.arriba_salir3) + bajar - subir);
     copiar_->move(copiar_->x(), px(2520) + bajar - subir);
-    barra_->setGeometry(cliente.width() - barra_->sizeHint().width(), 0, barra_->sizeHint().width(),
-                        std::max(0, std::min(cerrar_->y(), imprimir_->isVisible() ? imprimir_->y() : cerrar_->y()) - 4));
+    barra_->setGeometry(
+        cliente.width() - barra_->sizeHint().width(), 0, barra_->sizeHint().width(),
+        std::max(0, std::min(cerrar_->y(), imprimir_->isVisible() ? imprimir_->y() : cerrar_->y()) - 4));
     barra_->setRange(0, subir);
     barra_->setPageStep(std::max(1, barra_->height()));
     barra_->setSingleStep(static_cast<int>(fm.lineSpacing()));

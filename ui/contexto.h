@@ -18,7 +18,7 @@ struct ContextoVentana {
     EstadoExp& st;
     Dialogos& dialogos;
     Reloj& reloj;
-    QString dir;  // the working folder
+    QString dir;      // the working folder
     Superficie& sup;  // the scene's surface
     Escena& escena;
     VistaSuperficie* vista;  // the scene's view: every panel and marker stands on it

@@ -79,12 +79,14 @@ void BotonImagen::nombrar(const QString& nombre, const QString& descripcion) {
 
 void BotonImagen::keyPressEvent(QKeyEvent* ev) {
     switch (ev->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!ev->isAutoRepeat() || ev->key() != Qt::Key_Space) emit clic();
-        break;
-    default: QWidget::keyPressEvent(ev); return;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!ev->isAutoRepeat() || ev->key() != Qt::Key_Space) emit clic();
+            break;
+        default:
+            QWidget::keyPressEvent(ev);
+            return;
     }
     ev->accept();
 }
@@ -130,8 +132,10 @@ Marcador::Marcador(bool blanco, QWidget* padre) : QWidget(padre), blanco_(blanco
     setFixedSize(7, 7);
     setAttribute(Qt::WA_TranslucentBackground);
     setAccessibleName(blanco ? QStringLiteral("Marcador del blanco") : QStringLiteral("Cruz del punto de lanzamiento"));
-    setAccessibleDescription(blanco ? QStringLiteral("Se arrastra con el mouse; con la escena enfocada, Tab lo elige y las flechas lo mueven")
-                                    : QStringLiteral("Se arrastra con el mouse; con la escena enfocada, las flechas la mueven"));
+    setAccessibleDescription(
+        blanco
+            ? QStringLiteral("Se arrastra con el mouse; con la escena enfocada, Tab lo elige y las flechas lo mueven")
+            : QStringLiteral("Se arrastra con el mouse; con la escena enfocada, las flechas la mueven"));
 }
 
 QPixmap Marcador::imagen() const {
@@ -142,8 +146,10 @@ QPixmap Marcador::imagen() const {
         p.fillRect(1, 0, 5, 7, Qt::white);
         p.fillRect(0, 1, 7, 5, Qt::white);
         p.setPen(Qt::black);
-        p.drawLine(1, 0, 5, 0); p.drawLine(1, 6, 5, 6);
-        p.drawLine(0, 1, 0, 5); p.drawLine(6, 1, 6, 5);
+        p.drawLine(1, 0, 5, 0);
+        p.drawLine(1, 6, 5, 6);
+        p.drawLine(0, 1, 0, 5);
+        p.drawLine(6, 1, 6, 5);
         p.fillRect(2, 2, 3, 3, QColor(255, 0, 0));
     } else {
         p.setPen(Qt::black);

@@ -41,39 +41,48 @@ bool EscenaTeclado::eventFilter(QObject* objeto, QEvent* evento) {
 bool EscenaTeclado::tecla(int t, Qt::KeyboardModifiers mod) {
     const int paso = mod & Qt::ShiftModifier ? kPasoLargo : 1;
     switch (t) {
-    case Qt::Key_Left: marcadores_.mover_con_teclas(moviendo_blanco(), -paso, 0); break;
-    case Qt::Key_Right: marcadores_.mover_con_teclas(moviendo_blanco(), paso, 0); break;
-    case Qt::Key_Up: marcadores_.mover_con_teclas(moviendo_blanco(), 0, -paso); break;
-    case Qt::Key_Down: marcadores_.mover_con_teclas(moviendo_blanco(), 0, paso); break;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: {
-        // From the cross to the target and back; past them the focus goes on along the window.
-        const bool atras = t == Qt::Key_Backtab || (mod & Qt::ShiftModifier);
-        if (!marcadores_.blanco_a_la_vista() || atras != moviendo_blanco()) {
-            blanco_ = false;
+        case Qt::Key_Left:
+            marcadores_.mover_con_teclas(moviendo_blanco(), -paso, 0);
+            break;
+        case Qt::Key_Right:
+            marcadores_.mover_con_teclas(moviendo_blanco(), paso, 0);
+            break;
+        case Qt::Key_Up:
+            marcadores_.mover_con_teclas(moviendo_blanco(), 0, -paso);
+            break;
+        case Qt::Key_Down:
+            marcadores_.mover_con_teclas(moviendo_blanco(), 0, paso);
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: {
+            // From the cross to the target and back; past them the focus goes on along the window.
+            const bool atras = t == Qt::Key_Backtab || (mod & Qt::ShiftModifier);
+            if (!marcadores_.blanco_a_la_vista() || atras != moviendo_blanco()) {
+                blanco_ = false;
+                return false;
+            }
+            blanco_ = !atras;
+            break;
+        }
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp: {
+            if (ctx_.st.EnVuelo == 1) return true;
+            const auto m = marca_vecina(ctx_.st, marca_, t == Qt::Key_PageDown ? 1 : -1);
+            if (!m) {
+                ctx_.dialogos.pitido();
+                return true;
+            }
+            marca_ = m;
+            emit marca_descrita(describir_marca(ctx_.st, *m));
+            break;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!marca_ || ctx_.st.EnVuelo == 1) return true;
+            inspeccion_.elegir_muestra(marca_->k, marca_->i);
+            break;
+        default:
             return false;
-        }
-        blanco_ = !atras;
-        break;
-    }
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp: {
-        if (ctx_.st.EnVuelo == 1) return true;
-        const auto m = marca_vecina(ctx_.st, marca_, t == Qt::Key_PageDown ? 1 : -1);
-        if (!m) {
-            ctx_.dialogos.pitido();
-            return true;
-        }
-        marca_ = m;
-        emit marca_descrita(describir_marca(ctx_.st, *m));
-        break;
-    }
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!marca_ || ctx_.st.EnVuelo == 1) return true;
-        inspeccion_.elegir_muestra(marca_->k, marca_->i);
-        break;
-    default: return false;
     }
     ctx_.vista->update();
     return true;

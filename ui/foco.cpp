@@ -29,12 +29,15 @@ bool FocoCubierto::eventFilter(QObject* o, QEvent* ev) {
         return false;
     }
     switch (ev->type()) {
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::ZOrderChange: revisar(); break;
-    default: break;
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ZOrderChange:
+            revisar();
+            break;
+        default:
+            break;
     }
     return false;
 }
@@ -53,7 +56,8 @@ void FocoCubierto::revisar() {
             const QRect r(w->mapTo(contenedor_, QPoint()), w->size());
             bool cubierto = false;
             for (qsizetype j = i + 1; j < paneles.size() && !cubierto; ++j)
-                cubierto = paneles[j]->isVisible() && paneles[j]->autoFillBackground() && paneles[j]->geometry().intersects(r);
+                cubierto = paneles[j]->isVisible() && paneles[j]->autoFillBackground() &&
+                           paneles[j]->geometry().intersects(r);
             if (cubierto && !propia.isValid()) {
                 w->setProperty(kPoliticaPropia, static_cast<int>(w->focusPolicy()));
                 w->setFocusPolicy(Qt::NoFocus);

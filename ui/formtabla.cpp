@@ -33,7 +33,8 @@ FormTabla::FormTabla(QWidget* padre) : QWidget(padre, Qt::Tool) {
         v->setStyleSheet(QStringLiteral("background: white;"));
         v->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // The row's quantity and unit, which the picture shows only by its place.
-        v->setAccessibleDescription(QStringLiteral("%1 en %2").arg(QLatin1String(kFilas[i]), QString::fromUtf8(kUnidades[i])));
+        v->setAccessibleDescription(
+            QStringLiteral("%1 en %2").arg(QLatin1String(kFilas[i]), QString::fromUtf8(kUnidades[i])));
         c->setBuddy(v);
         tabla_[static_cast<size_t>(i + 1)] = v;
         g->addWidget(c, i, 0);

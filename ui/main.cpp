@@ -82,9 +82,11 @@ int main(int argc, char** argv) {
     // Without a window manager nothing maximises it nor draws a frame: it takes the whole part.
     if (pantalla)
         QTimer::singleShot(800, &ventana, [&ventana, disponible] {
-            if (ventana.frameGeometry() == ventana.geometry() && ventana.geometry() != disponible) ventana.setGeometry(disponible);
+            if (ventana.frameGeometry() == ventana.geometry() && ventana.geometry() != disponible)
+                ventana.setGeometry(disponible);
         });
     // The file named on the command line, once the window is up, as "Recuperar" would read it.
-    if (!argumentos.archivo.isEmpty()) QTimer::singleShot(0, &ventana, [&] { ventana.archivo().abrir_experiencias(argumentos.archivo); });
+    if (!argumentos.archivo.isEmpty())
+        QTimer::singleShot(0, &ventana, [&] { ventana.archivo().abrir_experiencias(argumentos.archivo); });
     return app.exec();
 }

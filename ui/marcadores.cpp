@@ -26,7 +26,8 @@ Marcadores::Marcadores(const ContextoVentana& ctx, PanelLanzamiento& lanzamiento
 }
 
 void Marcadores::mover(QWidget* m, Esquina e) {
-    m->move(static_cast<int>(std::lround(ctx_.sup.x_px(e.izquierda))), static_cast<int>(std::lround(ctx_.sup.y_px(e.arriba))));
+    m->move(static_cast<int>(std::lround(ctx_.sup.x_px(e.izquierda))),
+            static_cast<int>(std::lround(ctx_.sup.y_px(e.arriba))));
 }
 
 void Marcadores::colocar_cruz(Esquina e) { mover(cruz_, e); }

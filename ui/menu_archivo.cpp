@@ -124,7 +124,9 @@ void MenuArchivo::documentar_lanzamiento() { bitacora_.documentar(ctx_.st, separ
 
 void MenuArchivo::ver_sesiones() {
     if (ctx_.st.EnVuelo == 1) return;
-    if (!trazas_) trazas_ = new Trazas(ctx_.dir, [this] { cerrar_archivos(); }, ctx_.vista->window());
+    if (!trazas_)
+        trazas_ = new Trazas(
+            ctx_.dir, [this] { cerrar_archivos(); }, ctx_.vista->window());
     trazas_->exec();
 }
 
@@ -154,7 +156,8 @@ void MenuArchivo::imprimir_valores(bool blanco) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const TextoEnColumnas tabla = tabla_impresa(ctx_.st, blanco, separador_local());
     const ResultadoImpresion r = impresora_.imprimir(
-        QStringLiteral("valores-extremos"), [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); });
+        QStringLiteral("valores-extremos"),
+        [&](QPagedPaintDevice& d, QString& e) { return dibujar_texto(d, tabla, e); });
     QApplication::restoreOverrideCursor();
     avisar(ctx_.dialogos, r);
 }
@@ -185,9 +188,14 @@ bool MenuArchivo::puede_salir() {
     const QString pregunta = n == 1 ? QStringLiteral("¿Salir sin guardar la experiencia?")
                                     : QStringLiteral("¿Salir sin guardar las %1 experiencias?").arg(n);
     switch (ctx_.dialogos.elegir(pregunta, QStringLiteral("Guardar"), QStringLiteral("Salir"))) {
-    case Eleccion::Primera: salida_decidida_ = guardar(); return salida_decidida_;
-    case Eleccion::Segunda: salida_decidida_ = true; return true;
-    case Eleccion::Cancelar: return false;
+        case Eleccion::Primera:
+            salida_decidida_ = guardar();
+            return salida_decidida_;
+        case Eleccion::Segunda:
+            salida_decidida_ = true;
+            return true;
+        case Eleccion::Cancelar:
+            return false;
     }
     return false;
 }

@@ -59,7 +59,7 @@ public:
 private:
     void recuperar_de(const QString& ruta);
 
-    bool guardadas_ = true;  // nothing flown since the scene was cleared, saved or recovered
+    bool guardadas_ = true;         // nothing flown since the scene was cleared, saved or recovered
     bool salida_decidida_ = false;  // asked once: closing the window after "Salir" asks no more
     ContextoVentana ctx_;
     const BarraMenus& menus_;

@@ -17,9 +17,14 @@ InspeccionMuestra::InspeccionMuestra(const ContextoVentana& ctx, Repeticion& rep
 
 void InspeccionMuestra::puntero_movido(float x, float y) {
     switch (seguir_puntero(raton_, ctx_.st, ctx_.sup, x, y)) {
-    case Puntero::Cruz: ctx_.vista->setCursor(Qt::CrossCursor); break;
-    case Puntero::Flecha: ctx_.vista->setCursor(Qt::ArrowCursor); break;
-    case Puntero::SinCambio: break;
+        case Puntero::Cruz:
+            ctx_.vista->setCursor(Qt::CrossCursor);
+            break;
+        case Puntero::Flecha:
+            ctx_.vista->setCursor(Qt::ArrowCursor);
+            break;
+        case Puntero::SinCambio:
+            break;
     }
 }
 
@@ -54,8 +59,10 @@ void InspeccionMuestra::mostrar_tabla(const std::array<QString, 7>& valores) {
     if (!formtabla_->isVisible()) {
         PanelGraficos& g = repeticion_.graficos();
         colocar_fuera_del_vuelo(formtabla_, ctx_.vista, ctx_.sup,
-                                {{en_pantalla(&repeticion_), 4}, {en_pantalla(&g.comparacion_posiciones()), 2},
-                                 {en_pantalla(&g.comparacion_velocidades()), 2}, en_pantalla(&g)});
+                                {{en_pantalla(&repeticion_), 4},
+                                 {en_pantalla(&g.comparacion_posiciones()), 2},
+                                 {en_pantalla(&g.comparacion_velocidades()), 2},
+                                 en_pantalla(&g)});
     }
     formtabla_->show();
 }

@@ -40,7 +40,7 @@ PanelComparacion::PanelComparacion(const Nombres& n, const QString& titulo, Caja
 PanelComparacion::~PanelComparacion() { delete vista_; }  // before the surface it shows
 
 MarcoGrafico PanelComparacion::comparar(EstadoExp& st, AcumComparacion& acum, bool velocidades, bool vertical,
-                                       const Estilo& estilo) {
+                                        const Estilo& estilo) {
     const MarcoGrafico m = velocidades ? comparar_velocidades(st, acum, *sup_, vertical, estilo)
                                        : comparar_posiciones(st, acum, *sup_, vertical, estilo);
     if (m.dibujado) st.TfinEnt = m.T;
@@ -48,7 +48,8 @@ MarcoGrafico PanelComparacion::comparar(EstadoExp& st, AcumComparacion& acum, bo
     if (con_leyenda) {
         leyenda_->setPixmap(QPixmap::fromImage(leyenda_comparacion(st, estilo, sup_->ancho_px())));
         QStringList nombres;
-        for (int k = 1; k <= std::min<int>(st.NExp, kExperiencias); ++k) nombres << QStringLiteral("Experiencia %1").arg(k);
+        for (int k = 1; k <= std::min<int>(st.NExp, kExperiencias); ++k)
+            nombres << QStringLiteral("Experiencia %1").arg(k);
         leyenda_->setAccessibleDescription(nombres.join(QStringLiteral(", ")));
     }
     leyenda_->setVisible(con_leyenda);

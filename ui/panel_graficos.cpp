@@ -30,7 +30,8 @@ QLabel* etiqueta(const char* nombre, const QString& t, QWidget* padre) {
 }  // namespace
 
 PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
-    : QGroupBox(QStringLiteral("Velocidades Instantáneas"), padre), ctx_(ctx),
+    : QGroupBox(QStringLiteral("Velocidades Instantáneas"), padre),
+      ctx_(ctx),
       sup_grafico_(std::make_unique<Superficie>(nueva_caja_grafico(CajaGrafico::Curvas))) {
     setObjectName(QStringLiteral("Frame3"));
     setAutoFillBackground(true);
@@ -63,8 +64,10 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
                                                    QStringLiteral("Posiciones Y"), CajaGrafico::ComparaP, padre);
     comparacion_velocidades_ = new PanelComparacion({"Velocidades", "ComparaV", "Command3", "Command1"},
                                                     QStringLiteral("Velocidades Vy"), CajaGrafico::ComparaV, padre);
-    connect(comparacion_posiciones_, &PanelComparacion::cerrar_pedido, this, &PanelGraficos::cerrar_comparacion_posiciones);
-    connect(comparacion_velocidades_, &PanelComparacion::cerrar_pedido, this, &PanelGraficos::cerrar_comparacion_velocidades);
+    connect(comparacion_posiciones_, &PanelComparacion::cerrar_pedido, this,
+            &PanelGraficos::cerrar_comparacion_posiciones);
+    connect(comparacion_velocidades_, &PanelComparacion::cerrar_pedido, this,
+            &PanelGraficos::cerrar_comparacion_velocidades);
 
     // Right of the scene's 6450 m, below the parameter panels, so no mark is covered.
     const int x = static_cast<int>(ctx_.sup.x_px(6600));
@@ -151,9 +154,10 @@ void PanelGraficos::llenar_tabla(bool velocidades) {
 void PanelGraficos::graficar(bool velocidades) {
     const bool vertical = vertical_->isChecked();
     // The frame is kept for the replay cursor.
-    const MarcoGrafico m =
-        velocidades ? graficar_velocidades(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical, ctx_.escena.estilo())
-                    : graficar_posiciones(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical, ctx_.escena.estilo());
+    const MarcoGrafico m = velocidades ? graficar_velocidades(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical,
+                                                              ctx_.escena.estilo())
+                                       : graficar_posiciones(ctx_.st, ctx_.st.NGrafSel, *sup_grafico_, vertical,
+                                                             ctx_.escena.estilo());
     if (m.dibujado) ctx_.st.TfinEnt = m.T;
     marcos_[static_cast<size_t>(CajaGrafico::Curvas)] = m;
     grafico_->refrescar();
@@ -163,8 +167,8 @@ void PanelGraficos::comparar(bool velocidades) {
     PanelComparacion& p = velocidades ? *comparacion_velocidades_ : *comparacion_posiciones_;
     const bool vertical = vertical_->isChecked();
     // The frame is kept for the replay cursor.
-    marcos_[static_cast<size_t>(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP)] =
-        p.comparar(ctx_.st, acumulados_, velocidades, vertical, ctx_.escena.estilo());
+    marcos_[static_cast<size_t>(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP)] = p.comparar(
+        ctx_.st, acumulados_, velocidades, vertical, ctx_.escena.estilo());
 }
 
 void PanelGraficos::ver_posiciones() {
@@ -209,7 +213,8 @@ void PanelGraficos::ver_velocidades() {
 
 void PanelGraficos::nombrar_tabla() {
     const bool posiciones = ModoGraf == ModoGrafico::Posiciones;
-    tabla_->setAccessibleName(posiciones ? QStringLiteral("Tabla de posiciones") : QStringLiteral("Tabla de velocidades"));
+    tabla_->setAccessibleName(posiciones ? QStringLiteral("Tabla de posiciones")
+                                         : QStringLiteral("Tabla de velocidades"));
     tabla_->setAccessibleDescription(posiciones ? QStringLiteral("Columnas: t en s, X en m, Y en m")
                                                 : QStringLiteral("Columnas: t en s, Vx en m/s, Vy en m/s"));
     cabecera_->setAccessibleName(tabla_->accessibleDescription());
@@ -226,9 +231,14 @@ void PanelGraficos::mostrar_y_enfocar() {
 bool PanelGraficos::eventFilter(QObject* o, QEvent* ev) {
     if (o == numero_ && ev->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(ev)->key()) {
-        case Qt::Key_Up: experiencia_siguiente(); return true;
-        case Qt::Key_Down: experiencia_anterior(); return true;
-        default: break;
+            case Qt::Key_Up:
+                experiencia_siguiente();
+                return true;
+            case Qt::Key_Down:
+                experiencia_anterior();
+                return true;
+            default:
+                break;
         }
     }
     return QGroupBox::eventFilter(o, ev);
@@ -318,9 +328,7 @@ void PanelGraficos::comparar_graficas() {
     const bool velocidades = title() != QStringLiteral("Posiciones");
     PanelComparacion& p = velocidades ? *comparacion_velocidades_ : *comparacion_posiciones_;
     // Over this panel's own graph, which it stands for, never over the table and the buttons.
-    if (QWidget* padre = p.parentWidget()) {
-        p.move(lugar_libre(p.size(), padre->rect(), {tabla_y_botones()}, pos()));
-    }
+    if (QWidget* padre = p.parentWidget()) { p.move(lugar_libre(p.size(), padre->rect(), {tabla_y_botones()}, pos())); }
     p.show();
     p.raise();
     llenar_tabla(velocidades);

@@ -26,7 +26,8 @@ QStringList materiales() {
     const char* const nombres[] = {"Plomo", "Acero", "Piedra", "Hielo", "Madera"};
     QStringList r;
     for (size_t i = 0; i < kDensMat.size(); ++i)
-        r << QStringLiteral("%1 (d: %2)").arg(QLatin1String(nombres[i]), formato(kDensMat[i], QStringLiteral("#0.0#"), separador_local()));
+        r << QStringLiteral("%1 (d: %2)")
+                 .arg(QLatin1String(nombres[i]), formato(kDensMat[i], QStringLiteral("#0.0#"), separador_local()));
     return r << QStringLiteral("Otro material");
 }
 const QStringList kFormas = {QStringLiteral("Esfera"), QStringLiteral("Bala")};
@@ -296,11 +297,16 @@ bool PanelLanzamiento::eventFilter(QObject* o, QEvent* ev) {
     for (int i : {iVo, iAng}) {
         if (o != entradas_[i]) continue;
         switch (static_cast<QKeyEvent*>(ev)->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_PageUp: subir(i); return true;
-        case Qt::Key_Down:
-        case Qt::Key_PageDown: bajar(i); return true;
-        default: return false;
+            case Qt::Key_Up:
+            case Qt::Key_PageUp:
+                subir(i);
+                return true;
+            case Qt::Key_Down:
+            case Qt::Key_PageDown:
+                bajar(i);
+                return true;
+            default:
+                return false;
         }
     }
     return false;
@@ -322,7 +328,8 @@ void PanelLanzamiento::elegir_material(int posicion) {
         return;
     }
     if (posicion != 5) return;
-    const QString r = ctx_.dialogos.entrada(QStringLiteral("Ingrese la densidad, entre 0.01 y 20"), QStringLiteral("Material"));
+    const QString r = ctx_.dialogos.entrada(QStringLiteral("Ingrese la densidad, entre 0.01 y 20"),
+                                            QStringLiteral("Material"));
     auto plomo = [this, &st] {
         material_->setCurrentIndex(0);
         material_->setEditText(material_->itemText(0));

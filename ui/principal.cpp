@@ -97,7 +97,8 @@ void Princip::crear_rotulos() {
     rotulo_alto_->adjustSize();
     rotulo_alto_->move(int(sup_->x_px(0)) + 4, int(sup_->y_px(3800)) - rotulo_alto_->height() / 2);
     rotulo_ancho_->adjustSize();
-    rotulo_ancho_->move(int(sup_->x_px(6450)) - rotulo_ancho_->width(), int(sup_->y_px(0)) - rotulo_ancho_->height() - 2);
+    rotulo_ancho_->move(int(sup_->x_px(6450)) - rotulo_ancho_->width(),
+                        int(sup_->y_px(0)) - rotulo_ancho_->height() - 2);
 }
 
 void Princip::conectar_archivo() {
@@ -111,7 +112,8 @@ void Princip::conectar_archivo() {
         menus_.documentar->setChecked(!menus_.documentar->isChecked());
         a->alternar_documentacion();
     });
-    connect(menus_.imprimir_valores, &QAction::triggered, a, [this, a] { a->imprimir_valores(marcadores_->blanco_a_la_vista()); });
+    connect(menus_.imprimir_valores, &QAction::triggered, a,
+            [this, a] { a->imprimir_valores(marcadores_->blanco_a_la_vista()); });
     connect(menus_.imprimir_grafica, &QAction::triggered, a, &MenuArchivo::imprimir_grafica);
 }
 
@@ -294,7 +296,9 @@ bool Princip::blanco_colocado() const { return marcadores_->blanco_colocado(); }
 
 void Princip::mostrar_radio(const QString& t) { lanzamiento_->poner_texto(iR, t); }
 
-void Princip::mover_blanco(double izquierda, double arriba) { marcadores_->colocar_blanco({float(izquierda), float(arriba)}); }
+void Princip::mover_blanco(double izquierda, double arriba) {
+    marcadores_->colocar_blanco({float(izquierda), float(arriba)});
+}
 
 void Princip::mostrar_ngraf(const QString& t) { graficos_->mostrar_numero(t); }
 

@@ -86,11 +86,13 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     };
     inicio_ = boton("inicio", QStringLiteral("|<"), QStringLiteral("Al comienzo (Inicio)"));
     atras_ = boton("atras", QStringLiteral("<"), QStringLiteral("Muestra anterior (flecha izquierda)"));
-    reproducir_ = boton("reproducir", QStringLiteral("Reproducir"), QStringLiteral("Reproducir o pausar (barra espaciadora)"));
+    reproducir_ = boton("reproducir", QStringLiteral("Reproducir"),
+                        QStringLiteral("Reproducir o pausar (barra espaciadora)"));
     adelante_ = boton("adelante", QStringLiteral(">"), QStringLiteral("Muestra siguiente (flecha derecha)"));
     fin_ = boton("fin", QStringLiteral(">|"), QStringLiteral("Al final (Fin)"));
     // Arrows need no more than their glyphs: the panel must fit beside the flight.
-    for (QPushButton* b : {inicio_, atras_, adelante_, fin_}) b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
+    for (QPushButton* b : {inicio_, atras_, adelante_, fin_})
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
     v->addLayout(botones);
     auto* fila_ritmo = new QHBoxLayout;
     auto* rotulo_ritmo = new QLabel(QStringLiteral("Ritmo"), this);
@@ -125,9 +127,10 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     }
     v->addLayout(tabla);
     // Every control takes the focus; the panel's keys work from any of them.
-    for (QWidget* h : {static_cast<QWidget*>(experiencia_), static_cast<QWidget*>(deslizador_),
-                       static_cast<QWidget*>(ritmo_), static_cast<QWidget*>(inicio_), static_cast<QWidget*>(atras_),
-                       static_cast<QWidget*>(reproducir_), static_cast<QWidget*>(adelante_), static_cast<QWidget*>(fin_)})
+    for (QWidget* h :
+         {static_cast<QWidget*>(experiencia_), static_cast<QWidget*>(deslizador_), static_cast<QWidget*>(ritmo_),
+          static_cast<QWidget*>(inicio_), static_cast<QWidget*>(atras_), static_cast<QWidget*>(reproducir_),
+          static_cast<QWidget*>(adelante_), static_cast<QWidget*>(fin_)})
         h->installEventFilter(this);
 
     reloj_ = new QTimer(this);
@@ -136,10 +139,22 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     connect(deslizador_, &QSlider::valueChanged, this, [this](int i) {
         if (i != muestra_) ir_a(i);
     });
-    connect(inicio_, &QPushButton::clicked, this, [this] { reproducir(false); ir_a(1); });
-    connect(atras_, &QPushButton::clicked, this, [this] { reproducir(false); paso(-1); });
-    connect(adelante_, &QPushButton::clicked, this, [this] { reproducir(false); paso(1); });
-    connect(fin_, &QPushButton::clicked, this, [this] { reproducir(false); ir_a(n_); });
+    connect(inicio_, &QPushButton::clicked, this, [this] {
+        reproducir(false);
+        ir_a(1);
+    });
+    connect(atras_, &QPushButton::clicked, this, [this] {
+        reproducir(false);
+        paso(-1);
+    });
+    connect(adelante_, &QPushButton::clicked, this, [this] {
+        reproducir(false);
+        paso(1);
+    });
+    connect(fin_, &QPushButton::clicked, this, [this] {
+        reproducir(false);
+        ir_a(n_);
+    });
     connect(reproducir_, &QPushButton::clicked, this, [this] { reproducir(!reproduciendo()); });
     connect(ritmo_, &QComboBox::currentIndexChanged, this, [this](int i) { ritmo(static_cast<Ritmo>(i)); });
     // The choice of experiment is the graph panel's number box: one choice for every view.
@@ -155,8 +170,10 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
 
     escena_ = ctx_.vista;
     escena_->encima = [this](QPainter& p) { pintar_escena(p); };
-    cajas_ = {graficos_.vista_grafico(), graficos_.comparacion_posiciones().vista(), graficos_.comparacion_velocidades().vista()};
-    for (int c = 0; c < 3; ++c) cajas_[static_cast<size_t>(c)]->encima = [this, c](QPainter& p) { pintar_grafico(p, c); };
+    cajas_ = {graficos_.vista_grafico(), graficos_.comparacion_posiciones().vista(),
+              graficos_.comparacion_velocidades().vista()};
+    for (int c = 0; c < 3; ++c)
+        cajas_[static_cast<size_t>(c)]->encima = [this, c](QPainter& p) { pintar_grafico(p, c); };
 }
 
 void Repeticion::permitir(bool si) {
@@ -191,12 +208,15 @@ void Repeticion::abrir() {
 
 void Repeticion::colocar() {
     // After the flight, the table row it marks and the buttons beside it, then the comparisons.
-    const QRect tabla = graficos_.isVisible() ? QRect(graficos_.parentWidget()->mapToGlobal(graficos_.tabla_y_botones().topLeft()),
-                                                      graficos_.tabla_y_botones().size())
-                                              : QRect();
+    const QRect tabla = graficos_.isVisible()
+                            ? QRect(graficos_.parentWidget()->mapToGlobal(graficos_.tabla_y_botones().topLeft()),
+                                    graficos_.tabla_y_botones().size())
+                            : QRect();
     colocar_fuera_del_vuelo(this, escena_, ctx_.sup,
-                            {{tabla, 4}, {en_pantalla(&graficos_.comparacion_posiciones()), 2},
-                             {en_pantalla(&graficos_.comparacion_velocidades()), 2}, en_pantalla(&graficos_)});
+                            {{tabla, 4},
+                             {en_pantalla(&graficos_.comparacion_posiciones()), 2},
+                             {en_pantalla(&graficos_.comparacion_velocidades()), 2},
+                             en_pantalla(&graficos_)});
 }
 
 void Repeticion::elegir(int k) {
@@ -295,8 +315,10 @@ void Repeticion::mostrar_marcas(bool si) {
     marcas_ = si;
     if (!activo_) return;
     // The table's selected row is the cursor's too.
-    if (si) marcar_fila();
-    else graficos_.tabla()->setCurrentRow(fila_antes_ < graficos_.tabla()->count() ? fila_antes_ : -1);
+    if (si)
+        marcar_fila();
+    else
+        graficos_.tabla()->setCurrentRow(fila_antes_ < graficos_.tabla()->count() ? fila_antes_ : -1);
 }
 
 bool Repeticion::reproduciendo() const { return reloj_->isActive(); }
@@ -333,17 +355,30 @@ QString Repeticion::valor(int fila) const {
 
 bool Repeticion::tecla(int k) {
     switch (k) {
-    case Qt::Key_Left: reproducir(false), paso(-1); break;
-    case Qt::Key_Right: reproducir(false), paso(1); break;
-    case Qt::Key_Home: reproducir(false), ir_a(1); break;
-    case Qt::Key_End: reproducir(false), ir_a(n_); break;
-    case Qt::Key_Space: reproducir(!reproduciendo()); break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (activo_ && n_ >= 1) emit tabla_pedida(k_, muestra_);
-        break;
-    case Qt::Key_Escape: close(); break;
-    default: return false;
+        case Qt::Key_Left:
+            reproducir(false), paso(-1);
+            break;
+        case Qt::Key_Right:
+            reproducir(false), paso(1);
+            break;
+        case Qt::Key_Home:
+            reproducir(false), ir_a(1);
+            break;
+        case Qt::Key_End:
+            reproducir(false), ir_a(n_);
+            break;
+        case Qt::Key_Space:
+            reproducir(!reproduciendo());
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (activo_ && n_ >= 1) emit tabla_pedida(k_, muestra_);
+            break;
+        case Qt::Key_Escape:
+            close();
+            break;
+        default:
+            return false;
     }
     return true;
 }
@@ -361,7 +396,8 @@ bool Repeticion::eventFilter(QObject* o, QEvent* ev) {
     // Space presses a focused button, and the pace list keeps its own arrows.
     const bool propia = (k == Qt::Key_Space && qobject_cast<QPushButton*>(o)) ||
                         (o == ritmo_ && (k == Qt::Key_Space || k == Qt::Key_Up || k == Qt::Key_Down)) ||
-                        (o == experiencia_ && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown));
+                        (o == experiencia_ &&
+                         (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown));
     if (propia || k == Qt::Key_Escape) return false;
     return tecla(k);
 }

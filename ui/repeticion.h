@@ -91,7 +91,7 @@ private:
 
     VistaSuperficie* escena_ = nullptr;
     std::array<VistaSuperficie*, 3> cajas_{};  // Curvas, ComparaP, ComparaV
-    QRect zona_escena_;                           // what the scene's marks last covered
+    QRect zona_escena_;                        // what the scene's marks last covered
     std::array<std::optional<int>, 3> columnas_{};
     int fila_antes_ = -1, desplazamiento_antes_ = 0;
 

@@ -25,27 +25,27 @@ QString SoltarArchivo::archivo_de(const QMimeData* datos) {
 
 bool SoltarArchivo::eventFilter(QObject* objeto, QEvent* evento) {
     switch (evento->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* e = static_cast<QDropEvent*>(evento);
-        // Refused as "Recuperar" is: the file manager shows it cannot be dropped.
-        if (!archivo_de(e->mimeData()).isEmpty() && puede_())
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* e = static_cast<QDropEvent*>(evento);
+            // Refused as "Recuperar" is: the file manager shows it cannot be dropped.
+            if (!archivo_de(e->mimeData()).isEmpty() && puede_())
+                e->acceptProposedAction();
+            else
+                e->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* e = static_cast<QDropEvent*>(evento);
+            const QString ruta = archivo_de(e->mimeData());
+            if (ruta.isEmpty() || !puede_()) return true;
             e->acceptProposedAction();
-        else
-            e->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* e = static_cast<QDropEvent*>(evento);
-        const QString ruta = archivo_de(e->mimeData());
-        if (ruta.isEmpty() || !puede_()) return true;
-        e->acceptProposedAction();
-        // After the drop has ended: the file manager is not kept waiting behind a message box.
-        QTimer::singleShot(0, this, [this, ruta] { abrir_(ruta); });
-        return true;
-    }
-    default:
-        return QObject::eventFilter(objeto, evento);
+            // After the drop has ended: the file manager is not kept waiting behind a message box.
+            QTimer::singleShot(0, this, [this, ruta] { abrir_(ruta); });
+            return true;
+        }
+        default:
+            return QObject::eventFilter(objeto, evento);
     }
 }
 

@@ -40,13 +40,20 @@ QSize pantalla_disponible(int argc, char** argv) {
 // digits, so each is keyed by the one no other takes first.
 QString titulo_tamano(int p) {
     switch (p) {
-    case 0: return QStringLiteral("&Automático");
-    case 100: return QStringLiteral("&100 %");
-    case 125: return QStringLiteral("12&5 %");
-    case 150: return QStringLiteral("15&0 %");
-    case 200: return QStringLiteral("&200 %");
-    case 300: return QStringLiteral("&300 %");
-    default: return QStringLiteral("%1 &%").arg(p);  // 250
+        case 0:
+            return QStringLiteral("&Automático");
+        case 100:
+            return QStringLiteral("&100 %");
+        case 125:
+            return QStringLiteral("12&5 %");
+        case 150:
+            return QStringLiteral("15&0 %");
+        case 200:
+            return QStringLiteral("&200 %");
+        case 300:
+            return QStringLiteral("&300 %");
+        default:
+            return QStringLiteral("%1 &%").arg(p);  // 250
     }
 }
 }  // namespace
@@ -84,7 +91,10 @@ QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dia
                     marcar_guardado();
                     dialogos.mensaje(QStringLiteral("El tamaño %1 % no cabe en esta pantalla (%2 × %3 disponibles). "
                                                     "El mayor que cabe es %4 %.")
-                                         .arg(p).arg(fisica.width()).arg(fisica.height()).arg(tamano_mayor_que_cabe(fisica)));
+                                         .arg(p)
+                                         .arg(fisica.width())
+                                         .arg(fisica.height())
+                                         .arg(tamano_mayor_que_cabe(fisica)));
                     return;
                 }
             }
@@ -136,22 +146,23 @@ bool ALaVista::arrastrar(QWidget* panel, QEvent* evento) {
     auto* m = static_cast<QMouseEvent*>(evento);
     const QPoint en_padre = panel->mapToParent(m->position().toPoint());
     switch (evento->type()) {
-    case QEvent::MouseButtonPress:
-        // The caption's strip only: the rest of the panel keeps its clicks.
-        if (m->button() != Qt::LeftButton || m->position().y() > panel->fontMetrics().height() + 4) return false;
-        arrastrado_ = panel;
-        agarre_ = m->position().toPoint();
-        panel->raise();
-        return true;
-    case QEvent::MouseMove:
-        if (arrastrado_ != panel) return false;
-        panel->move(a_la_vista(QRect(en_padre - agarre_, panel->size()), panel->parentWidget()->rect()));
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (arrastrado_ != panel) return false;
-        arrastrado_ = nullptr;
-        return true;
-    default: return false;
+        case QEvent::MouseButtonPress:
+            // The caption's strip only: the rest of the panel keeps its clicks.
+            if (m->button() != Qt::LeftButton || m->position().y() > panel->fontMetrics().height() + 4) return false;
+            arrastrado_ = panel;
+            agarre_ = m->position().toPoint();
+            panel->raise();
+            return true;
+        case QEvent::MouseMove:
+            if (arrastrado_ != panel) return false;
+            panel->move(a_la_vista(QRect(en_padre - agarre_, panel->size()), panel->parentWidget()->rect()));
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (arrastrado_ != panel) return false;
+            arrastrado_ = nullptr;
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -17,10 +17,13 @@
 
 namespace tya {
 
-TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& impresora,
-                                 const QString& directorio, QWidget* padre)
-    : QGroupBox(QStringLiteral("Trabajo Práctico"), padre), escena_(escena), dialogos_(dialogos),
-      impresora_(impresora), dir_(directorio) {
+TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& impresora, const QString& directorio,
+                                 QWidget* padre)
+    : QGroupBox(QStringLiteral("Trabajo Práctico"), padre),
+      escena_(escena),
+      dialogos_(dialogos),
+      impresora_(impresora),
+      dir_(directorio) {
     setObjectName(QStringLiteral("Frame4"));
     setAutoFillBackground(true);
     auto* v = new QVBoxLayout(this);
@@ -72,7 +75,8 @@ void TrabajoPractico::imprimir() {
     if (!leer(lineas)) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ResultadoImpresion r = impresora_.imprimir(
-        QStringLiteral("trabajo-practico"), [&](QPagedPaintDevice& d, QString& e) { return dibujar_lineas(d, lineas, e); });
+        QStringLiteral("trabajo-practico"),
+        [&](QPagedPaintDevice& d, QString& e) { return dibujar_lineas(d, lineas, e); });
     QApplication::restoreOverrideCursor();
     if (const QString m = mensaje_impresion(r); !m.isEmpty()) dialogos_.mensaje(m);
 }

@@ -19,7 +19,8 @@
 namespace tya {
 
 VentanasTexto::VentanasTexto(const ContextoVentana& ctx, ImpresoraSistema& impresora)
-    : ctx_(ctx), impresora_(impresora),
+    : ctx_(ctx),
+      impresora_(impresora),
       textos_(std::make_unique<CajaTextos>(ctx.st, ctx.escena, ctx.dir, medida_en_columnas(fuente_textos()))) {
     trabajo_practico_ = new TrabajoPractico(ctx_.escena, ctx_.dialogos, impresora_, ctx_.dir, ctx_.vista);
     trabajo_practico_->hide();
@@ -69,7 +70,8 @@ void VentanasTexto::abrir_trabajo_practico(const QWidget* debajo_de) {
 
 void VentanasTexto::abrir_ayuda(bool buscar) {
     delete ayuda_;
-    ayuda_ = new VisorAyuda(ctx_.st.RutaAyuda, buscar ? ModoAyuda::Buscar : ModoAyuda::Contenidos, ctx_.vista->window());
+    ayuda_ = new VisorAyuda(ctx_.st.RutaAyuda, buscar ? ModoAyuda::Buscar : ModoAyuda::Contenidos,
+                            ctx_.vista->window());
     ayuda_->show();
 }
 

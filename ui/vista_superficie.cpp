@@ -11,7 +11,8 @@ namespace tya {
 
 const char* const kMimeMarcador = "application/x-trayecta-marcador";
 
-VistaSuperficie::VistaSuperficie(Superficie& sup, QWidget* padre, bool crece) : QWidget(padre), sup_(sup), crece_(crece) {
+VistaSuperficie::VistaSuperficie(Superficie& sup, QWidget* padre, bool crece)
+    : QWidget(padre), sup_(sup), crece_(crece) {
     setMouseTracking(true);
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,8 +30,10 @@ void VistaSuperficie::paintEvent(QPaintEvent* ev) {
     // On a scaled screen the surface keeps an image at the screen's own pixels, shown one to one.
     sup_.proporcion(devicePixelRatioF());
     QPainter p(this);
-    if (sup_.proporcion() == 1) p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
-    else p.drawImage(QPointF(0, 0), sup_.imagen_pantalla());
+    if (sup_.proporcion() == 1)
+        p.drawImage(ev->rect(), sup_.imagen(), ev->rect());
+    else
+        p.drawImage(QPointF(0, 0), sup_.imagen_pantalla());
     if (encima) encima(p);
     if (foco && hasFocus()) foco(p);
 }

@@ -23,9 +23,11 @@ TEST(ArchivoTexto, LeidoEnteroYAcotado) {
     // Neither a FIFO nor a device is opened; a file above the limit and binary content are
     // refused by name, never echoed.
     prueba::escribir(texto, QByteArray("P\0r\0i\0", 6));
-    const std::pair<QString, const char*> casos[] = {
-        {fifo, "no es un archivo común"}, {"/dev/zero", "no es un archivo común"}, {grande, "ocupa más de 1 MB"},
-        {texto, "UTF-16"}, {d.filePath("falta.txt"), "no existe"}};
+    const std::pair<QString, const char*> casos[] = {{fifo, "no es un archivo común"},
+                                                     {"/dev/zero", "no es un archivo común"},
+                                                     {grande, "ocupa más de 1 MB"},
+                                                     {texto, "UTF-16"},
+                                                     {d.filePath("falta.txt"), "no existe"}};
     for (const auto& [ruta, palabras] : casos) {
         EXPECT_FALSE(leer_lineas(ruta, lineas, error));
         EXPECT_TRUE(error.startsWith("No se puede leer el archivo " + ruta + ": ") && error.contains(palabras))

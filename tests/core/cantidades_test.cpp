@@ -26,7 +26,8 @@ TEST(Cantidades, CadaUnaEnSuLugarYSinRepetirse) {
         st->poner(c.id, Fijo::entero(static_cast<int>(c.id) + 1));  // 1 or more, as Aire is read
     }
     // Each reads back its own value: no two share a place in the state.
-    for (const DefCantidad& c : kCantidades) EXPECT_EQ(st->valor(c.id), Fijo::entero(static_cast<int>(c.id) + 1)) << c.nombre;
+    for (const DefCantidad& c : kCantidades)
+        EXPECT_EQ(st->valor(c.id), Fijo::entero(static_cast<int>(c.id) + 1)) << c.nombre;
     EXPECT_EQ(cantidad_de_param(0), nullptr);
     EXPECT_EQ(cantidad_de_param(kParametros + 1), nullptr);
     EXPECT_EQ(static_cast<int>(datos.size()), static_cast<int>(kCantidades.size()));
@@ -40,11 +41,14 @@ TEST(Cantidades, AyudaConElRangoDeInic) {
     QString error;
     ASSERT_TRUE(leer_inic(QStringLiteral(TYA_DATOS "/INIC.DAT"), v, error)) << error.toStdString();
     ValoresInic otro;
-    ASSERT_TRUE(leer_inic_texto("50,120,10\n0,90,0\n0,800,0\n0,300,0\n" + QString("0,1,0\n").repeated(4) +
-                                    "2,5,1\n0,20,-20\n",
-                                otro, error))
+    ASSERT_TRUE(leer_inic_texto(
+        "50,120,10\n0,90,0\n0,800,0\n0,300,0\n" + QString("0,1,0\n").repeated(4) + "2,5,1\n0,20,-20\n", otro, error))
         << error.toStdString();
-    const struct { Cantidad c; const char* enviado; const char* clase; } casos[] = {
+    const struct {
+        Cantidad c;
+        const char* enviado;
+        const char* clase;
+    } casos[] = {
         {Cantidad::Vo, "Velocidad Inicial, de 0 a 340 m/S", "Velocidad Inicial, de 10 a 120 m/S"},
         {Cantidad::Ang, "Angulo Inicial, de -180º a +180º", "Angulo Inicial, de 0º a 90º"},
         {Cantidad::Xo, "X inicial, de 0 a 6450 m", "X inicial, de 0 a 800 m"},

@@ -24,7 +24,8 @@ TEST(CarpetaTrabajo, EligeLaCarpetaConInicYEncuentraLoInstalado) {
 
     // From a classroom folder nothing is made elsewhere; from any other the per-user one is filled.
     QString error;
-    EXPECT_EQ(preparar_carpeta_trabajo(t.filePath("clase"), t.filePath("usr/bin"), usuario, error), t.filePath("clase"));
+    EXPECT_EQ(preparar_carpeta_trabajo(t.filePath("clase"), t.filePath("usr/bin"), usuario, error),
+              t.filePath("clase"));
     EXPECT_FALSE(QDir(usuario).exists());
     EXPECT_EQ(preparar_carpeta_trabajo(t.filePath("vacia"), t.filePath("usr/bin"), usuario, error), usuario);
     EXPECT_EQ(leer(QDir(usuario).filePath("INIC.DAT")), "1");
@@ -34,9 +35,11 @@ TEST(CarpetaTrabajo, EligeLaCarpetaConInicYEncuentraLoInstalado) {
     escribir(t.filePath("archivo"), "x");
     DialogosGuion dialogos;
     const QString antes = QDir::currentPath();
-    EXPECT_EQ(entrar_en_carpeta_trabajo(t.filePath("vacia"), t.filePath("usr/bin"), t.filePath("archivo/Trayecta"), dialogos),
-              QString());
-    EXPECT_TRUE(dialogos.mensajes.size() == 1 && dialogos.mensajes[0].contains("archivo")) << dialogos.mensajes.join("|").toStdString();
+    EXPECT_EQ(
+        entrar_en_carpeta_trabajo(t.filePath("vacia"), t.filePath("usr/bin"), t.filePath("archivo/Trayecta"), dialogos),
+        QString());
+    EXPECT_TRUE(dialogos.mensajes.size() == 1 && dialogos.mensajes[0].contains("archivo"))
+        << dialogos.mensajes.join("|").toStdString();
     EXPECT_EQ(QDir::currentPath(), antes);
 }
 
@@ -73,6 +76,7 @@ TEST(CarpetaTrabajo, LlenarCopiaLoQueFaltaYNoPisaLoQueElUsuarioCambio) {
     // No install found: the folder is still made; a folder that cannot be made is named.
     EXPECT_TRUE(llenar_carpeta(QString(), t.filePath("otra"), error) && QDir(t.filePath("otra")).exists());
     escribir(t.filePath("archivo"), "x");
-    EXPECT_TRUE(!llenar_carpeta(inst.path(), t.filePath("archivo/Trayecta"), error) && error.contains("archivo/Trayecta"))
+    EXPECT_TRUE(!llenar_carpeta(inst.path(), t.filePath("archivo/Trayecta"), error) &&
+                error.contains("archivo/Trayecta"))
         << error.toStdString();
 }

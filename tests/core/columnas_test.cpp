@@ -7,13 +7,44 @@ using namespace tya;
 
 // The print position's rule: a column left of the position starts a new line there.
 TEST(Columnas, SaltoDeLineaPorPosicion) {
-    struct Caso { const char* nombre; std::function<void(TextoEnColumnas&)> pasos; QStringList lineas; };
+    struct Caso {
+        const char* nombre;
+        std::function<void(TextoEnColumnas&)> pasos;
+        QStringList lineas;
+    };
     const QList<Caso> casos = {
-        {"columna a la izquierda", [](TextoEnColumnas& t) { t.en(5, "ab"); t.en(3, "x"); }, {"    ab", "  x"}},
-        {"justo en la posición", [](TextoEnColumnas& t) { t.en(5, "abc"); t.en(8, "y"); }, {"    abcy"}},
-        {"pasada por uno", [](TextoEnColumnas& t) { t.en(5, "abcd"); t.en(8, "y"); }, {"    abcd", "       y"}},
-        {"línea vacía y fin", [](TextoEnColumnas& t) { t.linea(1, "a"); t.fin_linea(); t.en(2, "b"); }, {"a", "", " b"}},
-        {"texto sigue la posición", [](TextoEnColumnas& t) { t.en(3, "a"); t.texto("b"); t.en(1, "c"); }, {"  ab", "c"}},
+        {"columna a la izquierda",
+         [](TextoEnColumnas& t) {
+             t.en(5, "ab");
+             t.en(3, "x");
+         },
+         {"    ab", "  x"}},
+        {"justo en la posición",
+         [](TextoEnColumnas& t) {
+             t.en(5, "abc");
+             t.en(8, "y");
+         },
+         {"    abcy"}},
+        {"pasada por uno",
+         [](TextoEnColumnas& t) {
+             t.en(5, "abcd");
+             t.en(8, "y");
+         },
+         {"    abcd", "       y"}},
+        {"línea vacía y fin",
+         [](TextoEnColumnas& t) {
+             t.linea(1, "a");
+             t.fin_linea();
+             t.en(2, "b");
+         },
+         {"a", "", " b"}},
+        {"texto sigue la posición",
+         [](TextoEnColumnas& t) {
+             t.en(3, "a");
+             t.texto("b");
+             t.en(1, "c");
+         },
+         {"  ab", "c"}},
     };
     for (const Caso& c : casos) {
         TextoEnColumnas t;

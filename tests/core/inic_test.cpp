@@ -55,7 +55,9 @@ TEST(Inic, ArchivoEnteroComprobado) {
     // A byte-order mark (Notepad's) is skipped; UTF-16 and a FIFO are refused by name.
     prueba::escribir(ruta, "\xEF\xBB\xBF" + bueno);
     EXPECT_TRUE(leer_inic(ruta, v, error)) << error.toStdString();
-    prueba::escribir(ruta, QByteArray("\xFF\xFE" "1\0,\0", 6));
+    prueba::escribir(ruta, QByteArray("\xFF\xFE"
+                                      "1\0,\0",
+                                      6));
     EXPECT_TRUE(!leer_inic(ruta, v, error) && error.contains("UTF-16")) << error.toStdString();
     QFile::remove(ruta);
     ASSERT_EQ(mkfifo(QFile::encodeName(ruta).constData(), 0600), 0);

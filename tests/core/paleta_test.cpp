@@ -42,9 +42,7 @@ TEST(Paleta, ProyectorLegibleYDistinta) {
         const Forma f = forma_experiencia(Paleta::Proyector, e);
         formas.insert(f);
         // The pointer reads a mark's colour at its centre.
-        if (f != Forma::Circulo) {
-            EXPECT_TRUE(dentro(contorno(f), 0.01, 0.01));
-        }
+        if (f != Forma::Circulo) { EXPECT_TRUE(dentro(contorno(f), 0.01, 0.01)); }
         for (const Vertice& p : contorno(f)) EXPECT_LE(std::hypot(p.x, p.y), 1.0 + 1e-9);
     }
     EXPECT_EQ(formas.size(), size_t(kExperiencias));
@@ -66,7 +64,10 @@ TEST(Paleta, NormalComoSiempre) {
 }
 
 TEST(Paleta, ContrasteYGrosor) {
-    const struct { uint32_t a, b; double r; } contrastes[] = {
+    const struct {
+        uint32_t a, b;
+        double r;
+    } contrastes[] = {
         {rgb(0, 0, 0), rgb(255, 255, 255), 21.0},
         {rgb(90, 90, 90), rgb(90, 90, 90), 1.0},
         {rgb(0, 0, 255), rgb(224, 224, 224), 6.51},
@@ -76,8 +77,12 @@ TEST(Paleta, ContrasteYGrosor) {
         EXPECT_NEAR(contraste(c.a, c.b), c.r, 0.01);
         EXPECT_NEAR(contraste(c.b, c.a), c.r, 0.01);
     }
-    const struct { Paleta p; double factor; int px; } grosores[] = {
-        {Paleta::Normal, 1, 1}, {Paleta::Normal, 3, 1}, {Paleta::Proyector, 1, 2},
+    const struct {
+        Paleta p;
+        double factor;
+        int px;
+    } grosores[] = {
+        {Paleta::Normal, 1, 1},      {Paleta::Normal, 3, 1},    {Paleta::Proyector, 1, 2},
         {Paleta::Proyector, 1.5, 3}, {Paleta::Proyector, 2, 4}, {Paleta::Proyector, 0.5, 2},
     };
     for (const auto& g : grosores) EXPECT_EQ(grosor_linea(g.p, g.factor), g.px) << g.factor;

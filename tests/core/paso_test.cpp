@@ -12,7 +12,10 @@ namespace {
 int64_t producto_exacto(int64_t a, int64_t b) {
     const __int128 p = static_cast<__int128>(a) * b;
     __int128 q = p / 10000, r = p % 10000;
-    if (r < 0) { r += 10000; q -= 1; }
+    if (r < 0) {
+        r += 10000;
+        q -= 1;
+    }
     if (r > 5000 || (r == 5000 && (q & 1) != 0)) q += 1;
     return static_cast<int64_t>(q);
 }
@@ -25,7 +28,8 @@ TEST(Paso, AtajosIgualAlCalculoExacto) {
     for (int k = 0; k < 200000; ++k) {
         const int bits = 1 + static_cast<int>(azar() % 62);
         const int64_t a = static_cast<int64_t>(azar() >> (64 - bits)) * ((k & 1) ? -1 : 1);
-        const int64_t b = (k % 3 == 0) ? 5000 * (1 + static_cast<int64_t>(azar() % 4)) : static_cast<int64_t>(azar() % 4000001) - 2000000;
+        const int64_t b = (k % 3 == 0) ? 5000 * (1 + static_cast<int64_t>(azar() % 4))
+                                       : static_cast<int64_t>(azar() % 4000001) - 2000000;
         __int128 p = static_cast<__int128>(a) * b;
         if (p / 10000 > INT64_MAX || p / 10000 < INT64_MIN) continue;
         ASSERT_EQ((Fijo::crudo(a) * Fijo::crudo(b)).crudo(), producto_exacto(a, b)) << a << " * " << b;
@@ -37,8 +41,10 @@ TEST(Paso, AtajosIgualAlCalculoExacto) {
     for (int k = 0; k < 20000; ++k) {
         EstadoPaso e;
         e.t = Fijo::crudo(150 * (k % 9000));
-        e.x = Fijo::desde(pos(azar)); e.y = Fijo::desde(pos(azar));
-        e.vx = Fijo::desde(v(azar)); e.vy = Fijo::desde(v(azar));
+        e.x = Fijo::desde(pos(azar));
+        e.y = Fijo::desde(pos(azar));
+        e.vx = Fijo::desde(v(azar));
+        e.vy = Fijo::desde(v(azar));
         EstadoPaso a = e, b = e;
         Escaladas nuevas;
         ASSERT_EQ(avanzar(a, rapido, nuevas), Via::Rapida);

@@ -12,18 +12,19 @@ using namespace tya;
 TEST(TamanoVentana, ElDisenoLlenaCadaPantallaYCabeEnLasChicas) {
     // The ground band's width in the window's pixels at 100 %.
     const double banda = 6450 * kAreaAnchoPx / (kEscenaX2 - kEscenaX1);
-    const struct { int ancho, alto; double factor; } casos[] = {
-        {1024, 768, 1.125}, {1366, 768, 1.5}, {1920, 1080, 2.125}, {3840, 2160, 4.25}, {800, 600, 1}};
+    const struct {
+        int ancho, alto;
+        double factor;
+    } casos[] = {{1024, 768, 1.125}, {1366, 768, 1.5}, {1920, 1080, 2.125}, {3840, 2160, 4.25}, {800, 600, 1}};
     for (const auto& c : casos) {
         const double f = factor_automatico({c.ancho, c.alto});
         EXPECT_EQ(f, c.factor) << c.ancho;
         // Everything the window must show is on the screen, title bar included, once it fits at all.
         if (c.ancho >= kTamanoDiseno.width()) {
-            EXPECT_TRUE(kTamanoDiseno.width() * f <= c.ancho && kTamanoDiseno.height() * f + kReservaTitulo <= c.alto) << c.ancho;
+            EXPECT_TRUE(kTamanoDiseno.width() * f <= c.ancho && kTamanoDiseno.height() * f + kReservaTitulo <= c.alto)
+                << c.ancho;
         }
-        if (c.ancho >= 1920) {
-            EXPECT_GE(banda * f, 0.6 * c.ancho) << c.ancho;
-        }
+        if (c.ancho >= 1920) { EXPECT_GE(banda * f, 0.6 * c.ancho) << c.ancho; }
     }
     EXPECT_EQ(tamano_valido(150), 150);
     EXPECT_EQ(tamano_valido(175), 0);
@@ -32,7 +33,10 @@ TEST(TamanoVentana, ElDisenoLlenaCadaPantallaYCabeEnLasChicas) {
 
 TEST(TamanoVentana, UnaCajaQueSaleVuelveALaZona) {
     const QRect zona(0, 20, 900, 500);
-    const struct { QRect caja; QPoint donde; } casos[] = {
+    const struct {
+        QRect caja;
+        QPoint donde;
+    } casos[] = {
         {{100, 100, 300, 200}, {100, 100}},  // inside: stays
         {{700, 400, 300, 200}, {600, 320}},  // beyond the right and bottom edges
         {{-50, 0, 300, 200}, {0, 20}},       // before the left and top edges
@@ -46,8 +50,10 @@ TEST(TamanoVentana, UnaCajaQueSaleVuelveALaZona) {
 TEST(TamanoVentana, CadaVentanaYPanelCabeEnCadaPantalla) {
     const Superficie escena = nueva_superficie_escena(3840, 2160);
     const QRect vuelo = zona_vuelo(escena);
-    const struct { int ancho, alto, mayor; } pantallas[] = {{1024, 768, 100}, {1280, 800, 125}, {1366, 768, 150},
-                                                           {1600, 1000, 150}, {1920, 1080, 200}, {3840, 2160, 300}};
+    const struct {
+        int ancho, alto, mayor;
+    } pantallas[] = {{1024, 768, 100},  {1280, 800, 125},  {1366, 768, 150},
+                     {1600, 1000, 150}, {1920, 1080, 200}, {3840, 2160, 300}};
     for (const auto& p : pantallas) {
         const QSize fisica(p.ancho, p.alto);
         EXPECT_EQ(tamano_mayor_que_cabe(fisica), p.mayor) << p.ancho;
@@ -77,7 +83,11 @@ TEST(TamanoVentana, CadaVentanaYPanelCabeEnCadaPantalla) {
 }
 
 TEST(Argumentos, UnArchivoONadaYUnMensajeParaLoDemas) {
-    const struct { QStringList args; QString archivo; const char* error; } casos[] = {
+    const struct {
+        QStringList args;
+        QString archivo;
+        const char* error;
+    } casos[] = {
         {{}, {}, nullptr},
         {{"clase.TYA"}, "/aula/clase.TYA", nullptr},
         {{"../otra/x.tya"}, "/otra/x.tya", nullptr},
@@ -92,11 +102,13 @@ TEST(Argumentos, UnArchivoONadaYUnMensajeParaLoDemas) {
         const Argumentos a = leer_argumentos(c.args, "/aula");
         EXPECT_EQ(a.archivo, c.archivo) << c.args.join(' ').toStdString();
         if (c.error)
-            EXPECT_TRUE(a.error.contains(QString::fromUtf8(c.error)) && a.error.contains("Uso: trayecta")) << a.error.toStdString();
+            EXPECT_TRUE(a.error.contains(QString::fromUtf8(c.error)) && a.error.contains("Uso: trayecta"))
+                << a.error.toStdString();
         else
             EXPECT_TRUE(a.error.isEmpty()) << a.error.toStdString();
     }
     // A query is answered instead of opening anything, even before a file name.
     const Argumentos v = leer_argumentos({"--version", "a.TYA"}, "/aula");
-    EXPECT_EQ(std::tuple(v.respuesta, v.archivo, v.error), std::tuple(QString("trayecta " TRAYECTA_VERSION "\n"), QString(), QString()));
+    EXPECT_EQ(std::tuple(v.respuesta, v.archivo, v.error),
+              std::tuple(QString("trayecta " TRAYECTA_VERSION "\n"), QString(), QString()));
 }

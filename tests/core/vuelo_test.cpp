@@ -12,7 +12,10 @@ namespace {
 uint64_t huella(const EstadoExp& st, int e) {
     uint64_t h = 1469598103934665603ull;
     auto mezclar = [&](int64_t v) {
-        for (int b = 0; b < 8; ++b) { h ^= uint64_t(v >> (8 * b)) & 0xff; h *= 1099511628211ull; }
+        for (int b = 0; b < 8; ++b) {
+            h ^= uint64_t(v >> (8 * b)) & 0xff;
+            h *= 1099511628211ull;
+        }
     };
     const int n = muestras(st.Pos[e]);
     for (int k = 0; k <= 2 * n + 8; ++k) mezclar(st.Pos[e][k].crudo());
@@ -25,7 +28,13 @@ uint64_t huella(const EstadoExp& st, int e) {
 // The examples' digits. Every vacuum velocity update is a decimal near-tie (9.81 × 0.015), so
 // sample 2's Y and the landing move if a near-tie is ever sent to even again.
 TEST(Vuelo, EjemplosVacioYAire) {
-    const struct { int aire; int n; int64_t y2, tf, xf; uint64_t huella; int eventos; } casos[] = {
+    const struct {
+        int aire;
+        int n;
+        int64_t y2, tf, xf;
+        uint64_t huella;
+        int eventos;
+    } casos[] = {
         {0, 20, 502186, 143989, 10181942, 3398361459643206077ull, 960},
         {1, 16, 471457, 112676, 4697601, 3858149149516854444ull, 752},
     };
@@ -47,7 +56,7 @@ TEST(Vuelo, EjemplosVacioYAire) {
 }
 
 TEST(Vuelo, FinalesDelVuelo) {
-    {   // One-step flights come back to t = 0 and the launch point.
+    {  // One-step flights come back to t = 0 and the launch point.
         Banco b;
         b.lanzamiento(50, -30, 100, 0);
         b.volar();
@@ -55,15 +64,17 @@ TEST(Vuelo, FinalesDelVuelo) {
         EXPECT_EQ(std::tuple(exp.muestras(), exp.tf().crudo(), exp.yf().crudo()), std::tuple(1, 0, 0));
         EXPECT_NEAR(exp.xf().real(), 100, 0.001);
     }
-    {   // Stop from inside the flight's event processing: stopped in the air, no interpolation.
+    {  // Stop from inside the flight's event processing: stopped in the air, no interpolation.
         Banco b;
-        b.ventana.en_evento = [&] { if (b.ventana.eventos == 120) b.st->Parar = 1; };
+        b.ventana.en_evento = [&] {
+            if (b.ventana.eventos == 120) b.st->Parar = 1;
+        };
         EXPECT_EQ(b.volar(), FinVuelo::Parada);
         const Registros exp(*b.st, 0);
         EXPECT_EQ(exp.muestras(), 3);
         EXPECT_GT(exp.yf().real(), 0);
     }
-    {   // Target hit: message, YmaxEnt stays 0, Dmin below 10.
+    {  // Target hit: message, YmaxEnt stays 0, Dmin below 10.
         Banco b;
         b.ventana.blanco = true;
         b.st->XoB() = Fijo::entero(200);
@@ -72,22 +83,23 @@ TEST(Vuelo, FinalesDelVuelo) {
         EXPECT_EQ(std::pair(b.dialogos.mensajes, b.st->YmaxEnt), std::pair(QStringList{"Impacto"}, int16_t(0)));
         EXPECT_TRUE(Registros(*b.st, 0).resumen(CampoResumen::Dmin).real() < 10 && b.ventana.movimientos_blanco > 0);
     }
-    {   // 1900 samples from a great height; the radius is raised to 0.01.
+    {  // 1900 samples from a great height; the radius is raised to 0.01.
         Banco b;
         b.lanzamiento(0, 0, 10, 1e7, 0, 0);
         EXPECT_EQ(b.volar(), FinVuelo::Limite);
-        EXPECT_EQ(std::pair(b.dialogos.mensajes, Registros(*b.st, 0).muestras()), std::pair(QStringList{"Fin de Simulación"}, 1900));
+        EXPECT_EQ(std::pair(b.dialogos.mensajes, Registros(*b.st, 0).muestras()),
+                  std::pair(QStringList{"Fin de Simulación"}, 1900));
         EXPECT_EQ(b.st->Tiempo[0][1900], Fijo::desde(1424.25));
         EXPECT_EQ(std::pair(b.st->R(), b.ventana.radio), std::pair(Fijo::crudo(100), QString("0.01")));
     }
-    {   // Far outside every range: an orderly end, indices in bounds.
+    {  // Far outside every range: an orderly end, indices in bounds.
         Banco b;
         b.lanzamiento(1e14, 45, 0, 0);
         EXPECT_EQ(b.volar(), FinVuelo::Desborde);
         EXPECT_EQ(b.st->EnVuelo, 0);
         EXPECT_LE(Registros(*b.st, 0).muestras(), 1900);
     }
-    {   // s = 0: wind equal to vx, no vertical speed.
+    {  // s = 0: wind equal to vx, no vertical speed.
         Banco b;
         b.lanzamiento(20, 0, 0, 100, 1, 1, 20);
         b.volar();
@@ -106,7 +118,7 @@ TEST(Vuelo, ResumenConElLanzamiento) {
     b.st->Vyb() = Fijo::entero(2);
     b.volar();
     using C = CampoResumen;
-    const std::pair<C, double> esperados[] = {{C::Xo, 10},    {C::Yo, 20},  {C::Vo, 50},   {C::Ang, 30},
+    const std::pair<C, double> esperados[] = {{C::Xo, 10},    {C::Yo, 20},  {C::Vo, 50},    {C::Ang, 30},
                                               {C::XoB, 3000}, {C::YoB, 15}, {C::Vxb, -5.5}, {C::Vyb, 2}};
     for (const auto& [campo, valor] : esperados)
         EXPECT_EQ(Registros(*b.st, 0).resumen(campo), Fijo::desde(valor)) << static_cast<int>(campo);
@@ -126,7 +138,12 @@ TEST(Vuelo, PausaConRelojQueDaLaVuelta) {
     // The clock passes midnight: a reading below the mark ends the wait.
     struct Medianoche : Reloj {
         double t = 86399.995;
-        double segundos() override { double r = t; t += 0.002; if (t >= 86400) t -= 86400; return r; }
+        double segundos() override {
+            double r = t;
+            t += 0.002;
+            if (t >= 86400) t -= 86400;
+            return r;
+        }
     } reloj;
     const double marca = reloj.segundos();
     EXPECT_LT(esperar_desde(reloj, marca, 0.01), 1.0);
@@ -135,11 +152,14 @@ TEST(Vuelo, PausaConRelojQueDaLaVuelta) {
 // Light or small particles fast enough that one whole step's drag would overshoot: bounded
 // speeds, never behind the launch point in still air, down to the ground or near terminal speed.
 TEST(Vuelo, ParticulasLivianasAcotadas) {
-    const struct { double vo, yo, r, densidad; FinVuelo fin; } casos[] = {
-        {35, 3500, 1, 0.01, FinVuelo::Limite},   // just past the limit of one whole step
+    const struct {
+        double vo, yo, r, densidad;
+        FinVuelo fin;
+    } casos[] = {
+        {35, 3500, 1, 0.01, FinVuelo::Limite},  // just past the limit of one whole step
         {100, 3500, 1, 0.01, FinVuelo::Limite},
         {80, 0, 1, 0.01, FinVuelo::Suelo},
-        {100, 0, 0.01, 0.7, FinVuelo::Suelo},    // a wood speck
+        {100, 0, 0.01, 0.7, FinVuelo::Suelo},  // a wood speck
     };
     for (const auto& c : casos) {
         Banco b;
@@ -149,7 +169,8 @@ TEST(Vuelo, ParticulasLivianasAcotadas) {
         EXPECT_EQ(b.volar(), c.fin) << c.vo;
         const Registros exp(*b.st, 0);
         for (int j = 1; j <= exp.muestras(); ++j) {
-            EXPECT_LE(std::hypot(b.st->Vx[0][j].real(), b.st->Vy[0][j].real()), c.vo + 9.81 * b.st->Tiempo[0][j].real() + 0.01);
+            EXPECT_LE(std::hypot(b.st->Vx[0][j].real(), b.st->Vy[0][j].real()),
+                      c.vo + 9.81 * b.st->Tiempo[0][j].real() + 0.01);
             EXPECT_GE(b.st->Xs[0][j], 0.0f);
         }
         EXPECT_GT(exp.tf().real(), 0.1);

@@ -15,12 +15,17 @@ namespace {
 // The launch of the documented example: vacuum, no wind, lead sphere of 1 cm.
 const QByteArray kLineaEjemplo = "0     0    100.0   45.0    0    0      1.0    11.3   0.4   ";
 
-struct Lanzamiento { double xo, yo, vo, ang; int aire; double viento, r; int material, forma; };
+struct Lanzamiento {
+    double xo, yo, vo, ang;
+    int aire;
+    double viento, r;
+    int material, forma;
+};
 const Lanzamiento kEjemplo = {0, 0, 100, 45, 0, 0, 1, 0, 0};
 
 void poner(EstadoExp& st, const Lanzamiento& l) {
-    std::tie(st.Xo(), st.Yo(), st.Vo(), st.Ang()) =
-        std::tuple(Fijo::desde(l.xo), Fijo::desde(l.yo), Fijo::desde(l.vo), Fijo::desde(l.ang));
+    std::tie(st.Xo(), st.Yo(), st.Vo(), st.Ang()) = std::tuple(Fijo::desde(l.xo), Fijo::desde(l.yo), Fijo::desde(l.vo),
+                                                               Fijo::desde(l.ang));
     std::tie(st.Viento(), st.R()) = std::tuple(Fijo::desde(l.viento), Fijo::desde(l.r));
     st.Aire = static_cast<int16_t>(l.aire);
     st.Densidad = kDensMat[static_cast<size_t>(l.material)];
@@ -32,10 +37,18 @@ void poner(EstadoExp& st, const Lanzamiento& l) {
 TEST(Bitacora, LineaDeLanzamiento) {
     // Every field at its column, with the separator passed in (not the locale's): "##0.0#" keeps
     // two places at most, "##0" rounds half away from zero, a value wider than its field is cut.
-    const struct { Lanzamiento l; char sep; const char* linea; } casos[] = {
+    const struct {
+        Lanzamiento l;
+        char sep;
+        const char* linea;
+    } casos[] = {
         {kEjemplo, '.', kLineaEjemplo.constData()},
-        {{6450, 4200, 12.347, -180, 1, -49.5, 0.005, 3, 1}, ',', "6450  4200 12,35   -180,0  1    -50    0,01   0,92   0,2   "},
-        {{1234567, 0, -123456.78, 45, 0, 0, 1, 0, 0}, '.', "1234560    -123456.45.0    0    0      1.0    11.3   0.4   "},
+        {{6450, 4200, 12.347, -180, 1, -49.5, 0.005, 3, 1},
+         ',',
+         "6450  4200 12,35   -180,0  1    -50    0,01   0,92   0,2   "},
+        {{1234567, 0, -123456.78, 45, 0, 0, 1, 0, 0},
+         '.',
+         "1234560    -123456.45.0    0    0      1.0    11.3   0.4   "},
     };
     auto st = std::make_unique<EstadoExp>();
     for (const auto& c : casos) {
@@ -58,7 +71,8 @@ TEST(Bitacora, ArchivoDeSesion) {
     // Named by hour and minute; written at once, CR LF after every line: the file holds the lines
     // while the log stays open. The date's "/" become "_".
     const QByteArray cabecera = (convert(fecha_corta(fecha)) + "\r\n \r\n" +
-                                 "Xo    Yo    Vo     Ang.  Aire  Viento  R      Dens.  Forma\r\n \r\n").toUtf8();
+                                 "Xo    Yo    Vo     Ang.  Aire  Viento  R      Dens.  Forma\r\n \r\n")
+                                    .toUtf8();
     const QByteArray uno = cabecera + kLineaEjemplo + "\r\n";
     EXPECT_EQ(leer(ruta), uno);
 

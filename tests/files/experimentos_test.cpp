@@ -15,14 +15,18 @@ using namespace tya::prueba;
 namespace {
 
 // The values of a file written with CR LF, and back.
-QStringList lineas(const QByteArray& texto) { return QString::fromLatin1(texto.chopped(2)).split(QStringLiteral("\r\n")); }
+QStringList lineas(const QByteArray& texto) {
+    return QString::fromLatin1(texto.chopped(2)).split(QStringLiteral("\r\n"));
+}
 QByteArray unir(const QStringList& l) { return (l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1(); }
 
 ResultadoArchivo leer_texto(EstadoExp& st, const QByteArray& texto, QStringList* ngraf = nullptr) {
     QBuffer b;
     b.setData(texto);
     b.open(QIODevice::ReadOnly);
-    return leer_experiencias(st, b, [ngraf](const QString& t) { if (ngraf) *ngraf << t; });
+    return leer_experiencias(st, b, [ngraf](const QString& t) {
+        if (ngraf) *ngraf << t;
+    });
 }
 
 }  // namespace
@@ -38,9 +42,9 @@ TEST(ArchivoTya, FormaDelArchivo) {
     // NExp, then Pos (colour, N, samples ...), VelMarca after 2N + 9 = 49 values and closed by the
     // final time, Ax and Ay in pairs, Extremos (Vo, Ang ... Dmin). Plain numbers, "." as the
     // point, no trailing zeros.
-    const std::pair<int, const char*> campos[] = {{0, "1"}, {1, "3"}, {2, "20"}, {3, "0"}, {50, "20"}, {51, "70.7107"},
-                                                  {52, "70.7107"}, {97, "14.3989"}, {98, "0"}, {99, "-9.81"},
-                                                  {144, "100"}, {145, "45"}, {154, "1000"}};
+    const std::pair<int, const char*> campos[] = {
+        {0, "1"},        {1, "3"},  {2, "20"},     {3, "0"},     {50, "20"},  {51, "70.7107"}, {52, "70.7107"},
+        {97, "14.3989"}, {98, "0"}, {99, "-9.81"}, {144, "100"}, {145, "45"}, {154, "1000"}};
     for (const auto& [k, v] : campos) EXPECT_EQ(l[k], v) << k;
 }
 
@@ -68,7 +72,8 @@ TEST(ArchivoTya, GrabarRecuperarGrabar) {
     const auto vista = [&](const QString& t) { al_fijar.emplace_back(t, st.NGrafSel, st.Pos[0][1]); };
     const ResultadoArchivo res = recuperar_experiencias(st, ruta, vista);
     ASSERT_TRUE(res) << res.error.toStdString();
-    EXPECT_EQ(al_fijar, (std::vector{std::tuple(QString("3"), int16_t{3}, viejo)})) << "NGraf is set before the records are read";
+    EXPECT_EQ(al_fijar, (std::vector{std::tuple(QString("3"), int16_t{3}, viejo)}))
+        << "NGraf is set before the records are read";
     EXPECT_EQ(std::tuple(st.NExp, st.NGrafSel, st.NColor), std::tuple(3, 3, 9));
 
     // Written again, the same bytes: the records came back as written. The samples and their
@@ -77,8 +82,9 @@ TEST(ArchivoTya, GrabarRecuperarGrabar) {
     EXPECT_EQ(leer(otra), leer(ruta));
     for (int e = 0; e < 3; ++e)
         for (int j = 1; j <= muestras(b.st->Pos[e]); ++j)
-            ASSERT_EQ(std::tuple(st.Tiempo[e][j].crudo(), st.Xs[e][j], st.Ys[e][j], st.Vx[e][j], st.Vy[e][j]),
-                      std::tuple((j - 1) * int64_t{7500}, b.st->Xs[e][j], b.st->Ys[e][j], b.st->Vx[e][j], b.st->Vy[e][j]))
+            ASSERT_EQ(
+                std::tuple(st.Tiempo[e][j].crudo(), st.Xs[e][j], st.Ys[e][j], st.Vx[e][j], st.Vy[e][j]),
+                std::tuple((j - 1) * int64_t{7500}, b.st->Xs[e][j], b.st->Ys[e][j], b.st->Vx[e][j], b.st->Vy[e][j]))
                 << e << " " << j;
 
     // CR alone, LF alone, blanks around every value and anything after the last record.
@@ -109,8 +115,8 @@ TEST(ArchivoTya, ValoresYEscriturasAceptadas) {
     // Other spellings the reader takes: blanks, "+", no digit before the point; decimals past the
     // fourth round to the nearest 0.0001, ties to even.
     QStringList l = lineas(texto);
-    const std::pair<const char*, int64_t> grafias[] = {{" .5\t", 5000}, {"+0.00015", 2}, {"0.00025", 2},
-                                                       {"-0.000250001", -3}, {"7.", 70000}};
+    const std::pair<const char*, int64_t> grafias[] = {
+        {" .5\t", 5000}, {"+0.00015", 2}, {"0.00025", 2}, {"-0.000250001", -3}, {"7.", 70000}};
     for (int i = 0; i < 5; ++i) l[3 + i] = grafias[i].first;
     ASSERT_TRUE(leer_texto(*r, unir(l)));
     for (int i = 0; i < 5; ++i) EXPECT_EQ(r->Pos[0][2 + i].crudo(), grafias[i].second) << grafias[i].first;
@@ -118,7 +124,8 @@ TEST(ArchivoTya, ValoresYEscriturasAceptadas) {
     // A file of no experiments, even without its line end.
     QStringList ngraf;
     EXPECT_TRUE(leer_texto(*r, "0", &ngraf));
-    EXPECT_EQ(std::tuple(r->NExp, r->NGrafSel, ngraf, texto_experiencias(*r)), std::tuple(0, 0, QStringList{"0"}, QByteArray("0\r\n")));
+    EXPECT_EQ(std::tuple(r->NExp, r->NGrafSel, ngraf, texto_experiencias(*r)),
+              std::tuple(0, 0, QStringList{"0"}, QByteArray("0\r\n")));
 }
 
 TEST(ArchivoTya, ArchivosQueFallan) {
@@ -131,7 +138,11 @@ TEST(ArchivoTya, ArchivosQueFallan) {
         return unir(l);
     };
     // One file for each check of the reader; the message says what is wrong, at which line.
-    struct Caso { QByteArray texto; int linea; const char* palabra; };
+    struct Caso {
+        QByteArray texto;
+        int linea;
+        const char* palabra;
+    };
     const Caso casos[] = {
         {"11\r\n", 1, "experiencias"},
         {"1.5\r\n", 1, "experiencias"},
@@ -147,14 +158,18 @@ TEST(ArchivoTya, ArchivosQueFallan) {
         // Binary content is named, not echoed.
         {cambiada(60, QString(QChar(0)) + "1"), 60, "bytes nulos"},
         {cambiada(61, "\x01"), 61, "caracteres de control"},
-        {QByteArray("\xFF\xFE" "1\0\r\0\n\0", 8), 1, "UTF-16"},
+        {QByteArray("\xFF\xFE"
+                    "1\0\r\0\n\0",
+                    8),
+         1, "UTF-16"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto.left(80).toStdString());
         Banco r;
         r.volar();
         const ResultadoArchivo res = leer_texto(*r.st, c.texto);
-        EXPECT_EQ(std::tuple(res.ok, res.linea, r.st->NExp, r.st->NGrafSel, r.st->NColor), std::tuple(false, c.linea, 0, 0, 2));
+        EXPECT_EQ(std::tuple(res.ok, res.linea, r.st->NExp, r.st->NGrafSel, r.st->NColor),
+                  std::tuple(false, c.linea, 0, 0, 2));
         EXPECT_TRUE(res.error.contains(QString::fromUtf8(c.palabra))) << res.error.toStdString();
     }
 
@@ -174,9 +189,11 @@ TEST(ArchivoTya, ArchivosQueFallan) {
     const QString fifo = dir.filePath("tubo.TYA"), grande = dir.filePath("grande.TYA");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     escribir(grande, "0\r\n" + QByteArray(kTopeExperiencias, '\n'));
-    const std::pair<QString, const char*> rutas[] = {
-        {"/no/existe/x.TYA", "no existe"}, {fifo, "no es un archivo común"}, {"/dev/zero", "no es un archivo común"},
-        {grande, "ocupa más de 2 MB"}, {dir.path(), "es una carpeta"}};
+    const std::pair<QString, const char*> rutas[] = {{"/no/existe/x.TYA", "no existe"},
+                                                     {fifo, "no es un archivo común"},
+                                                     {"/dev/zero", "no es un archivo común"},
+                                                     {grande, "ocupa más de 2 MB"},
+                                                     {dir.path(), "es una carpeta"}};
     for (const auto& [ruta, palabra] : rutas) {
         b.volar();
         const ResultadoArchivo res = recuperar_experiencias(*b.st, ruta);
@@ -187,7 +204,7 @@ TEST(ArchivoTya, ArchivosQueFallan) {
 TEST(ArchivoTya, ExtensionAlGuardar) {
     const std::pair<const char*, const char*> casos[] = {
         {"/d/grupo1", "/d/grupo1.TYA"}, {"/d.x/grupo1", "/d.x/grupo1.TYA"}, {"/d/grupo1.", "/d/grupo1.TYA"},
-        {"/d/a.tya", "/d/a.tya"},       {"/d/notas.txt", "/d/notas.txt"},     {"/d/.oculto", "/d/.oculto.TYA"},
+        {"/d/a.tya", "/d/a.tya"},       {"/d/notas.txt", "/d/notas.txt"},   {"/d/.oculto", "/d/.oculto.TYA"},
     };
     for (const auto& [escrito, guardado] : casos) EXPECT_EQ(con_extension_tya(escrito), QString(guardado)) << escrito;
 }
@@ -210,9 +227,13 @@ TEST(ArchivoTya, GrabarQueFalla) {
     st.VelMarca[0][1] = st.Pos[0][1];
     EXPECT_FALSE(grabar_experiencias(st, ruta + "/hijo.TYA") || grabar_experiencias(st, dir.filePath("carpeta")));
     EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"carpeta", "viejo.TYA"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"carpeta", "viejo.TYA"}));
     // A full disk: the write stops part way, the old file stays, and the message says why.
-    const ResultadoArchivo r = [&] { DiscoLleno lleno(64); return grabar_experiencias(st, ruta); }();
+    const ResultadoArchivo r = [&] {
+        DiscoLleno lleno(64);
+        return grabar_experiencias(st, ruta);
+    }();
     EXPECT_TRUE(!r.ok && r.error.endsWith(": no queda espacio en el disco.")) << r.error.toStdString();
     EXPECT_EQ(leer(ruta), QByteArray("intacto\r\n"));
     // Overwriting replaces the old content completely.

@@ -25,7 +25,9 @@ TEST(Impresion, LineasLargasYSinImpresoraUnPdfPorPedido) {
     const ResultadoImpresion b = impresora.imprimir("valores-extremos", lineas);
     ASSERT_EQ(a.estado, ResultadoImpresion::Estado::Pdf) << a.error.toStdString();
     EXPECT_TRUE(QRegularExpression("/valores-extremos_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d(_2)?\\.pdf$")
-                    .match(a.archivo).hasMatch()) << a.archivo.toStdString();
+                    .match(a.archivo)
+                    .hasMatch())
+        << a.archivo.toStdString();
     EXPECT_NE(a.archivo, b.archivo);  // the same second twice does not overwrite
     const QByteArray pdf = prueba::leer(a.archivo);
     EXPECT_TRUE(pdf.startsWith("%PDF") && prueba::leer(b.archivo).startsWith("%PDF"));
@@ -39,9 +41,15 @@ TEST(Impresion, LineasLargasYSinImpresoraUnPdfPorPedido) {
 TEST(Impresion, RenglonesParaEscribirEnteros) {
     // Five lines a page and the foot: the heading does not fit with the band of 38 and starts the
     // next page; a band never breaks; a first cell followed by text is not a row to write in.
-    const QStringList guia = {"Tabla", " Ang | t  | X", " ----+----+----", "  38 |    |", "  39 |    |    ", "texto", " 1 | a | b"};
-    struct Esperado { int pagina; double arriba; bool para_escribir; int ancho; };
-    const QList<Esperado> esperados = {{0, 0, false, 5},  {1, 0, false, 13},   {1, 1, false, 15}, {1, 2, true, 15},
+    const QStringList guia = {"Tabla",           " Ang | t  | X", " ----+----+----", "  38 |    |",
+                              "  39 |    |    ", "texto",         " 1 | a | b"};
+    struct Esperado {
+        int pagina;
+        double arriba;
+        bool para_escribir;
+        int ancho;
+    };
+    const QList<Esperado> esperados = {{0, 0, false, 5}, {1, 0, false, 13},  {1, 1, false, 15},  {1, 2, true, 15},
                                        {2, 0, true, 15}, {2, 2.5, false, 5}, {2, 3.5, false, 10}};
     const QList<RenglonImpreso> r = maquetar(guia, 80, 6);
     ASSERT_EQ(r.size(), esperados.size());

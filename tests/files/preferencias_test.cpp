@@ -15,7 +15,8 @@ using namespace tya::prueba;
 
 TEST(Recientes, LosCincoUltimosSinRepetir) {
     QStringList l;
-    for (const char* a : {"/d/a.TYA", "/d/b.TYA", "/d/c.TYA", "/d/d.TYA", "/d/e.TYA", "/d/f.TYA"}) l = anotar_reciente(l, a);
+    for (const char* a : {"/d/a.TYA", "/d/b.TYA", "/d/c.TYA", "/d/d.TYA", "/d/e.TYA", "/d/f.TYA"})
+        l = anotar_reciente(l, a);
     EXPECT_EQ(l, (QStringList{"/d/f.TYA", "/d/e.TYA", "/d/d.TYA", "/d/c.TYA", "/d/b.TYA"}));
     // Named again, by another spelling of the same path, it moves first and is not repeated.
     l = anotar_reciente(l, "/d/x/../c.TYA");
@@ -24,8 +25,8 @@ TEST(Recientes, LosCincoUltimosSinRepetir) {
     // A long name keeps both its ends and fits a menu; an "&" is never cut from its double.
     const QString largo = QString(129, 'n') + ".TYA", carpeta = "/" + QString(60, 'c') + "&";
     const QString t = titulo_reciente(1, carpeta + "/" + largo);
-    EXPECT_EQ(t, "&1 " + QString(20, 'n') + QChar(0x2026) + QString(15, 'n') + ".TYA  (/" + QString(19, 'c') + QChar(0x2026) +
-                     QString(18, 'c') + "&&)");
+    EXPECT_EQ(t, "&1 " + QString(20, 'n') + QChar(0x2026) + QString(15, 'n') + ".TYA  (/" + QString(19, 'c') +
+                     QChar(0x2026) + QString(18, 'c') + "&&)");
 }
 
 TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
@@ -48,7 +49,8 @@ TEST(Preferencias, GuardaYLeeYUnArchivoDanadoEsAutomatico) {
     EXPECT_EQ(Preferencias(ruta).tamano(), 0);
     EXPECT_FALSE(Preferencias(ruta).proyector());
     EXPECT_EQ(Preferencias(ruta).recientes(), (QStringList{"/a", "/b", "/c", "/d", "/e"}));
-    for (const QByteArray& danado : {QByteArray("\x00\xff\xfe[ventana\ntamano=\x01\x02", 16), QByteArray("tamano=2000000000000")}) {
+    for (const QByteArray& danado :
+         {QByteArray("\x00\xff\xfe[ventana\ntamano=\x01\x02", 16), QByteArray("tamano=2000000000000")}) {
         escribir(ruta, danado);
         EXPECT_EQ(Preferencias(ruta).tamano(), 0);
     }

@@ -78,15 +78,14 @@ TiroVolado volar(const QStringList& campos) {
 
 // The value a key line names for the flight: empty optional when the name is unknown.
 std::optional<double> valor(const TiroVolado& v, const QString& nombre, const QString& tiempo) {
-    static const QMap<QString, int> campos = {{"Xmax", 5}, {"Ymax", 6}, {"T", 7}, {"Dmin", 12},
+    static const QMap<QString, int> campos = {{"Xmax", 5},  {"Ymax", 6}, {"T", 7},   {"Dmin", 12},
                                               {"Tmin", 13}, {"VfX", 14}, {"VfY", 15}};
     if (campos.contains(nombre)) return v.extremos[campos[nombre]];
     if (nombre == "marcas") return double(v.posiciones.size() - 1);
     if (nombre == "t" || nombre == "X") return v.posiciones.last().split('\t').value(nombre == "t" ? 0 : 1).toDouble();
     // A sample of the velocity table, by the time its first column shows.
     for (const QString& fila : v.velocidades.mid(0, v.velocidades.size() - 1))
-        if (const QStringList c = fila.split('\t'); c[0] == tiempo)
-            return c.value(nombre == "Vx" ? 1 : 2).toDouble();
+        if (const QStringList c = fila.split('\t'); c[0] == tiempo) return c.value(nombre == "Vx" ? 1 : 2).toDouble();
     return std::nullopt;
 }
 
@@ -96,7 +95,8 @@ TEST(Respuestas, CadaTiroVueloYCadaNumeroComprobado) {
     QStringList lineas = QString::fromUtf8(prueba::leer(TYA_DATOS "/respuestas.txt")).split('\n');
     const QRegularExpression tiro("^Tiro: (.*)$"),
         cuentas(QStringLiteral("((?:√?%1\\s+[-+×/]\\s+)+√?%1|√%1)\\s*=\\s*(%1)").arg(kNum)),
-        par(QStringLiteral("\\b(Xmax|Ymax|T|VfX|VfY|Dmin|Tmin|marcas|t|X|Vx|Vy)(?:\\((%1) s\\))?\\s*=\\s*(%1)").arg(kNum)),
+        par(QStringLiteral("\\b(Xmax|Ymax|T|VfX|VfY|Dmin|Tmin|marcas|t|X|Vx|Vy)(?:\\((%1) s\\))?\\s*=\\s*(%1)")
+                .arg(kNum)),
         fin("Fin: (\\w+)"), rotulo("(?:Problema|Tabla|[Pp]unto) \\d+|^\\d+\\. "), numero(kNum);
     // The program's own constants a text may quote: sample period, step, g, the scale's factor.
     const QSet<QString> constantes = {"0.75", "0.015", "9.81", "10", "640", "375"};

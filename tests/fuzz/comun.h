@@ -23,8 +23,8 @@ namespace tya::fuzz {
 }
 
 // Aborts with the condition and a detail (any QString expression) on stderr.
-#define EXIGIR(cond, detalle) \
-    do { \
+#define EXIGIR(cond, detalle)                                                      \
+    do {                                                                           \
         if (!(cond)) ::tya::fuzz::violacion(__FILE__, __LINE__, #cond, (detalle)); \
     } while (0)
 
@@ -42,7 +42,8 @@ inline const ValoresInic& limites() {
     static const ValoresInic v = [] {
         ValoresInic l;
         QString error;
-        if (!leer_inic(QStringLiteral(TYA_DATOS "/INIC.DAT"), l, error)) violacion(__FILE__, __LINE__, "INIC.DAT", error);
+        if (!leer_inic(QStringLiteral(TYA_DATOS "/INIC.DAT"), l, error))
+            violacion(__FILE__, __LINE__, "INIC.DAT", error);
         return l;
     }();
     return v;
@@ -108,12 +109,15 @@ inline ResultadoArchivo leer_y_comprobar(EstadoExp& st, const QByteArray& entrad
     if (!r.ok) {
         EXIGIR(st.NExp == 0 && st.NGrafSel == 0 && st.NColor == 2,
                QStringLiteral("fallo sin estado borrado: NExp %1 NGrafSel %2 NColor %3")
-                   .arg(st.NExp).arg(st.NGrafSel).arg(st.NColor));
+                   .arg(st.NExp)
+                   .arg(st.NGrafSel)
+                   .arg(st.NColor));
         EXIGIR(!r.error.isEmpty() && r.linea >= 1 && r.linea <= lineas + 1,
                QStringLiteral("línea %1 de %2: %3").arg(r.linea).arg(lineas).arg(r.error));
         return r;
     }
-    EXIGIR(r.error.isEmpty() && r.linea >= 1 && r.linea <= lineas, QStringLiteral("línea %1 de %2").arg(r.linea).arg(lineas));
+    EXIGIR(r.error.isEmpty() && r.linea >= 1 && r.linea <= lineas,
+           QStringLiteral("línea %1 de %2").arg(r.linea).arg(lineas));
     EXIGIR(st.NExp >= 0 && st.NExp <= kExperiencias && st.NGrafSel == st.NExp, QString::number(st.NExp));
     EXIGIR(st.NExp == 0 ? st.NColor == 2 : st.NColor == entero16(st.Pos[st.NExp - 1][0].real()),
            QString::number(st.NColor));
@@ -121,15 +125,18 @@ inline ResultadoArchivo leer_y_comprobar(EstadoExp& st, const QByteArray& entrad
         const Fijo np = st.Pos[e][1], nv = st.VelMarca[e][1];
         EXIGIR(np.es_entero() && np >= Fijo::entero(1) && np <= Fijo::entero(kMarcasMax) && nv == np,
                QStringLiteral("experiencia %1: %2 posiciones y %3 velocidades")
-                   .arg(e + 1).arg(forma_archivo(np), forma_archivo(nv)));
+                   .arg(e + 1)
+                   .arg(forma_archivo(np), forma_archivo(nv)));
         const int n = muestras(st.Pos[e]);
         for (int j = 1; j <= n + 3; ++j)
             EXIGIR(st.Xs[e][j] == static_cast<float>(st.Pos[e][2 * j].real()) &&
                        st.Ys[e][j] == static_cast<float>(st.Pos[e][2 * j + 1].real()),
                    QStringLiteral("experiencia %1, muestra %2: Xs/Ys").arg(e + 1).arg(j));
         for (int j = 1; j <= n + 2; ++j)
-            EXIGIR(st.Tiempo[e][j] == Fijo::desde((j - 1) * 0.75),
-                   QStringLiteral("experiencia %1: Tiempo[%2] = %3").arg(e + 1).arg(j).arg(forma_archivo(st.Tiempo[e][j])));
+            EXIGIR(st.Tiempo[e][j] == Fijo::desde((j - 1) * 0.75), QStringLiteral("experiencia %1: Tiempo[%2] = %3")
+                                                                       .arg(e + 1)
+                                                                       .arg(j)
+                                                                       .arg(forma_archivo(st.Tiempo[e][j])));
     }
 
     // Written back and read again, the same bytes.
@@ -139,7 +146,8 @@ inline ResultadoArchivo leer_y_comprobar(EstadoExp& st, const QByteArray& entrad
     static const std::unique_ptr<EstadoExp> otro = std::make_unique<EstadoExp>();
     borrar(*otro);  // what it reads is all that is written again
     const ResultadoArchivo r2 = leer_bytes(*otro, a);
-    EXIGIR(r2.ok && r2.linea == lineas_de(a), QStringLiteral("lo escrito no se lee: línea %1, %2").arg(r2.linea).arg(r2.error));
+    EXIGIR(r2.ok && r2.linea == lineas_de(a),
+           QStringLiteral("lo escrito no se lee: línea %1, %2").arg(r2.linea).arg(r2.error));
     const QByteArray b = texto_experiencias(*otro);
     EXIGIR(a == b, QStringLiteral("escrito dos veces: %1 y %2 bytes").arg(a.size()).arg(b.size()));
     return r;

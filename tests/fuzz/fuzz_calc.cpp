@@ -15,7 +15,8 @@ namespace {
 // Every file and folder below the current one, with its contents.
 QMap<QString, QByteArray> contenido() {
     QMap<QString, QByteArray> m;
-    QDirIterator it(QDir::currentPath(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(QDir::currentPath(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
         m.insert(f.fileName(), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<carpeta>"));
@@ -61,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
 
     const QMap<QString, QByteArray> antes = contenido();
     const int rc = calc::ejecutar(args, entrada, salida, errores);
-    const QString todo = QStringLiteral("%1 -> %2: %3").arg(args.join(QLatin1Char(' ')), QString::number(rc), QString::fromUtf8(errores.data()));
+    const QString todo = QStringLiteral("%1 -> %2: %3")
+                             .arg(args.join(QLatin1Char(' ')), QString::number(rc), QString::fromUtf8(errores.data()));
     EXIGIR(rc == calc::kSalidaBien || rc == calc::kSalidaEscritura || rc == calc::kSalidaRechazo, todo);
     EXIGIR(QDir::currentPath() == aqui.path(), QDir::currentPath());
     if (rc == calc::kSalidaRechazo)

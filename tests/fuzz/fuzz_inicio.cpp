@@ -61,9 +61,7 @@ void sugiere(const QByteArray& entrada) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    return fuzz::carpeta().isValid() ? 0 : 1;
-}
+extern "C" int LLVMFuzzerInitialize(int*, char***) { return fuzz::carpeta().isValid() ? 0 : 1; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
     const QByteArray entrada = fuzz::bytes(datos, n);

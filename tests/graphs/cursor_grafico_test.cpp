@@ -12,7 +12,7 @@ using namespace tya::prueba;
 // the comparison graphs; none beyond the box's right edge or on a box with no graph.
 TEST(CursorGrafico, ColumnaSobreLaCurva) {
     Banco b;
-    b.volar();  // 100 m/s at 45°: 20 samples, T = 15
+    b.volar();                       // 100 m/s at 45°: 20 samples, T = 15
     b.lanzamiento(60, 30, 200, 50);  // its curves clear of the first one's
     b.volar();
     EstadoExp& st = *b.st;
@@ -23,7 +23,7 @@ TEST(CursorGrafico, ColumnaSobreLaCurva) {
     for (int caja = 0; caja < 3; ++caja) {
         Superficie c = nueva_caja_grafico(caja == 0 ? CajaGrafico::Curvas : CajaGrafico::ComparaP);
         const bool velocidades = caja == 1;
-        const MarcoGrafico m = caja == 0 ? graficar_posiciones(st, 1, c, true)
+        const MarcoGrafico m = caja == 0   ? graficar_posiciones(st, 1, c, true)
                                : caja == 1 ? graficar_velocidades(st, 1, c, true)
                                            : comparar_posiciones(st, acum, c, true);
         const Muestreo r = exp.de(velocidades ? Magnitud::Velocidades : Magnitud::Posiciones);

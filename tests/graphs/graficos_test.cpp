@@ -22,7 +22,8 @@ void uniforme(EstadoExp& st, int k, int n, double y0, double vx, double vy, doub
 }
 
 MarcoGrafico uno(EstadoExp& st, int k, Superficie& c, bool velocidades, bool vertical, const Estilo& estilo = {}) {
-    return velocidades ? graficar_velocidades(st, k, c, vertical, estilo) : graficar_posiciones(st, k, c, vertical, estilo);
+    return velocidades ? graficar_velocidades(st, k, c, vertical, estilo)
+                       : graficar_posiciones(st, k, c, vertical, estilo);
 }
 
 // How many of experiment k's samples, and the end of its flight, miss a pixel of the colour
@@ -50,29 +51,38 @@ TEST(Graficos, LapsoYReglasDelRangoVertical) {
     const int lapsos[][2] = {{1, 1}, {2, 2}, {6, 4}, {7, 5}, {10, 8}, {1900, 1425}};
     for (const auto& l : lapsos) EXPECT_EQ(lapso_grafico(Fijo::crudo(150), l[0]), l[1]) << l[0];
 
-    const struct { double hi, lo; bool horizontal, uno; double arriba, abajo; } casos[] = {
-        {40, -30, false, false, 1.05 * 40, 1.05 * -30},        // 1
-        {100, 0, true, false, 1.05 * 100, 1.05 * -100 / 10},   // 2
-        {100, 20, false, true, 1.05 * 100, 1.05 * -80 / 10},   // 2
-        {0, -50, true, false, 50.0 / 10, 1.05 * -50},          // 3, no factor on top
-        {-10, -50, false, true, 40.0 / 10, 1.05 * -50},        // 3
-        {0, 0, false, true, 10, -10},                          // both zero
-        {25, 25, true, false, 25 + 2.5, -1.05 * 25},           // 4, whatever the sign
+    const struct {
+        double hi, lo;
+        bool horizontal, uno;
+        double arriba, abajo;
+    } casos[] = {
+        {40, -30, false, false, 1.05 * 40, 1.05 * -30},       // 1
+        {100, 0, true, false, 1.05 * 100, 1.05 * -100 / 10},  // 2
+        {100, 20, false, true, 1.05 * 100, 1.05 * -80 / 10},  // 2
+        {0, -50, true, false, 50.0 / 10, 1.05 * -50},         // 3, no factor on top
+        {-10, -50, false, true, 40.0 / 10, 1.05 * -50},       // 3
+        {0, 0, false, true, 10, -10},                         // both zero
+        {25, 25, true, false, 25 + 2.5, -1.05 * 25},          // 4, whatever the sign
         {-25, -25, true, false, 25 + 2.5, -1.05 * 25},
         {-50, -50, true, true, -50 + 5.0, -5.0},
-        {25, 25, false, false, 1.05 * 25, 0},                  // the vertical component never uses 4
+        {25, 25, false, false, 1.05 * 25, 0},  // the vertical component never uses 4
         {-25, -25, false, false, 0, 1.05 * -25},
     };
     for (const auto& c : casos) {
         const RangoVertical r = rango_vertical(c.hi, c.lo, c.horizontal, c.uno);
-        EXPECT_EQ(std::pair(r.arriba, r.abajo), std::pair(c.arriba, c.abajo)) << c.hi << " " << c.lo << c.horizontal << c.uno;
+        EXPECT_EQ(std::pair(r.arriba, r.abajo), std::pair(c.arriba, c.abajo))
+            << c.hi << " " << c.lo << c.horizontal << c.uno;
     }
 
     // As the routines apply them to flights: which extremes, which component, which rule.
     Banco b;
     Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
     const double vx0 = 70.7107;
-    const struct { double vo, ang, xo; bool velocidades, vertical; double arriba, abajo; } vuelos[] = {
+    const struct {
+        double vo, ang, xo;
+        bool velocidades, vertical;
+        double arriba, abajo;
+    } vuelos[] = {
         {100, 45, 0, true, false, vx0 + vx0 / 10, -1.05 * vx0},  // vacuum: constant Vx, rule 4
         {100, 90, 100, false, false, 105, -10.5},                // from X = 100: rule 2
         {0, 0, 0, false, true, 10, -10},                         // ends in its first step
@@ -95,13 +105,15 @@ TEST(Graficos, SeleccionInvalidaNoDibujaNada) {
     Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
     const QImage blanca = c.imagen();
     graficar_posiciones(st, 1, c, true);
-    for (bool velocidades : {false, true}) EXPECT_FALSE(uno(st, 2, c, velocidades, true).dibujado || c.imagen() != blanca);
+    for (bool velocidades : {false, true})
+        EXPECT_FALSE(uno(st, 2, c, velocidades, true).dibujado || c.imagen() != blanca);
     // No experiment stored: the comparisons draw nothing and widen nothing.
     st.NExp = 0;
     AcumComparacion a;
     Superficie p = nueva_caja_grafico(CajaGrafico::ComparaP);
     EXPECT_FALSE(comparar_posiciones(st, a, p, true).dibujado || comparar_velocidades(st, a, p, false).dibujado);
-    EXPECT_EQ(std::pair(p.imagen(), a.NmaxPos + a.NmaxVel), std::pair(nueva_caja_grafico(CajaGrafico::ComparaP).imagen(), 0));
+    EXPECT_EQ(std::pair(p.imagen(), a.NmaxPos + a.NmaxVel),
+              std::pair(nueva_caja_grafico(CajaGrafico::ComparaP).imagen(), 0));
 }
 
 TEST(Graficos, ComparacionConAcumuladoresQueSoloSeEnsanchan) {
@@ -121,7 +133,8 @@ TEST(Graficos, ComparacionConAcumuladoresQueSoloSeEnsanchan) {
     st.NExp = 0;
     guardar(st, 1, {{0, 0, 5, 5}, {1, 1, 5, -80}}, {1, 0, 5, -80}, 1.2);
     m = comparar_velocidades(st, a, v, true);
-    EXPECT_EQ(std::tuple(m.arriba, m.abajo, m.T), std::tuple(1.05 * 40, 1.05 * -80, 15));  // T: the 20 samples seen before
+    EXPECT_EQ(std::tuple(m.arriba, m.abajo, m.T),
+              std::tuple(1.05 * 40, 1.05 * -80, 15));  // T: the 20 samples seen before
     m = comparar_velocidades(st, a, v, false);
     EXPECT_EQ(std::pair(m.arriba, m.abajo), std::pair(1.05 * 25, 1.05 * (0 - 25) / 10));
 
@@ -140,38 +153,39 @@ TEST(Graficos, CadaMuestraEnSuSitioYSuColor) {
     // from it.
     std::vector<Muestra> ola;
     for (int i = 0; i < kMarcasMax; ++i)
-        ola.push_back({2000 + 10 * i + 300 * std::sin(i / 40.0), 1000 + 300 * std::sin(i / 50.0), 3 * std::cos(i / 70.0),
-                       -5 + 20 * std::sin(i / 30.0)});
+        ola.push_back({2000 + 10 * i + 300 * std::sin(i / 40.0), 1000 + 300 * std::sin(i / 50.0),
+                       3 * std::cos(i / 70.0), -5 + 20 * std::sin(i / 30.0)});
     guardar(st, 1, ola, {ola.back().x + 1, 900, 1, -3}, 1424.3, 6);
     uniforme(st, 2, 20, 0, 70, 30, 14.4, 10);
     const int T[] = {1425, 15};
     for (Paleta paleta : {Paleta::Normal, Paleta::Proyector})
-    for (bool vertical : {false, true})
-        for (bool velocidades : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "vertical " << vertical << ", velocidades " << velocidades << ", paleta "
-                                            << int(paleta));
-            const Estilo estilo{paleta, 1};
-            const Magnitud magnitud = velocidades ? Magnitud::Velocidades : Magnitud::Posiciones;
-            for (int k = 1; k <= 2; ++k) {
-                Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
-                const MarcoGrafico m = uno(st, k, c, velocidades, vertical, estilo);
-                // Its own span; positions get a tenth more room on the right.
-                const double derecha = velocidades ? T[k - 1] : 1.1 * T[k - 1];
-                EXPECT_EQ(std::tuple(int(m.T), m.derecha), std::tuple(T[k - 1], derecha)) << k;
-                EXPECT_EQ(fuera_de_su_curva(c, st, k, velocidades, vertical, m.T, paleta), 0) << k;
-                // The axis in black ink, from the top; the image for files and printing is the box's.
-                EXPECT_EQ(c.color_en(m.T / 20.0, m.arriba), 0u);
-                EXPECT_EQ(imagen_grafico(st, magnitud, vertical, k, {}, estilo), c.imagen()) << k;
+        for (bool vertical : {false, true})
+            for (bool velocidades : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "vertical " << vertical << ", velocidades " << velocidades
+                                                << ", paleta " << int(paleta));
+                const Estilo estilo{paleta, 1};
+                const Magnitud magnitud = velocidades ? Magnitud::Velocidades : Magnitud::Posiciones;
+                for (int k = 1; k <= 2; ++k) {
+                    Superficie c = nueva_caja_grafico(CajaGrafico::Curvas);
+                    const MarcoGrafico m = uno(st, k, c, velocidades, vertical, estilo);
+                    // Its own span; positions get a tenth more room on the right.
+                    const double derecha = velocidades ? T[k - 1] : 1.1 * T[k - 1];
+                    EXPECT_EQ(std::tuple(int(m.T), m.derecha), std::tuple(T[k - 1], derecha)) << k;
+                    EXPECT_EQ(fuera_de_su_curva(c, st, k, velocidades, vertical, m.T, paleta), 0) << k;
+                    // The axis in black ink, from the top; the image for files and printing is the box's.
+                    EXPECT_EQ(c.color_en(m.T / 20.0, m.arriba), 0u);
+                    EXPECT_EQ(imagen_grafico(st, magnitud, vertical, k, {}, estilo), c.imagen()) << k;
+                }
+                // The comparison: every curve with the span of the longest, which the accumulators keep.
+                AcumComparacion a;
+                Superficie caja = nueva_caja_grafico(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP);
+                const MarcoGrafico m = velocidades ? comparar_velocidades(st, a, caja, vertical, estilo)
+                                                   : comparar_posiciones(st, a, caja, vertical, estilo);
+                EXPECT_EQ(std::tuple(m.T, m.derecha, a.NmaxPos + a.NmaxVel), std::tuple(1425, 1425, kMarcasMax));
+                for (int k = 1; k <= 2; ++k)
+                    EXPECT_EQ(fuera_de_su_curva(caja, st, k, velocidades, vertical, m.T, paleta), 0) << k;
+                EXPECT_EQ(imagen_grafico(st, magnitud, vertical, kTodasLasExperiencias, {}, estilo), caja.imagen());
             }
-            // The comparison: every curve with the span of the longest, which the accumulators keep.
-            AcumComparacion a;
-            Superficie caja = nueva_caja_grafico(velocidades ? CajaGrafico::ComparaV : CajaGrafico::ComparaP);
-            const MarcoGrafico m = velocidades ? comparar_velocidades(st, a, caja, vertical, estilo)
-                                               : comparar_posiciones(st, a, caja, vertical, estilo);
-            EXPECT_EQ(std::tuple(m.T, m.derecha, a.NmaxPos + a.NmaxVel), std::tuple(1425, 1425, kMarcasMax));
-            for (int k = 1; k <= 2; ++k) EXPECT_EQ(fuera_de_su_curva(caja, st, k, velocidades, vertical, m.T, paleta), 0) << k;
-            EXPECT_EQ(imagen_grafico(st, magnitud, vertical, kTodasLasExperiencias, {}, estilo), caja.imagen());
-        }
 }
 
 TEST(Graficos, LeyendaDeLasExperienciasGuardadas) {
@@ -189,8 +203,10 @@ TEST(Graficos, LeyendaDeLasExperienciasGuardadas) {
     for (int e = 0; e < kExperiencias; ++e) {
         const uint32_t c = color_experiencia(Paleta::Proyector, e, 3);
         // A mark and a piece of line: more than a line alone; nothing for the experiment not stored.
-        if (e < 9) EXPECT_GT(pixeles[c], 26) << e + 1;  // a line alone, 11 by 2, gives about 24
-        else EXPECT_EQ(pixeles.count(c), 0u) << e + 1;
+        if (e < 9)
+            EXPECT_GT(pixeles[c], 26) << e + 1;  // a line alone, 11 by 2, gives about 24
+        else
+            EXPECT_EQ(pixeles.count(c), 0u) << e + 1;
     }
     EXPECT_GT(pixeles[0], 0);  // the numbers, in the axes' black
 }

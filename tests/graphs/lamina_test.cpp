@@ -13,7 +13,9 @@ namespace {
 
 // What a grey printer keeps of curve i's legend swatch: the grey of its ink, how much of the
 // line the dashes cover, and how much of the marker's square the marker fills.
-struct Huella { double gris, trazo, marcador; };
+struct Huella {
+    double gris, trazo, marcador;
+};
 
 Huella huella(const QImage& img, const Lamina& l, int i) {
     const double f = img.width() / double(kLaminaAncho);
@@ -45,9 +47,12 @@ Huella huella(const QImage& img, const Lamina& l, int i) {
 TEST(Laminas, DiezCurvasDistintasEnGris) {
     QList<CurvaFamilia> curvas;
     for (int i = 0; i < kSeriesDistintas; ++i)
-        curvas << CurvaFamilia{QStringLiteral("Vo = %1 m/s").arg(10 * (i + 1)), {{0, 0}, {45, 10.0 * (i + 1)}, {90, 0}}, {}};
-    const Lamina l = lamina_familia(QStringLiteral("Alcance"), curvas, {"Ángulo", "°", "Ang"}, {"Alcance", "m", "Xfin"});
-    const QImage gris = imagen_lamina(l, QSize(1754, 1240)).convertToFormat(QImage::Format_Grayscale8)
+        curvas << CurvaFamilia{
+            QStringLiteral("Vo = %1 m/s").arg(10 * (i + 1)), {{0, 0}, {45, 10.0 * (i + 1)}, {90, 0}}, {}};
+    const Lamina l = lamina_familia(QStringLiteral("Alcance"), curvas, {"Ángulo", "°", "Ang"},
+                                    {"Alcance", "m", "Xfin"});
+    const QImage gris = imagen_lamina(l, QSize(1754, 1240))
+                            .convertToFormat(QImage::Format_Grayscale8)
                             .convertToFormat(QImage::Format_RGB32);
     QList<Huella> h;
     for (int i = 0; i < kSeriesDistintas; ++i) {
@@ -56,7 +61,8 @@ TEST(Laminas, DiezCurvasDistintasEnGris) {
     }
     for (int i = 0; i < kSeriesDistintas; ++i)
         for (int j = i + 1; j < kSeriesDistintas; ++j) {
-            const bool distintas = std::fabs(h[i].gris - h[j].gris) >= 15 || std::fabs(h[i].trazo - h[j].trazo) >= 0.1 ||
+            const bool distintas = std::fabs(h[i].gris - h[j].gris) >= 15 ||
+                                   std::fabs(h[i].trazo - h[j].trazo) >= 0.1 ||
                                    std::fabs(h[i].marcador - h[j].marcador) >= 0.1;
             EXPECT_TRUE(distintas) << i << " and " << j;
         }
@@ -66,14 +72,18 @@ TEST(Laminas, DiezCurvasDistintasEnGris) {
 // take no part.
 TEST(Laminas, MaximoInterior) {
     using F = FinPunto;
-    struct Caso { QList<double> y; QList<F> fines; int maximo; };
+    struct Caso {
+        QList<double> y;
+        QList<F> fines;
+        int maximo;
+    };
     const QList<Caso> casos = {
         {{0, 5, 3}, {}, 1},
-        {{0, 1, 2, 3}, {}, -1},                                  // still rising at its end
-        {{0, 0, 0}, {}, -1},                                     // flat
+        {{0, 1, 2, 3}, {}, -1},  // still rising at its end
+        {{0, 0, 0}, {}, -1},     // flat
         {{3, 2, 1}, {}, -1},
         {{0, 9, 2, 1}, {F::Normal, F::Impacto, F::Normal, F::Normal}, 2},  // the spike is not the maximum
-        {{0, 2, 9, 1}, {F::Normal, F::Normal, F::Normal, F::Limite}, -1},          // nor is the end before it
+        {{0, 2, 9, 1}, {F::Normal, F::Normal, F::Normal, F::Limite}, -1},  // nor is the end before it
         {{0, 2}, {}, -1},
     };
     for (const Caso& c : casos) {

@@ -51,10 +51,13 @@ TEST(EscrituraAtomica, DiscoLlenoAMitadDejaElArchivoAnteriorYDiceElMotivo) {
         {"escribir_pdf", 100, viejo,
          [](const QDir& d) {
              QString error;
-             escribir_pdf(d.filePath("x"), "x", pagina_predeterminada(), [](QPagedPaintDevice& p, QString&) {
-                 QPainter(&p).fillRect(0, 0, 500, 500, Qt::black);
-                 return true;
-             }, error);
+             escribir_pdf(
+                 d.filePath("x"), "x", pagina_predeterminada(),
+                 [](QPagedPaintDevice& p, QString&) {
+                     QPainter(&p).fillRect(0, 0, 500, 500, Qt::black);
+                     return true;
+                 },
+                 error);
              return error;
          }},
         {"grabar_experiencias", 1, viejo,

@@ -26,7 +26,10 @@ TEST(SuperficieEnPantalla, CadaMarcaEsElMismoDibujoEnBloques) {
     const std::vector<std::pair<const char*, Marca>> marcas = {
         {"cruz", [](Superficie& s, double x, double y) { s.circulo(x, y, 1.2, kTinta); }},
         {"disco", [](Superficie& s, double x, double y) { s.circulo(x, y, 2.6, kTinta); }},
-        {"triangulo", [](Superficie& s, double x, double y) { s.poligono(x, y, {{0, -3}, {3, 2}, {-3, 2}}, kTinta); }},
+        {"triangulo",
+         [](Superficie& s, double x, double y) {
+             s.poligono(x, y, {{0, -3}, {3, 2}, {-3, 2}}, kTinta);
+         }},
         {"punto", [](Superficie& s, double x, double y) { s.punto(x, y, kTinta); }},
     };
     for (const double r : {1.125, 1.5, 2.125})

@@ -13,10 +13,10 @@ using namespace tya::prueba;
 
 namespace {
 
-constexpr uint32_t kGris = rgb(224, 224, 224);   // the window's background
-constexpr uint32_t kVerde = rgb(0, 128, 0);      // the ground band
-constexpr uint32_t kNegro = rgb(0, 0, 0);        // the wall
-constexpr uint32_t kFuera = 0xffffffffu;         // read-back off the surface
+constexpr uint32_t kGris = rgb(224, 224, 224);  // the window's background
+constexpr uint32_t kVerde = rgb(0, 128, 0);     // the ground band
+constexpr uint32_t kNegro = rgb(0, 0, 0);       // the wall
+constexpr uint32_t kFuera = 0xffffffffu;        // read-back off the surface
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 const int kColores[10] = {3, 6, 9, 10, 11, 12, 13, 14, 3, 6};
 
@@ -41,7 +41,10 @@ Superficie superficie_simple() {
 // Counts the calls that clear the window's lists and curves with the scene.
 struct Ventana : VentanaFalsa {
     int menus_off = 0, vaciados = 0, curvas = 0;
-    void menus_experiencias(bool h) override { VentanaFalsa::menus_experiencias(h); menus_off += !h; }
+    void menus_experiencias(bool h) override {
+        VentanaFalsa::menus_experiencias(h);
+        menus_off += !h;
+    }
     void vaciar_lista_y_ngraf() override { ++vaciados; }
     void borrar_curvas() override { ++curvas; }
     void a_cero() { menus_off = vaciados = curvas = 0; }
@@ -118,7 +121,9 @@ TEST(Superficie, ImagenRetenida) {
 TEST(Superficie, SegmentosCortosYLejanos) {
     // A segment whose ends round to one pixel paints that pixel alone, in each mode's way; off
     // the surface nothing is painted.
-    for (auto [modo, visto] : {std::pair(Modo::Copia, kVerde), {Modo::Invertido, ~kVerde & 0xffffffu}, {Modo::InvertirFondo, vista_de(12)}}) {
+    for (auto [modo, visto] : {std::pair(Modo::Copia, kVerde),
+                               {Modo::Invertido, ~kVerde & 0xffffffu},
+                               {Modo::InvertirFondo, vista_de(12)}}) {
         Superficie s = superficie_simple();
         s.caja(40, 40, 60, 60, kPaleta[12]);
         s.modo(modo);
@@ -126,7 +131,8 @@ TEST(Superficie, SegmentosCortosYLejanos) {
         s.linea_a(50.3, 50.4, kVerde);
         s.linea(-5.2, 50, -5.1, 50, kVerde);
         EXPECT_EQ(std::tuple(s.color_en(50.2, 50.3), s.color_en(51.2, 50.3), s.color_en(50.2, 51.3), s.color_en(0, 50)),
-                  std::tuple(visto, kPaleta[12], kPaleta[12], kGris)) << static_cast<int>(modo);
+                  std::tuple(visto, kPaleta[12], kPaleta[12], kGris))
+            << static_cast<int>(modo);
     }
     // Far ends: what lies on the surface is drawn in the right place and direction; the
     // current position is the far end, not the cut one.
@@ -141,8 +147,14 @@ TEST(Superficie, SegmentosCortosYLejanos) {
     s.punto(1e300, 0, kPaleta[3]);
     s.circulo(100, 50, kNaN, kPaleta[3]);
     s.linea(0, 0, kNaN, 50, kPaleta[3]);
-    for (auto [x, y, color] : {std::tuple(150, 50, vista_de(9)), {199, 50, vista_de(9)}, {60, 52, kGris}, {50, 10, vista_de(12)},
-                               {50, 90, vista_de(12)}, {120, 60, vista_de(13)}, {60, 60, kGris}, {5, 95, kGris}})
+    for (auto [x, y, color] : {std::tuple(150, 50, vista_de(9)),
+                               {199, 50, vista_de(9)},
+                               {60, 52, kGris},
+                               {50, 10, vista_de(12)},
+                               {50, 90, vista_de(12)},
+                               {120, 60, vista_de(13)},
+                               {60, 60, kGris},
+                               {5, 95, kGris}})
         EXPECT_EQ(s.color_en(x, y), color) << x << " " << y;
     s.circulo(100, 50, 1e15, kPaleta[11]);  // far larger than the surface: covers all of it
     EXPECT_EQ(std::pair(s.color_en(0, 100), s.color_en(199, 1)), std::pair(vista_de(11), vista_de(11)));
@@ -159,11 +171,19 @@ TEST(Escena, MarcoYFondo) {
     // markers measure 81 by 75 units, halved and rounded.
     Mesa m;
     const auto& st = *m.st;
-    EXPECT_EQ(std::tuple(m.sup.retenido(), m.sup.modo(), st.MedioAnchoCruz, st.MedioAltoCruz, st.MedioAnchoBlanco, st.MedioAltoBlanco),
+    EXPECT_EQ(std::tuple(m.sup.retenido(), m.sup.modo(), st.MedioAnchoCruz, st.MedioAltoCruz, st.MedioAnchoBlanco,
+                         st.MedioAltoBlanco),
               std::tuple(false, Modo::Invertido, 40, 37, 40, 37));
     // The ground band (0, 0) to (6450, -250), the wall (0, 0) to (0, 3800).
-    for (auto [x, y, color] : {std::tuple(3000, -125, kVerde), {20, -240, kVerde}, {6430, -10, kVerde}, {6600, -125, kGris},
-                               {3000, -400, kGris}, {3000, 100, kGris}, {0, 3790, kNegro}, {0, 3900, kGris}, {60, 2000, kGris}})
+    for (auto [x, y, color] : {std::tuple(3000, -125, kVerde),
+                               {20, -240, kVerde},
+                               {6430, -10, kVerde},
+                               {6600, -125, kGris},
+                               {3000, -400, kGris},
+                               {3000, 100, kGris},
+                               {0, 3790, kNegro},
+                               {0, 3900, kGris},
+                               {60, 2000, kGris}})
         EXPECT_EQ(std::pair(m.en_pantalla(x, y), retenido(m.sup, x, y)), std::pair(color, color)) << x << " " << y;
     // Marks show 6450 m by 4200 m from the wall and the ground, a tenth of that at zoom 10.
     for (int esc : {1, 10}) {
@@ -189,7 +209,8 @@ TEST(Escena, BorrarEscena) {
     m.escena.borrar_escena(10, 20);
 
     const auto& v = m.ventana;
-    EXPECT_EQ(std::tuple(st.NExp, st.NColor, st.NGrafSel, m.sup.retenido(), m.sup.modo()), std::tuple(0, 2, 0, true, Modo::Invertido));
+    EXPECT_EQ(std::tuple(st.NExp, st.NColor, st.NGrafSel, m.sup.retenido(), m.sup.modo()),
+              std::tuple(0, 2, 0, true, Modo::Invertido));
     EXPECT_EQ(std::tuple(v.menus_off, v.vaciados, v.curvas), std::tuple(1, 1, 1));
     // The target is placed with the half sizes passed in, without the zoom.
     EXPECT_EQ(std::pair(v.ultimo_blanco.izquierda, v.ultimo_blanco.arriba), std::pair(995.0f, 510.0f));
@@ -233,8 +254,15 @@ TEST(Escena, CambioDeZoom) {
     m.sup.retenido(true);
     m.escena.redibujar_escena();
     const double dos_px = 2 * m.sup.unidades_x();  // inside a 34-unit disc, outside a 16-unit one
-    const struct { int esc, max3, max4; std::vector<std::pair<double, double>> marcas, vacios; } filas[] = {
-        {10, 640, 375, {{500, 300}, {500 + dos_px, 300}, {6000, 4000}}, {{3000, 2000}, {7000, 1000}, {50, 30}, {-100, 1000}}},
+    const struct {
+        int esc, max3, max4;
+        std::vector<std::pair<double, double>> marcas, vacios;
+    } filas[] = {
+        {10,
+         640,
+         375,
+         {{500, 300}, {500 + dos_px, 300}, {6000, 4000}},
+         {{3000, 2000}, {7000, 1000}, {50, 30}, {-100, 1000}}},
         {1, 6400, 3750, {{3000, 2000}, {50, 30}}, {{50 + dos_px, 30}, {500, 300}, {-10, 100}}},
     };
     for (const auto& f : filas) {
@@ -247,12 +275,14 @@ TEST(Escena, CambioDeZoom) {
         EXPECT_EQ(std::tuple(st.Escala, m.ventana.zoom.escala, m.ventana.curvas, m.sup.retenido(), m.sup.modo()),
                   std::tuple(f.esc, f.esc, 1, true, Modo::Invertido));
         EXPECT_EQ(std::pair(st.Max[iXo], st.Max[iYo]), std::pair(Fijo::entero(f.max3), Fijo::entero(f.max4)));
-        EXPECT_EQ(std::pair(m.ventana.cruz.izquierda, m.ventana.cruz.arriba), std::pair(30.0f * f.esc - 20, 20.0f * f.esc + 18.5f));
+        EXPECT_EQ(std::pair(m.ventana.cruz.izquierda, m.ventana.cruz.arriba),
+                  std::pair(30.0f * f.esc - 20, 20.0f * f.esc + 18.5f));
         EXPECT_EQ(std::pair(m.en_pantalla(3000, -125), m.en_pantalla(4500, 3500)), std::pair(kVerde, kGris));
         for (const auto& [x, y] : f.marcas) EXPECT_EQ(m.en_pantalla(x, y), vista_de(3)) << x << " " << y;
         for (const auto& [x, y] : f.vacios) EXPECT_EQ(m.en_pantalla(x, y), kGris) << x << " " << y;
         // Kept in the retained image, and the colour read where the zoom puts the second sample.
-        EXPECT_EQ(std::pair(retenido(m.sup, f.marcas[0].first, f.marcas[0].second), st.ColorExp[0]), std::pair(vista_de(3), vista_de(3)));
+        EXPECT_EQ(std::pair(retenido(m.sup, f.marcas[0].first, f.marcas[0].second), st.ColorExp[0]),
+                  std::pair(vista_de(3), vista_de(3)));
     }
     // In the middle of a flight: the scene is cleared and the flight goes on at the new zoom.
     Mesa v;
@@ -300,7 +330,8 @@ TEST(Escena, PaletaDeProyector) {
     m.escena.estilo({});
     m.escena.repintar();
     Mesa usual;
-    for (int e = 0; e < kExperiencias; ++e) usual.poner(e, kColores[e], {{300.0 + 600 * e, 1000}, {300.0 + 600 * e, 2000}});
+    for (int e = 0; e < kExperiencias; ++e)
+        usual.poner(e, kColores[e], {{300.0 + 600 * e, 1000}, {300.0 + 600 * e, 2000}});
     usual.st->NExp = kExperiencias;
     usual.escena.redibujar_escena();
     EXPECT_EQ(m.sup.imagen(), usual.sup.imagen());

@@ -27,8 +27,10 @@ struct DosVuelos : VueloSinVentana {
 
 TEST(TecladoEscena, LasFlechasDanElPuntoDeUnaSueltaEnElPixelVecino) {
     const Superficie s = nueva_superficie_escena(1400, 700);
-    const struct { double x, y; int dx, dy; } casos[] = {
-        {0, 0, 1, 0}, {0, 0, -1, 0}, {3000, 2000, 0, -10}, {6400, 3750, 10, 10}, {123.4567, 0.5, 0, 1}};
+    const struct {
+        double x, y;
+        int dx, dy;
+    } casos[] = {{0, 0, 1, 0}, {0, 0, -1, 0}, {3000, 2000, 0, -10}, {6400, 3750, 10, 10}, {123.4567, 0.5, 0, 1}};
     for (const auto& c : casos) {
         const QPointF p = destino_con_teclas(s, c.x, c.y, c.dx, c.dy);
         // A drop reports the pointer's pixel, so the point must be a whole pixel off the marker's.
@@ -49,12 +51,16 @@ TEST(TecladoEscena, RecorreLasMarcasQueLaEscenaMuestra) {
     using M = std::optional<MarcaEscena>;
     const int n1 = Registros(st, 0).muestras(), n2 = Registros(st, 1).muestras();
     ASSERT_EQ(n1, 20);
-    const struct { M desde; int sentido; M espera; } casos[] = {
-        {std::nullopt, 1, MarcaEscena{1, 1}},      // from none, the first
-        {std::nullopt, -1, MarcaEscena{2, n2}},    // or the last
+    const struct {
+        M desde;
+        int sentido;
+        M espera;
+    } casos[] = {
+        {std::nullopt, 1, MarcaEscena{1, 1}},        // from none, the first
+        {std::nullopt, -1, MarcaEscena{2, n2}},      // or the last
         {MarcaEscena{1, n1}, 1, MarcaEscena{2, 1}},  // on into the next experiment
         {MarcaEscena{2, 1}, -1, MarcaEscena{1, n1}},
-        {MarcaEscena{2, n2}, 1, std::nullopt},     // nothing past either end
+        {MarcaEscena{2, n2}, 1, std::nullopt},  // nothing past either end
         {MarcaEscena{1, 1}, -1, std::nullopt},
         {MarcaEscena{3, 1}, 1, MarcaEscena{1, 1}},  // a mark no longer stored starts again
     };

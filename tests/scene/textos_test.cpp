@@ -28,15 +28,27 @@ struct Puesto {
 }  // namespace
 
 TEST(Textos, ProblemasYTemas) {
-    const QList<std::pair<QString, bool>> casos = {
-        {"0", true},   {"15", true},  {"7", true},    {"007", true}, {"0015", true},
-        {"16", false}, {"-1", false}, {"1.5", false}, {" 3", false}, {"3 ", false},
-        {"a", false},  {"", false},   {"00016", false}, {QString(40, '9'), false}, {QString::fromUtf8("٣"), false}};
+    const QList<std::pair<QString, bool>> casos = {{"0", true},
+                                                   {"15", true},
+                                                   {"7", true},
+                                                   {"007", true},
+                                                   {"0015", true},
+                                                   {"16", false},
+                                                   {"-1", false},
+                                                   {"1.5", false},
+                                                   {" 3", false},
+                                                   {"3 ", false},
+                                                   {"a", false},
+                                                   {"", false},
+                                                   {"00016", false},
+                                                   {QString(40, '9'), false},
+                                                   {QString::fromUtf8("٣"), false}};
     for (const auto& [r, vale] : casos) EXPECT_EQ(respuesta_problema_valida(r), vale) << r.toStdString();
     Puesto p;
     p.b.dialogos.respuestas_entrada = {"16", "a", "7"};  // asked again until valid
     p.caja.elegir_problema(p.b.dialogos);
-    EXPECT_EQ(std::pair(p.b.dialogos.preguntas.size(), p.b.st->ArchivoProblema), std::pair(qsizetype(3), QString("7Prob")));
+    EXPECT_EQ(std::pair(p.b.dialogos.preguntas.size(), p.b.st->ArchivoProblema),
+              std::pair(qsizetype(3), QString("7Prob")));
     EXPECT_TRUE(p.v.visible && p.v.imprimir && !p.v.icono && p.b.sup.retenido());
     EXPECT_EQ(p.v.texto.lineas(), QStringList({"", "    Problema 7", "    Física en latin-1"}));
     // 007 is valid, but its file does not exist: the window closes at once, and printing says why.
@@ -56,11 +68,13 @@ TEST(Textos, ProblemasYTemas) {
     EXPECT_TRUE(p.v.icono);
     EXPECT_EQ(p.v.texto.lineas().value(0).trimmed(), "Versión " TRAYECTA_VERSION);
     p.caja.mostrar_texto(TemaTexto::Modelo);
-    EXPECT_EQ(std::tuple(p.v.caption, p.v.salir3, p.v.picture1, p.v.icono), std::tuple(QString("Modelo de Fricción"), QString("Seguir"), true, false));
+    EXPECT_EQ(std::tuple(p.v.caption, p.v.salir3, p.v.picture1, p.v.icono),
+              std::tuple(QString("Modelo de Fricción"), QString("Seguir"), true, false));
     // The report over the model keeps "Seguir", which then leads to the method.
     p.caja.mostrar_informe(informe_en_columnas(*p.b.st, false, '.', p.v.texto), false);
     p.caja.cerrar_o_seguir();
-    EXPECT_EQ(std::tuple(p.v.visible, p.v.caption, p.v.salir3, p.v.picture1), std::tuple(true, QString("Método de cálculo"), QString("Salir"), false));
+    EXPECT_EQ(std::tuple(p.v.visible, p.v.caption, p.v.salir3, p.v.picture1),
+              std::tuple(true, QString("Método de cálculo"), QString("Salir"), false));
     EXPECT_EQ(p.v.texto.lineas(), QStringList({"", "    Euler"}));
     // Closing gives the scene back.
     p.caja.cerrar_o_seguir();

@@ -29,7 +29,8 @@ TEST(Vectores, PunteroClicYFlechas) {
     // locale's form.
     auto m = clic_escena(r, st, s);
     ASSERT_TRUE(m);
-    EXPECT_EQ(std::tuple(m->experiencia, m->indice, m->valores[0], m->valores[6]), std::tuple(1, 6, con_separador(QString(" 3.75")), con_separador(QString("-9.81"))));
+    EXPECT_EQ(std::tuple(m->experiencia, m->indice, m->valores[0], m->valores[6]),
+              std::tuple(1, 6, con_separador(QString(" 3.75")), con_separador(QString("-9.81"))));
     // Empty sky: arrow pointer, and a click does nothing; nor below the ground line on a drawn colour.
     EXPECT_EQ(seguir_puntero(r, st, s, 6000, 3000), Puntero::Flecha);
     EXPECT_FALSE(clic_escena(r, st, s));
@@ -64,8 +65,13 @@ TEST(Vectores, PunteroClicYFlechas) {
     st.Vy[0][i] = Fijo::entero(-60);
     dibujar_vectores(st, s, X + 1500, Y, 1, i);
     // Shafts of 300 units (5 per m/s) and 30 units per m/s², barbs behind the tips.
-    for (auto [x, y, color] : {std::tuple(X, Y + 150, verde), {X + 20, Y + 260, verde}, {X - 20, Y + 260, verde}, {X, Y - 150, rojo_},
-                               {X + 20, Y - 254.3f, rojo_}, {X + 1500, Y - 150, verde}, {X + 1520, Y - 260, verde}})
+    for (auto [x, y, color] : {std::tuple(X, Y + 150, verde),
+                               {X + 20, Y + 260, verde},
+                               {X - 20, Y + 260, verde},
+                               {X, Y - 150, rojo_},
+                               {X + 20, Y - 254.3f, rojo_},
+                               {X + 1500, Y - 150, verde},
+                               {X + 1520, Y - 260, verde}})
         EXPECT_EQ(s.color_en(x, y), color) << x << " " << y;
     EXPECT_NE(s.color_en(X + 1520, Y + 40), rojo_);
     // Drawing the same vectors twice in the inverting mode restores the picture.
@@ -89,12 +95,13 @@ TEST(Vectores, BuscarMuestra) {
     for (int k : {1, 2})
         for (int i : {1, 2, 7, 13, 20})
             for (double d : {0.3, -0.3})
-                EXPECT_EQ(indice_muestra(buscar_muestra(st, k, st.Xs[k - 1][i] + d, 0)), i) << k << " " << i << " " << d;
+                EXPECT_EQ(indice_muestra(buscar_muestra(st, k, st.Xs[k - 1][i] + d, 0)), i)
+                    << k << " " << i << " " << d;
     EXPECT_EQ(std::pair(buscar_muestra(st, 1, -500, 0), buscar_muestra(st, 1, 5000, 0)), std::pair(1.0, 20.0));
     // Straight up, by Y: a point between samples takes the nearer; above the apex (t = 8.25 s), the apex.
     const float y4 = st.Ys[2][4], y5 = st.Ys[2][5];
-    EXPECT_EQ(std::tuple(buscar_muestra(st, 3, 1000, y4 + (y5 - y4) * 0.2f), buscar_muestra(st, 3, 1000, y4 + (y5 - y4) * 0.8f),
-                         buscar_muestra(st, 3, 1000, 1e6f)),
+    EXPECT_EQ(std::tuple(buscar_muestra(st, 3, 1000, y4 + (y5 - y4) * 0.2f),
+                         buscar_muestra(st, 3, 1000, y4 + (y5 - y4) * 0.8f), buscar_muestra(st, 3, 1000, 1e6f)),
               std::tuple(4.0, 5.0, 12.0));
     // The short hop, with stale slots of a longer earlier flight beyond N: never an index past N.
     const int m = muestras(st.Pos[3]);

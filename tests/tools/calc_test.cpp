@@ -81,7 +81,8 @@ TEST(Calc, EntradasAceptadas) {
 
     // Thirteen fields place a target for that launch only: the vacuum flight passes (500, 254.7).
     const QList<QByteArray> l = correr({}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0\n" + kVacio +
-                                               "0 0 100 45 0 0 1 11.3 0.4 1500 0 0 0\n").salida.split('\n');
+                                               "0 0 100 45 0 0 1 11.3 0.4 1500 0 0 0\n")
+                                    .salida.split('\n');
     EXPECT_TRUE(l[0].endsWith("\tImpacto")) << l[0].toStdString();
     EXPECT_EQ(l[1], con_separador("2\t20\t14.40\t1018.19")) << "a later launch without target fields has no target";
     EXPECT_EQ(l[2], con_separador("3\t20\t14.40\t1018.19")) << "a target far away is never hit";
@@ -93,11 +94,19 @@ TEST(Calc, Rechazos) {
     // Files the window would refuse too: INIC.DAT with a decimal comma, launches in UTF-16 or a FIFO.
     const QString inic = otro.filePath("INIC.DAT"), utf16 = otro.filePath("utf16.txt"), fifo = otro.filePath("tubo");
     prueba::escribir(inic, "100,5, 340, 0\r\n" + prueba::leer(TYA_DATOS "/INIC.DAT").mid(13));
-    prueba::escribir(utf16, QByteArray("\xFF\xFE" "0\0 \0", 6));
+    prueba::escribir(utf16, QByteArray("\xFF\xFE"
+                                       "0\0 \0",
+                                       6));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    struct Caso { QStringList args; QByteArray entrada; QStringList palabras; };
+    struct Caso {
+        QStringList args;
+        QByteArray entrada;
+        QStringList palabras;
+    };
     const QList<Caso> casos = {
-        {{}, kVacio + "0 0 400 45 0 0 1 11.3 0.4\n", {"campo 3 (Vo): Valor fuera de rango (400; de 0 a 340)", "línea 2"}},
+        {{},
+         kVacio + "0 0 400 45 0 0 1 11.3 0.4\n",
+         {"campo 3 (Vo): Valor fuera de rango (400; de 0 a 340)", "línea 2"}},
         {{}, "0 0 1000000000000000000000000000000 45 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Vo"}},
         {{}, "0 0 100 180.5 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Ang"}},
         {{}, "0 0 100 45 0 0 1 11.3 0.4 7000 0 0 0\n", {"Valor fuera de rango", "XoB"}},
@@ -139,7 +148,9 @@ TEST(Calc, Rechazos) {
         {{"--barrido", "Ang", "0", "90", "1"}, "# nada\n", {"ninguna"}},
         {{"--barrido", "Ang", "0", "90", "1", "--resumen"}, kAire, {"--resumen"}},
         {{"--grafico-barrido", dir.filePath("solo.png")}, kAire, {"--grafico-barrido", "--barrido"}},
-        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50,400"}, kAire, {"--familia Vo = 400", "Valor fuera de rango"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50,400"},
+         kAire,
+         {"--familia Vo = 400", "Valor fuera de rango"}},
         {{"--barrido", "Ang", "0", "90", "45", "--familia", "Aire", "0,2"}, kAire, {"Aire = 2", "0 o 1"}},
         {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50,,60"}, kAire, {"no es un número"}},
         {{"--barrido", "Ang", "0", "90", "45", "--familia", "Ang", "50"}, kAire, {"campo del barrido"}},
@@ -149,7 +160,9 @@ TEST(Calc, Rechazos) {
         {{"--barrido", "Ang", "0", "90", "45", "--grafico-barrido", dir.filePath("b.jpg")}, kAire, {"b.jpg", ".jpg"}},
         {{"--grafico", "posiciones", "1", dir.filePath("g.gif")}, kVacio, {"g.gif"}},
         {{"--barrido", "Ang", "0", "90", "45", "--barrido", "Vo", "10", "20", "5"}, kAire, {"--barrido", "dos veces"}},
-        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50", "--familia", "Vo", "60"}, kAire, {"--familia", "dos veces"}},
+        {{"--barrido", "Ang", "0", "90", "45", "--familia", "Vo", "50", "--familia", "Vo", "60"},
+         kAire,
+         {"--familia", "dos veces"}},
         {{"--barrido", "Ang", "0", "90", "45", "--familia", "Xo", "0.4,0.6"}, kAire, {"Xo = 0.4", "metros enteros"}},
         {{"--barrido", "Ang", "0", "90", "45", "--familia", "Forma", "Esfera,Cubo"}, kAire, {"Cubo", "Esfera o Bala"}},
         {{}, QByteArray(kTopeTexto + 1, '0'), {"entrada estándar", "1 MB"}},
@@ -159,10 +172,13 @@ TEST(Calc, Rechazos) {
         SCOPED_TRACE((c.args.join(' ') + " < " + c.entrada).toStdString());
         // Every file output a run of its kind may have, none of which may appear.
         const QStringList archivos = c.args.contains("--barrido") ? QStringList{"--grafico-barrido", png}
-                                                                   : QStringList{"--tya", tya, "--escena", png};
+                                                                  : QStringList{"--tya", tya, "--escena", png};
         const Corrida r = correr(archivos + c.args, c.entrada);
-        EXPECT_TRUE(r.rc == calc::kSalidaRechazo && r.salida.isEmpty() && !r.errores.isEmpty()) << r.rc << r.salida.toStdString();
-        for (const QString& p : c.palabras) EXPECT_TRUE(QString::fromUtf8(r.errores).contains(p)) << r.errores.toStdString() << " lacks " << p.toStdString();
+        EXPECT_TRUE(r.rc == calc::kSalidaRechazo && r.salida.isEmpty() && !r.errores.isEmpty())
+            << r.rc << r.salida.toStdString();
+        for (const QString& p : c.palabras)
+            EXPECT_TRUE(QString::fromUtf8(r.errores).contains(p))
+                << r.errores.toStdString() << " lacks " << p.toStdString();
         EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
     EXPECT_TRUE(correr({"--rotulado"}, kVacio).errores.contains("--rotulado necesita --grafico o --escena"));
@@ -188,7 +204,8 @@ TEST(Calc, SalidaEstandarQueNoSeEscribe) {
     for (const QString& destino : {QStringLiteral("/dev/full"), dir.filePath("clase.log")}) {
         for (const QStringList& args : pedidos) {
             SCOPED_TRACE((destino + " " + args.join(' ')).toStdString());
-            calc::SalidaEstandar salida(::open(QFile::encodeName(destino).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
+            calc::SalidaEstandar salida(
+                ::open(QFile::encodeName(destino).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600));
             QBuffer in, err;
             in.setData(kVacio);
             in.open(QIODevice::ReadOnly);
@@ -213,9 +230,12 @@ TEST(Calc, Salidas) {
     QTemporaryDir dir;
     auto ruta = [&dir](const char* n) { return dir.filePath(QString::fromLatin1(n)); };
     const QByteArray dos = "0 0 100 45 0 0 1 11.3 0.4\n100 50 80 30 1 10 2 7.8 0.2\n";
-    const Corrida c = correr({"--log", "--tabla", "posiciones", "2", "--tabla", "velocidades", "1", "--resumen", "--tya",
-                              ruta("dos.TYA"), "--escena", ruta("escena.png"), "--grafico", "posiciones", "2",
-                              ruta("p2.png"), "--horizontal", "--grafico", "velocidades", "todos", ruta("vtodos.png")},
+    const Corrida c = correr({"--log",           "--tabla",       "posiciones",  "2",
+                              "--tabla",         "velocidades",   "1",           "--resumen",
+                              "--tya",           ruta("dos.TYA"), "--escena",    ruta("escena.png"),
+                              "--grafico",       "posiciones",    "2",           ruta("p2.png"),
+                              "--horizontal",    "--grafico",     "velocidades", "todos",
+                              ruta("vtodos.png")},
                              dos);
     ASSERT_EQ(c.rc, calc::kSalidaBien) << c.errores.toStdString();
 
@@ -264,7 +284,9 @@ TEST(Calc, Salidas) {
     // A bullet of 1 cm whose drag constant rounds to 0 still flew in air; the labelled scene
     // is an A4 sheet with its rulers in metres.
     ASSERT_EQ(correr({"--rotulado", "--grafico", "posiciones", "1", ruta("b.svg"), "--escena", ruta("e.svg")},
-                     "0 0 100 45 1 0 1 11.3 0.2\n").rc, calc::kSalidaBien);
+                     "0 0 100 45 1 0 1 11.3 0.2\n")
+                  .rc,
+              calc::kSalidaBien);
     EXPECT_TRUE(prueba::leer(ruta("b.svg")).contains("Exp. 1: Vo = 100 m/s, Ang = 45°, aire"));
     const QByteArray escena = prueba::leer(ruta("e.svg"));
     EXPECT_TRUE(escena.contains("width=\"297mm\""));
@@ -323,9 +345,13 @@ TEST(Calc, CopiaEImpresionDelInforme) {
 
 // Each row is the flight that launch gives alone, as the first experiment of a run.
 TEST(Barrido, FilasComoVuelosSueltos) {
-    struct Caso { QStringList barrido; int campo; QByteArray base; };
+    struct Caso {
+        QStringList barrido;
+        int campo;
+        QByteArray base;
+    };
     const QList<Caso> casos = {
-        {{"Vo", "80", "120", "20"}, 2, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0"},  // 100 hits the target
+        {{"Vo", "80", "120", "20"}, 2, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0"},     // 100 hits the target
         {{"Densidad", "0.01", "11.31", "5.65"}, 7, "0 4200 0 0 1 0 0.01 11.3 0.4"},  // 0.01 drifts to the limit
         {{"Ang", "60", "-10", "-35"}, 3, "10 20 50 45 1 -20 2 2.5 0.2"},
         {{"R", "0.5", "2", "0.5"}, 6, "0 0 100 45 1 0 1 11.3 0.4"},
@@ -344,7 +370,8 @@ TEST(Barrido, FilasComoVuelosSueltos) {
             ASSERT_EQ(f.size(), 7);
             // The reader's decimal separator, never the other one.
             const char otro = prueba::separador_esperado() == ',' ? '.' : ',';
-            for (int i = 0; i < 6; ++i) EXPECT_FALSE(f[i].contains(' ') || f[i].contains(otro) || f[i].startsWith(otro));
+            for (int i = 0; i < 6; ++i)
+                EXPECT_FALSE(f[i].contains(' ') || f[i].contains(otro) || f[i].startsWith(otro));
             QList<QByteArray> campos = c.base.split(' ');
             campos[c.campo] = f[0];
             const auto s = filas(correr({"--resumen"}, campos.join(' ')).salida);
@@ -371,7 +398,8 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
     const QString png = dir.filePath("alcance.png");
     const auto t = filas(correr({"--barrido", "Ang", "0", "90", "1", "--grafico-barrido", png}, kVacio).salida);
     ASSERT_EQ(t.size(), 92);
-    const auto pico = std::max_element(t.begin() + 1, t.end(), [](const auto& a, const auto& b) { return numero(a[3]) < numero(b[3]); });
+    const auto pico = std::max_element(t.begin() + 1, t.end(),
+                                       [](const auto& a, const auto& b) { return numero(a[3]) < numero(b[3]); });
     EXPECT_EQ(std::pair((*pico)[0], (*pico)[3]), std::pair(QByteArray("45"), con_separador("1018.1942")));
     EXPECT_EQ((*pico)[4], "254") << "the highest point as the extreme values give it, not the highest sample";
     EXPECT_EQ(t[1][3], "0") << "a launch along the ground lands where it starts";
@@ -381,8 +409,9 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
     // An A4 sheet at 300 dpi; a sweep still rising at its end has no maximum to mark.
     const QImage img(png);
     EXPECT_EQ(std::tuple(img.width(), img.height(), img.dotsPerMeterX()), std::tuple(3508, 2480, 11811));
-    ASSERT_EQ(correr({"--barrido", "Ang", "0", "90", "45", "--tamano", "1754x1240", "--grafico-barrido", png}, kVacio).rc,
-              calc::kSalidaBien);
+    ASSERT_EQ(
+        correr({"--barrido", "Ang", "0", "90", "45", "--tamano", "1754x1240", "--grafico-barrido", png}, kVacio).rc,
+        calc::kSalidaBien);
     EXPECT_EQ(QImage(png).size(), QSize(1754, 1240));
     const QString svg = dir.filePath("sube.svg");
     ASSERT_EQ(correr({"--barrido", "Ang", "0", "40", "5", "--grafico-barrido", svg}, kVacio).rc, calc::kSalidaBien);
@@ -392,7 +421,9 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
     EXPECT_TRUE(sube.contains("Ángulo de lanzamiento (°)"));
     // A flight that hit the target is drawn apart, its symbol explained.
     const QString imp = dir.filePath("impacto.svg");
-    ASSERT_EQ(correr({"--barrido", "Vo", "80", "120", "20", "--grafico-barrido", imp}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0").rc,
+    ASSERT_EQ(correr({"--barrido", "Vo", "80", "120", "20", "--grafico-barrido", imp},
+                     "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0")
+                  .rc,
               calc::kSalidaBien);
     EXPECT_TRUE(prueba::leer(imp).contains("terminó en &quot;Impacto&quot; con el blanco") ||
                 prueba::leer(imp).contains("terminó en \"Impacto\" con el blanco"));
@@ -413,7 +444,8 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
     }
     EXPECT_EQ(f.salida, bloques);
     const QStringList muchos = {"--barrido", "Ang", "0", "90", "3", "--familia", "Aire", "0,1"};
-    EXPECT_EQ(correr(muchos + QStringList{"-j", "1"}, kAire).salida, correr(muchos + QStringList{"-j", "3"}, kAire).salida);
+    EXPECT_EQ(correr(muchos + QStringList{"-j", "1"}, kAire).salida,
+              correr(muchos + QStringList{"-j", "3"}, kAire).salida);
 
     // The plot as vectors: an SVG that is well-formed XML, with a curve and a legend line per value.
     QTemporaryDir dir;
@@ -424,20 +456,27 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
     QStringList textos;
     int caminos = 0;
     while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("path")) ++caminos;
-        else if (xml.isCharacters()) textos << xml.text().toString().trimmed();
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("path"))
+            ++caminos;
+        else if (xml.isCharacters())
+            textos << xml.text().toString().trimmed();
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_GE(caminos, 2);
     EXPECT_TRUE(textos.contains(con_separador(QStringLiteral("vacío; máximo 1018.19 m con 45°"))))
         << textos.join('|').toStdString();
-    EXPECT_TRUE(textos.contains(con_separador(QStringLiteral("aire; máximo 476.69 m con 39°")))) << textos.join('|').toStdString();
+    EXPECT_TRUE(textos.contains(con_separador(QStringLiteral("aire; máximo 476.69 m con 39°"))))
+        << textos.join('|').toStdString();
     // The swept and the family's quantity in plain words, with the swept one's unit.
     for (const char* t : {"Alcance según el ángulo de lanzamiento, una curva por medio", "Ángulo de lanzamiento (°)"})
         EXPECT_TRUE(textos.contains(QString::fromUtf8(t))) << t;
 
     // Other fields form families too: the shapes by name, a decimal comma between semicolons,
     // each block the sweep of that launch line alone.
-    struct Caso { QStringList familia; QList<QByteArray> primeros; QList<QByteArray> lineas; };
+    struct Caso {
+        QStringList familia;
+        QList<QByteArray> primeros;
+        QList<QByteArray> lineas;
+    };
     const QList<Caso> casos = {
         {{"Forma", "Esfera,bala"}, {"Esfera", "Bala"}, {kAire, QByteArray(kAire).replace(" 0.4", " 0.2")}},
         {{"Cd", "0.2,0.4"}, {"0.2", "0.4"}, {QByteArray(kAire).replace(" 0.4", " 0.2"), kAire}},
@@ -464,7 +503,11 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
 }
 
 TEST(Barrido, PasoDeMarcas) {
-    struct Caso { double desde, hasta; int marcas; double paso; };
+    struct Caso {
+        double desde, hasta;
+        int marcas;
+        double paso;
+    };
     for (const Caso& c : {Caso{0, 90, 10, 10}, Caso{0, 515, 8, 100}, Caso{-3, 4, 10, 1}, Caso{0, 0.3, 10, 0.05},
                           Caso{1, 1.00001, 10, 0.0001}, Caso{7, 7, 10, 1}})
         EXPECT_DOUBLE_EQ(paso_marcas(c.desde, c.hasta, c.marcas), c.paso) << c.desde << " " << c.hasta;
@@ -473,7 +516,8 @@ TEST(Barrido, PasoDeMarcas) {
 // Every option of the table is in --help, is refused by name when its arguments are missing,
 // and with --barrido only the sweep's own options are taken.
 TEST(Calc, OpcionesDeLaTabla) {
-    const QStringList de_barrido = {"--inic", "--barrido", "--grafico-barrido", "--familia", "-j", "--tamano", "--help", "--version"};
+    const QStringList de_barrido = {"--inic",   "--barrido", "--grafico-barrido", "--familia", "-j",
+                                    "--tamano", "--help",    "--version"};
     const QByteArray ayuda = correr({"--help"}).salida;
     EXPECT_EQ(correr({"--version"}).salida, "trayecta-calc " TRAYECTA_VERSION "\n");
     for (const calc::DefOpcion& d : calc::definiciones_opciones()) {

@@ -23,7 +23,8 @@ TEST(Manual, LasMismasOpcionesQueLaAyuda) {
     ASSERT_TRUE(pagina.open(QIODevice::ReadOnly));
     QString roff = QString::fromUtf8(pagina.readAll());
     roff.replace(QStringLiteral("\\-"), QStringLiteral("-"));
-    const QRegularExpression en_pagina(QStringLiteral("^\\.BI? (--?[a-z][a-z-]*)"), QRegularExpression::MultilineOption);
+    const QRegularExpression en_pagina(QStringLiteral("^\\.BI? (--?[a-z][a-z-]*)"),
+                                       QRegularExpression::MultilineOption);
     const QRegularExpression en_ayuda(QStringLiteral("^  (--?[a-z][a-z-]*)"), QRegularExpression::MultilineOption);
     const QString ayuda = coincidencias(tya::calc::texto_ayuda(), en_ayuda);
     EXPECT_GE(ayuda.count(' '), 13);

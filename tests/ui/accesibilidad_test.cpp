@@ -29,7 +29,8 @@ namespace {
 
 bool es_entrada(const QWidget* w) {
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
-           qobject_cast<const QAbstractSpinBox*>(w) || (qobject_cast<const QAbstractSlider*>(w) && !qobject_cast<const QScrollBar*>(w)) ||
+           qobject_cast<const QAbstractSpinBox*>(w) ||
+           (qobject_cast<const QAbstractSlider*>(w) && !qobject_cast<const QScrollBar*>(w)) ||
            qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
            qobject_cast<const QTextEdit*>(w);
 }
@@ -54,7 +55,8 @@ QString describir(const QWidget* w) {
 // How far a caption stands before a box: left of a one-line box on its row, or just above a
 // box, where the box it is aligned with comes first.
 int distancia(const QRect& r, const QRect& c) {
-    if (r.right() <= c.left() + 2 && c.height() < 3 * r.height() && r.center().y() >= c.top() && r.center().y() <= c.bottom())
+    if (r.right() <= c.left() + 2 && c.height() < 3 * r.height() && r.center().y() >= c.top() &&
+        r.center().y() <= c.bottom())
         return 1000 * (c.left() - r.right());
     if (r.bottom() <= c.top() + 2 && r.right() >= c.left() && r.left() <= c.right())
         return 1000 * (c.top() - r.bottom()) + 1 + std::abs(c.left() - r.left());
@@ -70,11 +72,13 @@ QLabel* rotulo_de(const QWidget* caja) {
         if (w != caja && w->isVisible() && es_entrada(w)) cajas << w;
     for (QLabel* l : caja->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         // Figures on a label are a value it shows ("t = 0 s"), not a caption.
-        if (!l->isVisible() || l->text().trimmed().isEmpty() || l->text().contains(QRegularExpression(QStringLiteral("[0-9]"))))
+        if (!l->isVisible() || l->text().trimmed().isEmpty() ||
+            l->text().contains(QRegularExpression(QStringLiteral("[0-9]"))))
             continue;
         const int d = distancia(l->geometry(), caja->geometry());
         if (d >= menor) continue;
-        if (std::any_of(cajas.cbegin(), cajas.cend(), [&](const QWidget* o) { return distancia(l->geometry(), o->geometry()) < d; }))
+        if (std::any_of(cajas.cbegin(), cajas.cend(),
+                        [&](const QWidget* o) { return distancia(l->geometry(), o->geometry()) < d; }))
             continue;
         menor = d;
         mejor = l;
@@ -115,8 +119,9 @@ void auditar(QWidget* ventana, QMap<QString, QString>& fallos) {
             nombres[nombre] << describir(w);
         if (es_entrada(w) && w->parentWidget())
             if (QLabel* l = rotulo_de(w); l && l->buddy() != w)
-                fallos.insert(quien + QStringLiteral(" rótulo"), QStringLiteral("%1: rótulo %2 \"%3\" sin compañero (%4)")
-                                                                  .arg(donde, describir(l), l->text(), describir(w)));
+                fallos.insert(quien + QStringLiteral(" rótulo"),
+                              QStringLiteral("%1: rótulo %2 \"%3\" sin compañero (%4)")
+                                  .arg(donde, describir(l), l->text(), describir(w)));
     }
     // A text painted as a picture is read from the window's description, line by line.
     if (auto* c = qobject_cast<CajaValores*>(ventana)) {
@@ -124,7 +129,8 @@ void auditar(QWidget* ventana, QMap<QString, QString>& fallos) {
         for (const TextoEnColumnas::Renglon& r : c->texto().renglones())
             for (const TextoEnColumnas::Trozo& t : r)
                 if (!leido.contains(t.texto.trimmed()))
-                    fallos.insert(donde + t.texto, QStringLiteral("%1: \"%2\" dibujado y no leído").arg(donde, t.texto.trimmed()));
+                    fallos.insert(donde + t.texto,
+                                  QStringLiteral("%1: \"%2\" dibujado y no leído").arg(donde, t.texto.trimmed()));
     }
     // Boxes sharing a name ("Blanco" for all four target values) cannot be told apart.
     for (auto n = nombres.cbegin(); n != nombres.cend(); ++n)
@@ -176,7 +182,10 @@ private slots:
             [&] { p.menu("menu_valores"); },
             [&] { p.menu("menu_modelo"); },
             [&] { p.menu("Menu_seleccion4"); },
-            [&] { p.dlg.respuestas_entrada = {QStringLiteral("3")}; p.menu("Problem"); },
+            [&] {
+                p.dlg.respuestas_entrada = {QStringLiteral("3")};
+                p.menu("Problem");
+            },
             [&] { p.menu("tp"); },
             [&] { p.menu("Menu_seleccion1"); },
             [&] {  // a mark's table: the pointer on experiment 1's second sample, then a click
@@ -205,7 +214,8 @@ private slots:
 
         for (const QString& f : std::as_const(fallos)) qInfo().noquote() << f;
         qInfo().noquote() << fallos.size() << "fallos";
-        QVERIFY2(fallos.isEmpty(), qPrintable(QStringLiteral("%1 controles sin un nombre que leer").arg(fallos.size())));
+        QVERIFY2(fallos.isEmpty(),
+                 qPrintable(QStringLiteral("%1 controles sin un nombre que leer").arg(fallos.size())));
     }
 };
 

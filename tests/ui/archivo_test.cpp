@@ -94,7 +94,8 @@ private slots:
         p.menu("Grabar", p.dir.filePath("grupo1"));
         p.menu("Grabar", p.dir.filePath("notas.txt"));
         QCOMPARE(p.dlg.archivos.last().sufijo, QStringLiteral("TYA"));
-        QCOMPARE(QDir(p.dir.path()).entryList({"grupo1*", "notas*"}, QDir::Files), (QStringList{"grupo1.TYA", "notas.txt"}));
+        QCOMPARE(QDir(p.dir.path()).entryList({"grupo1*", "notas*"}, QDir::Files),
+                 (QStringList{"grupo1.TYA", "notas.txt"}));
         p.dlg.mensajes.clear();
 
         // Saving where the file cannot be replaced says so.
@@ -191,7 +192,10 @@ private slots:
             {imagen, "", "0"},
             {datos("application/octet-stream", QByteArray("\x00\x01\xff", 3)), "", "0"},
             {datos("text/plain", QByteArray(10 << 20, '7')), "", "0"},
-            {datos("text/plain", "4\x01" "5\nx"), "45\nx", "045"},
+            {datos("text/plain",
+                   "4\x01"
+                   "5\nx"),
+             "45\nx", "045"},
         };
         for (const auto& c : casos) {
             libre.clear();
@@ -216,7 +220,8 @@ private slots:
             int caja;
             const char* texto;
             int metros;
-        } casos[] = {{iXo, "12,7", 12}, {iXo, "12.7", 12}, {iYo, "0,9", 0}, {iXoB, "3000,5", 3000}, {iYoB, "12.75", 12}};
+        } casos[] = {
+            {iXo, "12,7", 12}, {iXo, "12.7", 12}, {iYo, "0,9", 0}, {iXoB, "3000,5", 3000}, {iYoB, "12.75", 12}};
         for (const auto& c : casos) {
             CajaTexto* caja = p.w->lanzamiento().entrada(c.caja);
             for (bool pegado : {false, true}) {
@@ -335,7 +340,9 @@ private slots:
             QTest::keyClick(d, Qt::Key_Return);
         });
         Puesto p(logs);
-        QCOMPARE(texto, QStringLiteral("La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   4 archivos y  10001 bytes"));
+        QCOMPARE(texto,
+                 QStringLiteral(
+                     "La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   4 archivos y  10001 bytes"));
         QCOMPARE(QDir(p.dir.path()).entryList({"*.log"}, QDir::Files), QStringList{"uno.log"});
         QCOMPARE(p.st->Trazo, uint8_t(0));
         QVERIFY(!p.w->accion("menu_trazo")->isChecked());
@@ -374,8 +381,10 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), p.st->TextoCopia);
         // The window and its copy show the locale's separator.
         QCOMPARE(c->texto().lineas().value(2),
-                 con_separador(QStringLiteral("    0         0         52.5      45        0         281       70       7.6    37.1    -37.0")));
-        QVERIFY(p.st->TextoCopia.split("\r\n").value(2).startsWith(con_separador(QStringLiteral(" 0\t 0\t 52.5\t 45\t 0\t 281\t 70\t 7.5"))));
+                 con_separador(QStringLiteral(
+                     "    0         0         52.5      45        0         281       70       7.6    37.1    -37.0")));
+        QVERIFY(p.st->TextoCopia.split("\r\n").value(2).startsWith(
+            con_separador(QStringLiteral(" 0\t 0\t 52.5\t 45\t 0\t 281\t 70\t 7.5"))));
         p.menu("ImprVal");
         impresos(p, "valores-extremos", 1);
         // The image of the window: retained mode is left as it was found.

@@ -116,7 +116,8 @@ private slots:
             {0, false, false, {}, {}, nullptr, true},
             {1, false, false, Eleccion::Cancelar, {}, "¿Salir sin guardar la experiencia?", false},
             {2, false, false, Eleccion::Segunda, {}, "¿Salir sin guardar las 2 experiencias?", true},
-            {2, false, false, Eleccion::Primera, {}, "¿Salir sin guardar las 2 experiencias?", false},  // save cancelled
+            {2, false, false, Eleccion::Primera, {}, "¿Salir sin guardar las 2 experiencias?", false},  // save
+                                                                                                        // cancelled
             {2, false, false, Eleccion::Primera, archivo, "¿Salir sin guardar las 2 experiencias?", true},
             {2, true, false, {}, {}, nullptr, true},
             {2, false, true, {}, {}, nullptr, true},
@@ -130,7 +131,8 @@ private slots:
             if (!c.ruta.isEmpty()) p.dlg.respuestas_archivo.push_back(p.dir.filePath(c.ruta));
             p.st->Trazo = 1;
             p.menu("Salir");
-            QCOMPARE(p.dlg.preguntas.value(0), c.pregunta ? QString::fromUtf8(c.pregunta) + "|Guardar|Salir" : QString());
+            QCOMPARE(p.dlg.preguntas.value(0),
+                     c.pregunta ? QString::fromUtf8(c.pregunta) + "|Guardar|Salir" : QString());
             QCOMPARE(salio(p), c.sale);
             QCOMPARE(QFile::exists(p.dir.filePath(archivo)), c.guardado || !c.ruta.isEmpty());
         }

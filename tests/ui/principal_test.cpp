@@ -47,7 +47,8 @@ class PrincipTest : public QObject {
 private slots:
     void arranque_y_salida() {
         Puesto p;
-        QVERIFY(p.activos({}, {"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}));
+        QVERIFY(
+            p.activos({}, {"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}));
         QVERIFY(!p.w->lanzamiento().entrada(10)->isEnabled());
         QCOMPARE(leer(p.dir.filePath("uno.log")), QByteArray("archivo de inicio\r\n"));  // marks every start
         // Salir stores the trace switch.
@@ -60,9 +61,11 @@ private slots:
         QCOMPARE(r.dlg.mensajes.size(), 1);
         QVERIFY2(r.dlg.mensajes[0].contains("trazo.txt"), qPrintable(r.dlg.mensajes[0]));
         // INIC.DAT with a decimal comma is refused whole, before any entry box is filled.
-        Puesto c([](const QDir& d) {
-            escribir(d.filePath("INIC.DAT"), "100,5, 340, 0\r\n" + leer(TYA_DATOS "/INIC.DAT").mid(13));
-        }, false);
+        Puesto c(
+            [](const QDir& d) {
+                escribir(d.filePath("INIC.DAT"), "100,5, 340, 0\r\n" + leer(TYA_DATOS "/INIC.DAT").mid(13));
+            },
+            false);
         QVERIFY(!c.w->cargar());
         QCOMPARE(c.dlg.mensajes.size(), 1);
         QVERIFY2(c.dlg.mensajes[0].contains("INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"),
@@ -91,10 +94,18 @@ private slots:
         // fixed-point range or a double's digits are refused with the message.
         p.dlg.mensajes.clear();
         const QPoint cruz = p.w->marcadores().cruz()->pos();
-        const struct { bool tecleado; int caja; QString texto; int param; Fijo valor; int mensajes; } fijados[] = {
-            {true, 3, "7000", iXo, Fijo::entero(700), 0}, {false, 3, "12,7", iXo, Fijo::entero(12), 0},
-            {false, 4, "5000", iYo, Fijo(), 0}, {false, 9, "99999999999999999999999", iR, Fijo::entero(1), 1},
-            {false, 6, QString(400, QLatin1Char('9')), iYoB, Fijo::entero(1000), 2}};
+        const struct {
+            bool tecleado;
+            int caja;
+            QString texto;
+            int param;
+            Fijo valor;
+            int mensajes;
+        } fijados[] = {{true, 3, "7000", iXo, Fijo::entero(700), 0},
+                       {false, 3, "12,7", iXo, Fijo::entero(12), 0},
+                       {false, 4, "5000", iYo, Fijo(), 0},
+                       {false, 9, "99999999999999999999999", iR, Fijo::entero(1), 1},
+                       {false, 6, QString(400, QLatin1Char('9')), iYoB, Fijo::entero(1000), 2}};
         for (const auto& c : fijados) {
             c.tecleado ? teclear(p, c.caja, c.texto) : p.w->lanzamiento().entrada(c.caja)->setText(c.texto);
             QCOMPARE(p.st->Param[c.param], c.valor);
@@ -118,7 +129,8 @@ private slots:
             QApplication::activePopupWidget()->close();
         });
         p.w->lanzamiento().entrada(2)->selectAll();
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), p.w->lanzamiento().entrada(2)->mapToGlobal(QPoint(4, 4)));
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4),
+                               p.w->lanzamiento().entrada(2)->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(p.w->lanzamiento().entrada(2), &menu);
         QCOMPARE(p.w->lanzamiento().entrada(2)->text(), QStringLiteral("9"));
 
@@ -283,7 +295,8 @@ private slots:
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->graficos().grafico().imagen_retenida()));
         p.menu("menu_copi_pant");
         const QRect area(QPoint(), p.w->vista_escena()->size());
-        QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->superficie_escena().imagen_retenida().copy(area)));
+        QCOMPARE(rgb(QGuiApplication::clipboard()->image()),
+                 rgb(p.w->superficie_escena().imagen_retenida().copy(area)));
         // Comparing in velocity mode opens the velocity panel; its Cerrar hides it again, and a
         // launch hides the graph panel.
         clic(p, "Command7");
@@ -291,7 +304,8 @@ private slots:
         auto* velocidades = hijo<QGroupBox>(p, "Velocidades");
         QVERIFY(velocidades->isVisible());
         QVERIFY(!hijo<QGroupBox>(p, "Comparaposi")->isVisible());
-        QVERIFY(p.w->graficos().comparacion_velocidades().superficie().imagen() != nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
+        QVERIFY(p.w->graficos().comparacion_velocidades().superficie().imagen() !=
+                nueva_caja_grafico(CajaGrafico::ComparaV).imagen());
         clic(p, "Command1");
         QVERIFY(!velocidades->isVisible());
         p.w->comandos().lanzar();
@@ -388,8 +402,13 @@ private slots:
         Puesto p;
         const QSize fisica = p.w->screen()->availableGeometry().size() * p.w->screen()->devicePixelRatio();
         QTemporaryDir d;
-        const struct { QString archivo; int elegido, marcado; QString mensaje; } casos[] = {
-            {d.filePath("t.ini"), 300, 0, QStringLiteral("El mayor que cabe es %1 %").arg(tamano_mayor_que_cabe(fisica))},
+        const struct {
+            QString archivo;
+            int elegido, marcado;
+            QString mensaje;
+        } casos[] = {
+            {d.filePath("t.ini"), 300, 0,
+             QStringLiteral("El mayor que cabe es %1 %").arg(tamano_mayor_que_cabe(fisica))},
             {d.filePath("t.ini"), 100, 100, QStringLiteral("la próxima vez")},
             {QStringLiteral("/dev/null/t.ini"), 100, 0, QStringLiteral("sigue marcado")},
         };
@@ -411,7 +430,8 @@ private slots:
         Puesto p([](const QDir& d) { escribir(d.filePath("sugiere"), " 1 \r\n"); });
         const QString ruta = p.dir.filePath("sugiere");
         QTRY_COMPARE_WITH_TIMEOUT(leer(ruta), QByteArray(" 0 \r\n"), 3000);
-        al_abrirse<Sugiere>([](Sugiere* s) { QTest::mouseClick(s->findChild<QPushButton*>("Cancelar"), Qt::LeftButton); });
+        al_abrirse<Sugiere>(
+            [](Sugiere* s) { QTest::mouseClick(s->findChild<QPushButton*>("Cancelar"), Qt::LeftButton); });
         p.menu("menu_sugiere");
         QCOMPARE(leer(ruta), QByteArray(" 1 \r\n"));
     }
@@ -429,7 +449,8 @@ private slots:
             if (!a->objectName().isEmpty()) nombres << a->text().remove('&').trimmed();  // not file names
         for (QGroupBox* g : p.w->findChildren<QGroupBox*>())
             if (g->objectName() != "Frame3") nombres << g->title().trimmed();
-        nombres << "Posiciones" << "Velocidades Instantaneas";  // the two captions the views give Frame3
+        nombres << "Posiciones"
+                << "Velocidades Instantaneas";  // the two captions the views give Frame3
         for (const QString& n : nombres) QVERIFY2(todo.contains(n), qPrintable(n));
         VisorAyuda v(ruta, ModoAyuda::Buscar);
         v.findChild<QLineEdit*>("buscar")->setText(QStringLiteral("kg/m"));

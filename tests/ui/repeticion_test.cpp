@@ -36,8 +36,11 @@ private slots:
         QCOMPARE(r->experiencia(), 2);
         QCOMPARE(r->muestra(), 1);
         QCOMPARE(r->cuenta(), muestras(st.Pos[1]));
-        for (auto [tecla, muestra] : {std::pair(Qt::Key_End, r->cuenta()), {Qt::Key_Home, 1}, {Qt::Key_Right, 2},
-                                      {Qt::Key_Right, 3}, {Qt::Key_Left, 2}}) {
+        for (auto [tecla, muestra] : {std::pair(Qt::Key_End, r->cuenta()),
+                                      {Qt::Key_Home, 1},
+                                      {Qt::Key_Right, 2},
+                                      {Qt::Key_Right, 3},
+                                      {Qt::Key_Left, 2}}) {
             QTest::keyClick(r, tecla);
             QCOMPARE(r->muestra(), muestra);
         }

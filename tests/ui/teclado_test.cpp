@@ -23,11 +23,14 @@ void tecla(int k, Qt::KeyboardModifiers m = {}) {
 
 // Tab from the focused control until `w` has the focus, at most `n` presses.
 bool tab_hasta(const QWidget* w, int n = 60) {
-    for (int i = 0; i < n && QApplication::focusWidget() != w; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int i = 0; i < n && QApplication::focusWidget() != w; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     return QApplication::focusWidget() == w;
 }
 
-QString con_sep(const char* t) { return QString::fromLatin1(t).replace(QLatin1Char('.'), QLatin1Char(separador_esperado())); }
+QString con_sep(const char* t) {
+    return QString::fromLatin1(t).replace(QLatin1Char('.'), QLatin1Char(separador_esperado()));
+}
 }  // namespace
 
 class TecladoTest : public QObject {
@@ -46,9 +49,12 @@ private slots:
             double valor;
             const char* texto;
         };
-        const Caso casos[] = {{1, "52.5", Qt::Key_Up, 62.5, "62.5"},    {1, "60", Qt::Key_PageUp, 70, "70"},
-                              {1, "60", Qt::Key_Down, 50, "50"},        {1, "60", Qt::Key_PageDown, 50, "50"},
-                              {2, "45", Qt::Key_Up, 50, "50"},          {2, "45", Qt::Key_PageDown, 40, "40"},
+        const Caso casos[] = {{1, "52.5", Qt::Key_Up, 62.5, "62.5"},
+                              {1, "60", Qt::Key_PageUp, 70, "70"},
+                              {1, "60", Qt::Key_Down, 50, "50"},
+                              {1, "60", Qt::Key_PageDown, 50, "50"},
+                              {2, "45", Qt::Key_Up, 50, "50"},
+                              {2, "45", Qt::Key_PageDown, 40, "40"},
                               {2, "-177.5", Qt::Key_Down, -177.5, "-177.5"}};  // out of range: kept
         for (const Caso& c : casos) {
             l.entrada(c.caja)->setText(con_sep(c.antes));
@@ -107,7 +113,8 @@ private slots:
         auto* cerrar = g.findChild<QPushButton*>("Cerrar");
         c->move(cerrar->mapTo(c->parentWidget(), QPoint()) - QPoint(4, 4));
         for (QWidget* w : focusables())
-            QVERIFY2(!c->geometry().intersects(QRect(w->mapTo(c->parentWidget(), QPoint()), w->size())), qPrintable(w->objectName()));
+            QVERIFY2(!c->geometry().intersects(QRect(w->mapTo(c->parentWidget(), QPoint()), w->size())),
+                     qPrintable(w->objectName()));
         QCOMPARE(cerrar->focusPolicy(), Qt::NoFocus);
         g.cerrar_comparacion_posiciones();
         QCOMPARE(focusables().size(), antes);
@@ -147,11 +154,12 @@ private slots:
     void ayuda_del_teclado() {
         // Every key the window answers is in the help topic.
         const QList<TemaAyuda> temas = leer_ayuda(QStringLiteral(TYA_DATOS "/tyayuda2.hlp"));
-        const auto t = std::find_if(temas.cbegin(), temas.cend(), [](const TemaAyuda& a) { return a.titulo == "Teclado"; });
+        const auto t = std::find_if(temas.cbegin(), temas.cend(),
+                                    [](const TemaAyuda& a) { return a.titulo == "Teclado"; });
         QVERIFY(t != temas.cend());
-        for (const char* k : {"Tab", "Mayúsculas+Tab", "barra espaciadora", "Intro", "Re Pág", "Av Pág", "flecha arriba",
-                              "flecha abajo", "Inicio", "Fin", "Esc", "Mayúsculas+flechas", "Ctrl+G", "Ctrl+R", "Ctrl+B",
-                              "Ctrl+S", "F1", "Alt"})
+        for (const char* k : {"Tab", "Mayúsculas+Tab", "barra espaciadora", "Intro", "Re Pág", "Av Pág",
+                              "flecha arriba", "flecha abajo", "Inicio", "Fin", "Esc", "Mayúsculas+flechas", "Ctrl+G",
+                              "Ctrl+R", "Ctrl+B", "Ctrl+S", "F1", "Alt"})
             QVERIFY2(t->texto.contains(QString::fromUtf8(k)), k);
     }
 };
