@@ -11,6 +11,10 @@
 namespace tya {
 
 namespace {
+
+// The step counter c runs 0 to 51 and starts again: the target marker moves on its multiples of 10
+// and an experiment's records keep where it stood at the landing.
+constexpr long kCicloPasos = 52;
 constexpr double kPi = 3.14159265358979323846;  // 4·atan(1)
 constexpr int64_t kPeriodoCrudo = 7500;         // 0.75 s
 int signo(Fijo v) { return v.crudo() > 0 ? 1 : (v.crudo() < 0 ? -1 : 0); }
@@ -123,7 +127,7 @@ struct Vuelo::Datos {
     EstadoPaso p;
     Fijo vxp, vyp;  // the velocities before the last step
     ExtremosVelocidad v{Fijo(), Fijo()};
-    // Steps begun: the records keep it modulo 52, the counter c that runs 0 to 51.
+    // Steps begun: the records keep it modulo kCicloPasos, the counter c.
     long pasos = 0;
     // The next sampling time: a sample is taken when t is a whole multiple of 0.75 s.
     int64_t proxima_muestra = 0;
@@ -228,8 +232,8 @@ template <bool kBlanco, bool kPasoAPaso> Evento Vuelo::Datos::correr() {
         if (f == Fase::TrasMuestra) {
             f = Fase::Movimiento;
             if constexpr (kBlanco) {
-                // Every tenth step of the 52-step counter c, while the target is in the scene.
-                const long c = n % 52;
+                // Every tenth step of the counter c, while the target is in the scene.
+                const long c = n % kCicloPasos;
                 if (c % 10 == 0 && c != 0 && blanco.en_escena()) [[unlikely]] {
                     esquina = esquina_marcador(blanco.xb, blanco.yb, 1, medio_ancho, medio_alto);
                     ev = Evento::Blanco;
@@ -401,7 +405,7 @@ void Vuelo::cerrar() {
                                  .xmin = d.xmin,
                                  .xf = suelo.x,
                                  .yf = suelo.y,
-                                 .contador = static_cast<int>(d.pasos % 52),
+                                 .contador = static_cast<int>(d.pasos % kCicloPasos),
                                  .vymax = v.vymax,
                                  .vymin = v.vymin,
                                  .vxmax = v.vxmax,
