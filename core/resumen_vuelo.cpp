@@ -34,7 +34,7 @@ QString mensaje_fin(FinVuelo fin) {
         case FinVuelo::Limite:
             return QStringLiteral("Fin de Simulación");
         case FinVuelo::Desborde:
-            return QStringLiteral("Valores fuera de rango");
+            return QStringLiteral("Fuera de escala");
     }
     return {};
 }

@@ -26,8 +26,8 @@ inline LanceVuelo lance_actual(const EstadoExp& st, FinVuelo fin) { return {st.A
 // ("d = 3,2 g/cm³") when it is none of the list.
 QString nombre_material(Fijo densidad, QChar separador);
 
-// The words that end a result line: "Impacto", "Fin de Simulación", "Detenido", "Valores fuera
-// de rango", or nothing for a flight that landed.
+// How a flight ended, in the words the result line and the sweep tables use: "Impacto", "Fin de
+// Simulación", "Detenido", "Fuera de escala", or nothing for a flight that landed.
 QString mensaje_fin(FinVuelo fin);
 
 // "Experiencia 2, aire, plomo: alcance 469,76 m, altura máxima 120 m, tiempo 11,27 s. Fin de

@@ -11,6 +11,7 @@
 
 #include "core/formato.h"
 #include "core/registros.h"
+#include "core/resumen_vuelo.h"
 #include "core/vuelo_sin_ventana.h"
 #include "files/figura.h"
 #include "graphs/grafico_barrido.h"
@@ -45,19 +46,6 @@ std::optional<Cantidad> campo_que(const QString& nombre, bool DefCantidad::*pued
     return std::nullopt;
 }
 
-QString texto_fin(FinVuelo fin) {
-    switch (fin) {
-        case FinVuelo::Impacto:
-            return QStringLiteral("Impacto");
-        case FinVuelo::Limite:
-            return QStringLiteral("Fin de Simulación");
-        case FinVuelo::Desborde:
-            return QStringLiteral("Fuera de escala");
-        default:
-            return {};
-    }
-}
-
 const QString kFinDeLinea = QStringLiteral("\r\n");
 
 QString cabecera(Cantidad campo) {
@@ -66,13 +54,9 @@ QString cabecera(Cantidad campo) {
 
 QString renglon(const FilaBarrido& f) {
     const QChar sep = separador_local();
-    return QStringList{forma_archivo(f.valor, sep),
-                       QString::number(f.n),
-                       forma_archivo(f.t, sep),
-                       forma_archivo(f.xfin, sep),
-                       forma_archivo(f.ymax, sep),
-                       forma_archivo(f.vfin, sep),
-                       texto_fin(f.fin)}
+    return QStringList{forma_archivo(f.valor, sep), QString::number(f.n),       forma_archivo(f.t, sep),
+                       forma_archivo(f.xfin, sep),  forma_archivo(f.ymax, sep), forma_archivo(f.vfin, sep),
+                       mensaje_fin(f.fin)}
                .join(QLatin1Char('\t')) +
            kFinDeLinea;
 }

@@ -55,8 +55,10 @@ TEST(ResumenVuelo, LineasDeVuelosReales) {
     const struct {
         FinVuelo fin;
         const char* cola;
-    } fines[] = {
-        {FinVuelo::Impacto, " Impacto."}, {FinVuelo::Limite, " Fin de Simulación."}, {FinVuelo::Parada, " Detenido."}};
+    } fines[] = {{FinVuelo::Impacto, " Impacto."},
+                 {FinVuelo::Limite, " Fin de Simulación."},
+                 {FinVuelo::Parada, " Detenido."},
+                 {FinVuelo::Desborde, " Fuera de escala."}};
     for (const auto& f : fines)
         EXPECT_TRUE(linea_resultado(st, 0, LanceVuelo{false, kDensMat[4], f.fin}, false, '.')
                         .endsWith(QString::fromUtf8(f.cola)));
