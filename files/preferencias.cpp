@@ -15,6 +15,7 @@ namespace {
 const QString kTamano = QStringLiteral("ventana/tamano");
 const QString kRecientes = QStringLiteral("archivo/recientes");
 const QString kProyector = QStringLiteral("ventana/proyector");
+const QString kIdioma = QStringLiteral("ventana/idioma");
 
 // Read whole at every start and rewritten whole at every save: a file beyond this size is none
 // the program wrote, and would stop the window each time.
@@ -53,6 +54,13 @@ bool Preferencias::proyector() const {
 }
 
 bool Preferencias::guardar_proyector(bool si) { return escribir(kProyector, si); }
+
+QString Preferencias::idioma() const {
+    if (!s_ || s_->status() != QSettings::NoError) return {};
+    return s_->value(kIdioma).toString();
+}
+
+bool Preferencias::guardar_idioma(const QString& codigo) { return escribir(kIdioma, codigo); }
 
 QStringList Preferencias::recientes() const {
     if (!s_ || s_->status() != QSettings::NoError) return {};

@@ -32,6 +32,11 @@ public:
     bool proyector() const;
     bool guardar_proyector(bool si);
 
+    // The language the user chose in the menu ("es", "en", "pt_BR"), empty when unset: the
+    // desktop's then rules. Whatever else the file holds is not an offered language.
+    QString idioma() const;
+    bool guardar_idioma(const QString& codigo);
+
     // The recent experiment files, newest first, at most five, without repeats.
     QStringList recientes() const;
     bool guardar_recientes(const QStringList& lista);

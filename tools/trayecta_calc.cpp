@@ -6,6 +6,7 @@
 
 #include "calc.h"
 #include "core/argumentos.h"
+#include "core/idioma.h"
 #include "platform/consola.h"
 #include "salida.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
     // platform the environment names, the one that is always there.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // Like any command, in the desktop's language; LC_ALL=C, which scripts set, keeps Spanish.
+    tya::instalar_idioma(tya::idioma_del_entorno());
     QFile entrada, errores;
     entrada.open(stdin, QIODevice::ReadOnly);
     errores.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);

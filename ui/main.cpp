@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 #include "arranque.h"
@@ -12,6 +10,7 @@
 #include "core/tamano_ventana.h"
 #include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
+#include "core/idioma.h"
 #include "core/version.h"
 #include "files/preferencias.h"
 #include "form2.h"
@@ -51,10 +50,8 @@ int main(int argc, char** argv) {
     app.installEventFilter(new tya::ALaVista(&app));
 
     QApplication::setApplicationName(QStringLiteral("Trayecta"));
-    QTranslator qt_es;
-    if (qt_es.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qt_es);
+    // The user's choice in "Ver" > "Idioma", else the desktop's language; before any text is made.
+    tya::instalar_idioma(tya::elegir_idioma(preferencias.idioma(), tya::idioma_del_entorno()));
 
     // Started from a folder with INIC.DAT it works there; from anywhere else (a desktop menu), in
     // the per-user folder. Everything relative then resolves there, as in the folder itself.

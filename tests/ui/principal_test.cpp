@@ -125,7 +125,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
         QTimer::singleShot(50, [] {
             for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
-                if (a->text().startsWith(QStringLiteral("&Paste"))) a->trigger();
+                if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) a->trigger();
             QApplication::activePopupWidget()->close();
         });
         p.w->lanzamiento().entrada(2)->selectAll();
