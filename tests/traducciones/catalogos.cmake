@@ -1,0 +1,27 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Every catalogue is whole: no entry unfinished, none left over from a text the code no longer
+# has, and none missing for a text it has (a fresh lupdate over the code adds nothing).
+foreach(ts IN LISTS CATALOGOS)
+  get_filename_component(nombre ${ts} NAME)
+  file(READ ${ts} texto)
+  string(REGEX MATCHALL "<message[ >]" entradas "${texto}")
+  string(REGEX MATCHALL "type=\"(unfinished|vanished|obsolete)\"" sin_terminar "${texto}")
+  list(LENGTH entradas n)
+  list(LENGTH sin_terminar m)
+  message(STATUS "${nombre}: ${n} entries, ${m} unfinished or stale")
+  if(m GREATER 0 OR n EQUAL 0)
+    message(SEND_ERROR "${nombre}: ${m} entries unfinished or stale")
+  endif()
+  set(copia ${DESTINO}/${nombre})
+  file(COPY ${ts} DESTINATION ${DESTINO})
+  execute_process(COMMAND ${LUPDATE} -silent -source-language es -no-obsolete -locations none @${FUENTES} -ts ${copia}
+                  RESULT_VARIABLE r)
+  file(READ ${copia} fresco)
+  string(REGEX MATCHALL "<message[ >]" entradas_frescas "${fresco}")
+  string(REGEX MATCHALL "type=\"unfinished\"" faltan "${fresco}")
+  list(LENGTH entradas_frescas nf)
+  list(LENGTH faltan mf)
+  if(NOT r EQUAL 0 OR mf GREATER 0 OR NOT nf EQUAL n)
+    message(SEND_ERROR "${nombre}: the code has ${mf} texts without a translation (${nf} entries against ${n} in the catalogue); run `cmake --build build --target update_translations` and translate them")
+  endif()
+endforeach()
