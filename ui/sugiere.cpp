@@ -14,12 +14,15 @@
 
 namespace tya {
 
-// Broken into lines for boxes 170 pixels wide; a translation breaks its own the same way.
+// Broken into lines by hand: the boxes are narrow and do not wrap them.
+//: Short lines: the box is 170 pixels wide.
 const char* const Sugiere::kTexto1 = QT_TRANSLATE_NOOP(
     "Trayecta", "* Haga Click y \nArrastre el punto \nde lanzamiento\n(Cruz del origen)");
+//: Short lines: the box is 170 pixels wide.
 const char* const Sugiere::kTexto2 = QT_TRANSLATE_NOOP(
     "Trayecta",
     "* Haga Click en los \npuntos graficados\npara obtener los\nvectores :\nVelocidad: verde\nAceleracion: rojo");
+//: Three lines: the box is 344 pixels wide.
 const char* const Sugiere::kTexto3 = QT_TRANSLATE_NOOP(
     "Trayecta", "¿ Desea que este anuncio \n aparezca al arrancar \nluego el programa ?");
 
