@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "core/traduccion.h"
 #include "files/archivos_recientes.h"
 #include "files/preferencias.h"
 #include "platform/dialogos.h"
@@ -43,7 +44,7 @@ void MenuRecientes::elegir(const QString& ruta) {
         lista_.removeAll(ruta);
         preferencias_.guardar_recientes(lista_);
         dialogos_.mensaje(
-            QStringLiteral("El archivo %1 ya no existe; se quitó de la lista.").arg(QDir::toNativeSeparators(ruta)));
+            Trayecta::tr("El archivo %1 ya no existe; se quitó de la lista.").arg(QDir::toNativeSeparators(ruta)));
         mostrar();
         return;
     }

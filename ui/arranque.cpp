@@ -6,8 +6,10 @@
 #include <QMenuBar>
 
 #include "archivos_recientes.h"
+#include "core/traduccion.h"
 #include "files/preferencias.h"
 #include "menu_archivo.h"
+#include "menu_idioma.h"
 #include "pegado_seguro.h"
 #include "platform/dialogos.h"
 #include "panel_graficos.h"
@@ -35,8 +37,8 @@ void instalar_paleta(Princip& ventana, QAction* proyector, Preferencias& prefere
         ventana.vista_escena()->refrescar();
         ventana.graficos().repintar();
         if (!preferencias.guardar_proyector(si))
-            dialogos.mensaje(QStringLiteral("No se pudo guardar la elección de colores en %1: vale solo hasta cerrar "
-                                            "el programa.")
+            dialogos.mensaje(Trayecta::tr("No se pudo guardar la elección de colores en %1: vale solo hasta cerrar "
+                                          "el programa.")
                                  .arg(preferencias.archivo()));
     });
 }
@@ -47,6 +49,7 @@ MenuRecientes* completar_ventana(Princip& ventana, Preferencias& preferencias, D
     PegadoSeguro::instalar();  // for every text box of every window, present and to come
     const BarraMenus& menus = menus_de(ventana.menuBar());
     menu_tamano_ventana(menus.ver, preferencias, dialogos);
+    menu_idioma(menus.ver, preferencias, dialogos);
     instalar_paleta(ventana, menus.proyector, preferencias, dialogos);
     auto abrir = [&ventana](const QString& ruta) { ventana.archivo().abrir_experiencias(ruta); };
     // Above "Salir" and its separator.

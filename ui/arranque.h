@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the main window gets from outside it at start-up: the window-size submenu, the projector
-// palette kept in the settings, the recent files in "Archivo", experiment files dropped on it
-// from the file manager, and safe pasting.
+// What the main window gets from outside it at start-up: the window-size and language submenus,
+// the projector palette kept in the settings, the recent files in "Archivo", experiment files
+// dropped on it from the file manager, and safe pasting.
 namespace tya {
 
 class Dialogos;

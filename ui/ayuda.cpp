@@ -8,29 +8,30 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "core/traduccion.h"
 #include "foco.h"
 
 namespace tya {
 
 VisorAyuda::VisorAyuda(const QString& ruta, ModoAyuda modo, QWidget* padre)
     : QDialog(padre), temas_(leer_ayuda(ruta, &error_)) {
-    setWindowTitle(QStringLiteral("Ayuda de Trayecta"));
+    setWindowTitle(Trayecta::tr("Ayuda de Trayecta"));
     setObjectName(QStringLiteral("VisorAyuda"));
     auto* h = new QHBoxLayout(this);
     auto* izq = new QVBoxLayout;
     buscar_ = new QLineEdit(this);
     buscar_->setObjectName(QStringLiteral("buscar"));
-    buscar_->setPlaceholderText(QStringLiteral("Escriba una palabra"));
+    buscar_->setPlaceholderText(Trayecta::tr("Escriba una palabra"));
     lista_ = new QListWidget(this);
     lista_->setObjectName(QStringLiteral("temas"));
     lista_->setFixedWidth(220);
-    lista_->setAccessibleName(QStringLiteral("Temas de ayuda"));
-    buscar_->setAccessibleName(QStringLiteral("Buscar temas que contengan"));
+    lista_->setAccessibleName(Trayecta::tr("Temas de ayuda"));
+    buscar_->setAccessibleName(Trayecta::tr("Buscar temas que contengan"));
     texto_ = new QTextBrowser(this);
     texto_->setObjectName(QStringLiteral("texto"));
-    texto_->setAccessibleName(QStringLiteral("Texto del tema"));
+    texto_->setAccessibleName(Trayecta::tr("Texto del tema"));
     const bool buscar = modo == ModoAyuda::Buscar;
-    auto* rotulo = new QLabel(buscar ? QStringLiteral("Buscar:") : QStringLiteral("Contenidos:"), this);
+    auto* rotulo = new QLabel(buscar ? Trayecta::tr("Buscar:") : Trayecta::tr("Contenidos:"), this);
     rotulo->setBuddy(buscar ? static_cast<QWidget*>(buscar_) : lista_);
     izq->addWidget(rotulo);
     izq->addWidget(buscar_);
@@ -70,7 +71,7 @@ void VisorAyuda::filtrar(const QString& texto) {
         it->setData(Qt::UserRole, i);
     }
     const bool nada = hallados.isEmpty() && !temas_.isEmpty();
-    ninguno_->setText(nada ? QStringLiteral("Ningún tema contiene «%1». Pruebe con otra palabra.").arg(texto.trimmed())
+    ninguno_->setText(nada ? Trayecta::tr("Ningún tema contiene «%1». Pruebe con otra palabra.").arg(texto.trimmed())
                            : QString());
     ninguno_->setVisible(nada);
 }

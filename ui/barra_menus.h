@@ -12,7 +12,7 @@ namespace tya {
 
 struct BarraMenus {
     // The menus that get entries after the bar is made: the recent files go in "Archivo" above
-    // the separator before "Salir", the window size in "Ver".
+    // the separator before "Salir", the window size and the language in "Ver".
     QMenu *archivo = nullptr, *ver = nullptr;
     QAction* antes_de_salir = nullptr;
     // "&Archivo"

@@ -23,6 +23,8 @@
 
 int main(int argc, char** argv) {
     tya::silenciar_avisos_qt();
+    // No catalogue can be installed before the application exists: what is printed up to then
+    // stays Spanish.
     // Read before any window: only a typed command can carry a wrong one (a file manager passes
     // one file), so it is answered on that terminal, with a status a script can test.
     QStringList args;
@@ -67,7 +69,8 @@ int main(int argc, char** argv) {
 
     tya::Princip ventana(*estado, dialogos, reloj, carpeta);
     dialogos.padre(&ventana);
-    // The window-size submenu, the recent files and files dropped from the file manager.
+    // The window-size and language submenus, the recent files and files dropped from the file
+    // manager.
     tya::completar_ventana(ventana, preferencias, dialogos);
     if (!ventana.cargar()) return 1;
     // Un-maximised under a window manager, the window comes back with its caption and borders

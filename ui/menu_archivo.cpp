@@ -12,6 +12,7 @@
 #include "barra_menus.h"
 #include "core/formato.h"
 #include "core/inic.h"
+#include "core/traduccion.h"
 #include "dialogo_logs.h"
 #include "files/experimentos.h"
 #include "files/impresion.h"
@@ -37,7 +38,7 @@ namespace {
 PedidoArchivo pedido_tya(bool guardar) {
     PedidoArchivo p;
     p.carpeta = carpeta_experiencias();
-    p.titulo = guardar ? QStringLiteral("Guardar") : QStringLiteral("Recuperar");
+    p.titulo = guardar ? Trayecta::tr("Guardar") : Trayecta::tr("Recuperar");
     p.filtro = QStringLiteral("TYAib(*.TYA)");
     p.guardar = guardar;
     p.sufijo = QStringLiteral("TYA");
@@ -185,9 +186,9 @@ int MenuArchivo::sin_guardar() const {
 bool MenuArchivo::puede_salir() {
     const int n = sin_guardar();
     if (n == 0 || salida_decidida_) return true;
-    const QString pregunta = n == 1 ? QStringLiteral("¿Salir sin guardar la experiencia?")
-                                    : QStringLiteral("¿Salir sin guardar las %1 experiencias?").arg(n);
-    switch (ctx_.dialogos.elegir(pregunta, QStringLiteral("Guardar"), QStringLiteral("Salir"))) {
+    const QString pregunta = n == 1 ? Trayecta::tr("¿Salir sin guardar la experiencia?")
+                                    : Trayecta::tr("¿Salir sin guardar las %1 experiencias?").arg(n);
+    switch (ctx_.dialogos.elegir(pregunta, Trayecta::tr("Guardar"), Trayecta::tr("Salir"))) {
         case Eleccion::Primera:
             salida_decidida_ = guardar();
             return salida_decidida_;

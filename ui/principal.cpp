@@ -15,7 +15,9 @@
 #include "avisos_estado.h"
 #include "comandos_escena.h"
 #include "core/formato.h"
+#include "core/idioma.h"
 #include "core/inic.h"
+#include "core/traduccion.h"
 #include "escena_teclado.h"
 #include "files/sesion.h"
 #include "linea_estado.h"
@@ -48,7 +50,7 @@ Princip::Princip(EstadoExp& estado, Dialogos& dialogos, Reloj& reloj, const QStr
     escena_ = std::make_unique<Escena>(st, *sup_, this);
     vista_ = new VistaSuperficie(*sup_, this, true);
     vista_->setObjectName(QStringLiteral("escena"));
-    vista_->setAccessibleName(QStringLiteral("Escena del lanzamiento"));
+    vista_->setAccessibleName(Trayecta::tr("Escena del lanzamiento"));
     setCentralWidget(vista_);
     avisos_ = new AvisosEstado(this);
     impresora_ = std::make_unique<ImpresoraSistema>(dir_);
@@ -154,7 +156,7 @@ void Princip::crear_linea_estado() {
     linea_estado_ = new LineaEstado(this);
     statusBar()->addWidget(linea_estado_, 1);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->setAccessibleName(QStringLiteral("Línea de estado"));
+    statusBar()->setAccessibleName(Trayecta::tr("Línea de estado"));
     describir_escena();
 }
 
@@ -245,7 +247,7 @@ bool Princip::cargar() {
         QFile uno(QDir(dir_).filePath(QStringLiteral("uno.log")));
         if (uno.open(QIODevice::WriteOnly | QIODevice::Truncate)) uno.write("archivo de inicio\r\n");
     }
-    st.RutaAyuda = QDir(dir_).filePath(QStringLiteral("tyayuda2.hlp"));
+    st.RutaAyuda = ruta_texto(dir_, QStringLiteral("tyayuda2.hlp"));  // the translated copy when there is one
     st.Trazo = trazo;
     const ListaLogs logs = listar_logs(dir_);
     st.NLogs = static_cast<int32_t>(logs.nombres.size());

@@ -9,45 +9,49 @@
 #include <QPushButton>
 
 #include "core/inic.h"
+#include "core/traduccion.h"
 #include "foco.h"
 
 namespace tya {
 
-const QString Sugiere::kTexto1 = QStringLiteral(
-    "* Haga Click y \r\nArrastre el punto \r\nde lanzamiento\r\n(Cruz del origen)\r\n");
-const QString Sugiere::kTexto2 = QStringLiteral(
-    "* Haga Click en los \r\npuntos graficados\r\npara obtener los\r\nvectores :\r\nVelocidad: verde\r\nAceleracion: rojo\r\n");
-const QString Sugiere::kTexto3 = QStringLiteral(
-    "¿ Desea que este anuncio \r\n aparezca al arrancar \r\nluego el programa ?\r\n");
+// Broken into lines by hand: the boxes are narrow and do not wrap them.
+//: Short lines: the box is 170 pixels wide.
+const char* const Sugiere::kTexto1 = QT_TRANSLATE_NOOP(
+    "Trayecta", "* Haga Click y \nArrastre el punto \nde lanzamiento\n(Cruz del origen)");
+//: Short lines: the box is 170 pixels wide.
+const char* const Sugiere::kTexto2 = QT_TRANSLATE_NOOP(
+    "Trayecta",
+    "* Haga Click en los \npuntos graficados\npara obtener los\nvectores :\nVelocidad: verde\nAceleracion: rojo");
+//: Three lines: the box is 344 pixels wide.
+const char* const Sugiere::kTexto3 = QT_TRANSLATE_NOOP(
+    "Trayecta", "¿ Desea que este anuncio \n aparezca al arrancar \nluego el programa ?");
 
 Sugiere::Sugiere(const QString& archivo, QWidget* padre) : QDialog(padre), archivo_(archivo) {
-    setWindowTitle(QStringLiteral("Sugerencias"));
+    setWindowTitle(Trayecta::tr("Sugerencias"));
     setObjectName(QStringLiteral("Sugiere"));
     auto* g = new QGridLayout(this);
-    auto texto = [this](const char* nombre, const QString& t) {
+    auto texto = [this](const char* nombre, const char* t) {
         auto* e = new QPlainTextEdit(this);
         e->setObjectName(QLatin1String(nombre));
-        QString visto = t;
-        visto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        e->setPlainText(visto.trimmed());
+        e->setPlainText(Trayecta::tr(t).trimmed());
         e->setReadOnly(true);
         e->setFixedSize(170, 110);
         return e;
     };
     QPlainTextEdit* t1 = texto("Text1", kTexto1);
     QPlainTextEdit* t2 = texto("Text2", kTexto2);
-    t1->setAccessibleName(QStringLiteral("Sugerencia: el punto de lanzamiento"));
-    t2->setAccessibleName(QStringLiteral("Sugerencia: los vectores de una marca"));
+    t1->setAccessibleName(Trayecta::tr("Sugerencia: el punto de lanzamiento"));
+    t2->setAccessibleName(Trayecta::tr("Sugerencia: los vectores de una marca"));
     g->addWidget(t1, 0, 0);
     g->addWidget(t2, 0, 1);
     auto* t3 = texto("Text3", kTexto3);
-    t3->setAccessibleName(QStringLiteral("Pregunta"));
+    t3->setAccessibleName(Trayecta::tr("Pregunta"));
     t3->setFixedSize(344, 64);
     g->addWidget(t3, 1, 0, 1, 2);
     // The button called Cancelar answers yes and the one called si answers no.
-    auto* cancelar = new QPushButton(QStringLiteral("Si"), this);
+    auto* cancelar = new QPushButton(Trayecta::tr("Si"), this);
     cancelar->setObjectName(QStringLiteral("Cancelar"));
-    auto* si = new QPushButton(QStringLiteral("No"), this);
+    auto* si = new QPushButton(Trayecta::tr("No"), this);
     si->setObjectName(QStringLiteral("si"));
     cancelar->setAutoDefault(false);
     si->setAutoDefault(false);

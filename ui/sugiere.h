@@ -9,7 +9,10 @@ class Sugiere : public QDialog {
     Q_OBJECT
 public:
     Sugiere(const QString& archivo, QWidget* padre = nullptr);
-    static const QString kTexto1, kTexto2, kTexto3;
+    // The hints and the question, as catalogue sources.
+    static const char* const kTexto1;
+    static const char* const kTexto2;
+    static const char* const kTexto3;
     // Modal, after any modal window already showing has closed.
     int exec() override;
 

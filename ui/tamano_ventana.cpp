@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/tamano_ventana.h"
+#include "core/traduccion.h"
 #include "files/preferencias.h"
 #include "platform/dialogos.h"
 #include "scene/escena.h"
@@ -41,7 +42,7 @@ QSize pantalla_disponible(int argc, char** argv) {
 QString titulo_tamano(int p) {
     switch (p) {
         case 0:
-            return QStringLiteral("&Automático");
+            return Trayecta::tr("&Automático");
         case 100:
             return QStringLiteral("&100 %");
         case 125:
@@ -68,7 +69,7 @@ bool fijar_factor_al_arrancar(int argc, char** argv, int porcentaje) {
 void quitar_factor_del_entorno() { qunsetenv(kFactor); }
 
 QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dialogos) {
-    QMenu* m = ver->addMenu(QStringLiteral("&Tamaño de la ventana"));
+    QMenu* m = ver->addMenu(Trayecta::tr("&Tamaño de la ventana"));
     m->setObjectName(QStringLiteral("menu_tamano"));
     auto* grupo = new QActionGroup(m);
     const int actual = preferencias.tamano();
@@ -89,8 +90,8 @@ QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dia
                 const QSize fisica = s->availableGeometry().size() * s->devicePixelRatio();
                 if (!tamano_cabe(p, fisica)) {
                     marcar_guardado();
-                    dialogos.mensaje(QStringLiteral("El tamaño %1 % no cabe en esta pantalla (%2 × %3 disponibles). "
-                                                    "El mayor que cabe es %4 %.")
+                    dialogos.mensaje(Trayecta::tr("El tamaño %1 % no cabe en esta pantalla (%2 × %3 disponibles). "
+                                                  "El mayor que cabe es %4 %.")
                                          .arg(p)
                                          .arg(fisica.width())
                                          .arg(fisica.height())
@@ -100,15 +101,15 @@ QMenu* menu_tamano_ventana(QMenu* ver, Preferencias& preferencias, Dialogos& dia
             }
             if (!preferencias.guardar_tamano(p)) {
                 marcar_guardado();
-                dialogos.mensaje(QStringLiteral("No se pudo guardar el tamaño de la ventana en %1: sigue marcado el "
-                                                "tamaño que estaba guardado.")
+                dialogos.mensaje(Trayecta::tr("No se pudo guardar el tamaño de la ventana en %1: sigue marcado el "
+                                              "tamaño que estaba guardado.")
                                      .arg(QDir::toNativeSeparators(preferencias.archivo())));
                 return;
             }
             *guardado = p;
-            QString t = QStringLiteral("El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.");
+            QString t = Trayecta::tr("El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.");
             if (qEnvironmentVariableIsSet(kFactor) || qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
-                t += QStringLiteral(" Mientras QT_SCALE_FACTOR o QT_SCREEN_SCALE_FACTORS estén fijadas, mandan ellas.");
+                t += Trayecta::tr(" Mientras QT_SCALE_FACTOR o QT_SCREEN_SCALE_FACTORS estén fijadas, mandan ellas.");
             dialogos.mensaje(t);
         });
     }

@@ -3,13 +3,14 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include "core/archivo_texto.h"
+#include "core/idioma.h"
+#include "core/traduccion.h"
 #include "files/impresion.h"
 #include "platform/dialogos.h"
 #include "platform/impresora.h"
@@ -19,7 +20,7 @@ namespace tya {
 
 TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& impresora, const QString& directorio,
                                  QWidget* padre)
-    : QGroupBox(QStringLiteral("Trabajo Práctico"), padre),
+    : QGroupBox(Trayecta::tr("Trabajo Práctico"), padre),
       escena_(escena),
       dialogos_(dialogos),
       impresora_(impresora),
@@ -30,7 +31,7 @@ TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& 
     v->setContentsMargins(6, 4, 6, 6);
     texto_ = new QPlainTextEdit(this);
     texto_->setObjectName(QStringLiteral("CajaTP"));
-    texto_->setAccessibleName(QStringLiteral("Texto del trabajo práctico"));
+    texto_->setAccessibleName(Trayecta::tr("Texto del trabajo práctico"));
     texto_->setTabChangesFocus(true);  // read here, not written: Tab goes on to the buttons
     // Nothing typed reaches the text; it can still be selected and scrolled.
     texto_->setReadOnly(true);
@@ -44,17 +45,17 @@ TrabajoPractico::TrabajoPractico(Escena& escena, Dialogos& dialogos, Impresora& 
         h->addWidget(b);
         connect(b, &QPushButton::clicked, this, accion);
     };
-    boton("Command4", QStringLiteral("Copiar al Portapapeles"), &TrabajoPractico::copiar);
-    boton("ImpTP", QStringLiteral("Imprimir"), &TrabajoPractico::imprimir);
+    boton("Command4", Trayecta::tr("Copiar al Portapapeles"), &TrabajoPractico::copiar);
+    boton("ImpTP", Trayecta::tr("Imprimir"), &TrabajoPractico::imprimir);
     h->addStretch(1);
-    boton("CerrarTP", QStringLiteral("Cerrar"), &TrabajoPractico::cerrar);
+    boton("CerrarTP", Trayecta::tr("Cerrar"), &TrabajoPractico::cerrar);
     v->addLayout(h);
 }
 
 bool TrabajoPractico::leer(QStringList& lineas) {
     escena_.retenido(false);
     QString error;
-    if (leer_lineas(QDir(dir_).filePath(QStringLiteral("tpract.txt")), lineas, error)) return true;
+    if (leer_lineas(ruta_texto(dir_, QStringLiteral("tpract.txt")), lineas, error)) return true;
     dialogos_.mensaje(error);
     return false;
 }

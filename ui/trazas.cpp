@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/traduccion.h"
 #include "files/sesion.h"
 #include "foco.h"
 
@@ -16,17 +17,17 @@ namespace tya {
 
 Trazas::Trazas(const QString& carpeta, std::function<void()> cerrar_archivos, QWidget* padre)
     : QDialog(padre), carpeta_(carpeta), cerrar_archivos_(std::move(cerrar_archivos)) {
-    setWindowTitle(QStringLiteral("Archivos de Sesiones Realizadas"));
+    setWindowTitle(Trayecta::tr("Archivos de Sesiones Realizadas"));
     setObjectName(QStringLiteral("Trazas"));
     auto* g = new QGridLayout(this);
     lista = new QListWidget(this);
     lista->setObjectName(QStringLiteral("File1"));
-    lista->setAccessibleName(QStringLiteral("Bitácoras de sesión"));
+    lista->setAccessibleName(Trayecta::tr("Bitácoras de sesión"));
     lista->addItems(listar_logs(carpeta_).nombres);
     lista->setFixedWidth(140);
     texto = new QPlainTextEdit(this);
     texto->setObjectName(QStringLiteral("Text1"));
-    texto->setAccessibleName(QStringLiteral("Contenido de la bitácora"));
+    texto->setAccessibleName(Trayecta::tr("Contenido de la bitácora"));
     QFont fija(QStringLiteral("Courier New"));
     fija.setStyleHint(QFont::TypeWriter);
     fija.setFixedPitch(true);
@@ -43,9 +44,9 @@ Trazas::Trazas(const QString& carpeta, std::function<void()> cerrar_archivos, QW
         b->setAutoDefault(false);
         return b;
     };
-    aceptar = boton("Command2", QStringLiteral("Aceptar"));
-    boton_copiar = boton("Command3", QStringLiteral("Copiar  al Portapapeles"));
-    boton_cerrar = boton("Command1", QStringLiteral("Cerrar"));
+    aceptar = boton("Command2", Trayecta::tr("Aceptar"));
+    boton_copiar = boton("Command3", Trayecta::tr("Copiar  al Portapapeles"));
+    boton_cerrar = boton("Command1", Trayecta::tr("Cerrar"));
     g->addWidget(lista, 0, 0);
     g->addWidget(texto, 0, 1, 1, 3);
     g->addWidget(aceptar, 1, 0);

@@ -15,7 +15,9 @@
 #include <QStandardPaths>
 
 #include "core/columnas.h"
+#include "core/traduccion.h"
 #include "files/bitacora.h"
+#include "idioma.h"
 #include "puesto.h"
 #include "files/archivos_recientes.h"
 #include "files/preferencias.h"
@@ -48,6 +50,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void guardar_y_recuperar() {
+        EnEspanol guardia;  // the messages' wording: file and line
         Puesto p;
         for (int ang : {45, 70, 20}) {
             p.w->lanzamiento().entrada(2)->setText(QString::number(ang));
@@ -164,7 +167,9 @@ private slots:
         QCOMPARE(tamano->actions().size(), 7);
         p.w->findChild<QAction*>("tamano_150")->trigger();
         QCOMPARE(pref.tamano(), 150);
-        QVERIFY2(p.dlg.mensajes.last().contains(QStringLiteral("próxima vez")), qPrintable(p.dlg.mensajes.last()));
+        QVERIFY2(p.dlg.mensajes.last().contains(
+                     Trayecta::tr("El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.")),
+                 qPrintable(p.dlg.mensajes.last()));
     }
 
     void pegar_cualquier_portapapeles() {
@@ -215,6 +220,7 @@ private slots:
     void decimales_en_metros_enteros() {
         // Typed key by key or pasted, a decimal keeps its whole part; the box shows it once the
         // typing is over. The materials show their density in the locale's form.
+        EnEspanol guardia;  // the materials' composed captions
         Puesto p;
         const struct {
             int caja;
@@ -266,6 +272,7 @@ private slots:
     }
 
     void tipos_en_el_dialogo_de_archivos() {
+        EnEspanol guardia;  // the type names' wording
         QTemporaryDir dir;
         escribir(QDir(dir.path()).filePath("a.TYA"), "0\r\n");
         const TiposArchivo tipos;
@@ -328,6 +335,7 @@ private slots:
     void oferta_de_borrar_logs() {
         // 10001 bytes in four logs: "Aceptar" by Enter deletes all but the last, switches
         // documentation off and starts no log; "Cancelar" goes on to start one.
+        EnEspanol guardia;  // the count's composed wording
         auto logs = [](const QDir& d) {
             escribir(d.filePath("trazo.txt"), " 1 \r\n");
             escribir(d.filePath("a.log"), QByteArray(5000, 'a'));

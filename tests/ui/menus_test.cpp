@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menus by keyboard, and the projector palette chosen from "Ver".
+// The menus by keyboard, and the projector palette and the language chosen from "Ver".
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/idioma.h"
+#include "core/traduccion.h"
 #include "files/preferencias.h"
 #include "puesto.h"
 #include "ui/arranque.h"
@@ -82,6 +84,31 @@ private slots:
         QVERIFY(c.leyenda()->isHidden());
         c.comparar(*p.st, acum, false, true, {Paleta::Proyector, 1});
         QVERIFY(!c.leyenda()->isHidden());
+    }
+
+    void idioma_elegido() {
+        // Nothing kept: the running language is checked. English chosen is kept for the next
+        // start, which is said in this run's language; the window's texts stay as they are.
+        Puesto p({}, false);
+        Preferencias pref(p.dir.filePath("trayecta.conf"));
+        completar_ventana(*p.w, pref, p.dlg);
+        QVERIFY(p.w->cargar());
+        auto textos = [&p] {
+            QStringList t;
+            for (const QAction* a : p.w->findChildren<QAction*>()) t << a->text();
+            return t;
+        };
+        const QStringList antes = textos();
+        QStringList nombres;
+        for (const QAction* a : p.w->findChild<QMenu*>("menu_idioma")->actions()) nombres << a->text().remove('&');
+        QCOMPARE(nombres, (QStringList{"Español", "English", "Português"}));
+        QVERIFY(p.w->accion("idioma_" + idioma_actual())->isChecked());
+        p.menu("idioma_en");
+        QVERIFY(p.w->accion("idioma_en")->isChecked());
+        QCOMPARE(Preferencias(pref.archivo()).idioma(), QStringLiteral("en"));
+        QCOMPARE(p.dlg.mensajes,
+                 QStringList{Trayecta::tr("El idioma elegido se verá la próxima vez que se abra Trayecta.")});
+        QCOMPARE(textos(), antes);
     }
 };
 

@@ -15,7 +15,10 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "core/idioma.h"
+#include "core/traduccion.h"
 #include "files/preferencias.h"
+#include "idioma.h"
 #include "puesto.h"
 #include "scene/escena.h"
 #include "ui/ayuda.h"
@@ -46,6 +49,7 @@ class PrincipTest : public QObject {
 
 private slots:
     void arranque_y_salida() {
+        EnEspanol guardia;  // the start-up messages' composed wording
         Puesto p;
         QVERIFY(
             p.activos({}, {"Grabar", "ImprVal", "ImprGraf", "menu_valores", "menu_posiciones", "menu_velocidades"}));
@@ -78,6 +82,7 @@ private slots:
     }
 
     void parametros_material_y_medio() {
+        EnEspanol guardia;  // the materials' composed captions
         Puesto p;
         // 3, 5, 0 into Vo (maximum 340): the third key is refused with the message.
         teclear(p, 1, "350");
@@ -210,7 +215,7 @@ private slots:
         p.dlg.respuestas_confirmar = {false, true};
         p.w->comandos().lanzar();
         QCOMPARE(p.st->NExp, int16_t(10));
-        QCOMPARE(p.dlg.mensajes.back(), QStringLiteral("Los Gráficos anteriores serán borrados"));
+        QCOMPARE(p.dlg.mensajes.back(), Trayecta::tr("Los Gráficos anteriores serán borrados"));
         p.w->comandos().lanzar();
         QCOMPARE(p.st->NExp, int16_t(1));
 
@@ -252,7 +257,8 @@ private slots:
     }
 
     void vistas_y_portapapeles() {
-        Puesto p;  // the panels stand right of the scene, beyond the design width
+        EnEspanol guardia;  // the views' composed captions
+        Puesto p;           // the panels stand right of the scene, beyond the design width
         for (const char* ang : {"45", "60", "30"}) {
             p.w->lanzamiento().entrada(2)->setText(ang);
             p.w->comandos().lanzar();
@@ -314,6 +320,7 @@ private slots:
 
     void paneles_y_ventanas_a_la_vista() {
         // The window at its automatic size on a 1920 x 1080 screen, in its own pixels.
+        EnEspanol guardia;  // the comparison's composed caption
         Puesto p([](const QDir& d) {
             escribir(d.filePath("metodo.txt"), leer(TYA_DATOS "/metodo.txt"));
             escribir(d.filePath("modelo.txt"), leer(TYA_DATOS "/modelo.txt"));
@@ -408,9 +415,17 @@ private slots:
             QString mensaje;
         } casos[] = {
             {d.filePath("t.ini"), 300, 0,
-             QStringLiteral("El mayor que cabe es %1 %").arg(tamano_mayor_que_cabe(fisica))},
-            {d.filePath("t.ini"), 100, 100, QStringLiteral("la próxima vez")},
-            {QStringLiteral("/dev/null/t.ini"), 100, 0, QStringLiteral("sigue marcado")},
+             Trayecta::tr("El tamaño %1 % no cabe en esta pantalla (%2 × %3 disponibles). El mayor que cabe es %4 %.")
+                 .arg(300)
+                 .arg(fisica.width())
+                 .arg(fisica.height())
+                 .arg(tamano_mayor_que_cabe(fisica))},
+            {d.filePath("t.ini"), 100, 100,
+             Trayecta::tr("El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.")},
+            {QStringLiteral("/dev/null/t.ini"), 100, 0,
+             Trayecta::tr(
+                 "No se pudo guardar el tamaño de la ventana en %1: sigue marcado el tamaño que estaba guardado.")
+                 .arg(QStringLiteral("/dev/null/t.ini"))},
         };
         for (const auto& c : casos) {
             Preferencias pref(c.archivo);
@@ -440,7 +455,7 @@ private slots:
         // The shipped help names every menu command and panel, and "Buscar" looks into the
         // topics' text, not only their titles.
         Puesto p;
-        const QString ruta = QStringLiteral(TYA_DATOS "/tyayuda2.hlp");
+        const QString ruta = ruta_texto(QStringLiteral(TYA_DATOS), QStringLiteral("tyayuda2.hlp"));
         QString todo;
         for (const TemaAyuda& t : leer_ayuda(ruta)) todo += t.titulo + '\n' + t.texto + '\n';
         QStringList nombres;
@@ -449,14 +464,14 @@ private slots:
             if (!a->objectName().isEmpty()) nombres << a->text().remove('&').trimmed();  // not file names
         for (QGroupBox* g : p.w->findChildren<QGroupBox*>())
             if (g->objectName() != "Frame3") nombres << g->title().trimmed();
-        nombres << "Posiciones"
-                << "Velocidades Instantaneas";  // the two captions the views give Frame3
+        // The two captions the views give Frame3.
+        nombres << Trayecta::tr("Posiciones") << Trayecta::tr("Velocidades Instantaneas");
         for (const QString& n : nombres) QVERIFY2(todo.contains(n), qPrintable(n));
         VisorAyuda v(ruta, ModoAyuda::Buscar);
         v.findChild<QLineEdit*>("buscar")->setText(QStringLiteral("kg/m"));
         auto* temas = v.findChild<QListWidget*>("temas");
         QVERIFY(temas->count() > 0);
-        QVERIFY(!temas->findItems(QStringLiteral("Valores Extremos"), Qt::MatchExactly).isEmpty());
+        QVERIFY(!temas->findItems(p.w->accion("menu_valores")->text().remove('&'), Qt::MatchExactly).isEmpty());
     }
 };
 
