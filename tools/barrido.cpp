@@ -12,6 +12,7 @@
 #include "core/formato.h"
 #include "core/registros.h"
 #include "core/resumen_vuelo.h"
+#include "core/traduccion.h"
 #include "core/vuelo_sin_ventana.h"
 #include "files/figura.h"
 #include "graphs/grafico_barrido.h"
@@ -23,12 +24,21 @@ namespace {
 
 const QString kForma = QStringLiteral("Forma");
 
-// The shapes by name, with the drag coefficient each stands for.
+// The shapes by name, with the drag coefficient each stands for. The names are read in the
+// user's words untranslated, as field names are; a worksheet legend shows them translated.
 struct FormaNombrada {
     const char* nombre;
     const char* cd;
 };
-const FormaNombrada kFormas[] = {{"Esfera", "0.4"}, {"Bala", "0.2"}};
+const FormaNombrada kFormas[] = {{QT_TRANSLATE_NOOP("Trayecta", "Esfera"), "0.4"},
+                                 {QT_TRANSLATE_NOOP("Trayecta", "Bala"), "0.2"}};
+
+// A shape's name as a legend shows it.
+QString forma_mostrada(const QString& nombre) {
+    for (const FormaNombrada& n : kFormas)
+        if (nombre == QLatin1String(n.nombre)) return Trayecta::tr(n.nombre);
+    return nombre;
+}
 
 bool metros_enteros(Cantidad campo, int64_t crudo) {
     return (campo != Cantidad::Xo && campo != Cantidad::Yo) || crudo % Fijo::entero(1).crudo() == 0;
@@ -49,7 +59,8 @@ std::optional<Cantidad> campo_que(const QString& nombre, bool DefCantidad::*pued
 const QString kFinDeLinea = QStringLiteral("\r\n");
 
 QString cabecera(Cantidad campo) {
-    return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\tFin") + kFinDeLinea;
+    return nombre_campo(campo) + QStringLiteral("\tN\tT\tXfin\tYmax\tVfin\t") +
+           Trayecta::tr("Fin", "a sweep table's column heading: how the flight ended") + kFinDeLinea;
 }
 
 QString renglon(const FilaBarrido& f) {
@@ -79,51 +90,56 @@ FilaBarrido fila(const EstadoExp& st, Fijo valor, FinVuelo fin) {
 
 bool leer_barrido(const QStringList& args, Barrido& b, QString& error) {
     if (args.size() != 4) {
-        error = QStringLiteral("La opción --barrido necesita CAMPO DESDE HASTA PASO.");
+        error = Trayecta::tr("La opción %1 necesita %2.")
+                    .arg(QStringLiteral("--barrido"), Trayecta::tr("CAMPO DESDE HASTA PASO"));
         return false;
     }
     b = Barrido();
     const std::optional<Cantidad> barrible = campo_que(args[0], &DefCantidad::barrido);
     if (!barrible) {
-        error = QStringLiteral("--barrido: \"%1\" no es un campo que se pueda barrer (%2).")
+        error = Trayecta::tr("--barrido: \"%1\" no es un campo que se pueda barrer (%2).")
                     .arg(args[0].left(24), nombres(&DefCantidad::barrido));
         return false;
     }
     b.campo = *barrible;
     const QString campo = QStringLiteral("--barrido %1").arg(nombre_campo(b.campo));
-    const char* nombres[3] = {"DESDE", "HASTA", "PASO"};
+    const char* nombres[3] = {QT_TRANSLATE_NOOP("Trayecta", "DESDE"), QT_TRANSLATE_NOOP("Trayecta", "HASTA"),
+                              QT_TRANSLATE_NOOP("Trayecta", "PASO")};
     int64_t crudo[3] = {};
     for (int i = 0; i < 3; ++i) {
         double v = 0;
         if (!leer_numero_completo(args[i + 1], v)) {
-            error = QStringLiteral("%1: %2 no es un número: \"%3\".").arg(campo, nombres[i], args[i + 1].left(24));
+            error = Trayecta::tr("%1: %2 no es un número: \"%3\".")
+                        .arg(campo, Trayecta::tr(nombres[i]), args[i + 1].left(24));
             return false;
         }
         if (std::fabs(v) > kMayorValor) {
-            error = QStringLiteral("%1: %2 fuera de rango (%3).").arg(campo, nombres[i], args[i + 1].left(24));
+            error =
+                Trayecta::tr("%1: %2 fuera de rango (%3).").arg(campo, Trayecta::tr(nombres[i]), args[i + 1].left(24));
             return false;
         }
         crudo[i] = Fijo::desde(v).crudo();
     }
     const int64_t desde = crudo[0], hasta = crudo[1], paso = crudo[2];
     if (paso == 0) {
-        error = QStringLiteral("%1: PASO es 0 (los valores llevan cuatro decimales como máximo).").arg(campo);
+        error = Trayecta::tr("%1: PASO es 0 (los valores llevan cuatro decimales como máximo).").arg(campo);
         return false;
     }
     if (!metros_enteros(b.campo, desde) || !metros_enteros(b.campo, paso)) {
-        error = QStringLiteral("%1: %2 se da en metros enteros; DESDE y PASO deben ser enteros.")
+        error = Trayecta::tr("%1: %2 se da en metros enteros; DESDE y PASO deben ser enteros.")
                     .arg(campo, nombre_campo(b.campo));
         return false;
     }
     if (paso > 0 ? hasta < desde : hasta > desde) {
-        error = QStringLiteral("%1: ningún valor; de DESDE %2 no se llega a HASTA %3 con PASO %4.")
+        error = Trayecta::tr("%1: ningún valor; de DESDE %2 no se llega a HASTA %3 con PASO %4.")
                     .arg(campo, forma_archivo(Fijo::crudo(desde)), forma_archivo(Fijo::crudo(hasta)),
                          forma_archivo(Fijo::crudo(paso)));
         return false;
     }
     const int64_t valores = (hasta - desde) / paso + 1;  // same signs: the quotient is whole steps
     if (valores > kValoresBarridoMax) {
-        error = QStringLiteral("%1: %2 valores; el máximo es %3.").arg(campo).arg(valores).arg(kValoresBarridoMax);
+        error = Trayecta::tr("%1: %2 valores; el máximo es %3.")
+                    .arg(campo, QString::number(valores), QString::number(kValoresBarridoMax));
         return false;
     }
     b.desde = desde;
@@ -204,9 +220,10 @@ QString Familia::texto(int k) const {
 
 namespace {
 
-EjeLamina eje(Cantidad campo) { return {QString::fromUtf8(cantidad(campo).llano), unidad(campo), nombre_campo(campo)}; }
+EjeLamina eje(Cantidad campo) { return {Trayecta::tr(cantidad(campo).llano), unidad(campo), nombre_campo(campo)}; }
 
-const EjeLamina kAlcance{QStringLiteral("Alcance"), QStringLiteral("m"), QStringLiteral("Xfin")};
+// Built when drawn, so that it speaks the language installed by then.
+EjeLamina eje_alcance() { return {Trayecta::tr("Alcance"), QStringLiteral("m"), QStringLiteral("Xfin")}; }
 
 FinPunto fin_punto(FinVuelo f) {
     switch (f) {
@@ -230,14 +247,12 @@ CurvaFamilia curva(const QString& nombre, const QList<FilaBarrido>& filas) {
     return c;
 }
 
-QString titulo(Cantidad campo) {
-    return QStringLiteral("Alcance según %1").arg(QString::fromUtf8(cantidad(campo).en_titulo));
-}
+QString titulo(Cantidad campo) { return Trayecta::tr("Alcance según %1").arg(Trayecta::tr(cantidad(campo).en_titulo)); }
 
 }  // namespace
 
 Lamina grafico_barrido(Cantidad campo, const QList<FilaBarrido>& filas) {
-    return lamina_barrido(titulo(campo), curva({}, filas), eje(campo), kAlcance);
+    return lamina_barrido(titulo(campo), curva({}, filas), eje(campo), eje_alcance());
 }
 
 Lamina grafico_familia(const Familia& familia, Cantidad campo, const QList<QList<FilaBarrido>>& bloques) {
@@ -246,17 +261,18 @@ Lamina grafico_familia(const Familia& familia, Cantidad campo, const QList<QList
     for (int k = 0; k < bloques.size(); ++k) {
         QString nombre;
         if (familia.forma)
-            nombre = familia.texto(k);
+            nombre = forma_mostrada(familia.texto(k));
         else if (medio)
-            nombre = bloques[k].value(0).familia.crudo() == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
+            nombre = bloques[k].value(0).familia.crudo() == 0 ? Trayecta::tr("vacío") : Trayecta::tr("aire");
         else
             nombre = QStringLiteral("%1 = %2").arg(
                 familia.nombre(), con_unidad(bloques[k].value(0).familia.real(), unidad(*familia.campo)));
         curvas << curva(nombre, bloques[k]);
     }
-    const QString de = familia.forma ? QStringLiteral("forma")
-                                     : QString::fromUtf8(cantidad(*familia.campo).llano).toLower();
-    return lamina_familia(QStringLiteral("%1, una curva por %2").arg(titulo(campo), de), curvas, eje(campo), kAlcance);
+    const QString de = familia.forma ? Trayecta::tr("forma", "the particle's shape, in a title")
+                                     : Trayecta::tr(cantidad(*familia.campo).llano).toLower();
+    return lamina_familia(Trayecta::tr("%1, una curva por %2").arg(titulo(campo), de), curvas, eje(campo),
+                          eje_alcance());
 }
 
 bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, QString& error) {
@@ -268,12 +284,12 @@ bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, Q
         f.forma = true;
     }
     if (!f.campo) {
-        error = QStringLiteral("--familia: \"%1\" no es un campo que pueda formar una familia (%2 %3).")
+        error = Trayecta::tr("--familia: \"%1\" no es un campo que pueda formar una familia (%2 %3).")
                     .arg(nombre.left(24), nombres(&DefCantidad::familia), kForma);
         return false;
     }
     if (f.campo == campo_barrido) {
-        error = QStringLiteral("--familia %1: es el campo del barrido; la familia varía otro.").arg(f.nombre());
+        error = Trayecta::tr("--familia %1: es el campo del barrido; la familia varía otro.").arg(f.nombre());
         return false;
     }
     // Commas separate the values, unless a semicolon does: then a comma is a decimal comma.
@@ -286,7 +302,7 @@ bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, Q
             for (const FormaNombrada& n : kFormas)
                 if (QString::fromUtf8(n.nombre).compare(v, Qt::CaseInsensitive) == 0) hallada = &n;
             if (!hallada) {
-                error = QStringLiteral("--familia Forma: \"%1\" no es una forma (Esfera o Bala).").arg(v.left(24));
+                error = Trayecta::tr("--familia Forma: \"%1\" no es una forma (Esfera o Bala).").arg(v.left(24));
                 return false;
             }
             f.textos << QString::fromUtf8(hallada->nombre);
@@ -298,7 +314,7 @@ bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, Q
     // ("0,5,1"): the values read are said, never taken silently.
     if (entre == QLatin1Char(',') && f.valores.size() > 1 && !f.forma && f.campo != Cantidad::Aire &&
         !lista.contains(QLatin1Char('.'))) {
-        f.aviso = QStringLiteral(
+        f.aviso = Trayecta::tr(
                       "--familia %1: se leen %2 valores, %3; para escribirlos con coma decimal, "
                       "sepárelos con punto y coma (\"0,5;1\").")
                       .arg(f.nombre())
@@ -306,10 +322,9 @@ bool leer_familia(const QStringList& args, Cantidad campo_barrido, Familia& f, Q
                       .arg(f.valores.join(QStringLiteral("; ")));
     }
     if (f.valores.size() > kValoresFamiliaMax) {
-        error = QStringLiteral("--familia %1: %2 valores; el máximo es %3.")
-                    .arg(f.nombre())
-                    .arg(f.valores.size())
-                    .arg(kValoresFamiliaMax);
+        error = Trayecta::tr("%1: %2 valores; el máximo es %3.")
+                    .arg(QStringLiteral("--familia %1").arg(f.nombre()), QString::number(f.valores.size()),
+                         QString::number(kValoresFamiliaMax));
         return false;
     }
     return true;
@@ -324,9 +339,9 @@ bool lanzamientos_familia(const Lanzamiento& base, const Familia& f, const Valor
         QString motivo;
         // The value as the field of a launch line would be read and checked.
         if (!leer_numero_completo(v, l.valor(*f.campo))) {
-            motivo = QStringLiteral("no es un número: \"%1\"").arg(v.left(24));
+            motivo = Trayecta::tr("no es un número: \"%1\"").arg(v.left(24));
         } else if (!metros_enteros(*f.campo, Fijo::desde(l.valor(*f.campo)).crudo())) {
-            motivo = QStringLiteral("%1 se da en metros enteros").arg(nombre_campo(*f.campo));
+            motivo = Trayecta::tr("%1 se da en metros enteros").arg(nombre_campo(*f.campo));
         } else if (comprobar(l, limites, motivo)) {
             lista << l;
             continue;
@@ -353,9 +368,9 @@ int ejecutar_barrido(const Opciones& o, QIODevice& entrada, QIODevice& salida, Q
         !leer_inic(o.inic, inic, error) || !leer_entradas(o, entrada, inic, base, error))
         return rechazo(error);
     if (base.isEmpty())
-        return rechazo(QStringLiteral("--barrido necesita una línea de lanzamiento y la entrada no tiene ninguna."));
+        return rechazo(Trayecta::tr("--barrido necesita una línea de lanzamiento y la entrada no tiene ninguna."));
     if (base.size() > 1)
-        return rechazo(QStringLiteral("%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.")
+        return rechazo(Trayecta::tr("%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.")
                            .arg(base[1].origen)
                            .arg(base[1].linea));
     if (!familia.aviso.isEmpty()) errores.write((familia.aviso + QLatin1Char('\n')).toUtf8());

@@ -18,6 +18,8 @@
 #include "core/entrada_parametros.h"
 #include "core/formato.h"
 #include "core/registros.h"
+#include "core/resumen_vuelo.h"
+#include "core/traduccion.h"
 #include "core/version.h"
 #include "core/vuelo_sin_ventana.h"
 #include "files/bitacora.h"
@@ -39,10 +41,10 @@ namespace {
 
 int campos_dados(const Lanzamiento& l) { return l.blanco ? kCamposConBlanco : kCamposLanzamiento; }
 
-QString campo_txt(int k) { return QStringLiteral("campo %1 (%2)").arg(k + 1).arg(nombre_campo(k)); }
+QString campo_txt(int k) { return Trayecta::tr("campo %1 (%2)").arg(k + 1).arg(nombre_campo(k)); }
 
 QString fuera_de_rango(const Lanzamiento& l, int k, const QString& rango) {
-    return QStringLiteral("%1: Valor fuera de rango (%2; %3)").arg(campo_txt(k), l.textos.value(k).left(24), rango);
+    return Trayecta::tr("%1: Valor fuera de rango (%2; %3)").arg(campo_txt(k), l.textos.value(k).left(24), rango);
 }
 
 const QRegularExpression& separadores() {
@@ -67,7 +69,7 @@ LecturaLinea leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
     double v = 0;
     if (campos.isEmpty() || !leer_numero_completo(campos[0], v)) return LecturaLinea::Saltada;
     if (campos.size() != kCamposLanzamiento && campos.size() != kCamposConBlanco) {
-        error = QStringLiteral("se esperaban %1 o %2 campos y hay %3")
+        error = Trayecta::tr("se esperaban %1 o %2 campos y hay %3")
                     .arg(kCamposLanzamiento)
                     .arg(kCamposConBlanco)
                     .arg(campos.size());
@@ -78,7 +80,7 @@ LecturaLinea leer_linea(const QString& texto, Lanzamiento& l, QString& error) {
     l.textos = campos;
     for (int k = 0; k < campos.size(); ++k) {
         if (!leer_numero_completo(campos[k], l.v[k])) {
-            error = QStringLiteral("%1: no es un número: \"%2\"").arg(campo_txt(k), campos[k].left(24));
+            error = Trayecta::tr("%1: no es un número: \"%2\"").arg(campo_txt(k), campos[k].left(24));
             return LecturaLinea::Error;
         }
     }
@@ -108,11 +110,11 @@ bool leer_lanzamientos(const QString& texto, const QString& origen, const Valore
         const LecturaLinea r = leer_linea(lineas[n], l, motivo);
         if (r == LecturaLinea::Saltada) continue;
         if (r == LecturaLinea::Error || !comprobar(l, lim, motivo)) {
-            error = QStringLiteral("%1, línea %2: %3").arg(origen).arg(l.linea).arg(motivo);
+            error = Trayecta::tr("%1, línea %2: %3").arg(origen).arg(l.linea).arg(motivo);
             return false;
         }
         if (lista.size() == kLanzamientosMax) {
-            error = QStringLiteral("%1, línea %2: más de %3 lanzamientos; se guardan diez experiencias como máximo")
+            error = Trayecta::tr("%1, línea %2: más de %3 lanzamientos; se guardan diez experiencias como máximo")
                         .arg(origen)
                         .arg(l.linea)
                         .arg(kLanzamientosMax);
@@ -187,8 +189,8 @@ QString resumen(const EstadoExp& st, int experiencia, FinVuelo fin, QChar sep) {
                     .arg(experiencia)
                     .arg(exp.muestras())
                     .arg(formato(exp.tf(), m, sep), formato(exp.xf(), m, sep));
-    if (fin == FinVuelo::Impacto) s += QStringLiteral("\tImpacto");
-    if (fin == FinVuelo::Limite) s += QStringLiteral("\tFin de Simulación");
+    // The same wording as the sweep tables and the window's result line.
+    if (fin == FinVuelo::Impacto || fin == FinVuelo::Limite) s += QLatin1Char('\t') + mensaje_fin(fin);
     return s;
 }
 
@@ -205,17 +207,17 @@ bool leer_entradas(const Opciones& o, QIODevice& entrada, const ValoresInic& ini
         QByteArray datos;
         QString origen = a;
         if (a == QLatin1String("-")) {
-            origen = QStringLiteral("entrada estándar");
+            origen = Trayecta::tr("entrada estándar");
             if (QString motivo; !leer_dispositivo(entrada, kTopeTexto, datos, motivo)) {
-                error = QStringLiteral("No se puede leer la %1: %2.").arg(origen, motivo);
+                error = Trayecta::tr("No se puede leer la entrada estándar: %1.").arg(motivo);
                 return false;
             }
         } else if (QString motivo; !leer_archivo(a, kTopeTexto, datos, motivo)) {
-            error = QStringLiteral("No se puede leer %1: %2.").arg(a, motivo);
+            error = Trayecta::tr("No se puede leer %1: %2.").arg(a, motivo);
             return false;
         }
         if (const QString motivo = motivo_contenido(datos); !motivo.isEmpty()) {
-            error = QStringLiteral("No se puede leer %1: %2.").arg(origen, motivo);
+            error = Trayecta::tr("No se puede leer %1: %2.").arg(origen, motivo);
             return false;
         }
         if (!leer_lanzamientos(QString::fromUtf8(datos), origen, inic, lista, error)) return false;
@@ -230,8 +232,8 @@ bool experiencias_pedidas(const Opciones& o, int lanzadas, QString& error) {
     auto falta = [&](const QString& opcion, int k) {
         if (k == kTodasLasExperiencias ? lanzadas > 0 : k <= lanzadas) return false;
         error = k == kTodasLasExperiencias
-                    ? QStringLiteral("%1: no hay experiencias que comparar.").arg(opcion)
-                    : QStringLiteral("%1: no hay experiencia %2 (hay %3).").arg(opcion).arg(k).arg(lanzadas);
+                    ? Trayecta::tr("%1: no hay experiencias que comparar.").arg(opcion)
+                    : Trayecta::tr("%1: no hay experiencia %2 (hay %3).").arg(opcion).arg(k).arg(lanzadas);
         return true;
     };
     for (const PedidoSalida& p : o.salidas)
@@ -253,7 +255,7 @@ bool leer_orden(const QStringList& args, Opciones& o, QString& error) {
     if (!leer_opciones(args, o, error)) return false;
     if (o.ayuda || o.version) return true;
     if (!o.leer.isEmpty() && !o.archivos.isEmpty()) {
-        error = QStringLiteral(
+        error = Trayecta::tr(
             "--leer carga experiencias en lugar de lanzamientos: no se le agregan archivos de lanzamientos.");
         return false;
     }

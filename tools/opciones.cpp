@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "core/traduccion.h"
 #include "files/figura.h"
 
 namespace tya::calc {
@@ -16,14 +17,12 @@ constexpr int kTamanoMin = 100, kTamanoMax = 10000;
 // number from 1 to 10, or "todos" (kTodasLasExperiencias) when `todos` allows it.
 bool leer_magnitud_y_numero(const QString& opcion, const QStringList& v, bool todos, Magnitud& m, int& n,
                             QString& error) {
-    const QString numero = todos ? QStringLiteral("un número de experiencia de 1 a 10 o \"todos\"")
-                                 : QStringLiteral("un número de experiencia de 1 a 10");
     if (v[0] == QLatin1String("posiciones")) {
         m = Magnitud::Posiciones;
     } else if (v[0] == QLatin1String("velocidades")) {
         m = Magnitud::Velocidades;
     } else {
-        error = QStringLiteral("%1: \"%2\" no es \"posiciones\" ni \"velocidades\".").arg(opcion, v[0]);
+        error = Trayecta::tr("%1: \"%2\" no es \"posiciones\" ni \"velocidades\".").arg(opcion, v[0]);
         return false;
     }
     if (todos && v[1] == QLatin1String("todos")) {
@@ -33,7 +32,9 @@ bool leer_magnitud_y_numero(const QString& opcion, const QStringList& v, bool to
     bool ok = false;
     n = v[1].toInt(&ok);
     if (!ok || n < 1 || n > kExperiencias) {
-        error = QStringLiteral("%1: \"%2\" no es %3.").arg(opcion, v[1], numero);
+        error = (todos ? Trayecta::tr("%1: \"%2\" no es un número de experiencia de 1 a 10 o \"todos\".")
+                       : Trayecta::tr("%1: \"%2\" no es un número de experiencia de 1 a 10."))
+                    .arg(opcion, v[1]);
         return false;
     }
     return true;
@@ -62,7 +63,8 @@ template <Salida que> bool salida(const QString&, const QStringList&, Opciones& 
     return true;
 }
 
-constexpr const char* kExperienciaN = "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10";
+constexpr const char* kExperienciaN = QT_TRANSLATE_NOOP(
+    "Trayecta", "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10");
 
 const std::array kOpciones = {
     DefOpcion{"--inic",
@@ -73,7 +75,8 @@ const std::array kOpciones = {
               true,
               nullptr,
               archivo<&Opciones::inic>,
-              {{"--inic ARCHIVO", "límites y valores iniciales (INIC.DAT de la carpeta de trabajo)"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--inic ARCHIVO"),
+                QT_TRANSLATE_NOOP("Trayecta", "límites y valores iniciales (INIC.DAT de la carpeta de trabajo)")}}},
     DefOpcion{"--leer",
               nullptr,
               1,
@@ -82,10 +85,11 @@ const std::array kOpciones = {
               false,
               nullptr,
               archivo<&Opciones::leer>,
-              {{"--leer ARCHIVO.TYA",
-                "carga las experiencias de un archivo de experiencias\n"
-                "(como Recuperar) en lugar de calcular lanzamientos;\n"
-                "las demás salidas trabajan sobre ellas"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--leer ARCHIVO.TYA"),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "carga las experiencias de un archivo de experiencias\n"
+                                  "(como Recuperar) en lugar de calcular lanzamientos;\n"
+                                  "las demás salidas trabajan sobre ellas")}}},
     DefOpcion{"--tya",
               nullptr,
               1,
@@ -94,7 +98,8 @@ const std::array kOpciones = {
               false,
               nullptr,
               archivo<&Opciones::tya>,
-              {{"--tya ARCHIVO", "guarda las experiencias en un archivo de experiencias"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--tya ARCHIVO"),
+                QT_TRANSLATE_NOOP("Trayecta", "guarda las experiencias en un archivo de experiencias")}}},
     DefOpcion{"--escena",
               nullptr,
               1,
@@ -103,14 +108,16 @@ const std::array kOpciones = {
               false,
               nullptr,
               figura<&Opciones::escena>,
-              {{"--escena ARCHIVO.png",
-                "guarda la imagen de la escena tras los vuelos (con\n"
-                "--rotulado, una hoja A4 con reglas en metros)"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--escena ARCHIVO.png"),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "guarda la imagen de la escena tras los vuelos (con\n"
+                                  "--rotulado, una hoja A4 con reglas en metros)")}}},
     DefOpcion{"--grafico",
               nullptr,
               3,
               true,
-              "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\"",
+              QT_TRANSLATE_NOOP("Trayecta",
+                                "\"posiciones\" o \"velocidades\" y un número de experiencia de 1 a 10 o \"todos\""),
               false,
               nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
@@ -121,10 +128,11 @@ const std::array kOpciones = {
                   o.graficos << g;
                   return true;
               },
-              {{"--grafico posiciones|velocidades N|todos ARCHIVO.png",
-                "guarda como imagen el gráfico contra el tiempo de la\n"
-                "experiencia N (1 a 10), o con \"todos\" la comparación\n"
-                "de todas las experiencias; muestra Y o Vy"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--grafico posiciones|velocidades N|todos ARCHIVO.png"),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "guarda como imagen el gráfico contra el tiempo de la\n"
+                                  "experiencia N (1 a 10), o con \"todos\" la comparación\n"
+                                  "de todas las experiencias; muestra Y o Vy")}}},
     DefOpcion{"--rotulado",
               nullptr,
               0,
@@ -133,12 +141,12 @@ const std::array kOpciones = {
               false,
               nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.rotulado = true; },
-              {{"--rotulado",
-                "los gráficos de --grafico y la escena de --escena salen\n"
-                "como hojas de trabajo A4: título, ejes con valores y\n"
-                "unidades (la escena, con reglas en metros) y una\n"
-                "leyenda con Vo, Ang, el medio y todo campo que cambie\n"
-                "entre las experiencias"}}},
+              {{"--rotulado", QT_TRANSLATE_NOOP("Trayecta",
+                                                "los gráficos de --grafico y la escena de --escena salen\n"
+                                                "como hojas de trabajo A4: título, ejes con valores y\n"
+                                                "unidades (la escena, con reglas en metros) y una\n"
+                                                "leyenda con Vo, Ang, el medio y todo campo que cambie\n"
+                                                "entre las experiencias")}}},
     DefOpcion{"--horizontal",
               nullptr,
               0,
@@ -147,24 +155,26 @@ const std::array kOpciones = {
               false,
               nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.horizontal = true; },
-              {{"--horizontal", "los gráficos muestran X o Vx en lugar de Y o Vy"}}},
-    DefOpcion{"--tabla",
-              nullptr,
-              2,
-              false,
-              kExperienciaN,
-              false,
-              nullptr,
-              [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
-                  Magnitud m = Magnitud::Posiciones;
-                  int n = 0;
-                  if (!leer_magnitud_y_numero(x, v, false, m, n, error)) return false;
-                  o.salidas << PedidoSalida{
-                      m == Magnitud::Posiciones ? Salida::TablaPosiciones : Salida::TablaVelocidades, n};
-                  return true;
-              },
-              {{"--tabla posiciones N", "imprime la tabla de posiciones de la experiencia N"},
-               {"--tabla velocidades N", "imprime la tabla de velocidades de la experiencia N"}}},
+              {{"--horizontal", QT_TRANSLATE_NOOP("Trayecta", "los gráficos muestran X o Vx en lugar de Y o Vy")}}},
+    DefOpcion{
+        "--tabla",
+        nullptr,
+        2,
+        false,
+        kExperienciaN,
+        false,
+        nullptr,
+        [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
+            Magnitud m = Magnitud::Posiciones;
+            int n = 0;
+            if (!leer_magnitud_y_numero(x, v, false, m, n, error)) return false;
+            o.salidas << PedidoSalida{m == Magnitud::Posiciones ? Salida::TablaPosiciones : Salida::TablaVelocidades,
+                                      n};
+            return true;
+        },
+        {{"--tabla posiciones N", QT_TRANSLATE_NOOP("Trayecta", "imprime la tabla de posiciones de la experiencia N")},
+         {"--tabla velocidades N",
+          QT_TRANSLATE_NOOP("Trayecta", "imprime la tabla de velocidades de la experiencia N")}}},
     DefOpcion{"--log",
               nullptr,
               0,
@@ -173,7 +183,7 @@ const std::array kOpciones = {
               false,
               nullptr,
               salida<Salida::Log>,
-              {{"--log", "imprime la línea de bitácora de cada lanzamiento"}}},
+              {{"--log", QT_TRANSLATE_NOOP("Trayecta", "imprime la línea de bitácora de cada lanzamiento")}}},
     DefOpcion{"--valores",
               nullptr,
               0,
@@ -182,10 +192,10 @@ const std::array kOpciones = {
               false,
               nullptr,
               salida<Salida::Valores>,
-              {{"--valores",
-                "imprime la tabla de valores extremos separada por\n"
-                "tabuladores, como la copia al portapapeles (con las\n"
-                "columnas del blanco si el último lanzamiento lo tiene)"}}},
+              {{"--valores", QT_TRANSLATE_NOOP("Trayecta",
+                                               "imprime la tabla de valores extremos separada por\n"
+                                               "tabuladores, como la copia al portapapeles (con las\n"
+                                               "columnas del blanco si el último lanzamiento lo tiene)")}}},
     DefOpcion{"--imprimir-valores",
               nullptr,
               1,
@@ -194,9 +204,10 @@ const std::array kOpciones = {
               false,
               nullptr,
               archivo<&Opciones::pdf_valores>,
-              {{"--imprimir-valores ARCHIVO.pdf",
-                "guarda la tabla de valores extremos tal como se\n"
-                "imprime, en un PDF"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--imprimir-valores ARCHIVO.pdf"),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "guarda la tabla de valores extremos tal como se\n"
+                                  "imprime, en un PDF")}}},
     DefOpcion{"--resumen",
               nullptr,
               0,
@@ -205,27 +216,28 @@ const std::array kOpciones = {
               false,
               nullptr,
               salida<Salida::Resumen>,
-              {{"--resumen",
-                "imprime una línea por experiencia: número, muestras,\n"
-                "tiempo final, X final y el mensaje del final, si hubo\n"
-                "(es la salida cuando no se pide ninguna otra)"}}},
+              {{"--resumen", QT_TRANSLATE_NOOP("Trayecta",
+                                               "imprime una línea por experiencia: número, muestras,\n"
+                                               "tiempo final, X final y el mensaje del final, si hubo\n"
+                                               "(es la salida cuando no se pide ninguna otra)")}}},
     DefOpcion{"--barrido",
               nullptr,
               4,
               false,
-              "CAMPO DESDE HASTA PASO",
+              QT_TRANSLATE_NOOP("Trayecta", "CAMPO DESDE HASTA PASO"),
               true,
               nullptr,
               lista<&Opciones::barrido>,
-              {{"--barrido CAMPO DESDE HASTA PASO",
-                "vuela el único lanzamiento de la entrada una vez por\n"
-                "cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
-                "CAMPO (Xo Yo Vo Ang Viento R Densidad Cd), cada vuelo\n"
-                "como la primera experiencia; imprime por valor N, T,\n"
-                "Xfin, Ymax (la altura máxima de Valores Extremos), Vfin\n"
-                "y el mensaje del final (1000 valores como máximo; Xo e\n"
-                "Yo en metros enteros; solo se combina con --inic,\n"
-                "--grafico-barrido, --familia y -j, una vez cada una)"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--barrido CAMPO DESDE HASTA PASO"),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "vuela el único lanzamiento de la entrada una vez por\n"
+                                  "cada valor DESDE, DESDE+PASO, ... hasta HASTA del campo\n"
+                                  "CAMPO (Xo Yo Vo Ang Viento R Densidad Cd), cada vuelo\n"
+                                  "como la primera experiencia; imprime por valor N, T,\n"
+                                  "Xfin, Ymax (la altura máxima de Valores Extremos), Vfin\n"
+                                  "y el mensaje del final (1000 valores como máximo; Xo e\n"
+                                  "Yo en metros enteros; solo se combina con --inic,\n"
+                                  "--grafico-barrido, --familia y -j, una vez cada una)")}}},
     DefOpcion{"--grafico-barrido",
               nullptr,
               1,
@@ -234,31 +246,33 @@ const std::array kOpciones = {
               true,
               "--barrido",
               figura<&Opciones::grafico_barrido>,
-              {{"--grafico-barrido ARCHIVO.png",
-                "con --barrido, guarda en una hoja A4 el alcance\n"
-                "según CAMPO; los vuelos que no terminaron en el suelo\n"
-                "van aparte, con su símbolo explicado"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--grafico-barrido ARCHIVO.png"),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "con --barrido, guarda en una hoja A4 el alcance\n"
+                                  "según CAMPO; los vuelos que no terminaron en el suelo\n"
+                                  "van aparte, con su símbolo explicado")}}},
     DefOpcion{"--familia",
               nullptr,
               2,
               false,
-              "CAMPO V1,V2,...",
+              QT_TRANSLATE_NOOP("Trayecta", "CAMPO V1,V2,..."),
               true,
               "--barrido",
               lista<&Opciones::familia>,
-              {{"--familia CAMPO V1,V2,...",
-                "con --barrido, repite el barrido para cada valor V1, V2,\n"
-                "... (10 como máximo) de otro campo (Xo Yo Vo Ang Viento\n"
-                "R Densidad Cd, Aire con 0,1 para vacío y aire, o Forma\n"
-                "con Esfera,Bala); las comas separan los valores, salvo\n"
-                "que los separe un punto y coma: \"0,5;1\" son 0,5 y 1;\n"
-                "la tabla lleva ese campo en la primera columna y el\n"
-                "gráfico una curva por valor"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--familia CAMPO V1,V2,..."),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "con --barrido, repite el barrido para cada valor V1, V2,\n"
+                                  "... (10 como máximo) de otro campo (Xo Yo Vo Ang Viento\n"
+                                  "R Densidad Cd, Aire con 0,1 para vacío y aire, o Forma\n"
+                                  "con Esfera,Bala); las comas separan los valores, salvo\n"
+                                  "que los separe un punto y coma: \"0,5;1\" son 0,5 y 1;\n"
+                                  "la tabla lleva ese campo en la primera columna y el\n"
+                                  "gráfico una curva por valor")}}},
     DefOpcion{"--tamano",
               nullptr,
               1,
               false,
-              "ANCHOxALTO en puntos",
+              QT_TRANSLATE_NOOP("Trayecta", "ANCHOxALTO en puntos"),
               true,
               nullptr,
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
@@ -270,34 +284,33 @@ const std::array kOpciones = {
                       o.tamano = QSize(a, h);
                       return true;
                   }
-                  error = QStringLiteral(
+                  error = Trayecta::tr(
                               "%1: \"%2\" no es ANCHOxALTO en puntos, cada uno de %3 a %4 (por ejemplo 1754x1240).")
-                              .arg(x, v[0].left(24))
-                              .arg(kTamanoMin)
-                              .arg(kTamanoMax);
+                              .arg(x, v[0].left(24), QString::number(kTamanoMin), QString::number(kTamanoMax));
                   return false;
               },
-              {{"--tamano ANCHOxALTO",
-                "el PNG de una hoja (--grafico-barrido, --rotulado)\n"
-                "mide ANCHO x ALTO puntos en lugar de A4 a 300 ppp"}}},
+              {{QT_TRANSLATE_NOOP("Trayecta", "--tamano ANCHOxALTO"),
+                QT_TRANSLATE_NOOP("Trayecta",
+                                  "el PNG de una hoja (--grafico-barrido, --rotulado)\n"
+                                  "mide ANCHO x ALTO puntos en lugar de A4 a 300 ppp")}}},
     DefOpcion{"-j",
               nullptr,
               1,
               false,
-              "un número de hilos",
+              QT_TRANSLATE_NOOP("Trayecta", "un número de hilos"),
               true,
               "--barrido",
               [](const QString& x, const QStringList& v, Opciones& o, QString& error) {
                   bool ok = false;
                   o.hilos = v[0].toInt(&ok);
                   if (ok && o.hilos >= 1 && o.hilos <= 256) return true;
-                  error = QStringLiteral("%1: \"%2\" no es un número de hilos de 1 a 256.").arg(x, v[0].left(24));
+                  error = Trayecta::tr("%1: \"%2\" no es un número de hilos de 1 a 256.").arg(x, v[0].left(24));
                   return false;
               },
-              {{"-j N",
-                "vuela los lanzamientos de --barrido en N hilos como\n"
-                "máximo (de forma predeterminada, uno por núcleo; el\n"
-                "resultado es el mismo)"}}},
+              {{"-j N", QT_TRANSLATE_NOOP("Trayecta",
+                                          "vuela los lanzamientos de --barrido en N hilos como\n"
+                                          "máximo (de forma predeterminada, uno por núcleo; el\n"
+                                          "resultado es el mismo)")}}},
     DefOpcion{"--version",
               nullptr,
               0,
@@ -306,7 +319,7 @@ const std::array kOpciones = {
               false,
               nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.version = true; },
-              {{"--version", "muestra el nombre y la versión del programa"}}},
+              {{"--version", QT_TRANSLATE_NOOP("Trayecta", "muestra el nombre y la versión del programa")}}},
     DefOpcion{"--help",
               "-h",
               0,
@@ -315,21 +328,21 @@ const std::array kOpciones = {
               false,
               nullptr,
               [](const QString&, const QStringList&, Opciones& o, QString&) { return o.ayuda = true; },
-              {{"--help", "muestra esta ayuda"}}},
+              {{"--help", QT_TRANSLATE_NOOP("Trayecta", "muestra esta ayuda")}}},
 };
 
 constexpr int kColumnaAyuda = 33;
 
 QString renglones_ayuda(const LineaAyuda& l) {
     const QString sangria(kColumnaAyuda, QLatin1Char(' '));
-    QString uso = QStringLiteral("  ") + QString::fromUtf8(l.uso);
+    QString uso = QStringLiteral("  ") + Trayecta::tr(l.uso);
     QString s;
     if (uso.size() < kColumnaAyuda) {
         s = uso.leftJustified(kColumnaAyuda);
     } else {
         s = uso + QLatin1Char('\n') + sangria;
     }
-    s += QString::fromUtf8(l.texto).replace(QLatin1Char('\n'), QLatin1Char('\n') + sangria);
+    s += Trayecta::tr(l.texto).replace(QLatin1Char('\n'), QLatin1Char('\n') + sangria);
     return s + QLatin1Char('\n');
 }
 
@@ -359,26 +372,26 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
         }
         const DefOpcion* d = buscar_opcion(x);
         if (!d) {
-            error = QStringLiteral("Opción desconocida: %1 (vea --help).").arg(x);
+            error = Trayecta::tr("Opción desconocida: %1 (vea --help).").arg(x);
             return false;
         }
         // A second sweep or family would silently replace the first one's values.
         const bool una_vez = x == QLatin1String("--barrido") || x == QLatin1String("--familia") ||
                              x == QLatin1String("-j") || x == QLatin1String("--tamano");
         if (una_vez && o.dadas.contains(x)) {
-            error = QStringLiteral("La opción %1 se da dos veces; se admite una sola.").arg(x);
+            error = Trayecta::tr("La opción %1 se da dos veces; se admite una sola.").arg(x);
             return false;
         }
         const QStringList v = args.mid(a + 1, d->valores);
         const int otros = d->valores - (d->archivo ? 1 : 0);
         if (v.size() < otros) {
-            error = QStringLiteral("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->necesita));
+            error = Trayecta::tr("La opción %1 necesita %2.").arg(x, Trayecta::tr(d->necesita));
             return false;
         }
         o.dadas << x;
         if (!d->leer(x, v, o, error)) return false;
         if (d->archivo && (v.size() < d->valores || v.last().isEmpty())) {
-            error = QStringLiteral("La opción %1 necesita un nombre de archivo.").arg(x);
+            error = Trayecta::tr("La opción %1 necesita un nombre de archivo.").arg(x);
             return false;
         }
         a += d->valores;
@@ -387,7 +400,7 @@ bool leer_opciones(const QStringList& args, Opciones& o, QString& error) {
 }
 
 QString texto_ayuda() {
-    QString s = QStringLiteral(
+    QString s = Trayecta::tr(
         "Uso: trayecta-calc [opciones] [archivo...]\n"
         "\n"
         "Calcula lanzamientos de Trayecta sin ventana. Lee un lanzamiento por línea de los\n"
@@ -406,7 +419,7 @@ QString texto_ayuda() {
     for (const DefOpcion& d : kOpciones)
         for (const LineaAyuda& l : d.ayuda)
             if (l.uso) s += renglones_ayuda(l);
-    return s + QStringLiteral(
+    return s + Trayecta::tr(
                    "Las opciones se pueden combinar; las salidas se imprimen en el orden pedido.\n"
                    "La experiencia N de --tabla y --grafico debe ser uno de los lanzamientos dados.\n"
                    "La escena y los gráficos se guardan como PDF si el nombre termina en .pdf, como SVG\n"
@@ -432,21 +445,23 @@ QString combinacion_rechazada(const Opciones& o) {
         for (const DefOpcion& d : kOpciones)
             if (d.en_barrido && QLatin1String(d.nombre) != QLatin1String("--barrido"))
                 admitidas << QString::fromUtf8(d.nombre);
-        const QString lista = admitidas.size() < 2 ? admitidas.join(QString())
-                                                   : admitidas.mid(0, admitidas.size() - 1).join(QStringLiteral(", ")) +
-                                                         QStringLiteral(" y ") + admitidas.last();
+        const QString lista = admitidas.size() < 2
+                                  ? admitidas.join(QString())
+                                  : Trayecta::tr("%1 y %2", "the last two of a list")
+                                        .arg(admitidas.mid(0, admitidas.size() - 1).join(QStringLiteral(", ")),
+                                             admitidas.last());
         for (const QString& x : o.dadas) {
             const DefOpcion* d = buscar_opcion(x);
             if (x != QLatin1String("--") && !(d && d->en_barrido))
-                return QStringLiteral("--barrido solo se combina con %1, no con %2.").arg(lista, x);
+                return Trayecta::tr("--barrido solo se combina con %1, no con %2.").arg(lista, x);
         }
     }
     if (o.rotulado && o.graficos.isEmpty() && o.escena.isEmpty())
-        return QStringLiteral("La opción --rotulado necesita --grafico o --escena.");
+        return Trayecta::tr("La opción --rotulado necesita --grafico o --escena.");
     for (const QString& x : o.dadas) {
         const DefOpcion* d = buscar_opcion(x);
         if (d && d->requiere && !o.dadas.contains(QLatin1String(d->requiere)))
-            return QStringLiteral("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->requiere));
+            return Trayecta::tr("La opción %1 necesita %2.").arg(x, QString::fromUtf8(d->requiere));
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "calc.h"
+#include "core/traduccion.h"
 #include "platform/motivo_archivo.h"
 
 namespace tya::calc {
@@ -27,7 +28,7 @@ qint64 SalidaEstandar::writeData(const char* datos, qint64 n) {
 }
 
 QString SalidaEstandar::mensaje() const {
-    return QStringLiteral("No se pudo escribir la salida estándar: %1.").arg(motivo_);
+    return Trayecta::tr("No se pudo escribir la salida estándar: %1.").arg(motivo_);
 }
 
 int SalidaEstandar::terminar(int estado, QIODevice& errores) {
@@ -41,7 +42,7 @@ int SalidaEstandar::terminar(int estado, QIODevice& errores) {
 
 QString mensaje_salida(const QIODevice& salida) {
     if (const auto* s = dynamic_cast<const SalidaEstandar*>(&salida); s && s->fallo()) return s->mensaje();
-    return QStringLiteral("No se pudo escribir la salida.");
+    return Trayecta::tr("No se pudo escribir la salida.");
 }
 
 }  // namespace tya::calc

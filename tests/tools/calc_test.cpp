@@ -7,7 +7,10 @@
 
 #include "aplicacion.h"
 #include "apoyo.h"
+#include "idioma.h"
 #include "core/formato.h"
+#include "core/resumen_vuelo.h"
+#include "core/traduccion.h"
 #include "files/bitacora.h"
 #include "files/experimentos.h"
 #include "graphs/grafico_barrido.h"
@@ -83,12 +86,13 @@ TEST(Calc, EntradasAceptadas) {
     const QList<QByteArray> l = correr({}, "0 0 100 45 0 0 1 11.3 0.4 500 255 0 0\n" + kVacio +
                                                "0 0 100 45 0 0 1 11.3 0.4 1500 0 0 0\n")
                                     .salida.split('\n');
-    EXPECT_TRUE(l[0].endsWith("\tImpacto")) << l[0].toStdString();
+    EXPECT_TRUE(l[0].endsWith("\t" + mensaje_fin(FinVuelo::Impacto).toUtf8())) << l[0].toStdString();
     EXPECT_EQ(l[1], con_separador("2\t20\t14.40\t1018.19")) << "a later launch without target fields has no target";
     EXPECT_EQ(l[2], con_separador("3\t20\t14.40\t1018.19")) << "a target far away is never hit";
 }
 
 TEST(Calc, Rechazos) {
+    prueba::EnEspanol espanol;  // the messages are checked word by word
     QTemporaryDir dir, otro;
     const QString tya = dir.filePath("nada.TYA"), png = dir.filePath("nada.png");
     // Files the window would refuse too: INIC.DAT with a decimal comma, launches in UTF-16 or a FIFO.
@@ -196,9 +200,34 @@ TEST(Calc, ProgramaSinPantalla) {
     EXPECT_TRUE(p.readAllStandardOutput().startsWith("trayecta-calc "));
 }
 
+// Like any command, in the desktop's language; LC_ALL=C.UTF-8, which scripts set, keeps Spanish.
+TEST(Calc, IdiomaDelEntorno) {
+    struct Caso {
+        const char* lc_all;
+        QByteArray ayuda, error;
+    };
+    for (const Caso& c : {Caso{"C.UTF-8", "\nOpciones:\n", "Opción desconocida: --nada (vea --help).\n"},
+                          Caso{"en_US.UTF-8", "\nOptions:\n", "Unknown option: --nada (see --help).\n"},
+                          Caso{"pt_BR.UTF-8", "\nOpções:\n", "Opção desconhecida: --nada (veja --help).\n"}}) {
+        SCOPED_TRACE(c.lc_all);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"LANGUAGE", "LC_MESSAGES", "LANG"}) env.remove(v);
+        env.insert("LC_ALL", c.lc_all);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(TYA_CALC, {"--help"});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_TRUE(p.readAllStandardOutput().contains(c.ayuda));
+        p.start(TYA_CALC, {"--nada"});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.readAllStandardError(), c.error);
+    }
+}
+
 TEST(Calc, SalidaEstandarQueNoSeEscribe) {
     // Standard output on /dev/full or on a disk that is full: never status 0, and one line that
     // says what could not be written and why.
+    prueba::EnEspanol espanol;
     QTemporaryDir dir;
     const QStringList pedidos[] = {{"--help"}, {"--log"}, {"--valores"}, {"--resumen"}, {"--tabla", "posiciones", "1"}};
     for (const QString& destino : {QStringLiteral("/dev/full"), dir.filePath("clase.log")}) {
@@ -227,6 +256,7 @@ TEST(Calc, SalidaEstandarQueNoSeEscribe) {
 }
 
 TEST(Calc, Salidas) {
+    prueba::EnEspanol espanol;  // the worksheet legends are checked word by word
     QTemporaryDir dir;
     auto ruta = [&dir](const char* n) { return dir.filePath(QString::fromLatin1(n)); };
     const QByteArray dos = "0 0 100 45 0 0 1 11.3 0.4\n100 50 80 30 1 10 2 7.8 0.2\n";
@@ -295,6 +325,7 @@ TEST(Calc, Salidas) {
 
 // --leer: a saved experiment file instead of launches gives what the flights gave.
 TEST(Calc, LeerIdaYVuelta) {
+    prueba::EnEspanol espanol;
     QTemporaryDir dir;
     const QString a = dir.filePath("a.TYA"), b = dir.filePath("b.TYA"), malo = dir.filePath("malo.TYA");
     const QStringList salidas = {"--resumen", "--tabla", "velocidades", "2", "--grafico", "posiciones", "todos"};
@@ -321,6 +352,7 @@ TEST(Calc, LeerIdaYVuelta) {
 
 // --valores and --imprimir-valores: the extreme-values report as copy text and on paper.
 TEST(Calc, CopiaEImpresionDelInforme) {
+    prueba::EnEspanol espanol;  // the report's Spanish headings
     const QByteArray dos = kVacio + kAire;
     // The copy text of the report (its digits are pinned in informe_test); a last launch with a
     // target gives the layout with target.
@@ -364,7 +396,8 @@ TEST(Barrido, FilasComoVuelosSueltos) {
         EXPECT_TRUE(b.salida.endsWith("\r\n"));
         const auto t = filas(b.salida);
         ASSERT_GE(t.size(), 3);
-        EXPECT_EQ(t[0], (QList<QByteArray>{c.barrido[0].toUtf8(), "N", "T", "Xfin", "Ymax", "Vfin", "Fin"}));
+        const QByteArray fin = Trayecta::tr("Fin", "a sweep table's column heading: how the flight ended").toUtf8();
+        EXPECT_EQ(t[0], (QList<QByteArray>{c.barrido[0].toUtf8(), "N", "T", "Xfin", "Ymax", "Vfin", fin}));
         for (int k = 1; k < t.size(); ++k) {
             const QList<QByteArray>& f = t[k];
             ASSERT_EQ(f.size(), 7);
@@ -383,10 +416,12 @@ TEST(Barrido, FilasComoVuelosSueltos) {
             fines << f[6];
         }
     }
-    EXPECT_EQ(fines, (QSet<QByteArray>{"", "Impacto", "Fin de Simulación"}));
+    EXPECT_EQ(fines,
+              (QSet<QByteArray>{"", mensaje_fin(FinVuelo::Impacto).toUtf8(), mensaje_fin(FinVuelo::Limite).toUtf8()}));
 }
 
 TEST(Barrido, PasoNegativoYPicoEnElVacio) {
+    prueba::EnEspanol espanol;  // the sheet's Spanish words
     const auto bajando = filas(correr({"--barrido", "Ang", "50", "40.5", "-5"}, kVacio).salida);
     const auto subiendo = filas(correr({"--barrido", "Ang", "45", "50", "5"}, kVacio).salida);
     ASSERT_EQ(bajando.size(), 3) << "50 and 45; 40 is past HASTA";
@@ -431,6 +466,7 @@ TEST(Barrido, PasoNegativoYPicoEnElVacio) {
 
 // A family's blocks are the single sweeps of its values; the threads change nothing.
 TEST(Barrido, FamiliaComoBarridosSueltos) {
+    prueba::EnEspanol espanol;  // the sheet's and the notice's Spanish words
     const QStringList barrido = {"--barrido", "Ang", "5", "85", "10"};
     const Corrida f = correr(barrido + QStringList{"--familia", "Vo", "120,60.5"}, kAire);
     ASSERT_EQ(f.rc, calc::kSalidaBien) << f.errores.toStdString();
@@ -516,6 +552,7 @@ TEST(Barrido, PasoDeMarcas) {
 // Every option of the table is in --help, is refused by name when its arguments are missing,
 // and with --barrido only the sweep's own options are taken.
 TEST(Calc, OpcionesDeLaTabla) {
+    prueba::EnEspanol espanol;
     const QStringList de_barrido = {"--inic",   "--barrido", "--grafico-barrido", "--familia", "-j",
                                     "--tamano", "--help",    "--version"};
     const QByteArray ayuda = correr({"--help"}).salida;

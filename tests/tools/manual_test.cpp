@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "calc.h"
+#include "idioma.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ QString coincidencias(const QString& texto, const QRegularExpression& patron) {
 }
 
 TEST(Manual, LasMismasOpcionesQueLaAyuda) {
+    tya::prueba::EnEspanol espanol;  // the manual page is Spanish
     QFile pagina(QStringLiteral(TYA_FUENTES "/desktop/trayecta-calc.1"));
     ASSERT_TRUE(pagina.open(QIODevice::ReadOnly));
     QString roff = QString::fromUtf8(pagina.readAll());
