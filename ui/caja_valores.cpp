@@ -16,6 +16,7 @@
 
 #include "core/experiment_state.h"
 #include "core/formato.h"
+#include "core/traduccion.h"
 #include "files/impresion.h"
 #include "files/informe.h"
 #include "platform/dialogos.h"
@@ -62,11 +63,11 @@ CajaValores::CajaValores(CajaTextos& textos, EstadoExp& st, Dialogos& dialogos, 
         l->hide();
         return l;
     };
-    copiar_ = boton("Copiar", QStringLiteral("Copiar al Portapapeles"), 1440, 2520, 2655, 375);
+    copiar_ = boton("Copiar", Trayecta::tr("Copiar al Portapapeles"), 1440, 2520, 2655, 375);
     figura_modelo_ = imagen("Picture1", QStringLiteral("Picture1.png"), 600, 2640, 2055, 2895);
     icono_ = imagen("icono", QStringLiteral("icono.png"), 120, 120, 495, 495);
-    imprimir_ = boton("Imprimir", QStringLiteral("Imprimir"), 600, 4440, 1215, 375);
-    cerrar_ = boton("Salir3", QStringLiteral("Cerrar"), 5880, 4560, 855, 375);
+    imprimir_ = boton("Imprimir", Trayecta::tr("Imprimir"), 600, 4440, 1215, 375);
+    cerrar_ = boton("Salir3", Trayecta::tr("Cerrar"), 5880, 4560, 855, 375);
     copiar_->hide();
     imprimir_->hide();
     barra_ = new QScrollBar(Qt::Vertical, this);
@@ -240,8 +241,9 @@ void CajaValores::imprimir_problema() {
 }
 
 void CajaValores::cerrar_o_seguir() {
-    const bool cierra = textos_.vista().salir3 != QLatin1String("Seguir");
     textos_.cerrar_o_seguir();
+    // Closed, not led on to the next topic (whatever the button's caption reads in this language).
+    const bool cierra = !textos_.vista().visible;
     aplicar();
     if (cierra) emit escena_redibujada();
 }

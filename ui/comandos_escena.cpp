@@ -7,6 +7,7 @@
 
 #include "avisos_estado.h"
 #include "core/resumen_vuelo.h"
+#include "core/traduccion.h"
 #include "platform/dialogos.h"
 #include "platform/reloj.h"
 #include "scene/escena.h"
@@ -19,7 +20,7 @@ void ComandosEscena::lanzar() {
     EstadoExp& st = ctx_.st;
     if (st.EnVuelo == 1) return;
     if (st.NExp == 10) {
-        if (!ctx_.dialogos.confirmar(QStringLiteral("Los Gráficos anteriores serán borrados"))) return;
+        if (!ctx_.dialogos.confirmar(Trayecta::tr("Los Gráficos anteriores serán borrados"))) return;
         ctx_.escena.borrar_escena(st.MedioAnchoBlanco, st.MedioAltoBlanco);
         ctx_.refrescar_escena();
         emit ctx_.avisos.experiencias_borradas();
@@ -53,8 +54,8 @@ FinVuelo ComandosEscena::volar() {
             ventana_.mover_blanco(vuelo.esquina_blanco().izquierda, vuelo.esquina_blanco().arriba);
         }
     }
-    if (vuelo.fin() == FinVuelo::Impacto) ctx_.dialogos.mensaje(QStringLiteral("Impacto"));
-    if (vuelo.fin() == FinVuelo::Limite) ctx_.dialogos.mensaje(QStringLiteral("Fin de Simulación"));
+    if (vuelo.fin() == FinVuelo::Impacto) ctx_.dialogos.mensaje(Trayecta::tr("Impacto"));
+    if (vuelo.fin() == FinVuelo::Limite) ctx_.dialogos.mensaje(Trayecta::tr("Fin de Simulación"));
     vuelo.cerrar();
     if (st.Trazo == 1) ventana_.documentar_lanzamiento();
     ventana_.mostrar_ngraf(QString::number(st.NExp));

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/experiment_state.h"
+#include "core/traduccion.h"
 #include "accesible.h"
 #include "platform/reloj.h"
 
@@ -131,11 +132,10 @@ void BotonImagen::mouseReleaseEvent(QMouseEvent* ev) {
 Marcador::Marcador(bool blanco, QWidget* padre) : QWidget(padre), blanco_(blanco) {
     setFixedSize(7, 7);
     setAttribute(Qt::WA_TranslucentBackground);
-    setAccessibleName(blanco ? QStringLiteral("Marcador del blanco") : QStringLiteral("Cruz del punto de lanzamiento"));
+    setAccessibleName(blanco ? Trayecta::tr("Marcador del blanco") : Trayecta::tr("Cruz del punto de lanzamiento"));
     setAccessibleDescription(
-        blanco
-            ? QStringLiteral("Se arrastra con el mouse; con la escena enfocada, Tab lo elige y las flechas lo mueven")
-            : QStringLiteral("Se arrastra con el mouse; con la escena enfocada, las flechas la mueven"));
+        blanco ? Trayecta::tr("Se arrastra con el mouse; con la escena enfocada, Tab lo elige y las flechas lo mueven")
+               : Trayecta::tr("Se arrastra con el mouse; con la escena enfocada, las flechas la mueven"));
 }
 
 QPixmap Marcador::imagen() const {
@@ -201,9 +201,11 @@ void CajaTexto::mouseReleaseEvent(QMouseEvent* ev) {
 
 void CajaTexto::contextMenuEvent(QContextMenuEvent* ev) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    // The toolkit's entry pastes unfiltered; it is known by its caption, "&Paste" as translated.
+    // The toolkit's entry pastes unfiltered; it is known by its caption, "&Paste" as Qt's own
+    // catalogue translates it (named apart, so it is not taken for one of the program's texts).
+    static const char* const pegar_qt = "&Paste";
     for (QAction* a : menu->actions()) {
-        if (a->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste")) continue;
+        if (a->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr(pegar_qt)) continue;
         disconnect(a, &QAction::triggered, nullptr, nullptr);
         connect(a, &QAction::triggered, this, [this] { pegar(QClipboard::Clipboard); });
     }

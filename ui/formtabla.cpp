@@ -4,10 +4,12 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 FormTabla::FormTabla(QWidget* padre) : QWidget(padre, Qt::Tool) {
-    setWindowTitle(QStringLiteral("Tabla"));
+    setWindowTitle(Trayecta::tr("Tabla"));
     setObjectName(QStringLiteral("formtabla"));
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -34,14 +36,14 @@ FormTabla::FormTabla(QWidget* padre) : QWidget(padre, Qt::Tool) {
         v->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // The row's quantity and unit, which the picture shows only by its place.
         v->setAccessibleDescription(
-            QStringLiteral("%1 en %2").arg(QLatin1String(kFilas[i]), QString::fromUtf8(kUnidades[i])));
+            Trayecta::tr("%1 en %2").arg(QLatin1String(kFilas[i]), QString::fromUtf8(kUnidades[i])));
         c->setBuddy(v);
         tabla_[static_cast<size_t>(i + 1)] = v;
         g->addWidget(c, i, 0);
         g->addWidget(v, i, 1);
     }
     setFixedSize(sizeHint());
-    setAccessibleName(QStringLiteral("Tabla de la muestra"));
+    setAccessibleName(Trayecta::tr("Tabla de la muestra"));
 }
 
 void FormTabla::poner(const std::array<QString, 7>& valores) {

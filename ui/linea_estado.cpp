@@ -4,11 +4,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 namespace {
-const QString kNombre = QStringLiteral("Línea de estado");
-
 // A reader says a notification as it appears; a label's changes it keeps quiet about.
 class AccesibleLinea : public QAccessibleWidget {
 public:
@@ -16,7 +16,7 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         const QString s = static_cast<const QLabel*>(widget())->text();
-        return s.isEmpty() ? kNombre : s;
+        return s.isEmpty() ? Trayecta::tr("Línea de estado") : s;
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "controles.h"
+#include "core/traduccion.h"
 #include "vista_superficie.h"
 
 namespace tya {
@@ -24,12 +25,12 @@ PanelComparacion::PanelComparacion(const Nombres& n, const QString& titulo, Caja
     v->addWidget(vista_);
     leyenda_ = new QLabel(this);
     leyenda_->setObjectName(QLatin1String(n.caja) + QStringLiteral("_leyenda"));
-    leyenda_->setAccessibleName(QStringLiteral("Leyenda de la comparación"));
+    leyenda_->setAccessibleName(Trayecta::tr("Leyenda de la comparación"));
     leyenda_->hide();  // the usual palette's comparisons keep their old look
     v->addWidget(leyenda_);
     auto* fila = new QHBoxLayout;
-    copiar_ = nuevo_boton(n.copiar, QStringLiteral("Copiar al Portapapeles"), this);
-    cerrar_ = nuevo_boton(n.cerrar, QStringLiteral("Cerrar"), this);
+    copiar_ = nuevo_boton(n.copiar, Trayecta::tr("Copiar al Portapapeles"), this);
+    cerrar_ = nuevo_boton(n.cerrar, Trayecta::tr("Cerrar"), this);
     fila->addWidget(copiar_);
     fila->addWidget(cerrar_);
     v->addLayout(fila);
@@ -49,7 +50,7 @@ MarcoGrafico PanelComparacion::comparar(EstadoExp& st, AcumComparacion& acum, bo
         leyenda_->setPixmap(QPixmap::fromImage(leyenda_comparacion(st, estilo, sup_->ancho_px())));
         QStringList nombres;
         for (int k = 1; k <= std::min<int>(st.NExp, kExperiencias); ++k)
-            nombres << QStringLiteral("Experiencia %1").arg(k);
+            nombres << Trayecta::tr("Experiencia %1").arg(k);
         leyenda_->setAccessibleDescription(nombres.join(QStringLiteral(", ")));
     }
     leyenda_->setVisible(con_leyenda);

@@ -14,6 +14,7 @@
 
 #include "core/formato.h"
 #include "core/tamano_ventana.h"
+#include "core/traduccion.h"
 #include "graphs/tablas.h"
 #include "panel_comparacion.h"
 #include "platform/dialogos.h"
@@ -30,7 +31,7 @@ QLabel* etiqueta(const char* nombre, const QString& t, QWidget* padre) {
 }  // namespace
 
 PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
-    : QGroupBox(QStringLiteral("Velocidades Instantáneas"), padre),
+    : QGroupBox(Trayecta::tr("Velocidades Instantáneas"), padre),
       ctx_(ctx),
       sup_grafico_(std::make_unique<Superficie>(nueva_caja_grafico(CajaGrafico::Curvas))) {
     setObjectName(QStringLiteral("Frame3"));
@@ -39,9 +40,9 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
     g->setContentsMargins(6, 4, 6, 6);
     grafico_ = new VistaSuperficie(*sup_grafico_, this);
     grafico_->setObjectName(QStringLiteral("Curvas"));
-    grafico_->setAccessibleName(QStringLiteral("Gráfica de la experiencia elegida en función del tiempo"));
+    grafico_->setAccessibleName(Trayecta::tr("Gráfica de la experiencia elegida en función del tiempo"));
     eje_vertical_ = etiqueta("Label13", QStringLiteral("Vy"), this);
-    eje_tiempo_ = etiqueta("Label14", QStringLiteral("tiempo"), this);
+    eje_tiempo_ = etiqueta("Label14", Trayecta::tr("tiempo"), this);
     cabecera_ = etiqueta("Label12", QStringLiteral("t             Vx            Vy"), this);
     tabla_ = new QListWidget(this);
     tabla_->setObjectName(QStringLiteral("List1"));
@@ -61,9 +62,9 @@ PanelGraficos::PanelGraficos(const ContextoVentana& ctx, QWidget* padre)
     g->addWidget(crear_lado(), 0, 2, 6, 1);
     // After the panel's own controls, so Tab goes through these first.
     comparacion_posiciones_ = new PanelComparacion({"Comparaposi", "ComparaP", "Command2", "cierracomparaP"},
-                                                   QStringLiteral("Posiciones Y"), CajaGrafico::ComparaP, padre);
+                                                   Trayecta::tr("Posiciones Y"), CajaGrafico::ComparaP, padre);
     comparacion_velocidades_ = new PanelComparacion({"Velocidades", "ComparaV", "Command3", "Command1"},
-                                                    QStringLiteral("Velocidades Vy"), CajaGrafico::ComparaV, padre);
+                                                    Trayecta::tr("Velocidades Vy"), CajaGrafico::ComparaV, padre);
     connect(comparacion_posiciones_, &PanelComparacion::cerrar_pedido, this,
             &PanelGraficos::cerrar_comparacion_posiciones);
     connect(comparacion_velocidades_, &PanelComparacion::cerrar_pedido, this,
@@ -91,12 +92,12 @@ QWidget* PanelGraficos::crear_lado() {
     auto* h = new QHBoxLayout(num);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(2);
-    rotulo_numero_ = etiqueta("Label17", QStringLiteral("Experiencia Nro."), num);
+    rotulo_numero_ = etiqueta("Label17", Trayecta::tr("Experiencia Nro."), num);
     numero_ = new CajaTexto(num);
     numero_->setObjectName(QStringLiteral("NGraf"));
     numero_->setFixedWidth(30);
     numero_->filtro = [this](QChar k) { return tecla_en_numero(k); };
-    numero_->setAccessibleName(QStringLiteral("Experiencia Nro."));
+    numero_->setAccessibleName(Trayecta::tr("Experiencia Nro."));
     numero_->installEventFilter(this);  // up and down step the experiment as the arrows do
     rotulo_numero_->setBuddy(numero_);
     connect(numero_, &QLineEdit::textChanged, this, &PanelGraficos::numero_cambiado);
@@ -106,10 +107,10 @@ QWidget* PanelGraficos::crear_lado() {
     siguiente_->setObjectName(QStringLiteral("SpinUp2"));
     cara_flecha_lado(anterior_->superficie(), false);
     cara_flecha_lado(siguiente_->superficie(), true);
-    anterior_->nombrar(QStringLiteral("Experiencia anterior"),
-                       QStringLiteral("Muestra la experiencia anterior (flecha abajo en Experiencia Nro.)"));
-    siguiente_->nombrar(QStringLiteral("Experiencia siguiente"),
-                        QStringLiteral("Muestra la experiencia siguiente (flecha arriba en Experiencia Nro.)"));
+    anterior_->nombrar(Trayecta::tr("Experiencia anterior"),
+                       Trayecta::tr("Muestra la experiencia anterior (flecha abajo en Experiencia Nro.)"));
+    siguiente_->nombrar(Trayecta::tr("Experiencia siguiente"),
+                        Trayecta::tr("Muestra la experiencia siguiente (flecha arriba en Experiencia Nro.)"));
     connect(anterior_, &BotonImagen::clic, this, &PanelGraficos::experiencia_anterior);
     connect(siguiente_, &BotonImagen::clic, this, &PanelGraficos::experiencia_siguiente);
     h->addWidget(rotulo_numero_);
@@ -126,11 +127,11 @@ QWidget* PanelGraficos::crear_lado() {
     connect(vertical_, &QRadioButton::clicked, this, &PanelGraficos::graficar_vertical);
     v->addWidget(horizontal_);
     v->addWidget(vertical_);
-    alternar_ = nuevo_boton("Command7", QStringLiteral("Ver Posiciones"), lado);
-    copiar_grafica_ = nuevo_boton("Command6", QStringLiteral("Gráfica al Portapapeles"), lado);
-    copiar_datos_ = nuevo_boton("Command5", QStringLiteral("Datos al Portapapeles"), lado);
-    comparar_ = nuevo_boton("Comparar", QStringLiteral("Comparar gráficas"), lado);
-    cerrar_ = nuevo_boton("Cerrar", QStringLiteral("Cerrar"), lado);
+    alternar_ = nuevo_boton("Command7", Trayecta::tr("Ver Posiciones"), lado);
+    copiar_grafica_ = nuevo_boton("Command6", Trayecta::tr("Gráfica al Portapapeles"), lado);
+    copiar_datos_ = nuevo_boton("Command5", Trayecta::tr("Datos al Portapapeles"), lado);
+    comparar_ = nuevo_boton("Comparar", Trayecta::tr("Comparar gráficas"), lado);
+    cerrar_ = nuevo_boton("Cerrar", Trayecta::tr("Cerrar"), lado);
     for (QPushButton* b : {alternar_, copiar_grafica_, copiar_datos_, comparar_, cerrar_}) v->addWidget(b);
     v->addStretch();
     connect(alternar_, &QPushButton::clicked, this, &PanelGraficos::alternar_posiciones_velocidades);
@@ -172,7 +173,7 @@ void PanelGraficos::comparar(bool velocidades) {
 }
 
 void PanelGraficos::ver_posiciones() {
-    alternar_->setText(QStringLiteral("Ver Velocidades"));
+    alternar_->setText(Trayecta::tr("Ver Velocidades"));
     if (!vertical_->isChecked()) {
         vertical_->setChecked(true);
         graficar_vertical();
@@ -184,7 +185,8 @@ void PanelGraficos::ver_posiciones() {
     cabecera_->setText(QStringLiteral("t             X             Y"));
     nombrar_tabla();
     if (ctx_.st.EnVuelo != 1) {
-        setTitle(QStringLiteral("Posiciones"));
+        setTitle(Trayecta::tr("Posiciones"));
+        titulo_posiciones_ = true;
         mostrar_y_enfocar();
         llenar_tabla(false);
         graficar(false);
@@ -192,7 +194,7 @@ void PanelGraficos::ver_posiciones() {
 }
 
 void PanelGraficos::ver_velocidades() {
-    alternar_->setText(QStringLiteral("Ver Posiciones"));
+    alternar_->setText(Trayecta::tr("Ver Posiciones"));
     horizontal_->setText(QStringLiteral("Vx = f(t)"));
     vertical_->setText(QStringLiteral("Vy = f(t)"));
     if (!vertical_->isChecked()) {
@@ -204,7 +206,8 @@ void PanelGraficos::ver_velocidades() {
     ModoGraf = ModoGrafico::Velocidades;
     nombrar_tabla();
     if (ctx_.st.EnVuelo != 1) {
-        setTitle(QStringLiteral("Velocidades Instantaneas"));
+        setTitle(Trayecta::tr("Velocidades Instantaneas"));
+        titulo_posiciones_ = false;
         mostrar_y_enfocar();
         llenar_tabla(true);
         graficar(true);
@@ -213,10 +216,9 @@ void PanelGraficos::ver_velocidades() {
 
 void PanelGraficos::nombrar_tabla() {
     const bool posiciones = ModoGraf == ModoGrafico::Posiciones;
-    tabla_->setAccessibleName(posiciones ? QStringLiteral("Tabla de posiciones")
-                                         : QStringLiteral("Tabla de velocidades"));
-    tabla_->setAccessibleDescription(posiciones ? QStringLiteral("Columnas: t en s, X en m, Y en m")
-                                                : QStringLiteral("Columnas: t en s, Vx en m/s, Vy en m/s"));
+    tabla_->setAccessibleName(posiciones ? Trayecta::tr("Tabla de posiciones") : Trayecta::tr("Tabla de velocidades"));
+    tabla_->setAccessibleDescription(posiciones ? Trayecta::tr("Columnas: t en s, X en m, Y en m")
+                                                : Trayecta::tr("Columnas: t en s, Vx en m/s, Vy en m/s"));
     cabecera_->setAccessibleName(tabla_->accessibleDescription());
 }
 
@@ -245,7 +247,7 @@ bool PanelGraficos::eventFilter(QObject* o, QEvent* ev) {
 }
 
 void PanelGraficos::alternar_posiciones_velocidades() {
-    if (alternar_->text() == QStringLiteral("Ver Posiciones"))
+    if (ModoGraf != ModoGrafico::Posiciones)
         ver_posiciones();
     else
         ver_velocidades();
@@ -255,11 +257,11 @@ void PanelGraficos::graficar_horizontal() {
     if (ModoGraf != ModoGrafico::Posiciones) {
         eje_vertical_->setText(QStringLiteral("Vx"));
         graficar(true);
-        comparacion_velocidades_->setTitle(QStringLiteral("Velocidades Vx"));
+        comparacion_velocidades_->setTitle(Trayecta::tr("Velocidades Vx"));
     } else {
         eje_vertical_->setText(QStringLiteral("X"));
         graficar(false);
-        comparacion_posiciones_->setTitle(QStringLiteral("Posiciones X"));
+        comparacion_posiciones_->setTitle(Trayecta::tr("Posiciones X"));
     }
     volver_a_comparar();
 }
@@ -268,11 +270,11 @@ void PanelGraficos::graficar_vertical() {
     if (ModoGraf != ModoGrafico::Posiciones) {
         eje_vertical_->setText(QStringLiteral("Vy"));
         graficar(true);
-        comparacion_velocidades_->setTitle(QStringLiteral("Velocidades Vy"));
+        comparacion_velocidades_->setTitle(Trayecta::tr("Velocidades Vy"));
     } else {
         eje_vertical_->setText(QStringLiteral("Y"));
         graficar(false);
-        comparacion_posiciones_->setTitle(QStringLiteral("Posiciones Y"));
+        comparacion_posiciones_->setTitle(Trayecta::tr("Posiciones Y"));
     }
     volver_a_comparar();
 }
@@ -325,7 +327,7 @@ void PanelGraficos::experiencia_siguiente() {
 }
 
 void PanelGraficos::comparar_graficas() {
-    const bool velocidades = title() != QStringLiteral("Posiciones");
+    const bool velocidades = !titulo_posiciones_;
     PanelComparacion& p = velocidades ? *comparacion_velocidades_ : *comparacion_posiciones_;
     // Over this panel's own graph, which it stands for, never over the table and the buttons.
     if (QWidget* padre = p.parentWidget()) { p.move(lugar_libre(p.size(), padre->rect(), {tabla_y_botones()}, pos())); }

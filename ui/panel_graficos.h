@@ -100,6 +100,8 @@ private:
                 *cerrar_ = nullptr;
     PanelComparacion *comparacion_posiciones_ = nullptr, *comparacion_velocidades_ = nullptr;
     ModoGrafico ModoGraf = ModoGrafico::Ninguno;
+    // The title shows the positions: set with it, as the mode may change during a flight.
+    bool titulo_posiciones_ = false;
     RetornoFoco volver_foco_;
     AcumComparacion acumulados_;
     std::array<MarcoGrafico, 3> marcos_{};  // Curvas, ComparaP, ComparaV

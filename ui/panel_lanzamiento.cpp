@@ -15,6 +15,7 @@
 #include "core/entrada_parametros.h"
 #include "core/experiment_state.h"
 #include "core/formato.h"
+#include "core/traduccion.h"
 #include "platform/dialogos.h"
 #include "scene/escena.h"
 
@@ -23,33 +24,35 @@ namespace tya {
 namespace {
 // The five materials with their densities in the locale's form ("Plomo (d: 11,3)"), then "Otro material".
 QStringList materiales() {
-    const char* const nombres[] = {"Plomo", "Acero", "Piedra", "Hielo", "Madera"};
+    const char* const nombres[] = {QT_TRANSLATE_NOOP("Trayecta", "Plomo"), QT_TRANSLATE_NOOP("Trayecta", "Acero"),
+                                   QT_TRANSLATE_NOOP("Trayecta", "Piedra"), QT_TRANSLATE_NOOP("Trayecta", "Hielo"),
+                                   QT_TRANSLATE_NOOP("Trayecta", "Madera")};
     QStringList r;
     for (size_t i = 0; i < kDensMat.size(); ++i)
         r << QStringLiteral("%1 (d: %2)")
-                 .arg(QLatin1String(nombres[i]), formato(kDensMat[i], QStringLiteral("#0.0#"), separador_local()));
-    return r << QStringLiteral("Otro material");
+                 .arg(Trayecta::tr(nombres[i]), formato(kDensMat[i], QStringLiteral("#0.0#"), separador_local()));
+    return r << Trayecta::tr("Otro material");
 }
-const QStringList kFormas = {QStringLiteral("Esfera"), QStringLiteral("Bala")};
+QStringList formas() { return {Trayecta::tr("Esfera"), Trayecta::tr("Bala")}; }
 
 QLabel* etiqueta(const QString& t, QWidget* padre) { return new QLabel(t, padre); }
 
-// What a screen reader calls a parameter's box: what it is, its symbol and its unit
-// ("Velocidad inicial Vo, m/s"). The table's descriptions are tooltip captions and read
-// better as a phrase.
-QString nombre_de_caja(int i) {
-    const DefCantidad& c = *cantidad_de_param(i);
-    QString d = QString::fromUtf8(c.descripcion);
-    d.replace(QStringLiteral("Inicial"), QStringLiteral("inicial"))
-        .replace(QStringLiteral("Angulo"), QStringLiteral("Ángulo"))
-        .replace(QStringLiteral("Horiz."), QStringLiteral("horizontal"))
-        .replace(QStringLiteral("de Partícula"), QStringLiteral("de la partícula"));
-    const QString simbolo = QString::fromUtf8(c.simbolo);
-    if (!d.startsWith(simbolo)) d += QLatin1Char(' ') + simbolo;
-    QString unidad = QString::fromUtf8(c.unidad);
-    if (unidad == QStringLiteral("°")) unidad = QStringLiteral("grados");
-    return unidad.isEmpty() ? d : d + QStringLiteral(", ") + unidad;
-}
+// What a screen reader calls each parameter's box, by its index in Param: what it is, its
+// symbol and its unit, one phrase a translator can word as a whole.
+const char* const kNombresCaja[kParametros + 1] = {
+    nullptr,
+    QT_TRANSLATE_NOOP("Trayecta", "Velocidad inicial Vo, m/s"),
+    QT_TRANSLATE_NOOP("Trayecta", "Ángulo inicial θ, grados"),
+    QT_TRANSLATE_NOOP("Trayecta", "X inicial Xo, m"),
+    QT_TRANSLATE_NOOP("Trayecta", "Y inicial Yo, m"),
+    QT_TRANSLATE_NOOP("Trayecta", "X inicial del blanco Xo, m"),
+    QT_TRANSLATE_NOOP("Trayecta", "Y inicial del blanco Yo, m"),
+    QT_TRANSLATE_NOOP("Trayecta", "Velocidad X del blanco Vx, m/s"),
+    QT_TRANSLATE_NOOP("Trayecta", "Velocidad Y del blanco Vy, m/s"),
+    QT_TRANSLATE_NOOP("Trayecta", "Radio de la partícula, cm"),
+    QT_TRANSLATE_NOOP("Trayecta", "Viento horizontal, m/s"),
+};
+QString nombre_de_caja(int i) { return Trayecta::tr(kNombresCaja[i]); }
 
 QGridLayout* rejilla(QWidget* marco) {
     auto* g = new QGridLayout(marco);
@@ -102,10 +105,10 @@ QWidget* PanelLanzamiento::flechas(int i, QWidget* padre) {
     cara_flecha(bajar_[i]->superficie(), false);
     const DefCantidad& c = *cantidad_de_param(i);
     const QString paso = QStringLiteral("%1 %2").arg(Paso[i]).arg(QString::fromUtf8(c.unidad));
-    subir_[i]->nombrar(QStringLiteral("Aumentar %1").arg(QString::fromUtf8(c.simbolo)),
-                       QStringLiteral("Suma %1 a %2 (flecha arriba o Re Pág en su caja)").arg(paso, nombre_de_caja(i)));
-    bajar_[i]->nombrar(QStringLiteral("Disminuir %1").arg(QString::fromUtf8(c.simbolo)),
-                       QStringLiteral("Resta %1 a %2 (flecha abajo o Av Pág en su caja)").arg(paso, nombre_de_caja(i)));
+    subir_[i]->nombrar(Trayecta::tr("Aumentar %1").arg(QString::fromUtf8(c.simbolo)),
+                       Trayecta::tr("Suma %1 a %2 (flecha arriba o Re Pág en su caja)").arg(paso, nombre_de_caja(i)));
+    bajar_[i]->nombrar(Trayecta::tr("Disminuir %1").arg(QString::fromUtf8(c.simbolo)),
+                       Trayecta::tr("Resta %1 a %2 (flecha abajo o Av Pág en su caja)").arg(paso, nombre_de_caja(i)));
     connect(subir_[i], &BotonImagen::clic, this, [this, i] { subir(i); });
     connect(bajar_[i], &BotonImagen::clic, this, [this, i] { bajar(i); });
     l->addWidget(subir_[i]);
@@ -114,7 +117,7 @@ QWidget* PanelLanzamiento::flechas(int i, QWidget* padre) {
 }
 
 void PanelLanzamiento::crear_condiciones_y_blanco() {
-    QGroupBox* m = panel_condiciones_ = nuevo_marco("Frame1", QStringLiteral("Condiciones iniciales"), ctx_.vista);
+    QGroupBox* m = panel_condiciones_ = nuevo_marco("Frame1", Trayecta::tr("Condiciones iniciales"), ctx_.vista);
     QGridLayout* g = rejilla(m);
     // Each box after its caption, the caption tied to it so a screen reader reads them together.
     auto fila = [&](const QString& rotulo, int i, int f, int col) {
@@ -130,7 +133,7 @@ void PanelLanzamiento::crear_condiciones_y_blanco() {
     fila(QStringLiteral("Xo="), 3, 0, 3);
     fila(QStringLiteral("Yo="), 4, 1, 3);
 
-    m = panel_blanco_ = nuevo_marco("Frame2", QStringLiteral("Blanco"), ctx_.vista);
+    m = panel_blanco_ = nuevo_marco("Frame2", Trayecta::tr("Blanco"), ctx_.vista);
     g = rejilla(m);
     fila(QStringLiteral("Xo="), 5, 0, 0);
     fila(QStringLiteral("Yo="), 6, 1, 0);
@@ -139,10 +142,10 @@ void PanelLanzamiento::crear_condiciones_y_blanco() {
 }
 
 void PanelLanzamiento::crear_medio_y_particula() {
-    QGroupBox* m = panel_medio_ = nuevo_marco("ccc", QStringLiteral("Medio"), ctx_.vista);
+    QGroupBox* m = panel_medio_ = nuevo_marco("ccc", Trayecta::tr("Medio"), ctx_.vista);
     QGridLayout* g = rejilla(m);
-    medio_[0] = new QRadioButton(QStringLiteral("Vacío"), m);
-    medio_[1] = new QRadioButton(QStringLiteral(" Aire"), m);
+    medio_[0] = new QRadioButton(Trayecta::tr("Vacío"), m);
+    medio_[1] = new QRadioButton(Trayecta::tr(" Aire"), m);
     for (int i = 0; i < 2; ++i) {
         medio_[i]->setObjectName(QStringLiteral("Option3_%1").arg(i));
         connect(medio_[i], &QRadioButton::clicked, this, [this, i] { elegir_medio(i); });
@@ -150,12 +153,12 @@ void PanelLanzamiento::crear_medio_y_particula() {
     medio_[0]->setChecked(true);
     g->addWidget(medio_[0], 0, 0);
     g->addWidget(medio_[1], 0, 1);
-    QLabel* viento = etiqueta(QStringLiteral("Viento (m/S)"), m);
+    QLabel* viento = etiqueta(Trayecta::tr("Viento (m/S)"), m);
     g->addWidget(viento, 1, 0);
     g->addWidget(caja(10, m), 1, 1);
     viento->setBuddy(entradas_[10]);
 
-    m = panel_particula_ = nuevo_marco("Frame5", QStringLiteral("Partícula"), ctx_.vista);
+    m = panel_particula_ = nuevo_marco("Frame5", Trayecta::tr("Partícula"), ctx_.vista);
     g = rejilla(m);
     auto combo = [m](const char* nombre, const QString& ayuda) {
         auto* c = new QComboBox(m);
@@ -166,8 +169,8 @@ void PanelLanzamiento::crear_medio_y_particula() {
         c->setAccessibleName(ayuda);
         return c;
     };
-    material_ = combo("Combo1", QStringLiteral("Material de la partícula"));
-    forma_ = combo("Combo2", QStringLiteral("Forma de la partícula"));
+    material_ = combo("Combo1", Trayecta::tr("Material de la partícula"));
+    forma_ = combo("Combo2", Trayecta::tr("Forma de la partícula"));
     material_->setMinimumWidth(130);
     connect(material_, &QComboBox::activated, this, &PanelLanzamiento::elegir_material);
     connect(forma_, &QComboBox::activated, this, &PanelLanzamiento::elegir_forma);
@@ -190,8 +193,8 @@ void PanelLanzamiento::crear_botones() {
     parar_ = new BotonImagen(32, 32, 10, 10, m);
     lanzar_->setObjectName(QStringLiteral("Picture1"));
     parar_->setObjectName(QStringLiteral("Picture2"));
-    lanzar_->nombrar(QStringLiteral("Lanzar"), QStringLiteral("Lanza la partícula con los valores de los paneles"));
-    parar_->nombrar(QStringLiteral("Parar"), QStringLiteral("Detiene el vuelo en curso"));
+    lanzar_->nombrar(Trayecta::tr("Lanzar"), Trayecta::tr("Lanza la partícula con los valores de los paneles"));
+    parar_->nombrar(Trayecta::tr("Parar"), Trayecta::tr("Detiene el vuelo en curso"));
     cara_lanzar(lanzar_->superficie());
     cara_parar(parar_->superficie());
     connect(lanzar_, &BotonImagen::clic, this, [this] {
@@ -221,7 +224,7 @@ void PanelLanzamiento::particula_y_medio_iniciales() {
     material_->addItems(materiales());
     material_->setCurrentIndex(0);
     forma_->clear();
-    forma_->addItems(kFormas);
+    forma_->addItems(formas());
     forma_->setCurrentIndex(0);
     st.Densidad = kDensMat[0];
     st.Aire = 0;
@@ -272,7 +275,7 @@ void PanelLanzamiento::entrada_cambiada(int i) {
         }
     }
     if (!v.aceptado()) {
-        if (i != iXo && i != iYo) ctx_.dialogos.mensaje(QStringLiteral("Valor fuera de rango"));
+        if (i != iXo && i != iYo) ctx_.dialogos.mensaje(Trayecta::tr("Valor fuera de rango"));
         st.Param[i] = Anterior;
         poner_texto(i, forma_archivo(Anterior, separador_local()));
         entradas_[i]->setFocus();
@@ -328,15 +331,15 @@ void PanelLanzamiento::elegir_material(int posicion) {
         return;
     }
     if (posicion != 5) return;
-    const QString r = ctx_.dialogos.entrada(QStringLiteral("Ingrese la densidad, entre 0.01 y 20"),
-                                            QStringLiteral("Material"));
+    const QString r = ctx_.dialogos.entrada(Trayecta::tr("Ingrese la densidad, entre 0.01 y 20"),
+                                            Trayecta::tr("Material"));
     auto plomo = [this, &st] {
         material_->setCurrentIndex(0);
         material_->setEditText(material_->itemText(0));
         st.Densidad = kDensMat[0];
     };
     if (r.isEmpty()) return plomo();
-    material_->setEditText(QStringLiteral("Material: d = ") + r);
+    material_->setEditText(Trayecta::tr("Material: d = %1").arg(r));
     material_->lineEdit()->setCursorPosition(0);  // a text wider than the list shows its beginning
     const ValorEntrado d = comprobar_entrada(dDensidad, r, Lectura::Respuesta, st.Max, st.Min);
     if (!d.aceptado()) return plomo();

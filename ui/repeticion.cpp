@@ -20,6 +20,7 @@
 #include "controles.h"
 #include "foco.h"
 #include "core/formato.h"
+#include "core/traduccion.h"
 #include "graphs/cursor_grafico.h"
 #include "panel_comparacion.h"
 #include "panel_graficos.h"
@@ -36,7 +37,7 @@ const CajaGrafico kCajas[3] = {CajaGrafico::Curvas, CajaGrafico::ComparaP, CajaG
 
 Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAction* entrada, QWidget* padre)
     : QWidget(padre, Qt::Tool), ctx_(ctx), graficos_(graficos), st_(ctx.st), entrada_(entrada) {
-    setWindowTitle(QStringLiteral("Repetir"));
+    setWindowTitle(Trayecta::tr("Repetir"));
     setObjectName(QStringLiteral("Repeticion"));
     setFocusPolicy(Qt::StrongFocus);
     foco_visible(this);
@@ -45,11 +46,11 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     v->setContentsMargins(6, 6, 6, 6);
     v->setSpacing(4);
     auto* arriba = new QHBoxLayout;
-    auto* rotulo = new QLabel(QStringLiteral("Experiencia Nro."), this);
+    auto* rotulo = new QLabel(Trayecta::tr("Experiencia Nro."), this);
     arriba->addWidget(rotulo);
     experiencia_ = new QSpinBox(this);
     experiencia_->setObjectName(QStringLiteral("experiencia"));
-    experiencia_->setAccessibleName(QStringLiteral("Experiencia Nro."));
+    experiencia_->setAccessibleName(Trayecta::tr("Experiencia Nro."));
     rotulo->setBuddy(experiencia_);
     arriba->addWidget(experiencia_);
     arriba->addStretch();
@@ -69,8 +70,8 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
     deslizador_ = new QSlider(Qt::Horizontal, this);
     deslizador_->setObjectName(QStringLiteral("deslizador"));
     deslizador_->setMinimumWidth(240);
-    deslizador_->setAccessibleName(QStringLiteral("Muestra"));
-    deslizador_->setAccessibleDescription(QStringLiteral("Intro abre la tabla de la muestra"));
+    deslizador_->setAccessibleName(Trayecta::tr("Muestra"));
+    deslizador_->setAccessibleDescription(Trayecta::tr("Intro abre la tabla de la muestra"));
     v->addWidget(deslizador_);
 
     auto* botones = new QHBoxLayout;
@@ -84,26 +85,26 @@ Repeticion::Repeticion(const ContextoVentana& ctx, PanelGraficos& graficos, QAct
         botones->addWidget(b);
         return b;
     };
-    inicio_ = boton("inicio", QStringLiteral("|<"), QStringLiteral("Al comienzo (Inicio)"));
-    atras_ = boton("atras", QStringLiteral("<"), QStringLiteral("Muestra anterior (flecha izquierda)"));
-    reproducir_ = boton("reproducir", QStringLiteral("Reproducir"),
-                        QStringLiteral("Reproducir o pausar (barra espaciadora)"));
-    adelante_ = boton("adelante", QStringLiteral(">"), QStringLiteral("Muestra siguiente (flecha derecha)"));
-    fin_ = boton("fin", QStringLiteral(">|"), QStringLiteral("Al final (Fin)"));
+    inicio_ = boton("inicio", QStringLiteral("|<"), Trayecta::tr("Al comienzo (Inicio)"));
+    atras_ = boton("atras", QStringLiteral("<"), Trayecta::tr("Muestra anterior (flecha izquierda)"));
+    reproducir_ = boton("reproducir", Trayecta::tr("Reproducir"),
+                        Trayecta::tr("Reproducir o pausar (barra espaciadora)"));
+    adelante_ = boton("adelante", QStringLiteral(">"), Trayecta::tr("Muestra siguiente (flecha derecha)"));
+    fin_ = boton("fin", QStringLiteral(">|"), Trayecta::tr("Al final (Fin)"));
     // Arrows need no more than their glyphs: the panel must fit beside the flight.
     for (QPushButton* b : {inicio_, atras_, adelante_, fin_})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
     v->addLayout(botones);
     auto* fila_ritmo = new QHBoxLayout;
-    auto* rotulo_ritmo = new QLabel(QStringLiteral("Ritmo"), this);
+    auto* rotulo_ritmo = new QLabel(Trayecta::tr("Ritmo"), this);
     fila_ritmo->addWidget(rotulo_ritmo);
     ritmo_ = new QComboBox(this);
     ritmo_->setObjectName(QStringLiteral("ritmo"));
-    ritmo_->setAccessibleName(QStringLiteral("Ritmo"));
+    ritmo_->setAccessibleName(Trayecta::tr("Ritmo"));
     rotulo_ritmo->setBuddy(ritmo_);
     // In the order of Ritmo.
-    ritmo_->addItems({QStringLiteral("el del vuelo"), QStringLiteral("×4"), QStringLiteral("tiempo real")});
-    ritmo_->setToolTip(QStringLiteral("Tiempo real: una muestra cada 0,75 s, lo que duró en el vuelo"));
+    ritmo_->addItems({Trayecta::tr("el del vuelo"), QStringLiteral("×4"), Trayecta::tr("tiempo real")});
+    ritmo_->setToolTip(Trayecta::tr("Tiempo real: una muestra cada 0,75 s, lo que duró en el vuelo"));
     fila_ritmo->addWidget(ritmo_, 1);
     v->addLayout(fila_ritmo);
 
@@ -247,7 +248,7 @@ void Repeticion::mostrar() {
     const std::array<QString, 7> v = valores_repeticion(st_, k_, muestra_);
     for (size_t f = 0; f < 7; ++f) valores_[f]->setText(v[f]);
     tiempo_->setText(QStringLiteral("t =%1 s").arg(v[0]));
-    numero_->setText(QStringLiteral("Muestra %1 de %2").arg(muestra_).arg(n_));
+    numero_->setText(Trayecta::tr("Muestra %1 de %2").arg(muestra_).arg(n_));
     {
         const QSignalBlocker b(deslizador_);
         deslizador_->setValue(muestra_);
@@ -332,7 +333,7 @@ void Repeticion::reproducir(bool si) {
     } else {
         reloj_->stop();
     }
-    reproducir_->setText(reproduciendo() ? QStringLiteral("Pausa") : QStringLiteral("Reproducir"));
+    reproducir_->setText(reproduciendo() ? Trayecta::tr("Pausa") : Trayecta::tr("Reproducir"));
 }
 
 void Repeticion::ritmo(Ritmo r) {

@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include "core/formato.h"
+#include "tests/idioma.h"
 #include "puesto.h"
 #include "ui/escena_teclado.h"
 #include "ui/formtabla.h"
@@ -74,6 +75,7 @@ private slots:
     }
 
     void marcas_y_linea_de_resultado() {
+        EnEspanol guardia;  // the result line's wording itself is checked
         Puesto p;
         p.menu("Lanzar1");
         const QString linea = p.w->linea_estado()->text();
@@ -102,6 +104,7 @@ private slots:
     }
 
     void salir_con_experiencias_sin_guardar() {
+        EnEspanol guardia;  // the question's wording is checked
         const QString archivo = QStringLiteral("clase.TYA");
         // What was done before Salir, how the question is answered, what is asked, and whether
         // the program left.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QRadioButton>
 
+#include "core/traduccion.h"
 #include "puesto.h"
 
 using namespace tya;
@@ -22,7 +23,7 @@ private slots:
         p.w->lanzamiento().entrada(1)->setText("200");
         p.w->lanzamiento().entrada(2)->setText("47");
         p.w->comandos().lanzar();
-        QCOMPARE(p.dlg.mensajes, QStringList{"Impacto"});
+        QCOMPARE(p.dlg.mensajes, QStringList{Trayecta::tr("Impacto")});
         QVERIFY(p.w->marcadores().blanco()->pos() != antes);
         QCOMPARE(st.EnVuelo, int16_t(0));
         p.menu("Blanco1");
@@ -34,7 +35,7 @@ private slots:
         p.w->lanzamiento().entrada(1)->setText("0");
         p.w->lanzamiento().entrada(4)->setText("3500");
         p.w->comandos().lanzar();
-        QCOMPARE(p.dlg.mensajes.back(), QStringLiteral("Fin de Simulación"));
+        QCOMPARE(p.dlg.mensajes.back(), Trayecta::tr("Fin de Simulación"));
         QCOMPARE(muestras(st.Pos[st.NExp - 1]), 1900);
         QCOMPARE(p.w->lanzamiento().entrada(9)->text(), QStringLiteral("0.01"));
         // Both launches in the session log.
