@@ -12,6 +12,7 @@
 
 #include "core/archivo_texto.h"
 #include "core/formato.h"
+#include "core/traduccion.h"
 #include "platform/escritura_atomica.h"
 #include "platform/motivo_archivo.h"
 
@@ -29,8 +30,7 @@ int cuenta_vuelo(Fijo v) {
 
 bool componer(const EstadoExp& st, QByteArray& salida, QString& error) {
     if (st.NExp < 0 || st.NExp > kExperiencias) {
-        error =
-            QStringLiteral("No se puede guardar: el número de experiencias (%1) no está entre 0 y 10.").arg(st.NExp);
+        error = Trayecta::tr("No se puede guardar: el número de experiencias (%1) no está entre 0 y 10.").arg(st.NExp);
         return false;
     }
     const int ne = st.NExp;
@@ -40,7 +40,7 @@ bool componer(const EstadoExp& st, QByteArray& salida, QString& error) {
         cuentas_vel[e] = cuenta_vuelo(st.VelMarca[e][1]);
         // A file the reader would refuse is not written at all.
         if (cuentas_pos[e] < 0 || cuentas_vel[e] != cuentas_pos[e]) {
-            error = QStringLiteral("No se puede guardar: la experiencia %1 tiene un número de muestras imposible.")
+            error = Trayecta::tr("No se puede guardar: la experiencia %1 tiene un número de muestras imposible.")
                         .arg(e + 1);
             return false;
         }
@@ -128,7 +128,7 @@ public:
     bool leer(Fijo& v) {
         ++linea_;
         if (p_ >= d_.size()) {
-            error = QStringLiteral("el archivo termina antes de tiempo");
+            error = Trayecta::tr("el archivo termina antes de tiempo");
             return false;
         }
         qsizetype fin = p_;
@@ -141,11 +141,11 @@ public:
             case Numero::Bien:
                 return true;
             case Numero::NoEsNumero:
-                error = QStringLiteral("no es un número: \"%1\"")
+                error = Trayecta::tr("no es un número: \"%1\"")
                             .arg(QString::fromLatin1(b.first(std::min<qsizetype>(b.size(), 40))));
                 return false;
             case Numero::Grande:
-                error = QStringLiteral("el número es demasiado grande");
+                error = Trayecta::tr("el número es demasiado grande");
                 return false;
         }
         return false;
@@ -165,14 +165,14 @@ bool leer_bloques(EstadoExp& st, Lector& lec, int ne) {
         if (!lec.leer(v)) return false;
         const int c = cuenta_vuelo(v);
         if (c < 0) {
-            lec.error = QStringLiteral("la experiencia %1 declara %2 muestras; una experiencia tiene de 1 a %3")
+            lec.error = Trayecta::tr("la experiencia %1 declara %2 muestras; una experiencia tiene de 1 a %3")
                             .arg(e + 1)
                             .arg(forma_archivo(v))
                             .arg(kMarcasMax);
             return false;
         }
         if (velocidad && c != n[e]) {
-            lec.error = QStringLiteral("la experiencia %1 declara %2 muestras de velocidad y %3 de posición")
+            lec.error = Trayecta::tr("la experiencia %1 declara %2 muestras de velocidad y %3 de posición")
                             .arg(e + 1)
                             .arg(c)
                             .arg(n[e]);
@@ -231,7 +231,7 @@ ResultadoArchivo escribir_experiencias(const EstadoExp& st, QIODevice& destino) 
     QByteArray s;
     QString error;
     if (!componer(st, s, error)) return fallo(0, error);
-    if (destino.write(s) != s.size()) return fallo(0, QStringLiteral("No se pudo escribir el archivo completo."));
+    if (destino.write(s) != s.size()) return fallo(0, Trayecta::tr("No se pudo escribir el archivo completo."));
     return {true, 0, {}};
 }
 
@@ -240,7 +240,7 @@ ResultadoArchivo grabar_experiencias(const EstadoExp& st, const QString& ruta) {
     QString error;
     if (!componer(st, s, error)) return fallo(0, error);
     if (const Escritura w = escribir_archivo(ruta, s); !w)
-        return fallo(0, QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo));
+        return fallo(0, Trayecta::tr("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo));
     return {true, 0, {}};
 }
 
@@ -255,20 +255,20 @@ ResultadoArchivo leer_experiencias(EstadoExp& st, QIODevice& origen, const AlFij
         return fallo(lec.linea(), error);
     };
     if (datos.size() > kTopeExperiencias)
-        return olvidar(QStringLiteral("ocupa más de %1; ningún archivo de experiencias es tan grande")
+        return olvidar(Trayecta::tr("ocupa más de %1; ningún archivo de experiencias es tan grande")
                            .arg(texto_tamano(kTopeExperiencias)));
     // Binary content is named, not echoed, at its line.
     qsizetype donde = 0;
     if (const QString m = motivo_contenido(datos, &donde); !m.isEmpty()) {
         const QByteArray antes = datos.left(donde).replace("\r\n", "\n");
         lec.saltar_a(static_cast<int>(antes.count('\n') + antes.count('\r')) + 1);
-        return olvidar(QStringLiteral("el archivo ") + m);
+        //: %1 is what is wrong with the content: "tiene bytes nulos: no es un archivo de texto"
+        return olvidar(Trayecta::tr("el archivo %1").arg(m));
     }
     Fijo cuenta;
     if (!lec.leer(cuenta)) return olvidar(lec.error);
     if (!cuenta.es_entero() || cuenta < Fijo() || cuenta > Fijo::entero(kExperiencias))
-        return olvidar(
-            QStringLiteral("el archivo declara %1 experiencias; caben de 0 a 10").arg(forma_archivo(cuenta)));
+        return olvidar(Trayecta::tr("el archivo declara %1 experiencias; caben de 0 a 10").arg(forma_archivo(cuenta)));
     const int ne = static_cast<int>(cuenta.crudo() / Fijo::kEscala);
     st.NExp = static_cast<int16_t>(ne);
     st.NGrafSel = st.NExp;
@@ -284,13 +284,12 @@ ResultadoArchivo recuperar_experiencias(EstadoExp& st, const QString& ruta, cons
         st.NExp = 0;
         st.NGrafSel = 0;
         st.NColor = 2;
-        return fallo(0, QStringLiteral("No se puede abrir el archivo %1: %2.").arg(ruta, motivo));
+        return fallo(0, Trayecta::tr("No se puede abrir el archivo %1: %2.").arg(ruta, motivo));
     }
     QBuffer b(&datos);
     b.open(QIODevice::ReadOnly);
     ResultadoArchivo r = leer_experiencias(st, b, al_fijar_ngraf);
-    if (!r)
-        r.error = QStringLiteral("No se puede leer el archivo %1, línea %2: %3.").arg(ruta).arg(r.linea).arg(r.error);
+    if (!r) r.error = Trayecta::tr("No se puede leer el archivo %1, línea %2: %3.").arg(ruta).arg(r.linea).arg(r.error);
     return r;
 }
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "core/traduccion.h"
 #include "graphs/lamina.h"
 #include "platform/impresora.h"
 #include "platform/escritura_atomica.h"
@@ -23,19 +24,19 @@ QString guardar_datos(const QByteArray& datos, const QString& ruta) {
         case Escritura::Paso::Hecho:
             return {};
         case Escritura::Paso::Crear:
-            return QStringLiteral("No se puede crear %1: %2.").arg(ruta, w.motivo);
+            return Trayecta::tr("No se puede crear %1: %2.").arg(ruta, w.motivo);
         case Escritura::Paso::Escribir:
-            return QStringLiteral("No se pudo escribir la imagen %1: %2.").arg(ruta, w.motivo);
+            return Trayecta::tr("No se pudo escribir la imagen %1: %2.").arg(ruta, w.motivo);
         case Escritura::Paso::Guardar:
             break;
     }
-    return QStringLiteral("No se pudo guardar %1: %2.").arg(ruta, w.motivo);
+    return Trayecta::tr("No se pudo guardar %1: %2.").arg(ruta, w.motivo);
 }
 
 QString guardar_png(const QImage& img, const QString& ruta) {
     QBuffer b;
     b.open(QIODevice::WriteOnly);
-    if (!img.save(&b, "PNG")) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+    if (!img.save(&b, "PNG")) return Trayecta::tr("No se pudo escribir la imagen %1.").arg(ruta);
     return guardar_datos(b.data(), ruta);
 }
 
@@ -48,7 +49,7 @@ QString guardar_pdf(const QString& ruta, const QPageLayout& pagina, QSize tamano
         [&](QPagedPaintDevice& d, QString& e) {
             QPainter p;
             if (!p.begin(&d)) {
-                e = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
+                e = Trayecta::tr("No se pudo componer el documento %1.").arg(ruta);
                 return false;
             }
             p.scale(d.width() / double(tamano.width()), d.height() / double(tamano.height()));
@@ -73,7 +74,7 @@ QString guardar_svg(const QString& ruta, QSize tamano, int ppp, const std::funct
     svg.setDescription(QStringLiteral("Trayecta"));
     {
         QPainter p;
-        if (!p.begin(&svg)) return QStringLiteral("No se pudo escribir la imagen %1.").arg(ruta);
+        if (!p.begin(&svg)) return Trayecta::tr("No se pudo escribir la imagen %1.").arg(ruta);
         dibujar(p);
     }
     return guardar_datos(b.data(), ruta);
@@ -90,7 +91,7 @@ bool formato_figura(const QString& ruta, FormatoFigura& formato, QString& error)
     else if (fin == QLatin1String("svg"))
         formato = FormatoFigura::Svg;
     else {
-        error = QStringLiteral("%1: la terminación \".%2\" no es de imagen; se guardan .png, .pdf y .svg.")
+        error = Trayecta::tr("%1: la terminación \".%2\" no es de imagen; se guardan .png, .pdf y .svg.")
                     .arg(ruta, QFileInfo(ruta).suffix());
         return false;
     }

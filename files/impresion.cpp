@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 QFont fuente_impresa() {
@@ -39,12 +41,12 @@ QStringList partir_lineas(const QStringList& lineas, int ancho) {
 namespace {
 bool empezar(QPainter& p, QPagedPaintDevice& d, QString& error) {
     if (p.begin(&d)) return true;
-    error = QStringLiteral("No se pudo empezar el documento.");
+    error = Trayecta::tr("No se pudo empezar el documento.");
     return false;
 }
 bool terminar(QPainter& p, QString& error) {
     if (p.end()) return true;
-    error = QStringLiteral("No se pudo terminar el documento.");
+    error = Trayecta::tr("No se pudo terminar el documento.");
     return false;
 }
 }  // namespace
@@ -118,7 +120,7 @@ QList<RenglonImpreso> maquetar(const QStringList& lineas, int por_linea, int lin
     return out;
 }
 
-QString pie_de_pagina(int pagina, int paginas) { return QStringLiteral("Página %1 de %2").arg(pagina).arg(paginas); }
+QString pie_de_pagina(int pagina, int paginas) { return Trayecta::tr("Página %1 de %2").arg(pagina).arg(paginas); }
 
 bool dibujar_lineas(QPagedPaintDevice& d, const QStringList& lineas, QString& error) {
     QPainter p;
@@ -147,7 +149,7 @@ bool dibujar_lineas(QPagedPaintDevice& d, const QStringList& lineas, QString& er
             pie(pagina);
             if (!d.newPage()) {
                 p.end();
-                error = QStringLiteral("No se pudo empezar una página nueva.");
+                error = Trayecta::tr("No se pudo empezar una página nueva.");
                 return false;
             }
             pagina = r.pagina;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "core/archivo_texto.h"
+#include "core/traduccion.h"
 
 namespace tya {
 
@@ -15,9 +16,6 @@ namespace {
 constexpr qint64 kTopeLog = 8 << 20;
 
 }  // namespace
-
-const QString kPreguntaDialogoLogs = QStringLiteral(
-    " ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos los archivos  .log  ?");
 
 ListaLogs listar_logs(const QString& carpeta) {
     ListaLogs l;
@@ -33,9 +31,8 @@ bool ofrecer_borrar_logs(int trazo, int64_t tam_logs) { return trazo == 1 && tam
 
 QString texto_dialogo_logs(int nlogs, int64_t tam_logs) {
     // Numbers as the program prints them: one leading blank before a value not below zero.
-    return QStringLiteral("La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con  ") + QLatin1Char(' ') +
-           QString::number(nlogs) + QStringLiteral(" archivos y ") + QLatin1Char(' ') + QString::number(tam_logs) +
-           QStringLiteral(" bytes");
+    return Trayecta::tr("La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   %1 archivos y  %2 bytes")
+        .arg(QString::number(nlogs), QString::number(tam_logs));
 }
 
 QStringList borrar_logs(const QString& carpeta, const QStringList& nombres) {
@@ -63,10 +60,11 @@ QString texto_log(const QString& ruta) {
 }
 
 QString aviso_documentar() {
-    return QStringList{QString(), QStringLiteral("La documentación de la sesión queda grabada en"),
-                       QStringLiteral("archivos .log con la hora por nombre,"),
-                       QStringLiteral("en la carpeta de la aplicacion")}
-        .join(QStringLiteral("\r\n"));
+    const QString aviso = Trayecta::tr(
+        "La documentación de la sesión queda grabada en\n"
+        "archivos .log con la hora por nombre,\n"
+        "en la carpeta de la aplicacion");
+    return QStringLiteral("\r\n") + QString(aviso).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 }  // namespace tya

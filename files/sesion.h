@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 // The .log files of a folder, by name in alphabetical order, with their total size.
@@ -19,9 +21,15 @@ ListaLogs listar_logs(const QString& carpeta);
 constexpr int64_t kTamLogsAviso = 10000;
 bool ofrecer_borrar_logs(int trazo, int64_t tam_logs);
 
-// The start-up offer's text and question.
+// The start-up offer's text and question. The question is translated when it is read, in the
+// language installed by then (a QString made at start-up would stay Spanish).
 QString texto_dialogo_logs(int nlogs, int64_t tam_logs);
-extern const QString kPreguntaDialogoLogs;
+struct PreguntaDialogoLogs {
+    operator QString() const {
+        return Trayecta::tr(" ¿ Desea Desactivar la opción de DOCUMENTAR SESIÓN y borrar todos los archivos  .log  ?");
+    }
+};
+inline constexpr PreguntaDialogoLogs kPreguntaDialogoLogs;
 
 // Deletes every listed log of `carpeta` but the last of the list; a file that cannot be
 // deleted (already gone, write-protected) is skipped. Returns the names not deleted.

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/archivo_texto.h"
+#include "core/traduccion.h"
 
 namespace tya {
 
@@ -25,7 +26,7 @@ QList<TemaAyuda> leer_ayuda(const QString& ruta, QString* error) {
     }
     for (TemaAyuda& t : temas) t.texto = t.texto.trimmed();
     if (temas.isEmpty() && error)
-        *error = QStringLiteral("El archivo de ayuda %1 no tiene temas (cada tema empieza con una línea \"# título\").")
+        *error = Trayecta::tr("El archivo de ayuda %1 no tiene temas (cada tema empieza con una línea \"# título\").")
                      .arg(ruta);
     return temas;
 }

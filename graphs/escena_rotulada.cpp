@@ -8,6 +8,7 @@
 
 #include "core/formato.h"
 #include "core/registros.h"
+#include "core/traduccion.h"
 #include "platform/superficie.h"
 
 namespace tya {
@@ -40,7 +41,7 @@ void dibujar_escena_rotulada(QPainter& p, const EstadoExp& st, const Superficie&
     negrita.setPixelSize(56);
     p.setFont(negrita);
     p.drawText(QRectF(kMargen, kMargen, kLaminaAncho - 2 * kMargen, 110), Qt::AlignCenter,
-               QStringLiteral("Trayectorias en la escena"));
+               Trayecta::tr("Trayectorias en la escena"));
     p.setFont(fuente);
 
     // Metres to the page: the scene draws metre x at x times its zoom.
@@ -64,13 +65,13 @@ void dibujar_escena_rotulada(QPainter& p, const EstadoExp& st, const Superficie&
     }
     p.drawText(QRectF(marco.left(), marco.bottom() + 40 + fm.height(), marco.width(), fm.height() + 10),
                Qt::AlignCenter,
-               QStringLiteral("Distancia horizontal X (m); escala: 1 cm en la hoja son %1 m")
+               Trayecta::tr("Distancia horizontal X (m); escala: 1 cm en la hoja son %1 m")
                    .arg(formato(100 / f * std::fabs(escena.unidades_x()) / esc, QStringLiteral("0.#"), sep)));
     p.save();
     p.translate(kMargen + 10, marco.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-marco.height() / 2, 0, marco.height(), fm.height() + 10), Qt::AlignCenter,
-               QStringLiteral("Altura Y (m)"));
+               Trayecta::tr("Altura Y (m)"));
     p.restore();
 
     // Each experiment: a disc of its marks' colour and its launch.

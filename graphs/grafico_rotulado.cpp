@@ -5,6 +5,7 @@
 
 #include "core/formato.h"
 #include "core/registros.h"
+#include "core/traduccion.h"
 
 namespace tya {
 
@@ -16,13 +17,13 @@ QString campo_en_leyenda(Cantidad q, double v) {
     const QString valor = con_unidad(v, QString::fromUtf8(c.unidad));
     switch (q) {
         case Cantidad::Aire:
-            return v == 0 ? QStringLiteral("vacío") : QStringLiteral("aire");
+            return v == 0 ? Trayecta::tr("vacío") : Trayecta::tr("aire");
         case Cantidad::Viento:
-            return QStringLiteral("viento %1").arg(valor);
+            return Trayecta::tr("viento %1").arg(valor);
         case Cantidad::Densidad:
-            return QStringLiteral("densidad %1").arg(valor);
+            return Trayecta::tr("densidad %1").arg(valor);
         case Cantidad::Cd:
-            return v < 0.3 ? QStringLiteral("bala") : QStringLiteral("esfera");
+            return v < 0.3 ? Trayecta::tr("bala") : Trayecta::tr("esfera");
         default:
             return QStringLiteral("%1 = %2").arg(QString::fromUtf8(c.nombre), valor);
     }
@@ -38,7 +39,7 @@ QString leyenda(const EstadoExp& st, int e, const QList<CamposLanzamiento>& lanz
                << campo_en_leyenda(Cantidad::Ang, exp.resumen(CampoResumen::Ang).real())
                << QStringLiteral("k = %1").arg(
                       formato(exp.resumen(CampoResumen::Roz), QStringLiteral("0.0###"), separador_local()));
-        return QStringLiteral("Exp. %1: %2").arg(e + 1).arg(partes.join(QStringLiteral(", ")));
+        return Trayecta::tr("Exp. %1: %2").arg(e + 1).arg(partes.join(QStringLiteral(", ")));
     }
     const CamposLanzamiento& l = lanzamientos[e];
     const bool en_vacio = l[static_cast<size_t>(Cantidad::Aire)] == 0;
@@ -51,7 +52,7 @@ QString leyenda(const EstadoExp& st, int e, const QList<CamposLanzamiento>& lanz
         if (q == Cantidad::Vo || q == Cantidad::Ang || q == Cantidad::Aire || (difiere && !(de_aire && en_vacio)))
             partes << campo_en_leyenda(q, l[k]);
     }
-    return QStringLiteral("Exp. %1: %2").arg(e + 1).arg(partes.join(QStringLiteral(", ")));
+    return Trayecta::tr("Exp. %1: %2").arg(e + 1).arg(partes.join(QStringLiteral(", ")));
 }
 
 // Sample k at (k - 1) 0.75 s, then the exact end of the flight.
@@ -75,13 +76,18 @@ QString leyenda_experiencia(const EstadoExp& st, int e, const QList<CamposLanzam
 Lamina lamina_rotulada(const EstadoExp& st, Magnitud magnitud, bool vertical, int experiencia,
                        const QList<CamposLanzamiento>& lanzamientos) {
     const bool velocidades = magnitud == Magnitud::Velocidades;
-    const QString nombre = velocidades ? (vertical ? QStringLiteral("Velocidad vertical")
-                                                   : QStringLiteral("Velocidad horizontal"))
-                                       : (vertical ? QStringLiteral("Altura") : QStringLiteral("Distancia horizontal"));
+    const QString nombre = velocidades
+                               ? (vertical ? Trayecta::tr("Velocidad vertical") : Trayecta::tr("Velocidad horizontal"))
+                               : (vertical ? Trayecta::tr("Altura") : Trayecta::tr("Distancia horizontal"));
+    // Whole titles, so a translation words each one as its language needs.
+    const QString titulo = velocidades ? (vertical ? Trayecta::tr("Velocidad vertical según el tiempo")
+                                                   : Trayecta::tr("Velocidad horizontal según el tiempo"))
+                                       : (vertical ? Trayecta::tr("Altura según el tiempo")
+                                                   : Trayecta::tr("Distancia horizontal según el tiempo"));
     const QString simbolo = velocidades ? (vertical ? QStringLiteral("Vy") : QStringLiteral("Vx"))
                                         : (vertical ? QStringLiteral("Y") : QStringLiteral("X"));
-    Lamina l{QStringLiteral("%1 según el tiempo").arg(nombre),
-             {QStringLiteral("Tiempo"), QStringLiteral("s"), QStringLiteral("t")},
+    Lamina l{titulo,
+             {Trayecta::tr("Tiempo"), QStringLiteral("s"), QStringLiteral("t")},
              {QStringLiteral("%1 %2").arg(nombre, simbolo), velocidades ? QStringLiteral("m/s") : QStringLiteral("m"),
               simbolo},
              {},

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/formato.h"
+#include "core/traduccion.h"
 
 namespace tya {
 
@@ -42,7 +43,7 @@ QString texto_leyenda(const Lamina& l, const SerieLamina& s) {
     const int k = maximo_interior(s);
     if (l.maximo != MarcaMaximo::Anillo || k < 0) return s.leyenda;
     const QPointF m = s.puntos[k];
-    return QStringLiteral("%1; máximo %2 con %3")
+    return Trayecta::tr("%1; máximo %2 con %3")
         .arg(s.leyenda, con_unidad(m.y(), l.y.unidad), con_unidad(m.x(), l.x.unidad));
 }
 
@@ -110,11 +111,11 @@ void simbolo_fin(QPainter& p, QPointF c, FinPunto f) {
 QString explicacion(FinPunto f) {
     switch (f) {
         case FinPunto::Impacto:
-            return QStringLiteral("vuelo que terminó en \"Impacto\" con el blanco (no se une a la curva)");
+            return Trayecta::tr("vuelo que terminó en \"Impacto\" con el blanco (no se une a la curva)");
         case FinPunto::FueraDeEscala:
-            return QStringLiteral("vuelo que terminó \"Fuera de escala\" (no se une a la curva)");
+            return Trayecta::tr("vuelo que terminó \"Fuera de escala\" (no se une a la curva)");
         case FinPunto::Limite:
-            return QStringLiteral("vuelo cortado en el límite de marcas (no se une a la curva)");
+            return Trayecta::tr("vuelo cortado en el límite de marcas (no se une a la curva)");
         case FinPunto::Normal:
             break;
     }
@@ -344,7 +345,7 @@ void dibujar_lamina(QPainter& p, const Lamina& l) {
             const QPointF mx = s.puntos[k];
             const QPointF c(X(mx.x()), Y(mx.y()));
             const QString rotulo =
-                QStringLiteral("máximo: %1 con %2").arg(con_unidad(mx.y(), l.y.unidad), con_unidad(mx.x(), l.x.unidad));
+                Trayecta::tr("máximo: %1 con %2").arg(con_unidad(mx.y(), l.y.unidad), con_unidad(mx.x(), l.x.unidad));
             const double ancho = fm.horizontalAdvance(rotulo) + 30, alto = fm.height() + 16;
             QRectF caja(c.x() + 40, c.y() - alto - 30, ancho, alto);
             if (caja.right() > area.right()) caja.moveRight(c.x() - 40);

@@ -5,15 +5,15 @@
 #include <cmath>
 
 #include "core/registros.h"
+#include "core/traduccion.h"
 
 namespace tya {
 
-const FilaZoom& fila_zoom(int escala) {
-    static const FilaZoom uno{
-        1, QStringLiteral("E&scala /10"), QStringLiteral("3750 m"), QStringLiteral("6400 m"), 6400, 3750, true};
-    static const FilaZoom diez{
-        10, QStringLiteral("E&scala x 10"), QStringLiteral("375 m"), QStringLiteral("640 m"), 640, 375, false};
-    return escala == 10 ? diez : uno;
+// Built at each call, so the menu's caption is in the language installed now.
+FilaZoom fila_zoom(int escala) {
+    if (escala == 10)
+        return {10, Trayecta::tr("E&scala x 10"), QStringLiteral("375 m"), QStringLiteral("640 m"), 640, 375, false};
+    return {1, Trayecta::tr("E&scala /10"), QStringLiteral("3750 m"), QStringLiteral("6400 m"), 6400, 3750, true};
 }
 
 Superficie nueva_superficie_escena(int ancho_px, int alto_px) {
@@ -124,7 +124,7 @@ void Escena::redibujar_escena() {
 
 void Escena::menu_zoom() {
     st_.Escala = st_.Escala != 1 ? 1 : 10;
-    const FilaZoom& fila = fila_zoom(st_.Escala);
+    const FilaZoom fila = fila_zoom(st_.Escala);
     st_.Max[iXo] = Fijo::entero(fila.max3);
     st_.Max[iYo] = Fijo::entero(fila.max4);
     v().zoom_cambiado(fila);

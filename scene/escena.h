@@ -26,7 +26,7 @@ struct FilaZoom {
     int max3, max4;
     bool blanco1;
 };
-const FilaZoom& fila_zoom(int escala);
+FilaZoom fila_zoom(int escala);
 
 // What the scene operations change in the window around the scene.
 class VentanaEscena {

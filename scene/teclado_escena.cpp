@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/registros.h"
+#include "core/traduccion.h"
 #include "core/vuelo.h"
 #include "vectores.h"
 
@@ -57,7 +58,7 @@ QPointF punto_marca(const EstadoExp& st, MarcaEscena m) {
 
 QString describir_marca(const EstadoExp& st, MarcaEscena m) {
     const std::array<QString, 7> v = valores_muestra(st, m.k, m.i);
-    return QStringLiteral("Experiencia %1, muestra %2 de %3: t %4 s, X %5 m, Y %6 m")
+    return Trayecta::tr("Experiencia %1, muestra %2 de %3: t %4 s, X %5 m, Y %6 m")
         .arg(m.k)
         .arg(m.i)
         .arg(Registros(st, m.k - 1).muestras())

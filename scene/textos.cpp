@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 
 #include "core/archivo_texto.h"
+#include "core/idioma.h"
+#include "core/traduccion.h"
 #include "core/version.h"
 #include "escena.h"
 #include "platform/dialogos.h"
@@ -25,20 +27,23 @@ TextoEnColumnas::Medida medida_en_columnas(const QFont& fuente) {
     return [fm, columna](const QString& t) { return fm.horizontalAdvance(t) / columna; };
 }
 
-const QStringList& parrafo_acerca() {
-    static const QStringList l = {QStringLiteral("Trayecta es un programa libre (GPL 3 o posterior) para la clase"),
-                                  QStringLiteral("de Física: simula el tiro oblicuo en el vacío y en el aire, y"),
-                                  QStringLiteral("trae problemas, un trabajo práctico y sus respuestas para el"),
-                                  QStringLiteral("docente (respuestas.txt).")};
-    return l;
+// Each paragraph one catalogue entry, broken into lines where the translation breaks it.
+QStringList parrafo_acerca() {
+    return Trayecta::tr(
+               "Trayecta es un programa libre (GPL 3 o posterior) para la clase\n"
+               "de Física: simula el tiro oblicuo en el vacío y en el aire, y\n"
+               "trae problemas, un trabajo práctico y sus respuestas para el\n"
+               "docente (respuestas.txt).")
+        .split(QLatin1Char('\n'));
 }
 
-const QStringList& contacto_acerca() {
-    static const QStringList l = {QStringLiteral("Los textos (0Prob a 15Prob, tpract.txt, respuestas.txt, la ayuda)"),
-                                  QStringLiteral("se leen de la carpeta de trabajo, no de la de instalación: el"),
-                                  QStringLiteral("docente puede cambiarlos allí. Vea \"Archivos del programa\" en"),
-                                  QStringLiteral("la ayuda.")};
-    return l;
+QStringList contacto_acerca() {
+    return Trayecta::tr(
+               "Los textos (0Prob a 15Prob, tpract.txt, respuestas.txt, la ayuda)\n"
+               "se leen de la carpeta de trabajo, no de la de instalación: el\n"
+               "docente puede cambiarlos allí. Vea \"Archivos del programa\" en\n"
+               "la ayuda.")
+        .split(QLatin1Char('\n'));
 }
 
 bool respuesta_problema_valida(const QString& r) {
@@ -61,14 +66,15 @@ QString CajaTextos::ruta(const QString& nombre) const { return QDir(dir_).filePa
 bool CajaTextos::mostrar_archivo(const QString& nombre, QString& error) {
     vista_.texto.fin_linea();
     QStringList lineas;
-    if (!leer_lineas(ruta(nombre), lineas, error)) return false;
+    // The teaching texts are read in the chosen language when a translated copy exists.
+    if (!leer_lineas(ruta_texto(dir_, nombre), lineas, error)) return false;
     for (const QString& l : lineas) vista_.texto.linea(kColumnaArchivo, l);
     return true;
 }
 
 void CajaTextos::mostrar_informe(const TextoEnColumnas& texto, bool blanco) {
     VistaCaja& v = vista_;
-    v.caption = QStringLiteral("Valores Extremos");
+    v.caption = Trayecta::tr("Valores Extremos");
     v.copiar = true;
     v.izquierda = blanco ? 100 : 400;
     v.ancho = blanco ? 9300 : 9000;
@@ -98,25 +104,26 @@ bool CajaTextos::mostrar_texto(TemaTexto tema) {
     QString error;
     switch (tema) {
         case TemaTexto::Acerca:
-            v.caption = QStringLiteral("Acerca de Trayecta");
+            v.caption = Trayecta::tr("Acerca de Trayecta");
             v.icono = true;
-            v.texto.linea(kColumnaAcerca, QStringLiteral("Versión %1").arg(version_programa()));
+            v.texto.linea(kColumnaAcerca, Trayecta::tr("Versión %1").arg(version_programa()));
             v.texto.fin_linea();
             for (const QString& l : parrafo_acerca()) v.texto.linea(kColumnaAcerca, l);
             v.texto.fin_linea();
             for (const QString& l : contacto_acerca()) v.texto.linea(kColumnaAcerca, l);
             return true;
         case TemaTexto::Problema:
-            v.caption = QStringLiteral("Problema a resolver");
+            v.caption = Trayecta::tr("Problema a resolver");
             v.imprimir = true;
             return mostrar_archivo(st_.ArchivoProblema, error);
         case TemaTexto::Modelo:
         case TemaTexto::Metodo: {
             const bool modelo = tema == TemaTexto::Modelo;
-            v.caption = modelo ? QStringLiteral("Modelo de Fricción") : QStringLiteral("Método de cálculo");
+            v.caption = modelo ? Trayecta::tr("Modelo de Fricción") : Trayecta::tr("Método de cálculo");
             v.alto = 6000;
             v.arriba_salir3 = 5120;
-            v.salir3 = modelo ? QStringLiteral("Seguir") : QStringLiteral("Salir");
+            v.salir3 = modelo ? Trayecta::tr("Seguir") : Trayecta::tr("Salir");
+            v.seguir = modelo;
             v.picture1 = modelo;
             v.visible = true;
             // A missing text is said in the window itself, so the reader is not left with a blank page.
@@ -131,7 +138,7 @@ bool CajaTextos::mostrar_texto(TemaTexto tema) {
 }
 
 void CajaTextos::cerrar_o_seguir() {
-    if (vista_.salir3 == QLatin1String("Seguir")) {
+    if (vista_.seguir) {
         // The next topic cannot open during a flight: the window stays until it can.
         if (st_.EnVuelo == 1) return;
         vista_.visible = false;
@@ -153,8 +160,8 @@ void CajaTextos::elegir_problema(Dialogos& d) {
     if (st_.EnVuelo == 1) return;
     QString r;
     do {
-        r = d.entrada_con_valor(QStringLiteral("Ingrese el Número de problema (entre 0 y 15)"),
-                                QStringLiteral("Problemas"), QStringLiteral("0"));
+        r = d.entrada_con_valor(Trayecta::tr("Ingrese el Número de problema (entre 0 y 15)"), Trayecta::tr("Problemas"),
+                                QStringLiteral("0"));
         if (r.isEmpty()) return;
     } while (!respuesta_problema_valida(r));
     st_.ArchivoProblema = r + QStringLiteral("Prob");
@@ -163,10 +170,10 @@ void CajaTextos::elegir_problema(Dialogos& d) {
 
 bool CajaTextos::lineas_problema(QStringList& lineas, QString& error) const {
     if (st_.ArchivoProblema.isEmpty()) {
-        error = QStringLiteral("No hay un problema elegido para imprimir: elija uno en Actividades, Problemas.");
+        error = Trayecta::tr("No hay un problema elegido para imprimir: elija uno en Actividades, Problemas.");
         return false;
     }
-    return leer_lineas(ruta(st_.ArchivoProblema), lineas, error);
+    return leer_lineas(ruta_texto(dir_, st_.ArchivoProblema), lineas, error);
 }
 
 }  // namespace tya

@@ -9,6 +9,7 @@
 
 #include "core/columnas.h"
 #include "core/experiment_state.h"
+#include "core/traduccion.h"
 
 namespace tya {
 
@@ -27,7 +28,8 @@ struct VistaCaja {
     QString caption;
     int izquierda = 1000, ancho = 7000, alto = 3425;
     bool copiar = false, imprimir = false, icono = false, picture1 = false;
-    QString salir3 = QStringLiteral("Cerrar");
+    QString salir3 = Trayecta::tr("Cerrar");
+    bool seguir = false;  // the button is "Seguir": it leads from the model on to the method
     int arriba_salir3 = 4560, arriba_imprimir = 4440;
     TextoEnColumnas texto;
 };
@@ -38,8 +40,8 @@ QFont fuente_textos();
 TextoEnColumnas::Medida medida_en_columnas(const QFont& fuente);
 
 // The about text: what the program is, and where its texts are read from; each line from column 9.
-const QStringList& parrafo_acerca();
-const QStringList& contacto_acerca();
+QStringList parrafo_acerca();
+QStringList contacto_acerca();
 
 // A problem number as typed: decimal digits only, with a value from 0 to 15.
 bool respuesta_problema_valida(const QString& respuesta);

@@ -8,6 +8,7 @@
 
 #include "apoyo.h"
 #include "files/experimentos.h"
+#include "idioma.h"
 
 using namespace tya;
 using namespace tya::prueba;
@@ -129,6 +130,7 @@ TEST(ArchivoTya, ValoresYEscriturasAceptadas) {
 }
 
 TEST(ArchivoTya, ArchivosQueFallan) {
+    EnEspanol espanol;  // the messages' words are checked
     Banco b;
     b.volar();
     const QStringList bueno = lineas(texto_experiencias(*b.st));
@@ -230,6 +232,7 @@ TEST(ArchivoTya, GrabarQueFalla) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               (QStringList{"carpeta", "viejo.TYA"}));
     // A full disk: the write stops part way, the old file stays, and the message says why.
+    EnEspanol espanol;
     const ResultadoArchivo r = [&] {
         DiscoLleno lleno(64);
         return grabar_experiencias(st, ruta);

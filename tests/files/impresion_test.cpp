@@ -8,6 +8,7 @@
 #include "aplicacion.h"
 #include "archivos.h"
 #include "files/impresion.h"
+#include "idioma.h"
 #include "platform/impresora.h"
 
 using namespace tya;
@@ -68,5 +69,6 @@ TEST(Impresion, RenglonesParaEscribirEnteros) {
     EXPECT_DOUBLE_EQ(tabla.last().arriba, 4);
     // A page too short for a band still takes one, alone.
     EXPECT_EQ(maquetar({"  38 |  |", "  39 |  |"}, 80, 2).last().pagina, 1);
+    prueba::EnEspanol espanol;
     EXPECT_EQ(pie_de_pagina(2, 3), QStringLiteral("Página 2 de 3"));
 }

@@ -6,12 +6,18 @@
 
 #include "archivos.h"
 #include "files/sesion.h"
+#include "idioma.h"
 
 using namespace tya;
 using namespace tya::prueba;
 
 TEST(Sesion, AvisoYBorrado) {
     EXPECT_TRUE(ofrecer_borrar_logs(1, 10001) && !ofrecer_borrar_logs(1, 10000) && !ofrecer_borrar_logs(0, 99999));
+    {
+        EnEspanol espanol;  // the offer's blanks, as the program has always printed them
+        EXPECT_EQ(texto_dialogo_logs(3, 20000),
+                  "La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   3 archivos y  20000 bytes");
+    }
     QTemporaryDir dir;
     const QDir d(dir.path());
     for (const char* n : {"17_45.log", "09_05.log", "uno.log", "nota.txt"}) escribir(d.filePath(n), "x");

@@ -5,6 +5,7 @@
 
 #include "core/registros.h"
 #include "core/vuelo_sin_ventana.h"
+#include "idioma.h"
 #include "scene/escena.h"
 #include "scene/teclado_escena.h"
 
@@ -72,7 +73,10 @@ TEST(TecladoEscena, RecorreLasMarcasQueLaEscenaMuestra) {
     while ((m = marca_vecina(st, m, 1)) && m->k == 1) ++vistas;
     EXPECT_EQ(vistas, 13);
     st.Escala = 1;
-    EXPECT_EQ(describir_marca(st, {1, 1}).toStdString(), "Experiencia 1, muestra 1 de 20: t 0 s, X 0 m, Y 0 m");
+    {
+        prueba::EnEspanol espanol;
+        EXPECT_EQ(describir_marca(st, {1, 1}).toStdString(), "Experiencia 1, muestra 1 de 20: t 0 s, X 0 m, Y 0 m");
+    }
     st.NExp = 0;
     EXPECT_EQ(marca_vecina(st, std::nullopt, 1), std::nullopt);
 }

@@ -66,15 +66,15 @@ TEST(Textos, ProblemasYTemas) {
     // The topics: the icon with the about text alone; the model leads on to the method.
     p.caja.mostrar_texto(TemaTexto::Acerca);
     EXPECT_TRUE(p.v.icono);
-    EXPECT_EQ(p.v.texto.lineas().value(0).trimmed(), "Versión " TRAYECTA_VERSION);
+    EXPECT_EQ(p.v.texto.lineas().value(0).trimmed(), Trayecta::tr("Versión %1").arg(TRAYECTA_VERSION));
     p.caja.mostrar_texto(TemaTexto::Modelo);
     EXPECT_EQ(std::tuple(p.v.caption, p.v.salir3, p.v.picture1, p.v.icono),
-              std::tuple(QString("Modelo de Fricción"), QString("Seguir"), true, false));
+              std::tuple(Trayecta::tr("Modelo de Fricción"), Trayecta::tr("Seguir"), true, false));
     // The report over the model keeps "Seguir", which then leads to the method.
     p.caja.mostrar_informe(informe_en_columnas(*p.b.st, false, '.', p.v.texto), false);
     p.caja.cerrar_o_seguir();
     EXPECT_EQ(std::tuple(p.v.visible, p.v.caption, p.v.salir3, p.v.picture1),
-              std::tuple(true, QString("Método de cálculo"), QString("Salir"), false));
+              std::tuple(true, Trayecta::tr("Método de cálculo"), Trayecta::tr("Salir"), false));
     EXPECT_EQ(p.v.texto.lineas(), QStringList({"", "    Euler"}));
     // Closing gives the scene back.
     p.caja.cerrar_o_seguir();
@@ -89,5 +89,5 @@ TEST(Textos, ProblemasYTemas) {
     EXPECT_FALSE(p.caja.mostrar_texto(TemaTexto::Modelo));
     EXPECT_TRUE(p.v.visible && p.v.texto.lineas().size() == 2 && p.v.texto.lineas().last().contains("modelo.txt"));
     p.caja.cerrar_o_seguir();
-    EXPECT_EQ(p.v.caption, "Método de cálculo");
+    EXPECT_EQ(p.v.caption, Trayecta::tr("Método de cálculo"));
 }
