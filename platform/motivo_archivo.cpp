@@ -66,7 +66,8 @@ QString motivo_archivo(const QFileDevice& f, int numero) {
         de_qt("QSaveFile", "Existing file %1 is not writable").split(QLatin1String("%1"));
     if (no_modificable.size() == 2 && t.startsWith(no_modificable[0]) && t.endsWith(no_modificable[1]))
         return Trayecta::tr("el archivo existente no se puede modificar");
-    if (t.contains(QLatin1String("is a directory")) || t == de_qt("QSaveFile", "Filename refers to a directory"))
+    if (t.contains(QLatin1String("is a directory")) || t == de_qt("QIODevice", "file to open is a directory") ||
+        t == de_qt("QSaveFile", "Filename refers to a directory"))
         return motivo_errno(EISDIR);
     if (numero != 0) return motivo_errno(numero);
     switch (f.error()) {

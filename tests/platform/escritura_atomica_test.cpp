@@ -117,7 +117,11 @@ TEST(EscrituraAtomica, ElMotivoDeQtSeReconoceTraducido) {
     char* argv[] = {nombre, nullptr};
     QCoreApplication app(argc, argv);  // installs the run's language, Qt's catalogue with it
     QTemporaryDir tmp;
-    QSaveFile f(tmp.path());
-    ASSERT_FALSE(f.open(QIODevice::WriteOnly));
-    EXPECT_EQ(motivo_archivo(f).toStdString(), motivo_errno(EISDIR).toStdString()) << f.errorString().toStdString();
+    QFile leido(tmp.path());
+    QSaveFile escrito(tmp.path());
+    for (QFileDevice* f : {static_cast<QFileDevice*>(&leido), static_cast<QFileDevice*>(&escrito)}) {
+        ASSERT_FALSE(f->open(f == &leido ? QIODevice::ReadOnly : QIODevice::WriteOnly));
+        EXPECT_EQ(motivo_archivo(*f).toStdString(), motivo_errno(EISDIR).toStdString())
+            << f->errorString().toStdString();
+    }
 }
