@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "platform/motivo_archivo.h"
+#include "traduccion.h"
 
 namespace tya {
 
@@ -39,12 +40,12 @@ bool leer_archivo(const QString& ruta, qint64 tope, QByteArray& datos, QString& 
         const int e = errno;
         motivo = S_ISDIR(info.st_mode)   ? motivo_errno(EISDIR)
                  : S_ISREG(info.st_mode) ? motivo_errno(e)
-                                         : QStringLiteral("no es un archivo común (es un dispositivo o una tubería)");
+                                         : Trayecta::tr("no es un archivo común (es un dispositivo o una tubería)");
         ::close(fd);
         return false;
     }
     const QString grande =
-        QStringLiteral("ocupa más de %1, el máximo que se lee de este archivo").arg(texto_tamano(tope));
+        Trayecta::tr("ocupa más de %1, el máximo que se lee de este archivo").arg(texto_tamano(tope));
     if (info.st_size > tope) {
         motivo = grande;
         ::close(fd);
@@ -82,7 +83,7 @@ bool leer_dispositivo(QIODevice& d, qint64 tope, QByteArray& datos, QString& mot
         datos += trozo;
     }
     if (datos.size() > tope) {
-        motivo = QStringLiteral("ocupa más de %1, el máximo que se lee").arg(texto_tamano(tope));
+        motivo = Trayecta::tr("ocupa más de %1, el máximo que se lee").arg(texto_tamano(tope));
         datos.clear();
         return false;
     }
@@ -95,7 +96,7 @@ bool leer_lineas(const QString& ruta, QStringList& lineas, QString& error) {
     QByteArray datos;
     QString motivo;
     if (!leer_archivo(ruta, kTopeTexto, datos, motivo) || !(motivo = motivo_contenido(datos)).isEmpty()) {
-        error = QStringLiteral("No se puede leer el archivo %1: %2.").arg(ruta, motivo);
+        error = Trayecta::tr("No se puede leer el archivo %1: %2.").arg(ruta, motivo);
         return false;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -4,13 +4,14 @@
 #include <QDir>
 #include <QFile>
 
+#include "traduccion.h"
 #include "version.h"
 
 namespace tya {
 
 namespace {
-const QString kUso = QStringLiteral("Uso: trayecta [ARCHIVO.TYA]");
-}
+QString uso() { return Trayecta::tr("Uso: trayecta [ARCHIVO.TYA]"); }
+}  // namespace
 
 Argumentos leer_argumentos(const QStringList& args, const QString& carpeta) {
     Argumentos r;
@@ -25,22 +26,22 @@ Argumentos leer_argumentos(const QStringList& args, const QString& carpeta) {
             return r;
         }
         if (!solo_archivos && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
-            r.respuesta = kUso +
-                          QStringLiteral(
-                              "\n\nAbre Trayecta; con un archivo de experiencias (.TYA), lo carga como "
-                              "\"Recuperar\".\n  --version  muestra la versión\n  --help     muestra esta ayuda\n");
+            r.respuesta = Trayecta::tr(
+                              "%1\n\nAbre Trayecta; con un archivo de experiencias (.TYA), lo carga como "
+                              "\"Recuperar\".\n  --version  muestra la versión\n  --help     muestra esta ayuda\n")
+                              .arg(uso());
             return r;
         }
         if (!solo_archivos && a.startsWith(QLatin1Char('-'))) {
-            return {{}, QStringLiteral("trayecta: opción desconocida «%1»\n%2").arg(a, kUso), {}};
+            return {{}, Trayecta::tr("trayecta: opción desconocida «%1»\n%2").arg(a, uso()), {}};
         }
         if (!r.archivo.isEmpty()) {
             return {{},
-                    QStringLiteral("trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez\n%2")
-                        .arg(a, kUso),
+                    Trayecta::tr("trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez\n%2")
+                        .arg(a, uso()),
                     {}};
         }
-        if (a.isEmpty()) { return {{}, QStringLiteral("trayecta: el nombre de archivo está vacío\n%1").arg(kUso), {}}; }
+        if (a.isEmpty()) { return {{}, Trayecta::tr("trayecta: el nombre de archivo está vacío\n%1").arg(uso()), {}}; }
         r.archivo = QDir::cleanPath(QDir(carpeta).absoluteFilePath(a));
     }
     return r;
@@ -59,11 +60,10 @@ bool argumentos_como_texto(int argc, const char* const* argv, QStringList& args,
                 visible += b >= 0x20 && b < 0x7F ? QString(QLatin1Char(c))
                                                  : QStringLiteral("\\x%1").arg(b, 2, 16, QLatin1Char('0'));
             }
-            error = QStringLiteral(
+            error = Trayecta::tr(
                         "El argumento %1 (%2) no es texto UTF-8 válido: un nombre de archivo así no se "
                         "puede usar tal cual; cámbiele el nombre.")
-                        .arg(i)
-                        .arg(visible);
+                        .arg(QString::number(i), visible);
             return false;
         }
         args << texto;

@@ -35,7 +35,7 @@ QString texto_ayuda(const DefCantidad& c, const std::array<Fijo, 11>& max, const
     QString arriba = forma_archivo(alto);
     // A range across zero shows the sign of both ends.
     if (bajo < Fijo() && alto > Fijo()) arriba.prepend(QLatin1Char('+'));
-    return QString::fromUtf8(c.descripcion) + QString::fromUtf8(c.rango).arg(forma_archivo(bajo), arriba);
+    return Trayecta::tr(c.descripcion) + Trayecta::tr(c.rango).arg(forma_archivo(bajo), arriba);
 }
 
 }  // namespace tya

@@ -11,6 +11,7 @@
 
 #include "platform/dialogos.h"
 #include "platform/escritura_atomica.h"
+#include "traduccion.h"
 
 #ifndef TRAYECTA_DATOS_INSTALADOS
 #define TRAYECTA_DATOS_INSTALADOS "../share/trayecta"
@@ -44,6 +45,18 @@ QMap<QString, QByteArray> leer_registro(const QString& ruta) {
     return r;
 }
 
+// The shipped files by their names in the folder: the top-level ones, then those of each
+// subfolder one level down ("en/ayuda.txt"), the translated teaching texts.
+QList<std::pair<QString, QFileInfo>> archivos_instalados(const QString& compartida) {
+    QList<std::pair<QString, QFileInfo>> r;
+    const QDir raiz(compartida);
+    for (const QFileInfo& fi : raiz.entryInfoList(QDir::Files, QDir::Name)) r.append({fi.fileName(), fi});
+    for (const QString& sub : raiz.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        for (const QFileInfo& fi : QDir(raiz.filePath(sub)).entryInfoList(QDir::Files, QDir::Name))
+            r.append({sub + QLatin1Char('/') + fi.fileName(), fi});
+    return r;
+}
+
 }  // namespace
 
 QString carpeta_usuario() {
@@ -68,7 +81,7 @@ QString elegir_carpeta(const QString& actual, const QString& de_usuario) {
 
 bool llenar_carpeta(const QString& compartida, const QString& destino, QString& error) {
     if (!QDir().mkpath(destino)) {
-        error = QStringLiteral("No se pudo crear la carpeta de trabajo %1.").arg(QDir::toNativeSeparators(destino));
+        error = Trayecta::tr("No se pudo crear la carpeta de trabajo %1.").arg(QDir::toNativeSeparators(destino));
         return false;
     }
     if (compartida.isEmpty()) return true;  // the start-up files then name what is missing
@@ -76,16 +89,16 @@ bool llenar_carpeta(const QString& compartida, const QString& destino, QString& 
     const QString ruta_registro = dest.filePath(kRegistro);
     QMap<QString, QByteArray> registro = leer_registro(ruta_registro);
     bool cambiado = false;
-    for (const QFileInfo& fi : QDir(compartida).entryInfoList(QDir::Files, QDir::Name)) {
+    for (const auto& [nombre, fi] : archivos_instalados(compartida)) {
         QFile origen(fi.filePath());
         if (!origen.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("No se puede leer el archivo instalado %1.")
-                        .arg(QDir::toNativeSeparators(fi.filePath()));
+            error =
+                Trayecta::tr("No se puede leer el archivo instalado %1.").arg(QDir::toNativeSeparators(fi.filePath()));
             return false;
         }
         const QByteArray nuevo = origen.readAll();
         const QByteArray h_nuevo = huella(nuevo);
-        const QString ruta = dest.filePath(fi.fileName());
+        const QString ruta = dest.filePath(nombre);
         QFile actual(ruta);
         if (actual.exists()) {
             if (!actual.open(QIODevice::ReadOnly)) continue;  // not ours to touch
@@ -93,15 +106,18 @@ bool llenar_carpeta(const QString& compartida, const QString& destino, QString& 
             actual.close();
             // Already as shipped, or changed since it was copied (a user's file that happens to
             // match the install stays the user's).
-            if (h_actual == h_nuevo || registro.value(fi.fileName()) != h_actual) continue;
+            if (h_actual == h_nuevo || registro.value(nombre) != h_actual) continue;
+        } else if (const QString sub = QFileInfo(ruta).absolutePath(); !QDir().mkpath(sub)) {
+            error = Trayecta::tr("No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(sub));
+            return false;
         }
         // Through a temporary file, so an interrupted copy never leaves half a file behind.
         if (const Escritura w = escribir_archivo(ruta, nuevo); !w) {
-            error = QStringLiteral("No se pudo copiar %1 en la carpeta de trabajo %2: %3.")
-                        .arg(fi.fileName(), QDir::toNativeSeparators(destino), w.motivo);
+            error = Trayecta::tr("No se pudo copiar %1 en la carpeta de trabajo %2: %3.")
+                        .arg(QDir::toNativeSeparators(nombre), QDir::toNativeSeparators(destino), w.motivo);
             return false;
         }
-        registro.insert(fi.fileName(), h_nuevo);
+        registro.insert(nombre, h_nuevo);
         cambiado = true;
     }
     if (!cambiado) return true;
@@ -109,7 +125,7 @@ bool llenar_carpeta(const QString& compartida, const QString& destino, QString& 
     for (auto it = registro.cbegin(); it != registro.cend(); ++it)
         texto += it.value() + "  " + it.key().toUtf8() + '\n';
     if (const Escritura w = escribir_archivo(ruta_registro, texto); !w) {
-        error = QStringLiteral("No se pudo escribir %1: %2.").arg(QDir::toNativeSeparators(ruta_registro), w.motivo);
+        error = Trayecta::tr("No se pudo escribir %1: %2.").arg(QDir::toNativeSeparators(ruta_registro), w.motivo);
         return false;
     }
     return true;
@@ -134,7 +150,7 @@ QString entrar_en_carpeta_trabajo(const QString& actual, const QString& dir_prog
     const QString carpeta = preparar_carpeta_trabajo(actual, dir_programa, de_usuario, error);
     if (!carpeta.isEmpty() && QDir::setCurrent(carpeta)) return carpeta;
     if (error.isEmpty())
-        error = QStringLiteral("No se puede usar la carpeta de trabajo %1.").arg(QDir::toNativeSeparators(carpeta));
+        error = Trayecta::tr("No se puede usar la carpeta de trabajo %1.").arg(QDir::toNativeSeparators(carpeta));
     dialogos.mensaje(error);
     return {};
 }

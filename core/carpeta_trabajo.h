@@ -18,9 +18,11 @@ QString carpeta_compartida(const QString& dir_programa);
 // `actual` when it holds INIC.DAT (a build or classroom folder), `de_usuario` otherwise.
 QString elegir_carpeta(const QString& actual, const QString& de_usuario);
 
-// Creates `destino` and copies into it every shipped file it lacks. A copy made earlier is
-// brought up to date only while the user has left it as it was; a file the user or the program
-// changed is never overwritten. False with `error` naming the folder or file that failed.
+// Creates `destino` and copies into it every shipped file it lacks, those of the shipped
+// subfolders (the translated texts' en/, pt_BR/) into subfolders of the same names. A copy made
+// earlier is brought up to date only while the user has left it as it was; a file the user or
+// the program changed is never overwritten. False with `error` naming the folder or file that
+// failed.
 bool llenar_carpeta(const QString& compartida, const QString& destino, QString& error);
 
 // The whole decision: the folder to work in, created and filled when it is the per-user one.

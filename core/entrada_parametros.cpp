@@ -5,6 +5,7 @@
 
 #include "experiment_state.h"
 #include "formato.h"
+#include "traduccion.h"
 
 namespace tya {
 
@@ -19,13 +20,15 @@ ValorEntrado comprobar_entrada(int dato, double v, const std::array<Fijo, 11>& m
     if (dato >= iVo && dato <= iViento) {
         const size_t i = static_cast<size_t>(dato);
         if (!(v <= max[i].real() && v >= min[i]))
-            r.permitido = QStringLiteral("de %1 a %2").arg(min[i]).arg(forma_archivo(max[i]));
+            r.permitido = Trayecta::tr("de %1 a %2").arg(QString::number(min[i]), forma_archivo(max[i]));
     } else if (dato == dAire) {
-        if (v != 0 && v != 1) r.permitido = QStringLiteral("0 o 1");
+        if (v != 0 && v != 1) r.permitido = Trayecta::tr("%1 o %2").arg(QStringLiteral("0"), QStringLiteral("1"));
     } else if (dato == dDensidad) {
-        if (!(v >= 0.01 && v <= 20)) r.permitido = QStringLiteral("de 0.01 a 20");
+        if (!(v >= 0.01 && v <= 20))
+            r.permitido = Trayecta::tr("de %1 a %2").arg(QStringLiteral("0.01"), QStringLiteral("20"));
     } else if (dato == dCd) {
-        if (v != kCdForma[0].real() && v != kCdForma[1].real()) r.permitido = QStringLiteral("0.4 o 0.2");
+        if (v != kCdForma[0].real() && v != kCdForma[1].real())
+            r.permitido = Trayecta::tr("%1 o %2").arg(QStringLiteral("0.4"), QStringLiteral("0.2"));
     }
     if (!r.permitido.isEmpty()) r.rechazo = Rechazo::FueraDeRango;
     return r;

@@ -10,6 +10,7 @@
 #include "formato.h"
 #include "platform/escritura_atomica.h"
 #include "platform/motivo_archivo.h"
+#include "traduccion.h"
 
 namespace tya {
 
@@ -29,7 +30,9 @@ struct CampoInic {
 constexpr int kCamposInic = 3 * kParametros;  // a record per parameter: start-up value, maximum and minimum
 constexpr qint64 kTopeInic = 64 << 10;
 
-const char* const kQue[3] = {"el valor inicial", "el máximo", "el mínimo"};
+// The three numbers of a record, as the messages name them.
+const char* const kQue[3] = {QT_TRANSLATE_NOOP("Trayecta", "el valor inicial"),
+                             QT_TRANSLATE_NOOP("Trayecta", "el máximo"), QT_TRANSLATE_NOOP("Trayecta", "el mínimo")};
 
 }  // namespace
 
@@ -49,7 +52,7 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
         }
     }
     auto registro = [&](int i) {
-        return QStringLiteral("INIC.DAT, línea %1, registro %2 (%3)")
+        return Trayecta::tr("INIC.DAT, línea %1, registro %2 (%3)")
             .arg(QString::number(campos.value((i - 1) * 3).linea), QString::number(i),
                  QString::fromUtf8(nombre_param(i)));
     };
@@ -58,21 +61,21 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
     if (campos.size() > kCamposInic && coma_con_blanco) {
         for (int k = 0; k < campos.size(); ++k) {
             if (!campos[k].coma_decimal) continue;
-            error = QStringLiteral(
+            error = Trayecta::tr(
                         "%1: \"%2,%3\" lleva coma decimal; en INIC.DAT el separador decimal es el punto "
                         "(%2.%3) y la coma separa los valores.")
                         .arg(registro(k / 3 + 1), campos[k].texto, campos[k + 1].texto);
             return false;
         }
     }
-    const QString debe = QStringLiteral(
+    const QString debe = Trayecta::tr(
                              "INIC.DAT debe tener diez registros de tres números (valor inicial, "
                              "máximo y mínimo), 30 en total, y tiene %1")
                              .arg(campos.size());
     for (int i = 1; i <= kParametros; ++i) {
         if (campos.size() < i * 3) {
-            error = QStringLiteral("%1: falta %2 del registro %3 (%4).")
-                        .arg(debe, QString::fromUtf8(kQue[campos.size() % 3]), QString::number(i),
+            error = Trayecta::tr("%1: falta %2 del registro %3 (%4).")
+                        .arg(debe, Trayecta::tr(kQue[campos.size() % 3]), QString::number(i),
                              QString::fromUtf8(nombre_param(i)));
             return false;
         }
@@ -82,24 +85,24 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
             bool ok = false;
             x[j] = t.toDouble(&ok);
             if (!ok || !std::isfinite(x[j])) {
-                error = QStringLiteral("%1: %2 (\"%3\") no es un número.")
-                            .arg(registro(i), QString::fromUtf8(kQue[j]), t.left(24));
+                error = Trayecta::tr("%1: %2 (\"%3\") no es un número.")
+                            .arg(registro(i), Trayecta::tr(kQue[j]), t.left(24));
                 return false;
             }
             if (std::fabs(x[j]) >= 1e9) {
-                error = QStringLiteral("%1: %2 (%3) es demasiado grande.")
-                            .arg(registro(i), QString::fromUtf8(kQue[j]), t.left(24));
+                error = Trayecta::tr("%1: %2 (%3) es demasiado grande.")
+                            .arg(registro(i), Trayecta::tr(kQue[j]), t.left(24));
                 return false;
             }
         }
         const double val = x[0], mx = x[1], mn = x[2];
         if (mn != std::floor(mn) || mn < -32768 || mn > 32767) {
-            error = QStringLiteral("%1: el mínimo (%2) debe ser un número entero.")
+            error = Trayecta::tr("%1: el mínimo (%2) debe ser un número entero.")
                         .arg(registro(i), campos[(i - 1) * 3 + 2].texto);
             return false;
         }
         if (mn > mx) {
-            error = QStringLiteral("%1: el mínimo (%2) es mayor que el máximo (%3).")
+            error = Trayecta::tr("%1: el mínimo (%2) es mayor que el máximo (%3).")
                         .arg(registro(i), campos[(i - 1) * 3 + 2].texto, campos[(i - 1) * 3 + 1].texto);
             return false;
         }
@@ -108,14 +111,14 @@ bool leer_inic_texto(const QString& texto, ValoresInic& v, QString& error) {
         v.min[i] = static_cast<int16_t>(mn);
         // Compared as stored, so a start value the window would refuse is refused here too.
         if (v.valor[i] > v.max[i] || v.valor[i] < Fijo::entero(v.min[i])) {
-            error = QStringLiteral("%1: el valor inicial (%2) está fuera de sus límites (%3 a %4).")
+            error = Trayecta::tr("%1: el valor inicial (%2) está fuera de sus límites (%3 a %4).")
                         .arg(registro(i), campos[(i - 1) * 3].texto, campos[(i - 1) * 3 + 2].texto,
                              campos[(i - 1) * 3 + 1].texto);
             return false;
         }
     }
     if (campos.size() > kCamposInic) {
-        error = QStringLiteral("%1: sobra \"%2\" (línea %3).")
+        error = Trayecta::tr("%1: sobra \"%2\" (línea %3).")
                     .arg(debe, campos[kCamposInic].texto.left(24), QString::number(campos[kCamposInic].linea));
         return false;
     }
@@ -126,7 +129,7 @@ bool leer_inic(const QString& ruta, ValoresInic& v, QString& error) {
     QByteArray datos;
     QString motivo;
     if (!leer_archivo(ruta, kTopeInic, datos, motivo) || !(motivo = motivo_contenido(datos)).isEmpty()) {
-        error = QStringLiteral("No se puede leer el archivo INIC.DAT (%1): %2.").arg(ruta, motivo);
+        error = Trayecta::tr("No se puede leer el archivo INIC.DAT (%1): %2.").arg(ruta, motivo);
         return false;
     }
     return leer_inic_texto(QString::fromLatin1(datos), v, error);
@@ -165,8 +168,8 @@ bool leer_trazo(const QString& ruta, uint8_t& trazo, QString& error) {
     double v = 0;
     QString motivo;
     if (!primer_valor(ruta, v, motivo) || (v != 0 && v != 1)) {
-        error = motivo.isEmpty() ? QStringLiteral("El archivo trazo.txt no contiene 0 ni 1.")
-                                 : QStringLiteral("No se puede leer el archivo trazo.txt (%1): %2.").arg(ruta, motivo);
+        error = motivo.isEmpty() ? Trayecta::tr("El archivo trazo.txt no contiene 0 ni 1.")
+                                 : Trayecta::tr("No se puede leer el archivo trazo.txt (%1): %2.").arg(ruta, motivo);
         return false;
     }
     trazo = static_cast<uint8_t>(v);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vuelo_sin_ventana.h"
 
+#include "resumen_vuelo.h"
+
 namespace tya {
 
 namespace {
@@ -43,8 +45,8 @@ FinVuelo VueloSinVentana::volar(LienzoVuelo& lienzo, VentanaVuelo& ventana) {
         if (ev == Evento::Muestra) marcar(vuelo, s, lienzo);
         if (ev == Evento::Blanco) ventana.mover_blanco(vuelo.esquina_blanco().izquierda, vuelo.esquina_blanco().arriba);
     }
-    if (vuelo.fin() == FinVuelo::Impacto) dialogos.mensaje(QStringLiteral("Impacto"));
-    if (vuelo.fin() == FinVuelo::Limite) dialogos.mensaje(QStringLiteral("Fin de Simulación"));
+    if (vuelo.fin() == FinVuelo::Impacto) dialogos.mensaje(mensaje_fin(FinVuelo::Impacto));
+    if (vuelo.fin() == FinVuelo::Limite) dialogos.mensaje(mensaje_fin(FinVuelo::Limite));
     vuelo.cerrar();
     if (s.Trazo == 1) ventana.documentar_lanzamiento();
     ventana.mostrar_ngraf(QString::number(s.NExp));

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 const QString kTituloAplicacion = QStringLiteral("Trayecta");
@@ -58,10 +60,10 @@ void DialogosQt::aviso(const QString& titulo, const QString& texto) {
 void DialogosQt::pitido() { QApplication::beep(); }
 
 QString TiposArchivo::type(const QFileInfo& info) const {
-    if (info.isRoot()) return QStringLiteral("Unidad");
-    if (info.isDir()) return QStringLiteral("Carpeta");
+    if (info.isRoot()) return Trayecta::tr("Unidad");
+    if (info.isDir()) return Trayecta::tr("Carpeta");
     const QString ext = info.suffix();
-    return ext.isEmpty() ? QStringLiteral("Archivo") : QStringLiteral("Archivo %1").arg(ext);
+    return ext.isEmpty() ? Trayecta::tr("Archivo") : Trayecta::tr("Archivo %1").arg(ext);
 }
 
 QString DialogosQt::elegir_archivo(const PedidoArchivo& p) {

@@ -26,7 +26,7 @@ private:
     QWidget* padre_;
 };
 
-// The kind of each entry the file dialog lists, in Spanish: "Carpeta", "Archivo TYA".
+// The kind of each entry the file dialog lists, in the program's language: "Carpeta", "Archivo TYA".
 class TiposArchivo : public QFileIconProvider {
 public:
     QString type(const QFileInfo& info) const override;

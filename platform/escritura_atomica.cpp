@@ -7,14 +7,16 @@
 
 #include "motivo_archivo.h"
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 namespace {
 
 // A missing folder or a folder in the way says more than the system's "no such file".
 QString motivo_al_crear(const QSaveFile& f, const QString& ruta, int numero) {
-    if (!QFileInfo(QFileInfo(ruta).absolutePath()).exists()) return QStringLiteral("la carpeta no existe");
-    if (QFileInfo(ruta).isDir()) return QStringLiteral("ese nombre es una carpeta");
+    if (!QFileInfo(QFileInfo(ruta).absolutePath()).exists()) return Trayecta::tr("la carpeta no existe");
+    if (QFileInfo(ruta).isDir()) return Trayecta::tr("ese nombre es una carpeta");
     return motivo_archivo(f, numero);
 }
 

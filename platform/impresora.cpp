@@ -8,6 +8,8 @@
 
 #include "escritura_atomica.h"
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 QPageLayout pagina_predeterminada() {
@@ -29,20 +31,20 @@ bool escribir_pdf(const QString& ruta, const QString& titulo, const QPageLayout&
     }
     const QByteArray datos = memoria.data();
     if (datos.isEmpty()) {
-        error = QStringLiteral("No se pudo componer el documento %1.").arg(ruta);
+        error = Trayecta::tr("No se pudo componer el documento %1.").arg(ruta);
         return false;
     }
     switch (const Escritura w = escribir_archivo(ruta, datos); w.paso) {
         case Escritura::Paso::Hecho:
             return true;
         case Escritura::Paso::Crear:
-            error = QStringLiteral("No se puede crear el archivo %1: %2.").arg(ruta, w.motivo);
+            error = Trayecta::tr("No se puede crear el archivo %1: %2.").arg(ruta, w.motivo);
             break;
         case Escritura::Paso::Escribir:
-            error = QStringLiteral("No se pudo escribir el archivo %1: %2.").arg(ruta, w.motivo);
+            error = Trayecta::tr("No se pudo escribir el archivo %1: %2.").arg(ruta, w.motivo);
             break;
         case Escritura::Paso::Guardar:
-            error = QStringLiteral("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo);
+            error = Trayecta::tr("No se pudo guardar el archivo %1: %2.").arg(ruta, w.motivo);
             break;
     }
     return false;
@@ -70,13 +72,13 @@ QString mensaje_impresion(const ResultadoImpresion& r) {
         case ResultadoImpresion::Estado::Impreso:
             return {};
         case ResultadoImpresion::Estado::Pdf:
-            return QStringLiteral(
+            return Trayecta::tr(
                        "No hay ninguna impresora instalada. Lo que se iba a imprimir quedó guardado en el archivo:\n%1")
                 .arg(QDir::toNativeSeparators(r.archivo));
         case ResultadoImpresion::Estado::Fallo:
             break;
     }
-    return QStringLiteral("No se pudo imprimir.\n%1").arg(r.error);
+    return Trayecta::tr("No se pudo imprimir.\n%1").arg(r.error);
 }
 
 }  // namespace tya

@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "core/traduccion.h"
+
 namespace tya {
 
 namespace {
@@ -27,12 +29,12 @@ ResultadoImpresion ImpresoraSistema::imprimir(const QString& que, const Dibujo& 
     QPrinter p(info, QPrinter::HighResolution);
     p.setDocName(que);
     if (!p.isValid()) {
-        r.error = QStringLiteral("La impresora %1 no está disponible.").arg(info.printerName());
+        r.error = Trayecta::tr("La impresora %1 no está disponible.").arg(info.printerName());
         return r;
     }
     if (!dibujo(p, r.error)) return r;
     if (p.printerState() == QPrinter::Error) {
-        r.error = QStringLiteral("La impresora %1 informó un error.").arg(info.printerName());
+        r.error = Trayecta::tr("La impresora %1 informó un error.").arg(info.printerName());
         return r;
     }
     r.estado = ResultadoImpresion::Estado::Impreso;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Why a file could not be read or written, in Spanish words a teacher can act on. Every file
+// Why a file could not be read or written, in words a teacher can act on. Every file
 // the program reads or writes reports its failures through these.
 #include <QByteArrayView>
 #include <QFileDevice>

@@ -6,6 +6,7 @@
 
 #include "archivos.h"
 #include "core/archivo_texto.h"
+#include "core/traduccion.h"
 
 using namespace tya;
 
@@ -23,14 +24,15 @@ TEST(ArchivoTexto, LeidoEnteroYAcotado) {
     // Neither a FIFO nor a device is opened; a file above the limit and binary content are
     // refused by name, never echoed.
     prueba::escribir(texto, QByteArray("P\0r\0i\0", 6));
-    const std::pair<QString, const char*> casos[] = {{fifo, "no es un archivo común"},
-                                                     {"/dev/zero", "no es un archivo común"},
-                                                     {grande, "ocupa más de 1 MB"},
-                                                     {texto, "UTF-16"},
-                                                     {d.filePath("falta.txt"), "no existe"}};
-    for (const auto& [ruta, palabras] : casos) {
+    const QString especial = Trayecta::tr("no es un archivo común (es un dispositivo o una tubería)");
+    const std::pair<QString, QString> casos[] = {
+        {fifo, especial},
+        {"/dev/zero", especial},
+        {grande, Trayecta::tr("ocupa más de %1, el máximo que se lee de este archivo").arg("1 MB")},
+        {texto, Trayecta::tr("está en UTF-16; se lee texto UTF-8 o Latin-1")},
+        {d.filePath("falta.txt"), Trayecta::tr("no existe")}};
+    for (const auto& [ruta, motivo] : casos) {
         EXPECT_FALSE(leer_lineas(ruta, lineas, error));
-        EXPECT_TRUE(error.startsWith("No se puede leer el archivo " + ruta + ": ") && error.contains(palabras))
-            << error.toStdString();
+        EXPECT_EQ(error, Trayecta::tr("No se puede leer el archivo %1: %2.").arg(ruta, motivo));
     }
 }

@@ -9,6 +9,7 @@
 
 #include "core/experiment_state.h"
 #include "core/inic.h"
+#include "idioma.h"
 
 using namespace tya;
 
@@ -37,6 +38,7 @@ TEST(Cantidades, CadaUnaEnSuLugarYSinRepetirse) {
 }
 
 TEST(Cantidades, AyudaConElRangoDeInic) {
+    prueba::EnEspanol guardia;
     ValoresInic v;
     QString error;
     ASSERT_TRUE(leer_inic(QStringLiteral(TYA_DATOS "/INIC.DAT"), v, error)) << error.toStdString();

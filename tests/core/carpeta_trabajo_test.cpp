@@ -50,17 +50,32 @@ TEST(CarpetaTrabajo, LlenarCopiaLoQueFaltaYNoPisaLoQueElUsuarioCambio) {
         for (const auto& [nombre, datos] : archivos) escribir(inst.filePath(nombre), datos);
     };
     QString error;
-    instalar({{"INIC.DAT", "100,340,0\r\n"}, {"trazo.txt", " 0 \r\n"}, {"1Prob", "uno"}, {"tpract.txt", "viejo"}});
+    // The translated texts' folders are copied as well, one level down only.
+    instalar({{"INIC.DAT", "100,340,0\r\n"},
+              {"trazo.txt", " 0 \r\n"},
+              {"1Prob", "uno"},
+              {"tpract.txt", "viejo"},
+              {"en/1Prob", "one"},
+              {"pt_BR/1Prob", "um"},
+              {"en/hondo/x", "x"}});
     ASSERT_TRUE(llenar_carpeta(inst.path(), dest.path(), error)) << error.toStdString();
-    for (const char* n : {"INIC.DAT", "trazo.txt", "1Prob", "tpract.txt"})
+    for (const char* n : {"INIC.DAT", "trazo.txt", "1Prob", "tpract.txt", "en/1Prob", "pt_BR/1Prob"})
         EXPECT_EQ(leer(dest.filePath(n)), leer(inst.filePath(n))) << n;
+    EXPECT_FALSE(QFileInfo::exists(dest.filePath("en/hondo")));
 
     // The user changes two copies and deletes one; a newer install changes three shipped files,
     // and then ships " 0 " again after the user's trazo.txt matched it.
     escribir(dest.filePath("trazo.txt"), " 1 \r\n");
     escribir(dest.filePath("INIC.DAT"), "50,340,0\r\n");
+    escribir(dest.filePath("en/1Prob"), "mine");
     QFile::remove(dest.filePath("1Prob"));
-    instalar({{"INIC.DAT", "120,340,0\r\n"}, {"trazo.txt", " 1 \r\n"}, {"tpract.txt", "nuevo"}, {"2Prob", "dos"}});
+    QDir(dest.filePath("pt_BR")).removeRecursively();
+    instalar({{"INIC.DAT", "120,340,0\r\n"},
+              {"trazo.txt", " 1 \r\n"},
+              {"tpract.txt", "nuevo"},
+              {"2Prob", "dos"},
+              {"en/1Prob", "one, again"},
+              {"en/2Prob", "two"}});
     ASSERT_TRUE(llenar_carpeta(inst.path(), dest.path(), error)) << error.toStdString();
     instalar({{"trazo.txt", " 0 \r\n"}});
     ASSERT_TRUE(llenar_carpeta(inst.path(), dest.path(), error));
@@ -70,6 +85,9 @@ TEST(CarpetaTrabajo, LlenarCopiaLoQueFaltaYNoPisaLoQueElUsuarioCambio) {
         {"1Prob", "uno"},              // deleted: copied again
         {"tpract.txt", "nuevo"},       // untouched copy: follows the install
         {"2Prob", "dos"},              // new in the install
+        {"en/1Prob", "mine"},          // in a language folder, the same rules
+        {"en/2Prob", "two"},
+        {"pt_BR/1Prob", "um"},  // its folder deleted: made again
     };
     for (const auto& [nombre, esperado] : casos) EXPECT_EQ(leer(dest.filePath(nombre)), esperado) << nombre;
 

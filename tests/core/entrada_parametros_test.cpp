@@ -5,10 +5,12 @@
 
 #include "core/entrada_parametros.h"
 #include "core/experiment_state.h"
+#include "idioma.h"
 
 using namespace tya;
 
 TEST(EntradaParametros, LecturaReglasYMotivo) {
+    prueba::EnEspanol guardia;
     // The limits of the shipped start-up file.
     std::array<Fijo, 11> max{};
     std::array<int16_t, 11> min{};

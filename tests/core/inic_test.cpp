@@ -6,10 +6,12 @@
 
 #include "archivos.h"
 #include "core/inic.h"
+#include "idioma.h"
 
 using namespace tya;
 
 TEST(Inic, RegistrosYErrores) {
+    prueba::EnEspanol guardia;
     ValoresInic v;
     QString error;
     ASSERT_TRUE(leer_inic(QStringLiteral(TYA_DATOS "/INIC.DAT"), v, error)) << error.toStdString();
@@ -26,6 +28,7 @@ TEST(Inic, RegistrosYErrores) {
 }
 
 TEST(Inic, ArchivoEnteroComprobado) {
+    prueba::EnEspanol guardia;
     const QByteArray bueno = prueba::leer(QStringLiteral(TYA_DATOS "/INIC.DAT"));
     auto con = [&bueno](int registro, const QByteArray& linea) {
         QList<QByteArray> l = bueno.split('\n');

@@ -6,6 +6,7 @@
 #include "core/formato.h"
 #include "core/resumen_vuelo.h"
 #include "core/vuelo_sin_ventana.h"
+#include "idioma.h"
 #include "separador.h"
 
 using namespace tya;
@@ -22,6 +23,7 @@ std::string local(const char* t) {
 }  // namespace
 
 TEST(ResumenVuelo, LineasDeVuelosReales) {
+    EnEspanol guardia;
     VueloSinVentana v;
     EstadoExp& st = *v.st;
     PorExp<std::optional<LanceVuelo>> lances;

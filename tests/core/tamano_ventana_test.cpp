@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/argumentos.h"
+#include "idioma.h"
 #include "scene/escena.h"
 
 using namespace tya;
@@ -83,6 +84,7 @@ TEST(TamanoVentana, CadaVentanaYPanelCabeEnCadaPantalla) {
 }
 
 TEST(Argumentos, UnArchivoONadaYUnMensajeParaLoDemas) {
+    prueba::EnEspanol guardia;
     const struct {
         QStringList args;
         QString archivo;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "apoyo.h"
+#include "core/traduccion.h"
 #include "platform/reloj.h"
 
 using namespace tya;
@@ -80,7 +81,8 @@ TEST(Vuelo, FinalesDelVuelo) {
         b.st->XoB() = Fijo::entero(200);
         b.st->YoB() = Fijo::entero(160);
         EXPECT_EQ(b.volar(), FinVuelo::Impacto);
-        EXPECT_EQ(std::pair(b.dialogos.mensajes, b.st->YmaxEnt), std::pair(QStringList{"Impacto"}, int16_t(0)));
+        EXPECT_EQ(std::pair(b.dialogos.mensajes, b.st->YmaxEnt),
+                  std::pair(QStringList{Trayecta::tr("Impacto")}, int16_t(0)));
         EXPECT_TRUE(Registros(*b.st, 0).resumen(CampoResumen::Dmin).real() < 10 && b.ventana.movimientos_blanco > 0);
     }
     {  // 1900 samples from a great height; the radius is raised to 0.01.
@@ -88,7 +90,7 @@ TEST(Vuelo, FinalesDelVuelo) {
         b.lanzamiento(0, 0, 10, 1e7, 0, 0);
         EXPECT_EQ(b.volar(), FinVuelo::Limite);
         EXPECT_EQ(std::pair(b.dialogos.mensajes, Registros(*b.st, 0).muestras()),
-                  std::pair(QStringList{"Fin de Simulación"}, 1900));
+                  std::pair(QStringList{Trayecta::tr("Fin de Simulación")}, 1900));
         EXPECT_EQ(b.st->Tiempo[0][1900], Fijo::desde(1424.25));
         EXPECT_EQ(std::pair(b.st->R(), b.ventana.radio), std::pair(Fijo::crudo(100), QString("0.01")));
     }

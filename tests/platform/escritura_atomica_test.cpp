@@ -3,19 +3,24 @@
 // left behind, and the reason is given in words.
 #include "platform/escritura_atomica.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QPainter>
+#include <QSaveFile>
 #include <QPagedPaintDevice>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "archivos.h"
 #include "core/carpeta_trabajo.h"
+#include "core/traduccion.h"
 #include "core/inic.h"
 #include "files/experimentos.h"
 #include "files/figura.h"
 #include "platform/impresora.h"
+#include "platform/motivo_archivo.h"
 
 using namespace tya;
 using namespace tya::prueba;
@@ -101,6 +106,22 @@ TEST(EscrituraAtomica, DiscoLlenoAMitadDejaElArchivoAnteriorYDiceElMotivo) {
             mensaje = c.escribir(d);
         }
         EXPECT_EQ(contenido(d.filePath(".")), antes);
-        EXPECT_TRUE(mensaje.contains("no queda espacio en el disco")) << mensaje.toStdString();
+        EXPECT_TRUE(mensaje.contains(Trayecta::tr("no queda espacio en el disco"))) << mensaje.toStdString();
+    }
+}
+
+// Qt names some refusals itself, in the words of its catalogue for the running language.
+TEST(EscrituraAtomica, ElMotivoDeQtSeReconoceTraducido) {
+    int argc = 1;
+    char nombre[] = "pruebas";
+    char* argv[] = {nombre, nullptr};
+    QCoreApplication app(argc, argv);  // installs the run's language, Qt's catalogue with it
+    QTemporaryDir tmp;
+    QFile leido(tmp.path());
+    QSaveFile escrito(tmp.path());
+    for (QFileDevice* f : {static_cast<QFileDevice*>(&leido), static_cast<QFileDevice*>(&escrito)}) {
+        ASSERT_FALSE(f->open(f == &leido ? QIODevice::ReadOnly : QIODevice::WriteOnly));
+        EXPECT_EQ(motivo_archivo(*f).toStdString(), motivo_errno(EISDIR).toStdString())
+            << f->errorString().toStdString();
     }
 }
