@@ -29,7 +29,7 @@ QStringList materiales() {
                                    QT_TRANSLATE_NOOP("Trayecta", "Madera")};
     QStringList r;
     for (size_t i = 0; i < kDensMat.size(); ++i)
-        r << QStringLiteral("%1 (d: %2)")
+        r << Trayecta::tr("%1 (d: %2)", "a material and its density in g/cm³")
                  .arg(Trayecta::tr(nombres[i]), formato(kDensMat[i], QStringLiteral("#0.0#"), separador_local()));
     return r << Trayecta::tr("Otro material");
 }

@@ -45,8 +45,9 @@ struct Catalogo {
             const QString traduccion = sin_acceso(x.readElementText());
             const QString t = fuentes ? fuente : traduccion;
             if (traduccion != fuente) en_espanol << fuente;
-            QString patron = QRegularExpression::escape(t);
-            patron.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
+            QStringList partes = t.split(QRegularExpression(QStringLiteral("%\\d")));
+            for (QString& p : partes) p = QRegularExpression::escape(p);
+            const QString patron = partes.join(QStringLiteral(".*"));
             textos << QRegularExpression(QStringLiteral("^(?:%1)$").arg(patron),
                                          QRegularExpression::DotMatchesEverythingOption);
         }
@@ -106,7 +107,7 @@ private slots:
             for (QAction* a : p.w->findChildren<QAction*>())
                 if (!a->objectName().isEmpty() && !todo.contains(sin_acceso(a->text()))) sin_ayuda << a->text();
             for (QGroupBox* g : p.w->findChildren<QGroupBox*>())
-                if (!todo.contains(g->title().trimmed())) sin_ayuda << g->title();
+                if (g->isVisibleTo(p.w.get()) && !todo.contains(g->title().trimmed())) sin_ayuda << g->title();
             QVERIFY2(sin_ayuda.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(i.codigo, sin_ayuda.join(" | "))));
         }
     }
