@@ -61,7 +61,8 @@ CajaTextos::CajaTextos(EstadoExp& st, Escena& escena, const QString& directorio,
     vista_.texto = TextoEnColumnas(std::move(medida));
 }
 
-QString CajaTextos::ruta(const QString& nombre) const { return QDir(dir_).filePath(nombre); }
+// A picture with words in it has a copy per language, like the texts.
+QString CajaTextos::ruta(const QString& nombre) const { return ruta_texto(dir_, nombre); }
 
 bool CajaTextos::mostrar_archivo(const QString& nombre, QString& error) {
     vista_.texto.fin_linea();

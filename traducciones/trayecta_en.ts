@@ -1229,7 +1229,7 @@ docente puede cambiarlos allí. Vea &quot;Archivos del programa&quot; en
 la ayuda.</source>
         <translation>The texts (0Prob to 15Prob, tpract.txt, respuestas.txt, the help)
 are read from the working folder, not the installation one: the
-teacher can change them there. See &quot;Program Files&quot; in the
+teacher can change them there. See &quot;Program files&quot; in the
 help.</translation>
     </message>
     <message>
@@ -1482,7 +1482,7 @@ help.</translation>
     </message>
     <message>
         <source>El idioma elegido se verá la próxima vez que se abra Trayecta.</source>
-        <translation>The chosen language will show the next time Trayecta is opened.</translation>
+        <translation>The chosen language will be used from the next time Trayecta is opened.</translation>
     </message>
     <message>
         <source>Escena del lanzamiento</source>

@@ -1231,7 +1231,7 @@ docente puede cambiarlos allí. Vea &quot;Archivos del programa&quot; en
 la ayuda.</source>
         <translation>Os textos (0Prob a 15Prob, tpract.txt, respuestas.txt, a ajuda)
 são lidos da pasta de trabalho, não da de instalação: o
-professor pode alterá-los lá. Veja &quot;Arquivos do Programa&quot; na
+professor pode alterá-los lá. Veja &quot;Arquivos do programa&quot; na
 ajuda.</translation>
     </message>
     <message>
@@ -1484,7 +1484,7 @@ ajuda.</translation>
     </message>
     <message>
         <source>El idioma elegido se verá la próxima vez que se abra Trayecta.</source>
-        <translation>O idioma escolhido será visto na próxima vez que o Trayecta for aberto.</translation>
+        <translation>O idioma escolhido será usado a partir da próxima vez que o Trayecta for aberto.</translation>
     </message>
     <message>
         <source>Escena del lanzamiento</source>

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QRegularExpression>
 
 #include "apoyo.h"
@@ -37,11 +38,12 @@ qsizetype linea_mas_larga(const QString& texto) {
 
 TEST(TextosTraducidos, CadaTextoEnCadaIdioma) {
     const QDir datos(QStringLiteral(TYA_DATOS));
-    // Files read by the program, not by a person: the same in every language.
-    const QStringList formatos = {"INIC.DAT", "trazo.txt", "sugiere"};
+    // Files read by the program, not by a person, and a picture without words: the same in
+    // every language.
+    const QStringList formatos = {"INIC.DAT", "trazo.txt", "sugiere", "icono.png"};
     QStringList textos;
     for (const QString& f : datos.entryList(QDir::Files))
-        if (!formatos.contains(f) && !f.endsWith(".png")) textos << f;
+        if (!formatos.contains(f)) textos << f;
     ASSERT_GE(textos.size(), 21);
     for (const Idioma& i : kIdiomas) {
         if (i.codigo == QLatin1String("es")) continue;
@@ -51,25 +53,30 @@ TEST(TextosTraducidos, CadaTextoEnCadaIdioma) {
                              otro = prueba::leer(datos.filePath(QStringLiteral("%1/%2").arg(i.codigo, f)));
             ASSERT_FALSE(otro.isEmpty());
             EXPECT_NE(otro, es);
+            // A picture keeps its size: the text window leaves room for that.
+            if (f.endsWith(".png")) {
+                EXPECT_EQ(QImage::fromData(otro).size(), QImage::fromData(es).size());
+                continue;
+            }
             // The same line ends, every number as the Spanish gives it, and no line wider than
             // the Spanish text's widest (the text windows and the page are as wide as that).
             EXPECT_EQ(otro.count("\r\n") == otro.count('\n'), es.count("\r\n") == es.count('\n'));
             const QString t_es = QString::fromUtf8(es).remove('\r'), t = QString::fromUtf8(otro).remove('\r');
             EXPECT_EQ(numeros(t), numeros(t_es));
-            if (!f.endsWith(".hlp")) {
-                EXPECT_LE(linea_mas_larga(t), linea_mas_larga(t_es));
-            }
+            if (!f.endsWith(".hlp")) { EXPECT_LE(linea_mas_larga(t), linea_mas_larga(t_es)); }
         }
         // The help has the same topics, and its answers topic is the answer key itself.
         const QString ayuda = datos.filePath(QStringLiteral("%1/tyayuda2.hlp").arg(i.codigo));
         const QList<TemaAyuda> temas = leer_ayuda(ayuda);
         EXPECT_EQ(temas.size(), leer_ayuda(datos.filePath("tyayuda2.hlp")).size()) << i.codigo;
-        const QString clave = QString::fromUtf8(prueba::leer(datos.filePath(QStringLiteral("%1/respuestas.txt").arg(i.codigo))))
+        const QString clave = QString::fromUtf8(
+                                  prueba::leer(datos.filePath(QStringLiteral("%1/respuestas.txt").arg(i.codigo))))
                                   .remove('\r')
                                   .section('\n', 1)
                                   .trimmed();
-        EXPECT_TRUE(std::any_of(temas.cbegin(), temas.cend(), [&](const TemaAyuda& t) { return t.texto.endsWith(clave); }))
-            << i.codigo;
+        EXPECT_TRUE(std::any_of(temas.cbegin(), temas.cend(), [&](const TemaAyuda& t) {
+            return t.texto.endsWith(clave);
+        })) << i.codigo;
     }
 }
 

@@ -54,7 +54,8 @@ struct Catalogo {
         if (fuentes) en_espanol.clear();
     }
     bool tiene(const QString& t) const {
-        return std::any_of(textos.cbegin(), textos.cend(), [&](const QRegularExpression& r) { return r.match(t).hasMatch(); });
+        return std::any_of(textos.cbegin(), textos.cend(),
+                           [&](const QRegularExpression& r) { return r.match(t).hasMatch(); });
     }
 };
 
@@ -98,7 +99,8 @@ private slots:
                 if (!catalogo.tiene(r)) sin_catalogo << r;
                 if (catalogo.en_espanol.contains(r)) en_espanol << r;
             }
-            QVERIFY2(sin_catalogo.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(i.codigo, sin_catalogo.join(" | "))));
+            QVERIFY2(sin_catalogo.isEmpty(),
+                     qPrintable(QStringLiteral("%1: %2").arg(i.codigo, sin_catalogo.join(" | "))));
             QVERIFY2(en_espanol.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(i.codigo, en_espanol.join(" | "))));
             // The help names every menu, command and panel as this language shows them.
             QStringList sin_ayuda;

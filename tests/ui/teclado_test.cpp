@@ -170,8 +170,9 @@ private slots:
         QVERIFY2(teclas.contains(idioma_actual()), qPrintable(idioma_actual()));
         const QList<TemaAyuda> temas = leer_ayuda(
             ruta_texto(QStringLiteral(TYA_DATOS), QStringLiteral("tyayuda2.hlp")));
-        const auto t = std::find_if(temas.cbegin(), temas.cend(),
-                                    [](const TemaAyuda& a) { return a.titulo == (idioma_actual() == "en" ? "Keyboard" : "Teclado"); });
+        const auto t = std::find_if(temas.cbegin(), temas.cend(), [](const TemaAyuda& a) {
+            return a.titulo == (idioma_actual() == "en" ? "Keyboard" : "Teclado");
+        });
         QVERIFY(t != temas.cend());
         for (const QString& k : teclas[idioma_actual()]) QVERIFY2(t->texto.contains(k), qPrintable(k));
     }
