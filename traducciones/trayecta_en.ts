@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>--familia %1: es el campo del barrido; la familia varía otro.</source>
-        <translation>--familia %1: it is the swept field; the family varies another one.</translation>
+        <translation>--familia %1: this is the swept field; the family must vary a different one.</translation>
     </message>
     <message>
         <source>--familia Forma: &quot;%1&quot; no es una forma (Esfera o Bala).</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>%1, línea %2: --barrido lee una sola línea de lanzamiento y esta es otra más.</source>
-        <translation>%1, line %2: --barrido reads a single launch line and this is one more.</translation>
+        <translation>%1, line %2: --barrido reads a single launch line and this is another one.</translation>
     </message>
     <message>
         <source>campo %1 (%2)</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>límites y valores iniciales (INIC.DAT de la carpeta de trabajo)</source>
-        <translation>limits and start-up values (INIC.DAT of the working folder)</translation>
+        <translation>limits and initial values (INIC.DAT of the working folder)</translation>
     </message>
     <message>
         <source>--leer ARCHIVO.TYA</source>
@@ -328,7 +328,7 @@ between the experiments</translation>
 tabuladores, como la copia al portapapeles (con las
 columnas del blanco si el último lanzamiento lo tiene)</source>
         <translation>prints the extreme-values table separated by tabs,
-as the copy to the clipboard (with the target&apos;s
+like the copy to the clipboard (with the target&apos;s
 columns if the last launch has a target)</translation>
     </message>
     <message>
@@ -346,8 +346,8 @@ as a PDF</translation>
 tiempo final, X final y el mensaje del final, si hubo
 (es la salida cuando no se pide ninguna otra)</source>
         <translation>prints one line per experiment: number, samples,
-final time, final X and the end message, if any (it
-is the output when no other one is asked for)</translation>
+final time, final X and the end message, if any
+(this is the output when no other is asked for)</translation>
     </message>
     <message>
         <source>--barrido CAMPO DESDE HASTA PASO</source>
@@ -362,7 +362,7 @@ Xfin, Ymax (la altura máxima de Valores Extremos), Vfin
 y el mensaje del final (1000 valores como máximo; Xo e
 Yo en metros enteros; solo se combina con --inic,
 --grafico-barrido, --familia y -j, una vez cada una)</source>
-        <translation>flies the one launch of the input once for every
+        <translation>flies the single launch of the input once for every
 value FROM, FROM+STEP, ... up to TO of the field FIELD
 (Xo Yo Vo Ang Viento R Densidad Cd), each flight as
 the first experiment; prints for each value N, T,
@@ -381,7 +381,7 @@ según CAMPO; los vuelos que no terminaron en el suelo
 van aparte, con su símbolo explicado</source>
         <translation>with --barrido, saves on an A4 sheet the range
 against FIELD; the flights that did not end on the
-ground are drawn apart, their symbol explained</translation>
+ground are drawn separately, with their symbol explained</translation>
     </message>
     <message>
         <source>CAMPO V1,V2,...</source>
@@ -423,8 +423,7 @@ column and the graph one curve per value</translation>
         <source>el PNG de una hoja (--grafico-barrido, --rotulado)
 mide ANCHO x ALTO puntos en lugar de A4 a 300 ppp</source>
         <translation>the PNG of a sheet (--grafico-barrido, --rotulado)
-measures WIDTH x HEIGHT pixels instead of A4 at
-300 dpi</translation>
+measures WIDTH x HEIGHT pixels instead of A4 at 300 dpi</translation>
     </message>
     <message>
         <source>un número de hilos</source>
@@ -455,7 +454,7 @@ resultado es el mismo)</source>
     </message>
     <message>
         <source>La opción %1 se da dos veces; se admite una sola.</source>
-        <translation>The option %1 is given twice; only one is accepted.</translation>
+        <translation>The option %1 is given twice; it is accepted only once.</translation>
     </message>
     <message>
         <source>La opción %1 necesita un nombre de archivo.</source>
@@ -485,9 +484,9 @@ named files (&quot;-&quot; or none: the standard input). Each line has nine numb
 order of the session log:
     Xo Yo Vo Ang Aire Viento R Densidad Cd
 and, if four more are added, XoB YoB Vxb Vyb, a target placed for that launch.
-Fields are separated by blanks or tabs. Lines whose first field is not a number
-are skipped, so a session log (.log) serves as input as it is. The launches are
-the experiments 1, 2, ... (ten at most).
+Fields are separated by spaces or tabs. Lines whose first field is not a number
+are skipped, so a session log (.log) can be used as input unchanged. The launches
+are the experiments 1, 2, ... (ten at most).
 
 The values are checked against the limits of INIC.DAT; Aire is 0 (vacuum) or 1
 (air), Densidad goes from 0.01 to 20 and Cd is 0.4 (sphere) or 0.2 (bullet).
@@ -523,11 +522,11 @@ refused. The sheets (--grafico-barrido, --rotulado) are landscape A4; their PNG,
 
 Decimal separator: when reading, &quot;.&quot; and &quot;,&quot; are valid in any number (in
 --familia commas separate values, unless a semicolon does; if no value has a
-point, the error output states the values read). When writing, the tables, the
-session log and the numbers of the figures use the separator of the system&apos;s
-language: the comma with es_ES.UTF-8 or pt_BR.UTF-8, the point with en_US.UTF-8
-or LC_ALL=C (for other programs). Experiment files and INIC.DAT always use the
-point.
+decimal point, the error output states the values read). When writing, the
+tables, the session log and the numbers in the figures use the separator of the
+system&apos;s language: the comma with es_ES.UTF-8 or pt_BR.UTF-8, the point with
+en_US.UTF-8 or LC_ALL=C (for other programs). Experiment files and INIC.DAT
+always use the point.
 
 Exit status: 0 success; 1 an output file or the standard output could not be
 written; 2 options or input refused (the message names the line and the field)
@@ -598,7 +597,7 @@ Opens Trayecta; with an experiment file (.TYA), loads it as &quot;Open&quot; doe
     <message>
         <source>trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez
 %2</source>
-        <translation>trayecta: “%1” is one too many: one experiment file is opened at a time
+        <translation>trayecta: extra argument “%1”: only one experiment file can be opened at a time
 %2</translation>
     </message>
     <message>
@@ -837,7 +836,7 @@ Opens Trayecta; with an experiment file (.TYA), loads it as &quot;Open&quot; doe
     </message>
     <message>
         <source>%1: sobra &quot;%2&quot; (línea %3).</source>
-        <translation>%1: &quot;%2&quot; is one too many (line %3).</translation>
+        <translation>%1: &quot;%2&quot; is left over (line %3).</translation>
     </message>
     <message>
         <source>No se puede leer el archivo INIC.DAT (%1): %2.</source>
@@ -1053,7 +1052,7 @@ Opens Trayecta; with an experiment file (.TYA), loads it as &quot;Open&quot; doe
     </message>
     <message>
         <source>está en UTF-16; se lee texto UTF-8 o Latin-1</source>
-        <translation>it is in UTF-16; UTF-8 or Latin-1 text is read</translation>
+        <translation>it is in UTF-16; only UTF-8 or Latin-1 text can be read</translation>
     </message>
     <message>
         <source>tiene bytes nulos: no es un archivo de texto</source>
@@ -1130,7 +1129,7 @@ Opens Trayecta; with an experiment file (.TYA), loads it as &quot;Open&quot; doe
     </message>
     <message>
         <source>%1: la terminación &quot;.%2&quot; no es de imagen; se guardan .png, .pdf y .svg.</source>
-        <translation>%1: the ending &quot;.%2&quot; is not an image one; .png, .pdf and .svg are saved.</translation>
+        <translation>%1: the ending &quot;.%2&quot; is not an image type; images are saved as .png, .pdf or .svg.</translation>
     </message>
     <message>
         <source>No se pudo empezar el documento.</source>
@@ -1217,10 +1216,10 @@ in the program&apos;s folder</translation>
 de Física: simula el tiro oblicuo en el vacío y en el aire, y
 trae problemas, un trabajo práctico y sus respuestas para el
 docente (respuestas.txt).</source>
-        <translation>Trayecta is free software (GPL 3 or later) for the physics
-class: it simulates projectile motion in vacuum and in air,
-and comes with problems, a lab worksheet and their answers
-for the teacher (respuestas.txt).</translation>
+        <translation>Trayecta is free software (GPL 3 or later) for physics lessons:
+it simulates projectile motion in a vacuum and in air, and
+comes with problems, a lab worksheet and their answers for the
+teacher (respuestas.txt).</translation>
     </message>
     <message>
         <source>Los textos (0Prob a 15Prob, tpract.txt, respuestas.txt, la ayuda)
@@ -1286,7 +1285,7 @@ help.</translation>
     </message>
     <message>
         <source>No se pudo guardar la elección de colores en %1: vale solo hasta cerrar el programa.</source>
-        <translation>The colour choice could not be saved in %1: it holds only until the program is closed.</translation>
+        <translation>The colour choice could not be saved in %1: it only lasts until the program is closed.</translation>
     </message>
     <message>
         <source>Ayuda de Trayecta</source>
@@ -1482,7 +1481,7 @@ help.</translation>
     </message>
     <message>
         <source>El idioma elegido se verá la próxima vez que se abra Trayecta.</source>
-        <translation>The chosen language will be used from the next time Trayecta is opened.</translation>
+        <translation>The chosen language will take effect the next time Trayecta is opened.</translation>
     </message>
     <message>
         <source>Escena del lanzamiento</source>
@@ -1499,8 +1498,8 @@ de lanzamiento
 (Cruz del origen)</source>
         <extracomment>Short lines: the box is 170 pixels wide.</extracomment>
         <translation>* Click and 
-drag the launch 
-point
+drag the 
+launch point
 (the origin cross)</translation>
     </message>
     <message>
@@ -1537,7 +1536,7 @@ the program starts?</translation>
     </message>
     <message>
         <source>Sugerencia: los vectores de una marca</source>
-        <translation>Suggestion: a mark&apos;s vectors</translation>
+        <translation>Suggestion: the vectors at a mark</translation>
     </message>
     <message>
         <source>Pregunta</source>
@@ -1569,7 +1568,7 @@ the program starts?</translation>
     </message>
     <message>
         <source>El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.</source>
-        <translation>The new window size will show the next time Trayecta is opened.</translation>
+        <translation>The new window size will take effect the next time Trayecta is opened.</translation>
     </message>
     <message>
         <source> Mientras QT_SCALE_FACTOR o QT_SCREEN_SCALE_FACTORS estén fijadas, mandan ellas.</source>
@@ -1781,19 +1780,19 @@ the program starts?</translation>
     </message>
     <message>
         <source>X inicial del blanco Xo, m</source>
-        <translation>Initial X of the target Xo, m</translation>
+        <translation>Target&apos;s initial X Xo, m</translation>
     </message>
     <message>
         <source>Y inicial del blanco Yo, m</source>
-        <translation>Initial Y of the target Yo, m</translation>
+        <translation>Target&apos;s initial Y Yo, m</translation>
     </message>
     <message>
         <source>Velocidad X del blanco Vx, m/s</source>
-        <translation>X velocity of the target Vx, m/s</translation>
+        <translation>Target&apos;s X velocity Vx, m/s</translation>
     </message>
     <message>
         <source>Velocidad Y del blanco Vy, m/s</source>
-        <translation>Y velocity of the target Vy, m/s</translation>
+        <translation>Target&apos;s Y velocity Vy, m/s</translation>
     </message>
     <message>
         <source>Radio de la partícula, cm</source>
@@ -1893,11 +1892,11 @@ the program starts?</translation>
     </message>
     <message>
         <source>Intro abre la tabla de la muestra</source>
-        <translation>Enter opens the sample&apos;s table</translation>
+        <translation>Enter opens the sample table</translation>
     </message>
     <message>
         <source>Al comienzo (Inicio)</source>
-        <translation>To the start (Home)</translation>
+        <translation>Go to the start (Home)</translation>
     </message>
     <message>
         <source>Muestra anterior (flecha izquierda)</source>
@@ -1917,7 +1916,7 @@ the program starts?</translation>
     </message>
     <message>
         <source>Al final (Fin)</source>
-        <translation>To the end (End)</translation>
+        <translation>Go to the end (End)</translation>
     </message>
     <message>
         <source>Ritmo</source>

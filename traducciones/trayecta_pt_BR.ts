@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>--familia %1: es el campo del barrido; la familia varía otro.</source>
-        <translation>--familia %1: é o campo da varredura; a família varia outro.</translation>
+        <translation>--familia %1: é o campo da varredura; a família deve variar outro.</translation>
     </message>
     <message>
         <source>--familia Forma: &quot;%1&quot; no es una forma (Esfera o Bala).</source>
@@ -329,7 +329,7 @@ tabuladores, como la copia al portapapeles (con las
 columnas del blanco si el último lanzamiento lo tiene)</source>
         <translation>imprime a tabela de valores extremos separada por
 tabulações, como a cópia para a área de transferência
-(com as colunas do alvo se o último lançamento o tem)</translation>
+(com as colunas do alvo se o último lançamento o tiver)</translation>
     </message>
     <message>
         <source>--imprimir-valores ARCHIVO.pdf</source>
@@ -346,7 +346,7 @@ impressa, em um PDF</translation>
 tiempo final, X final y el mensaje del final, si hubo
 (es la salida cuando no se pide ninguna otra)</source>
         <translation>imprime uma linha por experimento: número, amostras,
-tempo final, X final e a mensagem do final, se houve
+tempo final, X final e a mensagem do final, se houver
 (é a saída quando não se pede nenhuma outra)</translation>
     </message>
     <message>
@@ -404,7 +404,7 @@ gráfico una curva por valor</source>
 V2, ... (10 no máximo) de outro campo (Xo Yo Vo Ang
 Viento R Densidad Cd, Aire com 0,1 para vácuo e ar, ou
 Forma com Esfera,Bala); as vírgulas separam os valores,
-salvo se um ponto e vírgula os separa: &quot;0,5;1&quot; são 0,5
+salvo se um ponto e vírgula os separar: &quot;0,5;1&quot; são 0,5
 e 1; a tabela leva esse campo na primeira coluna e o
 gráfico uma curva por valor</translation>
     </message>
@@ -518,14 +518,14 @@ y nada escrito.
 </source>
         <translation>As opções podem ser combinadas; as saídas são impressas na ordem pedida.
 O experimento N de --tabla e --grafico deve ser um dos lançamentos dados.
-A cena e os gráficos são salvos como PDF se o nome termina em .pdf, como SVG se
-termina em .svg e como PNG se termina em .png ou não tem terminação; outra
+A cena e os gráficos são salvos como PDF se o nome terminar em .pdf, como SVG se
+terminar em .svg e como PNG se terminar em .png ou não tiver terminação; outra
 terminação é recusada. As folhas (--grafico-barrido, --rotulado) são A4 em
 paisagem; seu PNG, de 3508 x 2480 pixels (300 por polegada).
 
 Separador decimal: ao ler, &quot;.&quot; e &quot;,&quot; valem em qualquer número (em --familia as
-vírgulas separam valores, salvo se um ponto e vírgula o faz; se nenhum valor tem
-ponto, a saída de erros diz os valores lidos). Ao escrever, as tabelas, o
+vírgulas separam valores, salvo se um ponto e vírgula o fizer; se nenhum valor
+tiver ponto, a saída de erros diz os valores lidos). Ao escrever, as tabelas, o
 registro de sessão e os números das figuras usam o separador do idioma do
 sistema: a vírgula com pt_BR.UTF-8 ou es_ES.UTF-8, o ponto com en_US.UTF-8 ou
 LC_ALL=C (para outros programas). Os arquivos de experimentos e INIC.DAT usam
@@ -600,7 +600,7 @@ Abre o Trayecta; com um arquivo de experimentos (.TYA), carrega-o como &quot;Abr
     <message>
         <source>trayecta: sobra «%1»: se abre un solo archivo de experiencias a la vez
 %2</source>
-        <translation>trayecta: “%1” está sobrando: abre-se um só arquivo de experimentos por vez
+        <translation>trayecta: argumento a mais “%1”: só se abre um arquivo de experimentos por vez
 %2</translation>
     </message>
     <message>
@@ -1055,7 +1055,7 @@ Abre o Trayecta; com um arquivo de experimentos (.TYA), carrega-o como &quot;Abr
     </message>
     <message>
         <source>está en UTF-16; se lee texto UTF-8 o Latin-1</source>
-        <translation>está em UTF-16; lê-se texto UTF-8 ou Latin-1</translation>
+        <translation>está em UTF-16; só se lê texto UTF-8 ou Latin-1</translation>
     </message>
     <message>
         <source>tiene bytes nulos: no es un archivo de texto</source>
@@ -1132,7 +1132,7 @@ Abre o Trayecta; com um arquivo de experimentos (.TYA), carrega-o como &quot;Abr
     </message>
     <message>
         <source>%1: la terminación &quot;.%2&quot; no es de imagen; se guardan .png, .pdf y .svg.</source>
-        <translation>%1: a terminação &quot;.%2&quot; não é de imagem; são salvos .png, .pdf e .svg.</translation>
+        <translation>%1: a terminação &quot;.%2&quot; não é de imagem; as imagens são salvas como .png, .pdf ou .svg.</translation>
     </message>
     <message>
         <source>No se pudo empezar el documento.</source>
@@ -1184,7 +1184,7 @@ na pasta do programa</translation>
     </message>
     <message>
         <source>%1; máximo %2 con %3</source>
-        <translation>%1; máximo %2 com %3</translation>
+        <translation>%1; máximo %2 em %3</translation>
     </message>
     <message>
         <source>vuelo que terminó en &quot;Impacto&quot; con el blanco (no se une a la curva)</source>
@@ -1200,7 +1200,7 @@ na pasta do programa</translation>
     </message>
     <message>
         <source>máximo: %1 con %2</source>
-        <translation>máximo: %1 com %2</translation>
+        <translation>máximo: %1 em %2</translation>
     </message>
     <message>
         <source>E&amp;scala x 10</source>
@@ -1219,7 +1219,7 @@ na pasta do programa</translation>
 de Física: simula el tiro oblicuo en el vacío y en el aire, y
 trae problemas, un trabajo práctico y sus respuestas para el
 docente (respuestas.txt).</source>
-        <translation>Trayecta é um programa livre (GPL 3 ou posterior) para a aula
+        <translation>O Trayecta é um programa livre (GPL 3 ou posterior) para a aula
 de Física: simula o lançamento oblíquo no vácuo e no ar, e
 traz problemas, um trabalho prático e suas respostas para o
 professor (respuestas.txt).</translation>
@@ -1526,8 +1526,8 @@ Aceleração: vermelho</translation>
 luego el programa ?</source>
         <extracomment>Three lines: the box is 344 pixels wide.</extracomment>
         <translation>Deseja que este aviso 
- apareça ao iniciar 
-o programa depois?</translation>
+ apareça na próxima vez 
+que o programa iniciar?</translation>
     </message>
     <message>
         <source>Sugerencias</source>
@@ -1571,7 +1571,7 @@ o programa depois?</translation>
     </message>
     <message>
         <source>El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.</source>
-        <translation>O novo tamanho da janela será visto na próxima vez que o Trayecta for aberto.</translation>
+        <translation>O novo tamanho da janela será usado a partir da próxima vez que o Trayecta for aberto.</translation>
     </message>
     <message>
         <source> Mientras QT_SCALE_FACTOR o QT_SCREEN_SCALE_FACTORS estén fijadas, mandan ellas.</source>
@@ -1899,7 +1899,7 @@ o programa depois?</translation>
     </message>
     <message>
         <source>Al comienzo (Inicio)</source>
-        <translation>Ao início (Home)</translation>
+        <translation>Ir para o início (Home)</translation>
     </message>
     <message>
         <source>Muestra anterior (flecha izquierda)</source>
@@ -1919,7 +1919,7 @@ o programa depois?</translation>
     </message>
     <message>
         <source>Al final (Fin)</source>
-        <translation>Ao final (End)</translation>
+        <translation>Ir para o final (End)</translation>
     </message>
     <message>
         <source>Ritmo</source>
@@ -1935,7 +1935,7 @@ o programa depois?</translation>
     </message>
     <message>
         <source>Tiempo real: una muestra cada 0,75 s, lo que duró en el vuelo</source>
-        <translation>Tempo real: uma amostra a cada 0,75 s, o que durou no voo</translation>
+        <translation>Tempo real: uma amostra a cada 0,75 s, o mesmo tempo que levou no voo</translation>
     </message>
     <message>
         <source>Muestra %1 de %2</source>
