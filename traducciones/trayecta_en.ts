@@ -1947,5 +1947,9 @@ the program starts?</translation>
         <comment>a material and its density in g/cm³</comment>
         <translation>%1 (d: %2)</translation>
     </message>
+    <message>
+        <source>trayecta: no se pudo escribir la salida estándar.</source>
+        <translation>trayecta: could not write to the standard output.</translation>
+    </message>
 </context>
 </TS>

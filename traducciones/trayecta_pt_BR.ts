@@ -1950,5 +1950,9 @@ que o programa iniciar?</translation>
         <comment>a material and its density in g/cm³</comment>
         <translation>%1 (d: %2)</translation>
     </message>
+    <message>
+        <source>trayecta: no se pudo escribir la salida estándar.</source>
+        <translation>trayecta: não foi possível escrever na saída padrão.</translation>
+    </message>
 </context>
 </TS>

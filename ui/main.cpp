@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "core/carpeta_trabajo.h"
 #include "core/experiment_state.h"
 #include "core/idioma.h"
+#include "core/traduccion.h"
 #include "core/version.h"
 #include "files/preferencias.h"
 #include "form2.h"
@@ -23,29 +25,35 @@
 
 int main(int argc, char** argv) {
     tya::silenciar_avisos_qt();
-    // No catalogue can be installed before the application exists: what is printed up to then
-    // stays Spanish.
     // Read before any window: only a typed command can carry a wrong one (a file manager passes
-    // one file), so it is answered on that terminal, with a status a script can test.
-    QStringList args;
-    QString no_es_texto;
-    const tya::Argumentos argumentos = tya::argumentos_como_texto(argc, argv, args, no_es_texto)
-                                           ? tya::leer_argumentos(args, QDir::currentPath())
-                                           : tya::Argumentos{{}, no_es_texto, {}};
-    if (!argumentos.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(argumentos.error));
-        return 2;
-    }
-    // Answered before any display is needed, so a script or a packager can ask it anywhere.
-    if (!argumentos.respuesta.isEmpty()) {
-        std::printf("%s", qPrintable(argumentos.respuesta));
-        if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
-        std::fprintf(stderr, "trayecta: no se pudo escribir la salida estándar.\n");
-        return 1;
+    // one file), so it is answered on that terminal, with a status a script can test. A core
+    // application lives just as long, so the answer is in the user's language without a display.
+    tya::Preferencias preferencias;
+    const QString idioma = tya::elegir_idioma(preferencias.idioma(), tya::idioma_del_entorno());
+    tya::Argumentos argumentos;
+    {
+        QCoreApplication lectura(argc, argv);
+        tya::instalar_idioma(idioma);
+        QStringList args;
+        QString no_es_texto;
+        argumentos = tya::argumentos_como_texto(argc, argv, args, no_es_texto)
+                         ? tya::leer_argumentos(args, QDir::currentPath())
+                         : tya::Argumentos{{}, no_es_texto, {}};
+        if (!argumentos.error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(argumentos.error));
+            return 2;
+        }
+        // Answered before any display is needed, so a script or a packager can ask it anywhere.
+        if (!argumentos.respuesta.isEmpty()) {
+            std::printf("%s", qPrintable(argumentos.respuesta));
+            if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(tya::Trayecta::tr("trayecta: no se pudo escribir la salida estándar.")));
+            return 1;
+        }
     }
 
     // The whole window enlarged by one factor, which Qt takes only before its application exists.
-    tya::Preferencias preferencias;
     const bool factor_fijado = tya::fijar_factor_al_arrancar(argc, argv, preferencias.tamano());
     QApplication app(argc, argv);
     if (factor_fijado) tya::quitar_factor_del_entorno();
@@ -53,7 +61,7 @@ int main(int argc, char** argv) {
 
     QApplication::setApplicationName(QStringLiteral("Trayecta"));
     // The user's choice in "Ver" > "Idioma", else the desktop's language; before any text is made.
-    tya::instalar_idioma(tya::elegir_idioma(preferencias.idioma(), tya::idioma_del_entorno()));
+    tya::instalar_idioma(idioma);
 
     // Started from a folder with INIC.DAT it works there; from anywhere else (a desktop menu), in
     // the per-user folder. Everything relative then resolves there, as in the folder itself.
