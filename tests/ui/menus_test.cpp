@@ -6,16 +6,13 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -175,12 +172,11 @@ private slots:
         const QStringList antes = textos();
 
         // Each entry of the bar and of every menu has an access key, none used twice in its menu.
-        QList<QMenu*> menus{nullptr};  // the bar itself first
-        menus << p.w->findChildren<QMenu*>();
         int entradas = 0;
-        for (QMenu* m : menus) {
+        for (const QWidget* m : p.w->findChildren<QWidget*>()) {
+            if (!qobject_cast<const QMenu*>(m) && !qobject_cast<const QMenuBar*>(m)) continue;
             QSet<QKeySequence> usadas;
-            for (QAction* a : m ? m->actions() : p.w->menuBar()->actions()) {
+            for (QAction* a : m->actions()) {
                 if (a->isSeparator()) continue;
                 const QKeySequence t = QKeySequence::mnemonic(a->text());
                 ++entradas;
@@ -199,8 +195,7 @@ private slots:
         QAction* proyector = p.w->accion(QStringLiteral("menu_proyector"));
         QVERIFY(proyector->isChecked());
         QCOMPARE(p.w->escena().estilo().paleta, Paleta::Proyector);
-        p.w->comandos().lanzar();
-        p.w->comandos().lanzar();
+        for (int i = 0; i < 2; ++i) p.w->comandos().lanzar();
         const QImage proyectada = p.w->superficie_escena().imagen();
         QCOMPARE(p.st->ColorExp[1], color_experiencia(Paleta::Proyector, 1, Registros(*p.st, 1).color()));
         // Back to the usual palette at once, and kept for the next start.
