@@ -4,8 +4,6 @@
 // and no printer.
 #include <QAction>
 #include <QApplication>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
