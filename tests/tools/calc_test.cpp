@@ -73,6 +73,7 @@ const QByteArray kResumen = "1\t20\t14.40\t1018.19\n2\t16\t11.27\t469.76\n";
 
 }  // namespace
 
+// Launches as the program takes them, from standard input, files and session logs, and saved experiments.
 TEST(Calc, EntradasAceptadas) {
     // A session log as the program writes it: the header lines are skipped.
     prueba::Banco b;
@@ -98,6 +99,20 @@ TEST(Calc, EntradasAceptadas) {
     EXPECT_TRUE(l[0].endsWith("\t" + mensaje_fin(FinVuelo::Impacto).toUtf8())) << l[0].toStdString();
     EXPECT_EQ(l[1], con_separador("2\t20\t14.40\t1018.19")) << "a later launch without target fields has no target";
     EXPECT_EQ(l[2], con_separador("3\t20\t14.40\t1018.19")) << "a target far away is never hit";
+
+    // --leer: a saved experiment file instead of launches gives what the flights gave (what it refuses is
+    // in Calc.Rechazos).
+    const QString ida = dir.filePath("a.TYA"), vuelta = dir.filePath("b.TYA");
+    const QStringList salidas = {"--resumen", "--tabla", "velocidades", "2", "--grafico", "posiciones", "todos"};
+    const Corrida volado = correr(QStringList{"--tya", ida} + salidas << dir.filePath("v.png"),
+                                  "0 0 100 45 0 0 1 11.3 0.4\n0 0 60 70 1 -10 0.5 7.8 0.2\n");
+    ASSERT_TRUE(bien(volado));
+    const Corrida leido = correr(QStringList{"--leer", ida, "--tya", vuelta} + salidas << dir.filePath("l.png"));
+    ASSERT_TRUE(bien(leido));
+    EXPECT_TRUE(prueba::leer(ida).startsWith("2\r\n"));
+    EXPECT_EQ(prueba::leer(vuelta), prueba::leer(ida));
+    EXPECT_EQ(leido.salida, volado.salida);
+    EXPECT_EQ(prueba::leer(dir.filePath("l.png")), prueba::leer(dir.filePath("v.png")));
 }
 
 TEST(Calc, Rechazos) {
@@ -229,7 +244,7 @@ TEST(Calc, SalidaEstandarQueNoSeEscribe) {
     prueba::EnEspanol espanol;
     QTemporaryDir dir;
     const QStringList pedidos[] = {{"--help"}, {"--log"}, {"--valores"}, {"--resumen"}, {"--tabla", "posiciones", "1"}};
-    for (const QString& destino : {QStringLiteral("/dev/full"), dir.filePath("clase.log")}) {
+    for (const QString& destino : {QStringLiteral("/dev/full"), dir.filePath("clase.log")})
         for (const QStringList& args : pedidos) {
             SCOPED_TRACE((destino + " " + args.join(' ')).toStdString());
             calc::SalidaEstandar salida(
@@ -239,7 +254,6 @@ TEST(Calc, SalidaEstandarQueNoSeEscribe) {
             EXPECT_EQ(salida.terminar(ejecutar(args, kVacio, salida, err), err), calc::kSalidaEscritura);
             EXPECT_EQ(err.data(), "No se pudo escribir la salida estándar: no queda espacio en el disco.\n");
         }
-    }
     // A file name that is not UTF-8 is refused, not written under another name.
     const char* const mal[] = {"trayecta-calc", "--tya", "clase\xe9.TYA"};
     const char* const bien[] = {"trayecta-calc", "--tya", "clase\xc3\xa9.TYA"};
@@ -250,8 +264,9 @@ TEST(Calc, SalidaEstandarQueNoSeEscribe) {
     EXPECT_TRUE(argumentos_como_texto(3, bien, args, error) && args == QStringList({"--tya", "clase\u00e9.TYA"}));
 }
 
+// What each output writes, and what becomes of it when it cannot be written.
 TEST(Calc, Salidas) {
-    prueba::EnEspanol espanol;  // the worksheet legends are checked word by word
+    prueba::EnEspanol espanol;  // the worksheet legends and the report's headings are checked word by word
     QTemporaryDir dir;
     auto ruta = [&dir](const char* n) { return dir.filePath(QString::fromLatin1(n)); };
     const QByteArray dos = "0 0 100 45 0 0 1 11.3 0.4\n100 50 80 30 1 10 2 7.8 0.2\n";
@@ -319,44 +334,18 @@ TEST(Calc, Salidas) {
     const QByteArray escena = prueba::leer(ruta("e.svg"));
     EXPECT_TRUE(escena.contains("width=\"297mm\""));
     EXPECT_TRUE(escena.contains("Distancia horizontal X (m)"));
-}
-
-// --leer: a saved experiment file instead of launches gives what the flights gave.
-TEST(Calc, LeerIdaYVuelta) {
-    prueba::EnEspanol espanol;
-    QTemporaryDir dir;
-    const QString a = dir.filePath("a.TYA"), b = dir.filePath("b.TYA");
-    const QStringList salidas = {"--resumen", "--tabla", "velocidades", "2", "--grafico", "posiciones", "todos"};
-    const Corrida volado = correr(QStringList{"--tya", a} + salidas + QStringList{dir.filePath("v.png")},
-                                  "0 0 100 45 0 0 1 11.3 0.4\n0 0 60 70 1 -10 0.5 7.8 0.2\n");
-    ASSERT_TRUE(bien(volado));
-    const Corrida leido = correr(QStringList{"--leer", a, "--tya", b} + salidas + QStringList{dir.filePath("l.png")});
-    ASSERT_TRUE(bien(leido));
-    EXPECT_TRUE(prueba::leer(a).startsWith("2\r\n"));
-    EXPECT_EQ(prueba::leer(b), prueba::leer(a));
-    EXPECT_EQ(leido.salida, volado.salida);
-    EXPECT_EQ(prueba::leer(dir.filePath("l.png")), prueba::leer(dir.filePath("v.png")));
-    // What it refuses is in Calc.Rechazos.
-}
-
-// --valores and --imprimir-valores: the extreme-values report as copy text and on paper.
-TEST(Calc, CopiaEImpresionDelInforme) {
-    prueba::EnEspanol espanol;  // the report's Spanish headings
-    const QByteArray dos = kVacio + kAire;
-    // The copy text of the report (its digits are pinned in informe_test); a last launch with a
-    // target gives the layout with target.
+    // --valores, the extreme-values report as copy text (its digits are pinned in informe_test); a last
+    // launch with a target gives the layout with target.
     const QByteArray copia = correr({"--valores"}, dos).salida;
     EXPECT_TRUE(copia.startsWith("Xo\tYo\tVo\tAng.\tRoz.\tXmax\t") && copia.count("\r\n") == 4) << copia.toStdString();
     EXPECT_TRUE(copia.contains(con_separador("\t 14.3989\t 70.7107\t-70.564\t"))) << copia.toStdString();
     EXPECT_TRUE(correr({"--valores"}, "0 0 100 45 0 0 1 11.3 0.4 3000 0 -5 0\n")
                     .salida.startsWith("Xo\tYo\tVo\tAng.\tRoz.\tXoB\tYoB\tVxb\tVyb\tDmin\tTmin\r\n\r\n"));
-
-    // The PDF is all the output; where it cannot go is checked with the other outputs in Calc.Salidas.
-    QTemporaryDir dir;
-    const Corrida s = correr({"--imprimir-valores", dir.filePath("v.pdf")}, dos);
-    ASSERT_TRUE(bien(s));
-    EXPECT_TRUE(s.salida.isEmpty());
-    EXPECT_TRUE(prueba::leer(dir.filePath("v.pdf")).startsWith("%PDF"));
+    // --imprimir-valores: the report on paper, the PDF all the output.
+    const Corrida pdf = correr({"--imprimir-valores", ruta("v.pdf")}, dos);
+    ASSERT_TRUE(bien(pdf));
+    EXPECT_TRUE(pdf.salida.isEmpty());
+    EXPECT_TRUE(prueba::leer(ruta("v.pdf")).startsWith("%PDF"));
 }
 
 // Each row is the flight that launch gives alone, as the first experiment of a run.
