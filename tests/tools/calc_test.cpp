@@ -130,9 +130,7 @@ TEST(Calc, Rechazos) {
     prueba::escribir(malo, prueba::leer(hecho).chopped(40));
     using Caso = std::tuple<QStringList, QByteArray, QStringList>;  // arguments, input, words of the error
     const QList<Caso> casos = {
-        {{},
-         kVacio + "0 0 400 45 0 0 1 11.3 0.4\n",
-         {"campo 3 (Vo): Valor fuera de rango (400; de 0 a 340)", "línea 2"}},
+        {{}, kVacio + "0 0 400 45 0 0 1 11.3 0.4", {"campo 3 (Vo): Valor fuera de rango (400; de 0 a 340)", "línea 2"}},
         {{}, "0 0 1000000000000000000000000000000 45 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Vo"}},
         {{}, "0 0 100 180.5 0 0 1 11.3 0.4\n", {"Valor fuera de rango", "Ang"}},
         {{}, "0 0 100 45 0 0 1 11.3 0.4 7000 0 0 0\n", {"Valor fuera de rango", "XoB"}},
@@ -366,8 +364,7 @@ TEST(Barrido, FilasComoVuelosSueltos) {
         ASSERT_GE(t.size(), 3);
         const QByteArray fin = Trayecta::tr("Fin", "a sweep table's column heading: how the flight ended").toUtf8();
         EXPECT_EQ(t[0], (QList<QByteArray>{barrido[0].toUtf8(), "N", "T", "Xfin", "Ymax", "Vfin", fin}));
-        for (int k = 1; k < t.size(); ++k) {
-            const QList<QByteArray>& f = t[k];
+        for (const QList<QByteArray>& f : t.mid(1)) {
             ASSERT_EQ(f.size(), 7);
             // The reader's decimal separator, never the other one.
             const char otro = prueba::separador_esperado() == ',' ? '.' : ',';
