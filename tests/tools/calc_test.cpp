@@ -468,6 +468,7 @@ TEST(Barrido, FamiliaComoBarridosSueltos) {
         SCOPED_TRACE(familia.join(' ').toStdString());
         const Corrida f = correr(barrido + QStringList{"--familia"} + familia, kAire);
         ASSERT_TRUE(bien(f));
+        EXPECT_EQ(filas(f.salida).size(), 19) << "a heading and nine rows a value";
         QByteArray bloques;
         for (int k = 0; k < 2; ++k) {
             const QByteArray suelto = correr(barrido, lineas[k]).salida;
