@@ -6,13 +6,11 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 
 #include "core/columnas.h"
 #include "core/traduccion.h"

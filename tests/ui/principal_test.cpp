@@ -31,7 +31,7 @@ using namespace tya;
 using namespace tya::prueba;
 
 namespace {
-void teclear(CajaTexto* caja, const QString& texto) {
+void teclear(QLineEdit* caja, const QString& texto) {
     caja->clear();
     QTest::keyClicks(caja, texto);
 }
@@ -65,7 +65,7 @@ class PrincipTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void arranque_sugerencias_y_ayuda() {
+    void arranque_y_lanzamiento() {
         // With "sugiere" holding 1 the suggestions show shortly after start; the button reading
         // "No" stores 0, and, opened from the "?" entry, the one reading "Si" stores 1.
         al_abrirse<Sugiere>([](Sugiere* s) { QTest::mouseClick(s->findChild<QPushButton*>("si"), Qt::LeftButton); });
@@ -88,146 +88,7 @@ private slots:
         QVERIFY(temas->count() > 0);
         QVERIFY(!temas->findItems(p.w->accion("menu_valores")->text().remove('&'), Qt::MatchExactly).isEmpty());
 
-        EnEspanol guardia;  // the start-up messages' composed wording
-        // A start-up file that cannot be read, or INIC.DAT with a decimal comma, refused whole
-        // before any entry box is filled: the program's message box, naming it.
-        for (const auto& [antes, nombrado] :
-             {std::pair<std::function<void(const QDir&)>, QString>{
-                  [](const QDir& d) { QFile::remove(d.filePath("trazo.txt")); }, "trazo.txt"},
-              {[](const QDir& d) {
-                   escribir(d.filePath("INIC.DAT"), "100,5, 340, 0\r\n" + leer(TYA_DATOS "/INIC.DAT").mid(13));
-               },
-               "INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"}}) {
-            Puesto r(antes, false);
-            QVERIFY(!r.w->cargar());
-            QCOMPARE(r.dlg.mensajes.size(), 1);
-            QVERIFY2(r.dlg.mensajes[0].contains(nombrado), qPrintable(r.dlg.mensajes[0]));
-        }
-        // A help file without topics says so.
-        escribir(p.dir.filePath("vacia.hlp"), "sin temas\r\n");
-        QString error;
-        QVERIFY(leer_ayuda(p.dir.filePath("vacia.hlp"), &error).isEmpty());
-        QVERIFY2(error.contains("no tiene temas"), qPrintable(error));
-    }
-
-    void parametros_material_y_medio() {
-        EnEspanol guardia;  // the materials' composed captions
-        Puesto p;
-        PanelLanzamiento& l = p.w->lanzamiento();
-        // 3, 5, 0 into Vo (maximum 340): the third key is refused with the message.
-        teclear(l.entrada(iVo), "350");
-        QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
-        QCOMPARE(p.st->Param[iVo], Fijo::entero(35));
-        QCOMPARE(l.entrada(iVo)->text(), QStringLiteral("35"));
-        // A letter is discarded with a beep; the comma is a decimal separator like the point.
-        teclear(l.entrada(iAng), "1a,5");
-        QCOMPARE(p.dlg.pitidos, 1);
-        QCOMPARE(l.entrada(iAng)->text(), QStringLiteral("1,5"));
-        QCOMPARE(p.st->Param[iAng], Fijo::desde(1.5));
-        // Positions typed or set beyond their maximum go back silently, each to its own previous
-        // value; whole-number boxes take the whole part and move the cross; values beyond the
-        // fixed-point range or a double's digits are refused with the message.
-        p.dlg.mensajes.clear();
-        const QPoint cruz = p.w->marcadores().cruz()->pos();
-        for (const auto& [tecleado, caja, texto, valor, mensajes] :
-             {std::tuple<bool, int, QString, Fijo, int>{true, iXo, "7000", Fijo::entero(700), 0},
-              {false, iXo, "12,7", Fijo::entero(12), 0},
-              {false, iYo, "5000", Fijo(), 0},
-              {false, iR, "99999999999999999999999", Fijo::entero(1), 1},
-              {false, iYoB, QString(400, QLatin1Char('9')), Fijo::entero(1000), 2}}) {
-            tecleado ? teclear(l.entrada(caja), texto) : l.entrada(caja)->setText(texto);
-            QCOMPARE(p.st->Param[caja], valor);
-            QCOMPARE(p.dlg.mensajes.size(), mensajes);
-        }
-        QCOMPARE(l.entrada(iXo)->text(), QStringLiteral("12"));
-        QVERIFY(p.w->marcadores().cruz()->pos() != cruz);
-        // Pasted text goes through the same filter as typed keys, the line break dropped
-        // silently: the box never shows what its value is not. So does the context menu's paste.
-        l.entrada(iVo)->clear();
-        const int pitidos = p.dlg.pitidos;
-        pegar(l.entrada(iVo), QStringLiteral("1a\r\n2"));
-        QCOMPARE(l.entrada(iVo)->text(), QStringLiteral("12"));
-        QCOMPARE(p.dlg.pitidos, pitidos + 1);
-        QCOMPARE(p.st->Param[iVo], Fijo::entero(12));
-        QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
-        QTimer::singleShot(50, [] {
-            for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
-                if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) a->trigger();
-            QApplication::activePopupWidget()->close();
-        });
-        l.entrada(iAng)->selectAll();
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), l.entrada(iAng)->mapToGlobal(QPoint(4, 4)));
-        QApplication::sendEvent(l.entrada(iAng), &menu);
-        QCOMPARE(l.entrada(iAng)->text(), QStringLiteral("9"));
-        // Typed key by key or pasted, a decimal keeps its whole part in a whole-metre box, which
-        // shows it once the typing is over.
-        p.dlg.mensajes.clear();
-        for (auto [caja, texto, metros] : {std::tuple(iXo, "12,7", 12),
-                                           {iXo, "12.7", 12},
-                                           {iYo, "0,9", 0},
-                                           {iXoB, "3000,5", 3000},
-                                           {iYoB, "12.75", 12}}) {
-            for (bool pegado : {false, true}) {
-                l.entrada(caja)->clear();
-                pegado ? pegar(l.entrada(caja), texto) : QTest::keyClicks(l.entrada(caja), texto);
-                QCOMPARE(p.st->Param[caja].real(), double(metros));
-                emit l.entrada(caja)->editingFinished();
-                QCOMPARE(l.entrada(caja)->text(), QString::number(metros));
-            }
-        }
-        QVERIFY2(p.dlg.mensajes.isEmpty(), qPrintable(p.dlg.mensajes.join('|')));
-
-        // The arrows step by 10 and 5 from the box's value, read with either separator, and
-        // refuse a step out of range; the pressed look is undone.
-        l.entrada(iVo)->setText("52,5");
-        QTest::mouseClick(l.boton_subir(iVo), Qt::LeftButton);
-        QCOMPARE(p.st->Param[iVo], Fijo::desde(62.5));
-        QCOMPARE(l.entrada(iVo)->text(), con_separador(QStringLiteral("62.5")));
-        l.entrada(iVo)->setText("335");
-        QTest::mouseClick(l.boton_subir(iVo), Qt::LeftButton);
-        QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
-        QCOMPARE(l.entrada(iVo)->text(), QStringLiteral("335"));
-        l.entrada(iAng)->setText("0");
-        const QImage cara = l.boton_bajar(iAng)->superficie().imagen();
-        QTest::mouseClick(l.boton_bajar(iAng), Qt::LeftButton);
-        QCOMPARE(p.st->Param[iAng], Fijo::entero(-5));
-        QCOMPARE(l.boton_bajar(iAng)->superficie().imagen(), cara);
-
-        // The materials show their density in the locale's form. "Otro material": anything but a
-        // plain number from 0.01 to 20 falls back to lead; the comma is a decimal separator there too.
-        const QString plomo = con_separador(QStringLiteral("Plomo (d: 11.3)"));
-        QCOMPARE(l.material()->itemText(0), plomo);
-        QCOMPARE(l.material()->itemText(3), con_separador(QStringLiteral("Hielo (d: 0.92)")));
-        for (auto [respuesta, densidad, rotulo] :
-             {std::tuple(QString("5,5"), Fijo::desde(5.5), QString("Material: d = 5,5")),
-              {"5;5", Fijo::crudo(113000), plomo},
-              {"25", Fijo::crudo(113000), plomo},
-              {"0,005", Fijo::crudo(113000), plomo},
-              {"", Fijo::crudo(113000), plomo}}) {
-            p.dlg.respuestas_entrada.push_back(respuesta);
-            l.elegir_material(5);
-            QCOMPARE(p.st->Densidad, densidad);
-            QCOMPARE(l.material()->currentText(), rotulo);
-        }
-        // A text wider than the list shows its beginning.
-        p.dlg.respuestas_entrada.push_back("12.3456789012345");
-        l.elegir_material(5);
-        QCOMPARE(p.st->Densidad, Fijo::desde(12.3457));
-        QCOMPARE(l.material()->lineEdit()->cursorPosition(), 0);
-        // Wind only in air; leaving the air clears it, and coming back does not restore it.
-        l.medio(1)->click();
-        l.entrada(iViento)->setText("20");
-        l.medio(0)->click();
-        QCOMPARE(p.st->Aire, int16_t(0));
-        QCOMPARE(p.st->Param[iViento], Fijo());
-        QVERIFY(!l.entrada(iViento)->isEnabled());
-        l.medio(1)->click();
-        QCOMPARE(p.st->Param[iViento], Fijo());
-        QVERIFY(l.entrada(iViento)->isEnabled());
-    }
-
-    void lanzar_blanco_y_zoom() {
-        Puesto p;
+        // The first launch enables what needs a flight.
         p.menu("Lanzar1");
         QCOMPARE(muestras(p.st->Pos[0]), 20);
         QCOMPARE(p.st->EnVuelo, int16_t(0));
@@ -289,6 +150,141 @@ private slots:
         p.st->EnVuelo = 1;
         p.w->marcadores().soltar_marcador(100, 100);
         QCOMPARE(p.st->Param[iXoB], Fijo::entero(2500));
+
+        EnEspanol guardia;  // the start-up messages' composed wording
+        // A start-up file that cannot be read, or INIC.DAT with a decimal comma, refused whole
+        // before any entry box is filled: the program's message box, naming it.
+        for (const auto& [antes, nombrado] :
+             {std::pair<std::function<void(const QDir&)>, QString>{
+                  [](const QDir& d) { QFile::remove(d.filePath("trazo.txt")); }, "trazo.txt"},
+              {[](const QDir& d) {
+                   escribir(d.filePath("INIC.DAT"), "100,5, 340, 0\r\n" + leer(TYA_DATOS "/INIC.DAT").mid(13));
+               },
+               "INIC.DAT, línea 1, registro 1 (Vo): \"100,5\" lleva coma decimal"}}) {
+            Puesto r(antes, false);
+            QVERIFY(!r.w->cargar());
+            QCOMPARE(r.dlg.mensajes.size(), 1);
+            QVERIFY2(r.dlg.mensajes[0].contains(nombrado), qPrintable(r.dlg.mensajes[0]));
+        }
+        // A help file without topics says so.
+        escribir(p.dir.filePath("vacia.hlp"), "sin temas\r\n");
+        QString error;
+        QVERIFY(leer_ayuda(p.dir.filePath("vacia.hlp"), &error).isEmpty());
+        QVERIFY2(error.contains("no tiene temas"), qPrintable(error));
+    }
+
+    void parametros_material_y_medio() {
+        EnEspanol guardia;  // the materials' composed captions
+        Puesto p;
+        PanelLanzamiento& l = p.w->lanzamiento();
+        // 3, 5, 0 into Vo (maximum 340): the third key is refused with the message.
+        teclear(l.entrada(iVo), "350");
+        QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
+        QCOMPARE(p.st->Param[iVo], Fijo::entero(35));
+        QCOMPARE(l.entrada(iVo)->text(), QStringLiteral("35"));
+        // A letter is discarded with a beep; the comma is a decimal separator like the point.
+        teclear(l.entrada(iAng), "1a,5");
+        QCOMPARE(p.dlg.pitidos, 1);
+        QCOMPARE(l.entrada(iAng)->text(), QStringLiteral("1,5"));
+        QCOMPARE(p.st->Param[iAng], Fijo::desde(1.5));
+        // Positions typed or set beyond their maximum go back silently, each to its own previous
+        // value; whole-number boxes take the whole part and move the cross; values beyond the
+        // fixed-point range or a double's digits are refused with the message.
+        p.dlg.mensajes.clear();
+        const QPoint cruz = p.w->marcadores().cruz()->pos();
+        const std::tuple<bool, int, QString, Fijo, int> fijados[] = {
+            {true, iXo, "7000", Fijo::entero(700), 0},
+            {false, iXo, "12,7", Fijo::entero(12), 0},
+            {false, iYo, "5000", Fijo(), 0},
+            {false, iR, "99999999999999999999999", Fijo::entero(1), 1},
+            {false, iYoB, QString(400, QLatin1Char('9')), Fijo::entero(1000), 2}};
+        for (const auto& [tecleado, caja, texto, valor, mensajes] : fijados) {
+            tecleado ? teclear(l.entrada(caja), texto) : l.entrada(caja)->setText(texto);
+            QCOMPARE(p.st->Param[caja], valor);
+            QCOMPARE(p.dlg.mensajes.size(), mensajes);
+        }
+        QCOMPARE(l.entrada(iXo)->text(), QStringLiteral("12"));
+        QVERIFY(p.w->marcadores().cruz()->pos() != cruz);
+        // Pasted text goes through the same filter as typed keys, the line break dropped
+        // silently: the box never shows what its value is not. So does the context menu's paste.
+        l.entrada(iVo)->clear();
+        const int pitidos = p.dlg.pitidos;
+        pegar(l.entrada(iVo), QStringLiteral("1a\r\n2"));
+        QCOMPARE(l.entrada(iVo)->text(), QStringLiteral("12"));
+        QCOMPARE(p.dlg.pitidos, pitidos + 1);
+        QCOMPARE(p.st->Param[iVo], Fijo::entero(12));
+        QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
+        QTimer::singleShot(50, [] {
+            for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
+                if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) a->trigger();
+            QApplication::activePopupWidget()->close();
+        });
+        l.entrada(iAng)->selectAll();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(4, 4), l.entrada(iAng)->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(l.entrada(iAng), &menu);
+        QCOMPARE(l.entrada(iAng)->text(), QStringLiteral("9"));
+        // Typed key by key or pasted, a decimal keeps its whole part in a whole-metre box, which
+        // shows it once the typing is over.
+        p.dlg.mensajes.clear();
+        const std::tuple<int, const char*, int> enteros[] = {
+            {iXo, "12,7", 12}, {iXo, "12.7", 12}, {iYo, "0,9", 0}, {iXoB, "3000,5", 3000}, {iYoB, "12.75", 12}};
+        for (auto [caja, texto, metros] : enteros) {
+            for (bool pegado : {false, true}) {
+                l.entrada(caja)->clear();
+                pegado ? pegar(l.entrada(caja), texto) : QTest::keyClicks(l.entrada(caja), texto);
+                QCOMPARE(p.st->Param[caja].real(), double(metros));
+                emit l.entrada(caja)->editingFinished();
+                QCOMPARE(l.entrada(caja)->text(), QString::number(metros));
+            }
+        }
+        QVERIFY2(p.dlg.mensajes.isEmpty(), qPrintable(p.dlg.mensajes.join('|')));
+
+        // The arrows step by 10 and 5 from the box's value, read with either separator, and
+        // refuse a step out of range; the pressed look is undone.
+        l.entrada(iVo)->setText("52,5");
+        QTest::mouseClick(l.boton_subir(iVo), Qt::LeftButton);
+        QCOMPARE(p.st->Param[iVo], Fijo::desde(62.5));
+        QCOMPARE(l.entrada(iVo)->text(), con_separador(QStringLiteral("62.5")));
+        l.entrada(iVo)->setText("335");
+        QTest::mouseClick(l.boton_subir(iVo), Qt::LeftButton);
+        QCOMPARE(p.dlg.mensajes, QStringList{"Valor fuera de rango"});
+        QCOMPARE(l.entrada(iVo)->text(), QStringLiteral("335"));
+        l.entrada(iAng)->setText("0");
+        const QImage cara = l.boton_bajar(iAng)->superficie().imagen();
+        QTest::mouseClick(l.boton_bajar(iAng), Qt::LeftButton);
+        QCOMPARE(p.st->Param[iAng], Fijo::entero(-5));
+        QCOMPARE(l.boton_bajar(iAng)->superficie().imagen(), cara);
+
+        // The materials show their density in the locale's form. "Otro material": anything but a
+        // plain number from 0.01 to 20 falls back to lead; the comma is a decimal separator there too.
+        const QString plomo = con_separador(QStringLiteral("Plomo (d: 11.3)"));
+        QCOMPARE(l.material()->itemText(0), plomo);
+        QCOMPARE(l.material()->itemText(3), con_separador(QStringLiteral("Hielo (d: 0.92)")));
+        p.dlg.respuestas_entrada.push_back("5,5");
+        l.elegir_material(5);
+        QCOMPARE(p.st->Densidad, Fijo::desde(5.5));
+        QCOMPARE(l.material()->currentText(), QStringLiteral("Material: d = 5,5"));
+        for (const char* malo : {"5;5", "25", "0,005", ""}) {
+            p.dlg.respuestas_entrada.push_back(QString::fromLatin1(malo));
+            l.elegir_material(5);
+            QCOMPARE(p.st->Densidad, Fijo::crudo(113000));
+            QCOMPARE(l.material()->currentText(), plomo);
+        }
+        // A text wider than the list shows its beginning.
+        p.dlg.respuestas_entrada.push_back("12.3456789012345");
+        l.elegir_material(5);
+        QCOMPARE(p.st->Densidad, Fijo::desde(12.3457));
+        QCOMPARE(l.material()->lineEdit()->cursorPosition(), 0);
+        // Wind only in air; leaving the air clears it, and coming back does not restore it.
+        l.medio(1)->click();
+        l.entrada(iViento)->setText("20");
+        l.medio(0)->click();
+        QCOMPARE(p.st->Aire, int16_t(0));
+        QCOMPARE(p.st->Param[iViento], Fijo());
+        QVERIFY(!l.entrada(iViento)->isEnabled());
+        l.medio(1)->click();
+        QCOMPARE(p.st->Param[iViento], Fijo());
+        QVERIFY(l.entrada(iViento)->isEnabled());
     }
 
     void vistas_paneles_y_portapapeles() {
@@ -315,8 +311,7 @@ private slots:
         QCOMPARE(p.w->graficos().modo(), ModoGrafico::Posiciones);
         QCOMPARE(p.w->graficos().tabla()->count(), muestras(p.st->Pos[2]) + 1);
         // Typing 1 then 2: experiment 1 is shown, then the box empties and nothing is redrawn.
-        p.w->graficos().numero()->clear();
-        QTest::keyClicks(p.w->graficos().numero(), "12");
+        teclear(p.w->graficos().numero(), "12");
         QVERIFY(p.w->graficos().numero()->text().isEmpty());
         QCOMPARE(p.st->NGrafSel, int16_t(12));
         QCOMPARE(p.w->graficos().tabla()->count(), muestras(p.st->Pos[0]) + 1);
