@@ -239,13 +239,10 @@ private slots:
         mensaje.setWindowModality(Qt::ApplicationModal);
         mensaje.show();
         QStringList orden;
-        QTimer respuesta;  // ends with the test, answered or not
-        respuesta.setSingleShot(true);
-        connect(&respuesta, &QTimer::timeout, [&] {
+        QTimer::singleShot(50, &mensaje, [&] {  // ends with the test, answered or not
             orden << QStringLiteral("mensaje %1").arg(QApplication::activeModalWidget() == &mensaje);
             mensaje.accept();
         });
-        respuesta.start(50);
         al_abrirse<Sugiere>([&](Sugiere* s) {
             orden << QStringLiteral("sugerencias %1").arg(mensaje.isVisible());
             s->accept();
@@ -316,6 +313,8 @@ private slots:
             escribir(d.filePath("b.log"), QByteArray(4982, 'b'));
             escribir(d.filePath("c.log"), "");
         };
+        const QString cuenta = QStringLiteral(
+            "La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   4 archivos y  10001 bytes");
         QString texto;
         for (const bool acepta : {true, false}) {
             al_abrirse<DialogoLogs>([&texto, acepta](DialogoLogs* d) {
@@ -323,10 +322,7 @@ private slots:
                 acepta ? QTest::keyClick(d, Qt::Key_Return) : QTest::mouseClick(d->cancelar, Qt::LeftButton);
             });
             Puesto p(logs);
-            QCOMPARE(
-                texto,
-                QStringLiteral(
-                    "La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   4 archivos y  10001 bytes"));
+            QCOMPARE(texto, cuenta);
             if (acepta)
                 QCOMPARE(QDir(p.dir.path()).entryList({"*.log"}, QDir::Files), QStringList{"uno.log"});
             else

@@ -35,9 +35,10 @@ void teclear(QLineEdit* caja, const QString& texto) {
     caja->clear();
     QTest::keyClicks(caja, texto);
 }
-void pegar(QWidget* w, const QString& texto) {
+void pegar(QLineEdit* caja, const QString& texto) {
+    caja->clear();
     QGuiApplication::clipboard()->setText(texto);
-    QTest::keySequence(w, QKeySequence::Paste);
+    QTest::keySequence(caja, QKeySequence::Paste);
 }
 QImage rgb(const QImage& i) { return i.convertToFormat(QImage::Format_RGB32); }
 QRect global(const QWidget* w) { return QRect(w->mapToGlobal(QPoint()), w->size()); }
@@ -207,11 +208,9 @@ private slots:
         QVERIFY(p.w->marcadores().cruz()->pos() != cruz);
         // Pasted text goes through the same filter as typed keys, the line break dropped
         // silently: the box never shows what its value is not. So does the context menu's paste.
-        l.entrada(iVo)->clear();
-        const int pitidos = p.dlg.pitidos;
         pegar(l.entrada(iVo), QStringLiteral("1a\r\n2"));
         QCOMPARE(l.entrada(iVo)->text(), QStringLiteral("12"));
-        QCOMPARE(p.dlg.pitidos, pitidos + 1);
+        QCOMPARE(p.dlg.pitidos, 2);
         QCOMPARE(p.st->Param[iVo], Fijo::entero(12));
         QGuiApplication::clipboard()->setText(QStringLiteral("z9"));
         QTimer::singleShot(50, [] {
@@ -230,8 +229,7 @@ private slots:
             {iXo, "12,7", 12}, {iXo, "12.7", 12}, {iYo, "0,9", 0}, {iXoB, "3000,5", 3000}, {iYoB, "12.75", 12}};
         for (auto [caja, texto, metros] : enteros) {
             for (bool pegado : {false, true}) {
-                l.entrada(caja)->clear();
-                pegado ? pegar(l.entrada(caja), texto) : QTest::keyClicks(l.entrada(caja), texto);
+                pegado ? pegar(l.entrada(caja), texto) : teclear(l.entrada(caja), texto);
                 QCOMPARE(p.st->Param[caja].real(), double(metros));
                 emit l.entrada(caja)->editingFinished();
                 QCOMPARE(l.entrada(caja)->text(), QString::number(metros));
@@ -334,9 +332,8 @@ private slots:
         clic(p, "Command6");
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()), rgb(p.w->graficos().grafico().imagen_retenida()));
         p.menu("menu_copi_pant");
-        const QRect area(QPoint(), p.w->vista_escena()->size());
         QCOMPARE(rgb(QGuiApplication::clipboard()->image()),
-                 rgb(p.w->superficie_escena().imagen_retenida().copy(area)));
+                 rgb(p.w->superficie_escena().imagen_retenida().copy(QRect(QPoint(), p.w->vista_escena()->size()))));
         // Comparing in velocity mode opens the velocity panel; its Cerrar hides it again, and a
         // launch hides the graph panel.
         clic(p, "Command7");
@@ -355,8 +352,7 @@ private slots:
         p.w->move(0, 0);
         p.w->resize(903, 484);
         const QRect pantalla = p.w->screen()->availableGeometry();
-        const QRect vuelo(p.w->vista_escena()->mapToGlobal(QPoint()) + zona_vuelo(p.w->superficie_escena()).topLeft(),
-                          zona_vuelo(p.w->superficie_escena()).size());
+        const QRect vuelo = zona_vuelo(p.w->superficie_escena()).translated(p.w->vista_escena()->mapToGlobal(QPoint()));
         // The comparison stands beside the graph panel's table and buttons, and follows the component.
         p.menu("menu_posiciones");
         clic(p, "Comparar");
@@ -373,13 +369,12 @@ private slots:
         ALaVista a_la_vista;
         qApp->installEventFilter(&a_la_vista);
         const QPoint antes = comparacion.pos();
-        QTest::mousePress(&comparacion, Qt::LeftButton, {}, QPoint(40, 5));
-        QTest::mouseMove(&comparacion, QPoint(10, 15));
-        QTest::mouseRelease(&comparacion, Qt::LeftButton, {}, QPoint(10, 15));
-        QCOMPARE(comparacion.pos(), antes + QPoint(-30, 10));
-        QTest::mousePress(&comparacion, Qt::LeftButton, {}, QPoint(40, comparacion.height() / 2));
-        QTest::mouseMove(&comparacion, QPoint(10, comparacion.height() / 2));
-        QCOMPARE(comparacion.pos(), antes + QPoint(-30, 10));
+        for (const int y : {5, comparacion.height() / 2}) {
+            QTest::mousePress(&comparacion, Qt::LeftButton, {}, QPoint(40, y));
+            QTest::mouseMove(&comparacion, QPoint(10, y + 10));
+            QTest::mouseRelease(&comparacion, Qt::LeftButton, {}, QPoint(10, y + 10));
+            QCOMPARE(comparacion.pos(), antes + QPoint(-30, 10));
+        }
         qApp->removeEventFilter(&a_la_vista);
         // The replay panel and a clicked mark's table stand off the flight, inside the screen.
         p.menu("Repetir");
