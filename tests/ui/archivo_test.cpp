@@ -251,58 +251,6 @@ private slots:
         QCOMPARE(orden, (QStringList{"mensaje 1", "sugerencias 0"}));
     }
 
-    void documentar_sesion_y_visor() {
-        Puesto p;
-        escribir(p.dir.filePath("sesion.log"), "05_12_2026\r\n \r\nuna linea\r\n");
-        // The viewer copies a log with its CR LF; opened again it lists the same files, although
-        // a log was started in between.
-        // Checked once the modal viewer is closed: a failure inside it would leave it open.
-        QList<int> cuentas;
-        QString copiado;
-        al_abrirse<Trazas>([&](Trazas* t) {
-            cuentas << t->lista->count();
-            t->lista->setCurrentRow(0);
-            QTest::mouseClick(t->aceptar, Qt::LeftButton);
-            QTest::mouseClick(t->boton_copiar, Qt::LeftButton);
-            copiado = QGuiApplication::clipboard()->text();
-            QTest::mouseClick(t->boton_cerrar, Qt::LeftButton);
-        });
-        p.menu("recup_sesion");
-        QCOMPARE(copiado, QStringLiteral("05_12_2026\r\n \r\nuna linea\r\n"));
-
-        p.menu("menu_trazo");
-        QVERIFY(p.w->accion("menu_trazo")->isChecked());
-        QCOMPARE(p.st->Trazo, uint8_t(1));
-        QCOMPARE(p.dlg.mensajes.size(), 1);
-        const QStringList logs = QDir(p.dir.path()).entryList({"??_??.log"}, QDir::Files);  // named by the time
-        QCOMPARE(logs.size(), 1);
-        const QString ruta = p.dir.filePath(logs[0]);
-        // A speed typed with a comma is the speed of the log line, in the locale's form.
-        p.w->lanzamiento().entrada(1)->setText("52,5");
-        const QByteArray linea = con_separador("0     0    52.5    45.0    0    0      1.0    11.3   0.4   \r\n");
-        const QByteArray cabecera = leer(ruta);
-        p.w->comandos().lanzar();
-        QCOMPARE(leer(ruta), cabecera + linea);
-        // Recovering closes every file; the next flight's line still reaches the log.
-        p.menu("Grabar", p.dir.filePath("x.TYA"));
-        p.menu("Recuperar", p.dir.filePath("x.TYA"));
-        QVERIFY(!p.w->archivo().bitacora().abierta());
-        p.w->comandos().lanzar();
-        QCOMPARE(leer(ruta), cabecera + linea + linea);
-        // Switched off: the entry unchecked, and later flights write nothing.
-        p.menu("menu_trazo");
-        QVERIFY(!p.w->accion("menu_trazo")->isChecked());
-        QCOMPARE(p.st->Trazo, uint8_t(0));
-        p.w->comandos().lanzar();
-        QCOMPARE(leer(ruta), cabecera + linea + linea);
-        al_abrirse<Trazas>([&](Trazas* t) {
-            cuentas << t->lista->count();
-            t->cerrar();
-        });
-        p.menu("recup_sesion");
-        QCOMPARE(cuentas, (QList<int>{2, 2}));
-    }
-
     void oferta_de_borrar_logs() {
         // 10001 bytes in four logs: "Aceptar" by Enter deletes all but the last, switches
         // documentation off and starts no log; "Cancelar" goes on to start one.
@@ -333,12 +281,11 @@ private slots:
         }
     }
 
-    void textos_e_impresion() {
+    void textos_impresion_y_sesion() {
         Puesto p;
         p.menu("Menu_seleccion4");
         CajaValores* c = p.w->textos().caja_valores();
         auto* icono = c->findChild<QLabel*>("icono");
-        QVERIFY(c->isVisible());
         QVERIFY(icono->isVisible());
         QVERIFY(!boton(c, "Imprimir")->isVisible());
         p.dlg.respuestas_entrada = {QStringLiteral("3")};
@@ -351,8 +298,38 @@ private slots:
         QVERIFY(!c->isVisible());
         QVERIFY(!p.w->superficie_escena().retenido());
 
+        escribir(p.dir.filePath("sesion.log"), "05_12_2026\r\n \r\nuna linea\r\n");
+        // The viewer copies a log with its CR LF; opened again it lists the same files, although
+        // a log was started in between.
+        // Checked once the modal viewer is closed: a failure inside it would leave it open.
+        QList<int> cuentas;
+        QString copiado;
+        al_abrirse<Trazas>([&](Trazas* t) {
+            cuentas << t->lista->count();
+            t->lista->setCurrentRow(0);
+            QTest::mouseClick(t->aceptar, Qt::LeftButton);
+            QTest::mouseClick(t->boton_copiar, Qt::LeftButton);
+            copiado = QGuiApplication::clipboard()->text();
+            QTest::mouseClick(t->boton_cerrar, Qt::LeftButton);
+        });
+        p.menu("recup_sesion");
+        QCOMPARE(copiado, QStringLiteral("05_12_2026\r\n \r\nuna linea\r\n"));
+        p.dlg.mensajes.clear();
+        p.menu("menu_trazo");
+        QVERIFY(p.w->accion("menu_trazo")->isChecked());
+        QCOMPARE(p.st->Trazo, uint8_t(1));
+        QCOMPARE(p.dlg.mensajes.size(), 1);
+        const QStringList logs = QDir(p.dir.path()).entryList({"??_??.log"}, QDir::Files);  // named by the time
+        QCOMPARE(logs.size(), 1);
+        const QString ruta = p.dir.filePath(logs[0]);
+        // A speed typed with a comma is the speed of the log line, in the locale's form.
         p.w->lanzamiento().entrada(1)->setText("52,5");
+        const QByteArray linea = con_separador("0     0    52.5    45.0    0    0      1.0    11.3   0.4   \r\n");
+        const QByteArray cabecera = leer(ruta);
         p.w->comandos().lanzar();
+        QCOMPARE(leer(ruta), cabecera + linea);
+
+        // The same flight in the extreme values.
         p.menu("menu_valores");
         QTest::mouseClick(boton(c, "Copiar"), Qt::LeftButton);
         QCOMPARE(p.st->TextoCopia.count("\r\n"), 3);  // header, empty line, one flight
@@ -394,6 +371,25 @@ private slots:
         p.menu("tp");
         QCOMPARE(tp->texto()->toPlainText(), QString());
         QVERIFY2(p.dlg.mensajes.last().contains(QStringLiteral("tpract.txt")), qPrintable(p.dlg.mensajes.last()));
+
+        // Recovering closes every file; the next flight's line still reaches the log.
+        p.menu("Grabar", p.dir.filePath("x.TYA"));
+        p.menu("Recuperar", p.dir.filePath("x.TYA"));
+        QVERIFY(!p.w->archivo().bitacora().abierta());
+        p.w->comandos().lanzar();
+        QCOMPARE(leer(ruta), cabecera + linea + linea);
+        // Switched off: the entry unchecked, and later flights write nothing.
+        p.menu("menu_trazo");
+        QVERIFY(!p.w->accion("menu_trazo")->isChecked());
+        QCOMPARE(p.st->Trazo, uint8_t(0));
+        p.w->comandos().lanzar();
+        QCOMPARE(leer(ruta), cabecera + linea + linea);
+        al_abrirse<Trazas>([&](Trazas* t) {
+            cuentas << t->lista->count();
+            t->cerrar();
+        });
+        p.menu("recup_sesion");
+        QCOMPARE(cuentas, (QList<int>{2, 2}));
     }
 };
 
