@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -80,6 +81,22 @@ private slots:
             [](Sugiere* s) { QTest::mouseClick(s->findChild<QPushButton*>("Cancelar"), Qt::LeftButton); });
         p.menu("menu_sugiere");
         QCOMPARE(leer(p.dir.filePath("sugiere")), QByteArray(" 1 \r\n"));
+        // A message up at start (a damaged file named on the command line) is answered before
+        // the hints show over it.
+        QMessageBox mensaje(QMessageBox::Warning, "Trayecta", "No se puede leer el archivo");
+        mensaje.setWindowModality(Qt::ApplicationModal);
+        mensaje.show();
+        QStringList orden;
+        QTimer::singleShot(50, &mensaje, [&] {  // ends with the test, answered or not
+            orden << QStringLiteral("mensaje %1").arg(QApplication::activeModalWidget() == &mensaje);
+            mensaje.accept();
+        });
+        al_abrirse<Sugiere>([&](Sugiere* s) {
+            orden << QStringLiteral("sugerencias %1").arg(mensaje.isVisible());
+            s->accept();
+        });
+        Sugiere(p.dir.filePath("otra_sugiere")).exec();
+        QCOMPARE(orden, (QStringList{"mensaje 1", "sugerencias 0"}));
         // "Buscar" looks into the topics' text, not only their titles (that the help names every
         // command, in every language, is checked with the languages).
         VisorAyuda v(ruta_texto(QStringLiteral(TYA_DATOS), QStringLiteral("tyayuda2.hlp")), ModoAyuda::Buscar);
