@@ -291,13 +291,12 @@ private slots:
         // Wind only in air; leaving the air clears it, and coming back does not restore it.
         l.medio(1)->click();
         l.entrada(iViento)->setText("20");
-        l.medio(0)->click();
-        QCOMPARE(p.st->Aire, int16_t(0));
-        QCOMPARE(p.st->Param[iViento], Fijo());
-        QVERIFY(!l.entrada(iViento)->isEnabled());
-        l.medio(1)->click();
-        QCOMPARE(p.st->Param[iViento], Fijo());
-        QVERIFY(l.entrada(iViento)->isEnabled());
+        for (const int aire : {0, 1}) {
+            l.medio(aire)->click();
+            QCOMPARE(p.st->Aire, int16_t(aire));
+            QCOMPARE(p.st->Param[iViento], Fijo());
+            QCOMPARE(l.entrada(iViento)->isEnabled(), aire == 1);
+        }
     }
 
     void vistas_paneles_y_portapapeles() {
