@@ -301,13 +301,14 @@ private slots:
 
     void vistas_paneles_y_portapapeles() {
         EnEspanol guardia;  // the views' and the comparison's composed captions
+        // The panels stand right of the scene, beyond the design width, until the window is made smaller.
         Puesto p([](const QDir& d) {
             escribir(d.filePath("metodo.txt"), leer(TYA_DATOS "/metodo.txt"));
             escribir(d.filePath("modelo.txt"), leer(TYA_DATOS "/modelo.txt"));
             QByteArray largo;
             for (int i = 0; i < 200; ++i) largo += "Paso " + QByteArray::number(i) + "\r\n";
             escribir(d.filePath("tpract.txt"), largo);
-        });  // the panels stand right of the scene, beyond the design width
+        });
         for (const char* ang : {"45", "60", "30"}) {
             p.w->lanzamiento().entrada(iAng)->setText(ang);
             p.w->comandos().lanzar();
