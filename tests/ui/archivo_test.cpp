@@ -126,9 +126,9 @@ private slots:
 
         // A file dropped from the file manager: refused with a target placed, as "Recuperar"
         // is, and then read as it reads it.
-        QMimeData datos;
-        datos.setUrls({QUrl::fromLocalFile(a)});
-        auto soltar = [&] {
+        auto soltar = [&](const QString& ruta) {
+            QMimeData datos;
+            datos.setUrls({QUrl::fromLocalFile(ruta)});
             QDragEnterEvent entra(QPoint(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
             QApplication::sendEvent(p.w.get(), &entra);
             QDropEvent suelta(QPointF(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
@@ -138,16 +138,15 @@ private slots:
         };
         p.menu("Borrar");
         p.menu("Blanco1");
-        QVERIFY(!soltar());
+        QVERIFY(!soltar(a));
         QCOMPARE(p.st->NExp, 0);
         QVERIFY(!recientes->entrada(1)->isEnabled());
         p.menu("Blanco1");
-        QVERIFY(soltar());
+        QVERIFY(soltar(a));
         QCOMPARE(p.st->NExp, 1);
         QVERIFY(p.activos({"Grabar", "menu_posiciones"}));
         QCOMPARE(p.dlg.mensajes, QStringList());
-        datos.setUrls({QUrl::fromLocalFile(p.dir.filePath("INIC.DAT"))});
-        QVERIFY(!soltar());
+        QVERIFY(!soltar(p.dir.filePath("INIC.DAT")));
 
         // A recent file that is gone leaves the list with a message naming it; one that is there is read.
         p.menu("Borrar");
