@@ -111,7 +111,7 @@ private slots:
         QVERIFY(p.activos({"menu_posiciones", "Grabar", "ImprVal"}));
         // Over a mark the pointer is a cross, and a click shows the sample's values.
         FormTabla* tabla = clic_en_marca(p, 6);
-        QVERIFY(tabla);
+        QVERIFY2(tabla, "no cross over the mark, or no table after the click");
         QCOMPARE(tabla->valor(1), con_separador(QStringLiteral(" 3.75")));
         // The stop button during a flight: the flight ends at once and is stored.
         QTimer::singleShot(0, p.w.get(), [&] {
@@ -395,7 +395,7 @@ private slots:
         p.menu("Repetir");
         p.w->repeticion()->close();
         FormTabla* tabla = clic_en_marca(p, 4);
-        QVERIFY(tabla);
+        QVERIFY2(tabla, "no cross over the mark, or no table after the click");
         p.menu("Repetir");
         for (const QWidget* w : {static_cast<QWidget*>(tabla), static_cast<QWidget*>(p.w->repeticion())}) {
             QVERIFY2(pantalla.contains(global(w)), qPrintable(w->objectName()));
