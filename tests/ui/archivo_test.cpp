@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "&Archivo" menu and the text windows: experiment files through the file dialog, the
 // session log, its viewer and the start-up offer to delete logs, printing with no printer, and
-// the about, problem and practical-work windows; pasting anything anywhere, whole-metre boxes
-// and the start-up hints. The file formats are pinned in files/.
+// the about, problem and practical-work windows; the window's size and pasting anything anywhere.
+// The file formats are pinned in files/.
 #include <QClipboard>
-#include <QComboBox>
 #include <QMenu>
-#include <QMessageBox>
-#include <QMimeData>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QScreen>
 
 #include "core/columnas.h"
 #include "core/traduccion.h"
@@ -26,7 +23,7 @@
 #include "ui/caja_valores.h"
 #include "platform/dialogos_qt.h"
 #include "ui/dialogo_logs.h"
-#include "ui/sugiere.h"
+#include "ui/tamano_ventana.h"
 #include "ui/trabajo_practico.h"
 #include "ui/trazas.h"
 
@@ -50,7 +47,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void guardar_y_recuperar() {
-        EnEspanol guardia;  // the messages' wording: file and line
+        EnEspanol guardia;  // the messages' wording: file and line; the type names
         Puesto p;
         for (int ang : {45, 70, 20}) {
             p.w->lanzamiento().entrada(2)->setText(QString::number(ang));
@@ -59,6 +56,9 @@ private slots:
         const QString a = p.dir.filePath("a.TYA");
         p.menu("Grabar", a);
         QCOMPARE(QFileInfo(p.dlg.archivos.at(0).carpeta).fileName(), QStringLiteral("trayexp"));
+        const TiposArchivo tipos;  // as the dialog names them
+        QCOMPARE(tipos.type(QFileInfo(p.dir.path())), QStringLiteral("Carpeta"));
+        QCOMPARE(tipos.type(QFileInfo(a)), QStringLiteral("Archivo TYA"));
         const QImage escena = p.w->superficie_escena().imagen().copy();
         // The panel open on experiment 1 while recovering shows the file's third one at the end,
         // not what the record held before.
@@ -99,7 +99,6 @@ private slots:
         QCOMPARE(p.dlg.archivos.last().sufijo, QStringLiteral("TYA"));
         QCOMPARE(QDir(p.dir.path()).entryList({"grupo1*", "notas*"}, QDir::Files),
                  (QStringList{"grupo1.TYA", "notas.txt"}));
-        p.dlg.mensajes.clear();
 
         // Saving where the file cannot be replaced says so.
         const QString carpeta = p.dir.filePath("protegida"), ruta = carpeta + "/clase.TYA";
@@ -108,11 +107,11 @@ private slots:
         p.w->comandos().lanzar();
         p.menu("Grabar", ruta);
         desproteger(carpeta);
-        QCOMPARE(p.dlg.mensajes.size(), 1);
-        QVERIFY2(p.dlg.mensajes[0].startsWith("No se pudo guardar el archivo " + ruta), qPrintable(p.dlg.mensajes[0]));
+        QCOMPARE(p.dlg.mensajes.size(), 2);  // and nothing before since the bad file
+        QVERIFY2(p.dlg.mensajes[1].startsWith("No se pudo guardar el archivo " + ruta), qPrintable(p.dlg.mensajes[1]));
     }
 
-    void abrir_desde_fuera_y_recientes() {
+    void abrir_recientes_tamano_y_pegar() {
         Puesto p({}, false);
         Preferencias pref(p.dir.filePath("trayecta.conf"));
         const QString perdido = p.dir.filePath("perdido.TYA");
@@ -127,9 +126,9 @@ private slots:
 
         // A file dropped from the file manager: refused with a target placed, as "Recuperar"
         // is, and then read as it reads it.
-        QMimeData datos;
-        datos.setUrls({QUrl::fromLocalFile(a)});
-        auto soltar = [&] {
+        auto soltar = [&](const QString& ruta) {
+            QMimeData datos;
+            datos.setUrls({QUrl::fromLocalFile(ruta)});
             QDragEnterEvent entra(QPoint(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
             QApplication::sendEvent(p.w.get(), &entra);
             QDropEvent suelta(QPointF(300, 300), Qt::CopyAction, &datos, Qt::LeftButton, {});
@@ -139,16 +138,15 @@ private slots:
         };
         p.menu("Borrar");
         p.menu("Blanco1");
-        QVERIFY(!soltar());
+        QVERIFY(!soltar(a));
         QCOMPARE(p.st->NExp, 0);
         QVERIFY(!recientes->entrada(1)->isEnabled());
         p.menu("Blanco1");
-        QVERIFY(soltar());
+        QVERIFY(soltar(a));
         QCOMPARE(p.st->NExp, 1);
         QVERIFY(p.activos({"Grabar", "menu_posiciones"}));
         QCOMPARE(p.dlg.mensajes, QStringList());
-        datos.setUrls({QUrl::fromLocalFile(p.dir.filePath("INIC.DAT"))});
-        QVERIFY(!soltar());
+        QVERIFY(!soltar(p.dir.filePath("INIC.DAT")));
 
         // A recent file that is gone leaves the list with a message naming it; one that is there is read.
         p.menu("Borrar");
@@ -161,127 +159,121 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(p.st->NExp, 1);
 
-        // The window size is kept for the next start, which the user is told.
+        // The window size is kept for the next start.
         auto* tamano = p.w->findChild<QMenu*>("menu_tamano");
         QVERIFY(tamano->actions().first()->isChecked());
         QCOMPARE(tamano->actions().size(), 7);
         p.w->findChild<QAction*>("tamano_150")->trigger();
         QCOMPARE(pref.tamano(), 150);
-        QVERIFY2(p.dlg.mensajes.last().contains(
-                     Trayecta::tr("El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.")),
-                 qPrintable(p.dlg.mensajes.last()));
-    }
+        // A size that does not fit the screen is refused naming the largest that does; one that
+        // fits is told to be seen at the next start; one that cannot be kept leaves the kept one checked.
+        const QSize fisica = p.w->screen()->availableGeometry().size() * p.w->screen()->devicePixelRatio();
+        const QString t = p.dir.filePath("t.ini"), fuera = QStringLiteral("/dev/null/t.ini");
+        for (const auto& [archivo, elegido, marcado, mensaje] :
+             {std::tuple(
+                  t, 300, 0,
+                  Trayecta::tr(
+                      "El tamaño %1 % no cabe en esta pantalla (%2 × %3 disponibles). El mayor que cabe es %4 %.")
+                      .arg(300)
+                      .arg(fisica.width())
+                      .arg(fisica.height())
+                      .arg(tamano_mayor_que_cabe(fisica))),
+              {t, 100, 100, Trayecta::tr("El nuevo tamaño de la ventana se verá la próxima vez que se abra Trayecta.")},
+              {fuera, 100, 0,
+               Trayecta::tr(
+                   "No se pudo guardar el tamaño de la ventana en %1: sigue marcado el tamaño que estaba guardado.")
+                   .arg(fuera)}}) {
+            Preferencias otra(archivo);
+            QMenu ver;
+            QMenu* m = menu_tamano_ventana(&ver, otra, p.dlg);
+            p.dlg.mensajes.clear();
+            m->findChild<QAction*>(QStringLiteral("tamano_%1").arg(elegido))->trigger();
+            QVERIFY2(p.dlg.mensajes.value(0).contains(mensaje), qPrintable(p.dlg.mensajes.join('|')));
+            QVERIFY(m->findChild<QAction*>(QStringLiteral("tamano_%1").arg(marcado))->isChecked());
+        }
 
-    void pegar_cualquier_portapapeles() {
         // Installed with the window's start-up parts, the guard reaches every editable text of
         // the program, one made later included; the log viewer's text is only read.
-        Puesto p({}, false);
-        Preferencias pref(p.dir.filePath("trayecta.conf"));
-        completar_ventana(*p.w, pref, p.dlg);
-        QVERIFY(p.w->cargar());
         QPlainTextEdit libre;
         libre.show();
         CajaTexto* vo = p.w->lanzamiento().entrada(1);
-        auto datos = [](const char* formato, const QByteArray& contenido) {
+        auto mime = [](const char* formato, const QByteArray& contenido) {
             auto* m = new QMimeData;
             if (formato) m->setData(QLatin1String(formato), contenido);
             return m;
         };
         auto imagen = new QMimeData;
         imagen->setImageData(QImage(8, 8, QImage::Format_RGB32));
-        const struct {
-            QMimeData* portapapeles;
-            QString en_texto, en_caja;
-        } casos[] = {
-            {datos(nullptr, {}), "", "0"},
-            {imagen, "", "0"},
-            {datos("application/octet-stream", QByteArray("\x00\x01\xff", 3)), "", "0"},
-            {datos("text/plain", QByteArray(10 << 20, '7')), "", "0"},
-            {datos("text/plain",
-                   "4\x01"
-                   "5\nx"),
-             "45\nx", "045"},
-        };
-        for (const auto& c : casos) {
+        for (const auto& [portapapeles, en_texto, en_caja] :
+             {std::tuple<QMimeData*, QString, QString>{mime(nullptr, {}), "", "0"},
+              {imagen, "", "0"},
+              {mime("application/octet-stream", QByteArray("\x00\x01\xff", 3)), "", "0"},
+              {mime("text/plain", QByteArray(10 << 20, '7')), "", "0"},
+              {mime("text/plain",
+                    "4\x01"
+                    "5\nx"),
+               "45\nx", "045"}}) {
             libre.clear();
             vo->setText("0");
             vo->end(false);
-            QGuiApplication::clipboard()->setMimeData(c.portapapeles);
+            QGuiApplication::clipboard()->setMimeData(portapapeles);
             QTest::keyClick(&libre, Qt::Key_V, Qt::ControlModifier);
             QTest::keyClick(vo, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(libre.toPlainText(), c.en_texto);
-            QCOMPARE(vo->text(), c.en_caja);
+            QCOMPARE(libre.toPlainText(), en_texto);
+            QCOMPARE(vo->text(), en_caja);
         }
         Trazas visor(p.dir.path(), {});
         QVERIFY(visor.texto->isReadOnly());
         QVERIFY(visor.texto->tabChangesFocus());
     }
 
-    void decimales_en_metros_enteros() {
-        // Typed key by key or pasted, a decimal keeps its whole part; the box shows it once the
-        // typing is over. The materials show their density in the locale's form.
-        EnEspanol guardia;  // the materials' composed captions
-        Puesto p;
-        const struct {
-            int caja;
-            const char* texto;
-            int metros;
-        } casos[] = {
-            {iXo, "12,7", 12}, {iXo, "12.7", 12}, {iYo, "0,9", 0}, {iXoB, "3000,5", 3000}, {iYoB, "12.75", 12}};
-        for (const auto& c : casos) {
-            CajaTexto* caja = p.w->lanzamiento().entrada(c.caja);
-            for (bool pegado : {false, true}) {
-                caja->clear();
-                if (pegado) {
-                    QGuiApplication::clipboard()->setText(c.texto);
-                    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
-                } else {
-                    QTest::keyClicks(caja, c.texto);
-                }
-                QCOMPARE(p.st->Param[c.caja].real(), double(c.metros));
-                emit caja->editingFinished();
-                QCOMPARE(caja->text(), QString::number(c.metros));
-            }
+    void oferta_de_borrar_logs() {
+        // 10001 bytes in four logs: "Aceptar" by Enter deletes all but the last, switches
+        // documentation off and starts no log; "Cancelar" goes on to start one.
+        EnEspanol guardia;  // the count's composed wording
+        auto logs = [](const QDir& d) {
+            escribir(d.filePath("trazo.txt"), " 1 \r\n");
+            escribir(d.filePath("a.log"), QByteArray(5000, 'a'));
+            escribir(d.filePath("b.log"), QByteArray(4982, 'b'));
+            escribir(d.filePath("c.log"), "");
+        };
+        const QString cuenta = QStringLiteral(
+            "La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   4 archivos y  10001 bytes");
+        QString texto;
+        for (const bool acepta : {true, false}) {
+            al_abrirse<DialogoLogs>([&texto, acepta](DialogoLogs* d) {
+                texto = d->cuenta->toPlainText();
+                acepta ? QTest::keyClick(d, Qt::Key_Return) : QTest::mouseClick(d->cancelar, Qt::LeftButton);
+            });
+            Puesto p(logs);
+            QCOMPARE(texto, cuenta);
+            if (acepta)
+                QCOMPARE(QDir(p.dir.path()).entryList({"*.log"}, QDir::Files), QStringList{"uno.log"});
+            else
+                QCOMPARE(QDir(p.dir.path()).entryList({"?.log", "??_??.log"}, QDir::Files).size(), 4);
+            QCOMPARE(p.st->Trazo, uint8_t(!acepta));
+            QCOMPARE(p.w->accion("menu_trazo")->isChecked(), !acepta);
+            QCOMPARE(p.w->archivo().bitacora().abierta(), !acepta);
         }
-        QVERIFY2(p.dlg.mensajes.isEmpty(), qPrintable(p.dlg.mensajes.join('|')));
-        QCOMPARE(p.w->lanzamiento().material()->itemText(0), con_separador(QStringLiteral("Plomo (d: 11.3)")));
-        QCOMPARE(p.w->lanzamiento().material()->itemText(3), con_separador(QStringLiteral("Hielo (d: 0.92)")));
     }
 
-    void sugerencias_despues_de_un_mensaje() {
-        // A message up at start (a damaged file named on the command line) is answered before
-        // the hints show over it.
-        QTemporaryDir dir;
-        QMessageBox mensaje(QMessageBox::Warning, "Trayecta", "No se puede leer el archivo");
-        mensaje.setWindowModality(Qt::ApplicationModal);
-        mensaje.show();
-        QStringList orden;
-        QTimer respuesta;  // ends with the test, answered or not
-        respuesta.setSingleShot(true);
-        connect(&respuesta, &QTimer::timeout, [&] {
-            orden << QStringLiteral("mensaje %1").arg(QApplication::activeModalWidget() == &mensaje);
-            mensaje.accept();
-        });
-        respuesta.start(50);
-        al_abrirse<Sugiere>([&](Sugiere* s) {
-            orden << QStringLiteral("sugerencias %1").arg(mensaje.isVisible());
-            s->accept();
-        });
-        Sugiere(dir.filePath("sugiere")).exec();
-        QCOMPARE(orden, (QStringList{"mensaje 1", "sugerencias 0"}));
-    }
-
-    void tipos_en_el_dialogo_de_archivos() {
-        EnEspanol guardia;  // the type names' wording
-        QTemporaryDir dir;
-        escribir(QDir(dir.path()).filePath("a.TYA"), "0\r\n");
-        const TiposArchivo tipos;
-        QCOMPARE(tipos.type(QFileInfo(dir.path())), QStringLiteral("Carpeta"));
-        QCOMPARE(tipos.type(QFileInfo(QDir(dir.path()).filePath("a.TYA"))), QStringLiteral("Archivo TYA"));
-    }
-
-    void documentar_sesion_y_visor() {
+    void textos_impresion_y_sesion() {
         Puesto p;
+        p.menu("Menu_seleccion4");
+        CajaValores* c = p.w->textos().caja_valores();
+        auto* icono = c->findChild<QLabel*>("icono");
+        QVERIFY(icono->isVisible());
+        QVERIFY(!boton(c, "Imprimir")->isVisible());
+        p.dlg.respuestas_entrada = {QStringLiteral("3")};
+        p.menu("Problem");
+        QVERIFY(boton(c, "Imprimir")->isVisible());
+        QVERIFY(!icono->isVisible());
+        QTest::mouseClick(boton(c, "Imprimir"), Qt::LeftButton);
+        impresos(p, "problema-3Prob", 1);
+        QTest::mouseClick(boton(c, "Salir3"), Qt::LeftButton);
+        QVERIFY(!c->isVisible());
+        QVERIFY(!p.w->superficie_escena().retenido());
+
         escribir(p.dir.filePath("sesion.log"), "05_12_2026\r\n \r\nuna linea\r\n");
         // The viewer copies a log with its CR LF; opened again it lists the same files, although
         // a log was started in between.
@@ -298,7 +290,7 @@ private slots:
         });
         p.menu("recup_sesion");
         QCOMPARE(copiado, QStringLiteral("05_12_2026\r\n \r\nuna linea\r\n"));
-
+        p.dlg.mensajes.clear();
         p.menu("menu_trazo");
         QVERIFY(p.w->accion("menu_trazo")->isChecked());
         QCOMPARE(p.st->Trazo, uint8_t(1));
@@ -312,77 +304,8 @@ private slots:
         const QByteArray cabecera = leer(ruta);
         p.w->comandos().lanzar();
         QCOMPARE(leer(ruta), cabecera + linea);
-        // Recovering closes every file; the next flight's line still reaches the log.
-        p.menu("Grabar", p.dir.filePath("x.TYA"));
-        p.menu("Recuperar", p.dir.filePath("x.TYA"));
-        QVERIFY(!p.w->archivo().bitacora().abierta());
-        p.w->comandos().lanzar();
-        QCOMPARE(leer(ruta), cabecera + linea + linea);
-        // Switched off: the entry unchecked, and later flights write nothing.
-        p.menu("menu_trazo");
-        QVERIFY(!p.w->accion("menu_trazo")->isChecked());
-        QCOMPARE(p.st->Trazo, uint8_t(0));
-        p.w->comandos().lanzar();
-        QCOMPARE(leer(ruta), cabecera + linea + linea);
-        al_abrirse<Trazas>([&](Trazas* t) {
-            cuentas << t->lista->count();
-            t->cerrar();
-        });
-        p.menu("recup_sesion");
-        QCOMPARE(cuentas, (QList<int>{2, 2}));
-    }
 
-    void oferta_de_borrar_logs() {
-        // 10001 bytes in four logs: "Aceptar" by Enter deletes all but the last, switches
-        // documentation off and starts no log; "Cancelar" goes on to start one.
-        EnEspanol guardia;  // the count's composed wording
-        auto logs = [](const QDir& d) {
-            escribir(d.filePath("trazo.txt"), " 1 \r\n");
-            escribir(d.filePath("a.log"), QByteArray(5000, 'a'));
-            escribir(d.filePath("b.log"), QByteArray(4982, 'b'));
-            escribir(d.filePath("c.log"), "");
-        };
-        QString texto;
-        al_abrirse<DialogoLogs>([&](DialogoLogs* d) {
-            texto = d->cuenta->toPlainText();
-            QTest::keyClick(d, Qt::Key_Return);
-        });
-        Puesto p(logs);
-        QCOMPARE(texto,
-                 QStringLiteral(
-                     "La aplicación tiene activada la opción de DOCUMENTAR SESIÓN, con   4 archivos y  10001 bytes"));
-        QCOMPARE(QDir(p.dir.path()).entryList({"*.log"}, QDir::Files), QStringList{"uno.log"});
-        QCOMPARE(p.st->Trazo, uint8_t(0));
-        QVERIFY(!p.w->accion("menu_trazo")->isChecked());
-
-        al_abrirse<DialogoLogs>([](DialogoLogs* d) { QTest::mouseClick(d->cancelar, Qt::LeftButton); });
-        Puesto q(logs);
-        QCOMPARE(QDir(q.dir.path()).entryList({"?.log", "??_??.log"}, QDir::Files).size(), 4);
-        QCOMPARE(q.st->Trazo, uint8_t(1));
-        QVERIFY(q.w->accion("menu_trazo")->isChecked());
-        QVERIFY(q.w->archivo().bitacora().abierta());
-    }
-
-    void textos_e_impresion() {
-        Puesto p;
-        p.menu("Menu_seleccion4");
-        CajaValores* c = p.w->textos().caja_valores();
-        auto* icono = c->findChild<QLabel*>("icono");
-        QVERIFY(c->isVisible());
-        QVERIFY(icono->isVisible());
-        QVERIFY(!boton(c, "Imprimir")->isVisible());
-        p.dlg.respuestas_entrada = {QStringLiteral("3")};
-        p.menu("Problem");
-        QVERIFY(boton(c, "Imprimir")->isVisible());
-        QVERIFY(!icono->isVisible());
-        QTest::mouseClick(boton(c, "Imprimir"), Qt::LeftButton);
-        impresos(p, "problema-3Prob", 1);
-        QTest::mouseClick(boton(c, "Salir3"), Qt::LeftButton);
-        QVERIFY(!c->isVisible());
-        QVERIFY(!p.w->superficie_escena().retenido());
-
-        p.w->lanzamiento().entrada(1)->setText("52,5");
-        p.w->comandos().lanzar();
+        // The same flight in the extreme values.
         p.menu("menu_valores");
         QTest::mouseClick(boton(c, "Copiar"), Qt::LeftButton);
         QCOMPARE(p.st->TextoCopia.count("\r\n"), 3);  // header, empty line, one flight
@@ -424,6 +347,25 @@ private slots:
         p.menu("tp");
         QCOMPARE(tp->texto()->toPlainText(), QString());
         QVERIFY2(p.dlg.mensajes.last().contains(QStringLiteral("tpract.txt")), qPrintable(p.dlg.mensajes.last()));
+
+        // Recovering closes every file; the next flight's line still reaches the log.
+        p.menu("Grabar", p.dir.filePath("x.TYA"));
+        p.menu("Recuperar", p.dir.filePath("x.TYA"));
+        QVERIFY(!p.w->archivo().bitacora().abierta());
+        p.w->comandos().lanzar();
+        QCOMPARE(leer(ruta), cabecera + linea + linea);
+        // Switched off: the entry unchecked, and later flights write nothing.
+        p.menu("menu_trazo");
+        QVERIFY(!p.w->accion("menu_trazo")->isChecked());
+        QCOMPARE(p.st->Trazo, uint8_t(0));
+        p.w->comandos().lanzar();
+        QCOMPARE(leer(ruta), cabecera + linea + linea);
+        al_abrirse<Trazas>([&](Trazas* t) {
+            cuentas << t->lista->count();
+            t->cerrar();
+        });
+        p.menu("recup_sesion");
+        QCOMPARE(cuentas, (QList<int>{2, 2}));
     }
 };
 
