@@ -32,8 +32,8 @@ QMenu* menu_idioma(QMenu* ver, Preferencias& preferencias, Dialogos& dialogos) {
     m->setObjectName(QStringLiteral("menu_idioma"));
     auto* grupo = new QActionGroup(m);
     // The entry checked again when a choice cannot be kept.
-    const QString elegido = preferencias.idioma();
-    auto guardado = std::make_shared<QString>(elegido.isEmpty() ? idioma_actual() : elegido);
+    // A kept choice that is no offered language (a hand-edited file) counts as none.
+    auto guardado = std::make_shared<QString>(elegir_idioma(preferencias.idioma(), idioma_actual()));
     QString usadas;
     for (const Idioma& idioma : kIdiomas) {
         const QString codigo = QLatin1String(idioma.codigo);
